@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Dzwonex needs (only the missing ones),
+# then configures and builds a Release tree in build/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+PACKAGES=(
+  build-essential cmake pkg-config
+  qt6-base-dev libgl1-mesa-dev
+  libjpeg-dev
+  libsdl2-mixer-dev
+  nlohmann-json3-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libopenmpt-dev
+  fonts-dejavu-core
+)
+if [[ "${DZWONEX_EXTRA_PACKAGES:-}" != "" ]]; then
+  read -r -a extra <<<"$DZWONEX_EXTRA_PACKAGES"
+  PACKAGES+=("${extra[@]}")
+fi
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [[ $(id -u) -ne 0 ]] && SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+BUILD_DIR="${BUILD_DIR:-build}"
+cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release "$@"
+cmake --build "$BUILD_DIR" -j "$(nproc)"
