@@ -130,7 +130,6 @@ public:
 
 private:
     void AddOrRemove(int32_t kind, int32_t n);
-    void FinishAnswer(bool runOk);
 
     GameView& FView;
     std::unique_ptr<RandomSource> FRandom;

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -40,12 +41,12 @@ public:
     int32_t Random(int32_t n) override;
     double RandomReal() override;
     const std::vector<Draw>& Draws() const { return draws_; }
-    size_t Remaining() const { return answers_.size() - next_; }
+    std::size_t Remaining() const { return answers_.size() - next_; }
 
 private:
     double NextAnswer();
     std::vector<double> answers_;
-    size_t next_ = 0;
+    std::size_t next_ = 0;
     double fallback_;
     std::vector<Draw> draws_;
 };

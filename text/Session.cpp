@@ -1,0 +1,150 @@
+#include "Session.h"
+
+#include <charconv>
+#include <sstream>
+#include <vector>
+
+#include "ImageFiles.h"
+#include "Platform.h"
+
+namespace dzwonex::text {
+
+namespace {
+
+template <typename T>
+bool ParseNumber(const std::string& token, T& out) {
+    if (token.empty()) return false;
+    const char* first = token.data();
+    const char* last = token.data() + token.size();
+    if (*first == '+') ++first;
+    auto [ptr, ec] = std::from_chars(first, last, out);
+    return ec == std::errc() && ptr == last && first != last;
+}
+
+std::vector<std::string> Split(const std::string& line) {
+    std::vector<std::string> words;
+    std::istringstream in(line);
+    std::string w;
+    while (in >> w) words.push_back(w);
+    return words;
+}
+
+}  // namespace
+
+std::optional<std::string> ParseOptions(int argc, const char* const* argv, Options& out) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](const char* name) -> std::optional<std::string> {
+            if (i + 1 >= argc) return std::nullopt;
+            (void)name;
+            return std::string(argv[++i]);
+        };
+        if (arg == "--seed") {
+            auto v = value("--seed");
+            uint32_t seed = 0;
+            if (!v || !ParseNumber(*v, seed)) return "--seed needs a whole number from 0 to 4294967295";
+            out.seed = seed;
+        } else if (arg == "--user") {
+            auto v = value("--user");
+            if (!v) return "--user needs a name";
+            out.user = *v;
+        } else if (arg == "--assets") {
+            auto v = value("--assets");
+            if (!v || v->empty()) return "--assets needs a folder";
+            out.assets = *v;
+        } else {
+            return "unknown option: " + arg + " (options: --seed N, --user NAME, --assets DIR)";
+        }
+    }
+    return std::nullopt;
+}
+
+Session::Session(const Options& options) : options_(options) {
+    auto rng = std::make_unique<Lcg32>(options.seed ? *options.seed : Lcg32::ClockSeed());
+    rng_ = rng.get();
+    game_ = std::make_unique<TGame>(view_, std::move(rng));
+}
+
+std::optional<std::string> Session::Start() {
+    std::string dir = options_.assets ? *options_.assets : ExecutableDir();
+    if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '/';
+    game_->InitState(dir, options_.user ? *options_.user : LogonUserName());
+    try {
+        game_->LoadGraphicsSizes();
+    } catch (const AssetError& e) {
+        const std::string message = e.what();
+        // Every message names the file it is about.
+        if (message.find(e.File()) == std::string::npos) return e.File() + ": " + message;
+        return message;
+    }
+    game_->NewGame();
+    return std::nullopt;
+}
+
+Session::Result Session::Execute(const std::string& rawLine) {
+    std::string line = rawLine;
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
+    Result result;
+    const auto words = Split(line);
+    if (words.empty() || words[0][0] == '#') return result;
+    const std::string& cmd = words[0];
+    auto fail = [&](const std::string& why) {
+        result.outcome = Outcome::Error;
+        result.error = why;
+        return result;
+    };
+    auto expectArgs = [&](size_t n) { return words.size() == n + 1; };
+
+    if (cmd == "day" || cmd == "tak" || cmd == "nie" || cmd == "ok" || cmd == "banner" || cmd == "state" ||
+        cmd == "quit") {
+        if (!expectArgs(0)) return fail(cmd + " takes no arguments");
+        if (cmd == "day") game_->MainTimerTimer();
+        else if (cmd == "tak") game_->btnYesClick();
+        else if (cmd == "nie") game_->btnNoClick();
+        else if (cmd == "ok") game_->btnOKClick();
+        else if (cmd == "banner") game_->PickBanner();
+        else if (cmd == "state") result.output = StateLine();
+        else result.outcome = Outcome::Quit;
+        return result;
+    }
+    if (cmd == "click") {
+        int32_t x = 0, y = 0;
+        if (!expectArgs(2) || !ParseNumber(words[1], x) || !ParseNumber(words[2], y))
+            return fail("click needs two whole numbers: click X Y");
+        if (x < 0 || y < 0 || x >= game_->MapWidth || y >= game_->MapHeight)
+            return fail("click " + words[1] + " " + words[2] + " lies outside the map (0.." +
+                        std::to_string(game_->MapWidth - 1) + ", 0.." + std::to_string(game_->MapHeight - 1) + ")");
+        game_->paintboxMapaMouseDown(x, y);
+        return result;
+    }
+    if (cmd == "speed") {
+        int32_t x = 0;
+        if (!expectArgs(1) || !ParseNumber(words[1], x)) return fail("speed needs one whole number: speed X");
+        game_->progressSpeedMouseDown(x);
+        game_->progressSpeedMouseUp();
+        return result;
+    }
+    if (cmd == "page") {
+        int32_t n = 0;
+        if (!expectArgs(1) || !ParseNumber(words[1], n) || n < 0 || n > 3)
+            return fail("page needs a page number from 0 to 3");
+        // Only a real change of page sounds.
+        if (n != view_.Page()) {
+            game_->PageControlChange();
+            game_->View().SetActivePage(n);
+        }
+        return result;
+    }
+    std::string shown = cmd.substr(0, 40);
+    for (char& ch : shown)
+        if (static_cast<unsigned char>(ch) < 32 || static_cast<unsigned char>(ch) == 127) ch = '?';
+    return fail("unknown command: " + shown);
+}
+
+std::string HelpText() {
+    return "Polecenia: day (następny dzień), tak, nie, ok (odpowiedź na sprawę), click X Y (kliknięcie na mapie),\n"
+           "banner, speed X (0..200 na pasku szybkości), page N (0 Mapa, 1 Statystyka, 2 Sprawy, 3 Menu),\n"
+           "state (stan w JSON), quit (koniec).\n";
+}
+
+}  // namespace dzwonex::text

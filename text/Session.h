@@ -1,0 +1,57 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "Game.h"
+#include "RecordingView.h"
+
+namespace dzwonex::text {
+
+struct Options {
+    std::optional<uint32_t> seed;
+    std::optional<std::string> user;
+    std::optional<std::string> assets;
+};
+
+// Parses --seed N, --user NAME, --assets DIR. Returns an error text, or
+// nothing when the arguments are fine.
+std::optional<std::string> ParseOptions(int argc, const char* const* argv, Options& out);
+
+// One game driven by text commands. Start() does the game's own start-up;
+// Execute() runs one command line.
+class Session {
+public:
+    explicit Session(const Options& options);
+
+    // Reads the assets and sets up a new game. Returns an error text naming
+    // the file when an asset is missing or unreadable.
+    std::optional<std::string> Start();
+
+    enum class Outcome { Done, Quit, Error };
+    struct Result {
+        Outcome outcome = Outcome::Done;
+        std::string output;  // for stdout (the state line)
+        std::string error;   // for stderr
+    };
+    Result Execute(const std::string& line);
+
+    // The state as one line of JSON, without the line end.
+    std::string StateLine() const;
+    // A screen for a person at a terminal.
+    std::string Screen() const;
+
+    TGame& Game() { return *game_; }
+    const RecordingView& View() const { return view_; }
+
+private:
+    Options options_;
+    RecordingView view_{200};
+    Lcg32* rng_ = nullptr;  // owned by the game
+    std::unique_ptr<TGame> game_;
+};
+
+std::string HelpText();
+
+}  // namespace dzwonex::text

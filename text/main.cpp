@@ -1,0 +1,45 @@
+// dzwonex-text: the whole game without a window, driven by commands on
+// standard input, one a line.
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include <unistd.h>
+
+#include "Platform.h"
+#include "Session.h"
+
+int main(int argc, char** argv) {
+    using namespace dzwonex;
+    FloatingPointSetup floatingPoint;
+    std::ios::sync_with_stdio(false);
+
+    text::Options options;
+    if (auto error = text::ParseOptions(argc, argv, options)) {
+        std::cerr << "dzwonex-text: " << *error << "\n";
+        return 2;
+    }
+    text::Session session(options);
+    if (auto error = session.Start()) {
+        std::cerr << "dzwonex-text: " << *error << "\n";
+        return 1;
+    }
+    const bool person = isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
+    if (person) std::cout << text::HelpText() << session.Screen() << std::flush;
+
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        auto result = session.Execute(line);
+        if (!result.output.empty()) std::cout << result.output << '\n';
+        if (result.outcome == text::Session::Outcome::Error) {
+            std::cout.flush();
+            std::cerr << "dzwonex-text: " << result.error << "\n";
+            if (person) std::cerr << text::HelpText();
+        }
+        if (result.outcome == text::Session::Outcome::Quit) break;
+        if (person) std::cout << session.Screen();
+        std::cout.flush();
+    }
+    // Shutdown: every point and case is released with the session.
+    return 0;
+}
