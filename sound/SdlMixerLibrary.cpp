@@ -1,0 +1,209 @@
+#include "SdlMixerLibrary.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <map>
+
+namespace dzwonex {
+
+struct SdlMixerLibrary::State {
+    int output = kOutputWave;
+    int driver = kDriverDefault;
+    bool audioSubsystem = false;  // SDL's audio subsystem started by Init
+    bool mixerDecoders = false;   // Mix_Init called by Init
+    bool open = false;            // the mixer's output is open
+    int channels = 0;
+    uint32_t nextId = 1;
+    std::map<uint32_t, Mix_Music*> songs;
+    struct Sample {
+        Mix_Chunk* chunk = nullptr;
+        int loops = 0;
+    };
+    std::map<uint32_t, Sample> samples;
+    uint32_t currentSong = 0;  // the song last started on the music stream
+
+    Mix_Music* Song(SongHandle h) const {
+        auto it = songs.find(h.id);
+        return it == songs.end() ? nullptr : it->second;
+    }
+    const Sample* FindSample(SampleHandle h) const {
+        auto it = samples.find(h.id);
+        return it == samples.end() ? nullptr : &it->second;
+    }
+    bool ValidChannel(int channel) const { return open && channel >= 0 && channel < channels; }
+    uint32_t NewId() {
+        uint32_t id = nextId++;
+        if (nextId == 0) nextId = 1;
+        return id;
+    }
+};
+
+SdlMixerLibrary::SdlMixerLibrary() : FState(std::make_unique<State>()) {}
+
+SdlMixerLibrary::~SdlMixerLibrary() { Close(); }
+
+void SdlMixerLibrary::SetOutput(int output) {
+    if (!FState->open) FState->output = output;
+}
+
+void SdlMixerLibrary::SetDriver(int driver) {
+    if (!FState->open) FState->driver = driver;
+}
+
+bool SdlMixerLibrary::Init(int mixRate, int maxChannels, unsigned /*flags*/) {
+    State& s = *FState;
+    if (s.open) return true;
+    if (s.output == kOutputNoSound || mixRate <= 0 || maxChannels <= 0) return false;
+
+    // SDL must not take over SIGINT and SIGTERM from the window toolkit.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (!s.audioSubsystem) {
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+        s.audioSubsystem = true;
+    }
+    if (!s.mixerDecoders) {
+        // Whether the module decoder came up shows when the song loads.
+        Mix_Init(MIX_INIT_MOD);
+        s.mixerDecoders = true;
+    }
+
+    // Driver 0 is the system's default device; a higher number picks that
+    // device from SDL's list when it exists.
+    const char* device = nullptr;
+    if (s.driver > 0 && s.driver < SDL_GetNumAudioDevices(0)) device = SDL_GetAudioDeviceName(s.driver, 0);
+
+    // No format changes allowed: the mixer runs at exactly the rate asked
+    // for, and SDL converts for the device when it has to.
+    if (Mix_OpenAudioDevice(mixRate, AUDIO_S16SYS, 2, kBufferFrames, device, 0) != 0) {
+        Close();
+        return false;
+    }
+    s.open = true;
+    s.channels = Mix_AllocateChannels(maxChannels);
+    return true;
+}
+
+SongHandle SdlMixerLibrary::LoadSong(const std::string& path) {
+    State& s = *FState;
+    if (!s.open) return {};
+    Mix_Music* music = Mix_LoadMUS(path.c_str());
+    if (music == nullptr) return {};
+    uint32_t id = s.NewId();
+    s.songs[id] = music;
+    return SongHandle{id};
+}
+
+void SdlMixerLibrary::PlaySong(SongHandle song) {
+    State& s = *FState;
+    Mix_Music* music = s.Song(song);
+    if (!s.open || music == nullptr) return;
+    // -1: the module repeats from its beginning when it ends.
+    if (Mix_PlayMusic(music, -1) == 0) s.currentSong = song.id;
+}
+
+bool SdlMixerLibrary::IsSongPlaying(SongHandle song) {
+    const State& s = *FState;
+    if (!s.open || s.Song(song) == nullptr || s.currentSong != song.id) return false;
+    return Mix_PlayingMusic() != 0;
+}
+
+void SdlMixerLibrary::StopSong(SongHandle song) {
+    if (IsSongPlaying(song)) Mix_HaltMusic();
+}
+
+void SdlMixerLibrary::FreeSong(SongHandle song) {
+    State& s = *FState;
+    auto it = s.songs.find(song.id);
+    if (it == s.songs.end()) return;
+    if (s.currentSong == song.id) {
+        Mix_HaltMusic();
+        s.currentSong = 0;
+    }
+    Mix_FreeMusic(it->second);
+    s.songs.erase(it);
+}
+
+SampleHandle SdlMixerLibrary::SampleLoad(int /*slot*/, const std::string& path, unsigned mode, int /*length*/) {
+    State& s = *FState;
+    if (!s.open) return {};
+    // Mix_LoadWAV converts the file to the output's format, whatever the
+    // file's own bits and channels are.
+    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    if (chunk == nullptr) return {};
+    uint32_t id = s.NewId();
+    s.samples[id] = State::Sample{chunk, (mode & kSampleLoopNormal) != 0 && (mode & kSampleLoopOff) == 0 ? -1 : 0};
+    return SampleHandle{id};
+}
+
+void SdlMixerLibrary::PlaySound(int channel, SampleHandle sample) {
+    State& s = *FState;
+    const State::Sample* found = s.FindSample(sample);
+    if (!s.ValidChannel(channel) || found == nullptr) return;
+    // Playing on a given channel cuts off what sounds there.
+    Mix_PlayChannel(channel, found->chunk, found->loops);
+}
+
+bool SdlMixerLibrary::IsChannelPlaying(int channel) {
+    return FState->ValidChannel(channel) && Mix_Playing(channel) != 0;
+}
+
+void SdlMixerLibrary::StopSound(int channel) {
+    if (FState->ValidChannel(channel)) Mix_HaltChannel(channel);
+}
+
+void SdlMixerLibrary::SampleFree(SampleHandle sample) {
+    State& s = *FState;
+    auto it = s.samples.find(sample.id);
+    if (it == s.samples.end()) return;
+    // SDL2_mixer halts every channel still playing the chunk first.
+    Mix_FreeChunk(it->second.chunk);
+    s.samples.erase(it);
+}
+
+void SdlMixerLibrary::Close() {
+    State& s = *FState;
+    if (s.open) {
+        Mix_HaltMusic();
+        Mix_HaltChannel(-1);
+    }
+    // Whatever the caller left loaded goes before the output closes.
+    for (auto& [id, music] : s.songs) Mix_FreeMusic(music);
+    s.songs.clear();
+    for (auto& [id, sample] : s.samples) Mix_FreeChunk(sample.chunk);
+    s.samples.clear();
+    s.currentSong = 0;
+    if (s.open) {
+        Mix_CloseAudio();
+        s.open = false;
+        s.channels = 0;
+    }
+    if (s.mixerDecoders) {
+        Mix_Quit();
+        s.mixerDecoders = false;
+    }
+    if (s.audioSubsystem) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        s.audioSubsystem = false;
+    }
+}
+
+bool SdlMixerLibrary::IsOpen() const { return FState->open; }
+
+std::optional<AudioOutputFormat> SdlMixerLibrary::OutputFormat() const {
+    if (!FState->open) return std::nullopt;
+    int rate = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    if (Mix_QuerySpec(&rate, &format, &channels) == 0) return std::nullopt;
+    AudioOutputFormat f;
+    f.rate = rate;
+    f.channels = channels;
+    f.bitsPerSample = SDL_AUDIO_BITSIZE(format);
+    f.isSigned = SDL_AUDIO_ISSIGNED(format);
+    f.isFloat = SDL_AUDIO_ISFLOAT(format);
+    f.bigEndian = SDL_AUDIO_ISBIGENDIAN(format);
+    return f;
+}
+
+}  // namespace dzwonex

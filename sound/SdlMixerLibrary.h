@@ -1,0 +1,61 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "AudioLibrary.h"
+
+namespace dzwonex {
+
+// What the opened output device really runs at.
+struct AudioOutputFormat {
+    int rate = 0;
+    int channels = 0;
+    int bitsPerSample = 0;
+    bool isSigned = false;
+    bool isFloat = false;
+    bool bigEndian = false;
+};
+
+// The game's sound library on top of SDL2_mixer: the module plays on the
+// mixer's music stream, the samples on mixer channels. Only SDL's audio
+// subsystem is started, and it is shut down again at Close, so the window
+// toolkit is left alone. Every call checks that the output is open and that
+// the handle is one it handed out and has not freed yet; SDL2_mixer itself
+// is not safe with every stale or null pointer.
+class SdlMixerLibrary final : public AudioLibrary {
+public:
+    SdlMixerLibrary();
+    ~SdlMixerLibrary() override;
+    SdlMixerLibrary(const SdlMixerLibrary&) = delete;
+    SdlMixerLibrary& operator=(const SdlMixerLibrary&) = delete;
+
+    void SetOutput(int output) override;
+    void SetDriver(int driver) override;
+    bool Init(int mixRate, int maxChannels, unsigned flags) override;
+    SongHandle LoadSong(const std::string& path) override;
+    void PlaySong(SongHandle song) override;
+    bool IsSongPlaying(SongHandle song) override;
+    void StopSong(SongHandle song) override;
+    void FreeSong(SongHandle song) override;
+    SampleHandle SampleLoad(int slot, const std::string& path, unsigned mode, int length) override;
+    void PlaySound(int channel, SampleHandle sample) override;
+    bool IsChannelPlaying(int channel) override;
+    void StopSound(int channel) override;
+    void SampleFree(SampleHandle sample) override;
+    void Close() override;
+
+    bool IsOpen() const;
+    // The device's format while open.
+    std::optional<AudioOutputFormat> OutputFormat() const;
+
+    // Frames per mixing buffer: about 23 ms at 44100 Hz, short enough for a
+    // click to follow the press and long enough not to starve.
+    static constexpr int kBufferFrames = 1024;
+
+private:
+    struct State;
+    std::unique_ptr<State> FState;
+};
+
+}  // namespace dzwonex

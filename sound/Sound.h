@@ -1,0 +1,73 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "AudioLibrary.h"
+
+namespace dzwonex {
+
+// Each effect has one channel of its own, numbered like the slot its sample
+// is loaded into: a new play of an effect cuts off the same effect still
+// sounding, and different effects sound together.
+inline constexpr int kButtonChannel = 0;
+inline constexpr int kPageChannel = 1;
+inline constexpr int kClickChannel = 2;
+
+inline constexpr int kMixRate = 44100;
+inline constexpr int kMixChannels = 16;
+
+// The game's music and sound effects. The window owns one, calls
+// InitSound when it is created and DoneSound when it is destroyed, and
+// plays the effects from its handlers. Nothing here ever fails: without a
+// sound device or with a file missing, the affected sounds stay silent and
+// everything else goes on.
+class TSound {
+public:
+    // Uses a library owned by the caller, which must outlive this object.
+    explicit TSound(AudioLibrary& library);
+    // Owns the library.
+    explicit TSound(std::unique_ptr<AudioLibrary> library);
+    // The SDL2_mixer binding.
+    static std::unique_ptr<TSound> CreateWithSdlMixer();
+
+    // Runs DoneSound when the owner has not.
+    ~TSound();
+    TSound(const TSound&) = delete;
+    TSound& operator=(const TSound&) = delete;
+
+    // Opens the library, loads "psych.xm", "button.wav", "page.wav" and
+    // "click.wav" from appDir (which ends with a path separator) and starts
+    // the music. A second call before DoneSound does nothing.
+    void InitSound(const std::string& appDir);
+    // Stops the music and the three effect channels, frees the module and
+    // the samples and closes the library. Does nothing when InitSound has
+    // not run since the last DoneSound.
+    void DoneSound();
+
+    // The effects: OK, Tak and Nie; a page change by the player; a press on
+    // the map. Nothing happens outside InitSound .. DoneSound.
+    void PlayButtonSound();
+    void PlayPageSound();
+    void PlayClickSound();
+
+    // The "Muzyka" box was clicked; ticked is its state after the click.
+    void chkMuzykaClick(bool ticked);
+
+    bool IsOpen() const { return FOpen; }
+    SongHandle Music() const { return FMusic; }
+    SampleHandle ButtonSample() const { return FSndButton; }
+    SampleHandle PageSample() const { return FSndPage; }
+    SampleHandle ClickSample() const { return FSndClick; }
+    AudioLibrary& Library() { return FLibrary; }
+
+private:
+    std::unique_ptr<AudioLibrary> FOwnedLibrary;
+    AudioLibrary& FLibrary;
+    bool FOpen = false;
+    SongHandle FMusic;
+    SampleHandle FSndButton;
+    SampleHandle FSndPage;
+    SampleHandle FSndClick;
+};
+
+}  // namespace dzwonex

@@ -1,0 +1,39 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace dzwonex::testing {
+
+// Small sound files the tests make for themselves.
+
+// A 16-bit signed mono PCM WAV of a sine tone with 5 ms fades at both
+// ends (no clicks), at the given peak amplitude (0..32767).
+void WriteToneWav(const std::filesystem::path& path, double frequency, int milliseconds, int amplitude,
+                  int rate = 44100);
+
+// A tiny XM module: two channels, one looping sine instrument, a pattern
+// of 16 rows playing a slow arpeggio, repeated for ever.
+void WriteTinyXm(const std::filesystem::path& path);
+
+void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
+
+// Interleaved 16-bit little-endian samples of a raw stream, as SDL's disk
+// output writes it.
+std::vector<int16_t> ReadRawS16(const std::filesystem::path& path);
+
+// One channel out of interleaved frames, as reals in -1..1.
+std::vector<double> Channel(const std::vector<int16_t>& interleaved, int channels, int which);
+
+// Root mean square of samples [begin, end).
+double Rms(const std::vector<double>& samples, size_t begin, size_t end);
+
+// Power of one frequency in samples [begin, end) (Goertzel), normalised so a
+// full-scale sine of that frequency gives about 0.25.
+double TonePower(const std::vector<double>& samples, size_t begin, size_t end, double frequency, int rate);
+
+// A fresh empty folder under the system's temporary folder.
+std::filesystem::path MakeTempDir(const std::string& stem);
+
+}  // namespace dzwonex::testing

@@ -1,0 +1,454 @@
+// The SDL2_mixer binding with real SDL: on the dummy driver (sound is mixed
+// and thrown away), on the disk driver (the mix is written to a file that
+// is then measured), and with no usable driver at all.
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "AudioFiles.h"
+#include "SdlMixerLibrary.h"
+#include "Sound.h"
+
+namespace dzwonex {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+using testing::MakeTempDir;
+using testing::WriteBytes;
+using testing::WriteTinyXm;
+using testing::WriteToneWav;
+
+// Tones of the test effects, well above the test tune's notes.
+constexpr double kButtonHz = 1500.0;
+constexpr double kPageHz = 2500.0;
+constexpr double kClickHz = 3500.0;
+constexpr int kEffectMs = 150;
+
+bool DriverAvailable(const char* name) {
+    for (int i = 0; i < SDL_GetNumAudioDrivers(); ++i) {
+        if (std::string(SDL_GetAudioDriver(i)) == name) return true;
+    }
+    return false;
+}
+
+// Waits up to the limit for the condition.
+template <class F>
+bool Eventually(F condition, std::chrono::milliseconds limit = 3000ms) {
+    const auto end = Clock::now() + limit;
+    while (Clock::now() < end) {
+        if (condition()) return true;
+        std::this_thread::sleep_for(10ms);
+    }
+    return condition();
+}
+
+// A folder with the game's four sound files: our tones, and the generated
+// music when the build has it, else the tests' own small module.
+class SoundFolder {
+public:
+    SoundFolder() : dir_(MakeTempDir("dzwonex-sound")) {
+        WriteToneWav(dir_ / "button.wav", kButtonHz, kEffectMs, 12000);
+        WriteToneWav(dir_ / "page.wav", kPageHz, kEffectMs, 12000);
+        WriteToneWav(dir_ / "click.wav", kClickHz, kEffectMs, 12000);
+        bool copied = false;
+#ifdef DZWONEX_TEST_ASSET_DIR
+        const fs::path generated = fs::path(DZWONEX_TEST_ASSET_DIR) / "psych.xm";
+        if (fs::exists(generated)) {
+            fs::copy_file(generated, dir_ / "psych.xm");
+            copied = true;
+            generatedMusic_ = true;
+        }
+#endif
+        if (!copied) WriteTinyXm(dir_ / "psych.xm");
+    }
+    ~SoundFolder() {
+        std::error_code ignored;
+        fs::remove_all(dir_, ignored);
+    }
+    const fs::path& Path() const { return dir_; }
+    std::string Dir() const { return dir_.string() + "/"; }
+    std::string File(const std::string& name) const { return (dir_ / name).string(); }
+    bool GeneratedMusic() const { return generatedMusic_; }
+
+private:
+    fs::path dir_;
+    bool generatedMusic_ = false;
+};
+
+void UseDriver(const char* name) { ::setenv("SDL_AUDIODRIVER", name, 1); }
+
+class SdlMixerDummyTest : public ::testing::Test {
+protected:
+    void SetUp() override { UseDriver("dummy"); }
+    SoundFolder files;
+    SdlMixerLibrary lib;
+
+    bool Open() {
+        lib.SetOutput(kOutputWave);
+        lib.SetDriver(kDriverDefault);
+        return lib.Init(kMixRate, kMixChannels, 0);
+    }
+};
+
+TEST_F(SdlMixerDummyTest, OpensStereo16BitAt44100WithSixteenChannels) {
+    ASSERT_TRUE(Open()) << SDL_GetError();
+    auto format = lib.OutputFormat();
+    ASSERT_TRUE(format.has_value());
+    EXPECT_EQ(format->rate, 44100);
+    EXPECT_EQ(format->channels, 2);
+    EXPECT_EQ(format->bitsPerSample, 16);
+    EXPECT_TRUE(format->isSigned);
+    EXPECT_FALSE(format->isFloat);
+
+    SampleHandle sample = lib.SampleLoad(0, files.File("page.wav"), kEffectSampleMode, 0);
+    ASSERT_TRUE(sample);
+    lib.PlaySound(15, sample);
+    EXPECT_TRUE(lib.IsChannelPlaying(15));
+    lib.PlaySound(16, sample);
+    EXPECT_FALSE(lib.IsChannelPlaying(16));
+    lib.PlaySound(-1, sample);
+    EXPECT_FALSE(lib.IsChannelPlaying(-1));
+}
+
+TEST_F(SdlMixerDummyTest, MusicLoopsUntilStoppedAndStartsAgain) {
+    ASSERT_TRUE(Open()) << SDL_GetError();
+    SongHandle song = lib.LoadSong(files.File("psych.xm"));
+    ASSERT_TRUE(song) << Mix_GetError();
+    EXPECT_FALSE(lib.IsSongPlaying(song));
+    lib.PlaySong(song);
+    EXPECT_TRUE(lib.IsSongPlaying(song));
+    // The test tune is two seconds long; it must still play after its end.
+    if (!files.GeneratedMusic()) {
+        std::this_thread::sleep_for(2500ms);
+        EXPECT_TRUE(lib.IsSongPlaying(song));
+    }
+    lib.StopSong(song);
+    EXPECT_FALSE(lib.IsSongPlaying(song));
+    lib.StopSong(song);
+    lib.PlaySong(song);
+    EXPECT_TRUE(lib.IsSongPlaying(song));
+
+    // A second module replaces the first on the one music stream.
+    SongHandle other = lib.LoadSong(files.File("psych.xm"));
+    ASSERT_TRUE(other);
+    lib.PlaySong(other);
+    EXPECT_TRUE(lib.IsSongPlaying(other));
+    EXPECT_FALSE(lib.IsSongPlaying(song));
+    lib.StopSong(song);  // not the one playing
+    EXPECT_TRUE(lib.IsSongPlaying(other));
+    lib.FreeSong(other);
+    EXPECT_FALSE(lib.IsSongPlaying(other));
+    lib.FreeSong(song);
+}
+
+TEST_F(SdlMixerDummyTest, EffectsPlayOnceOnTheirChannelAndCanBeStopped) {
+    ASSERT_TRUE(Open()) << SDL_GetError();
+    SampleHandle button = lib.SampleLoad(0, files.File("button.wav"), kEffectSampleMode, 0);
+    SampleHandle page = lib.SampleLoad(1, files.File("page.wav"), kEffectSampleMode, 0);
+    ASSERT_TRUE(button);
+    ASSERT_TRUE(page);
+    EXPECT_NE(button, page);
+
+    lib.PlaySound(0, button);
+    lib.PlaySound(1, page);
+    EXPECT_TRUE(lib.IsChannelPlaying(0));
+    EXPECT_TRUE(lib.IsChannelPlaying(1));
+    EXPECT_FALSE(lib.IsChannelPlaying(2));
+    lib.StopSound(1);
+    EXPECT_FALSE(lib.IsChannelPlaying(1));
+    EXPECT_TRUE(lib.IsChannelPlaying(0));
+    // Loaded without looping: the effect ends by itself.
+    EXPECT_TRUE(Eventually([&] { return !lib.IsChannelPlaying(0); }));
+
+    // Freeing a sample that sounds silences its channel.
+    lib.PlaySound(0, button);
+    lib.SampleFree(button);
+    EXPECT_FALSE(lib.IsChannelPlaying(0));
+    lib.SampleFree(page);
+}
+
+TEST_F(SdlMixerDummyTest, ZeroFreedAndUnknownHandlesDoNothing) {
+    ASSERT_TRUE(Open()) << SDL_GetError();
+    SongHandle song = lib.LoadSong(files.File("psych.xm"));
+    SampleHandle click = lib.SampleLoad(2, files.File("click.wav"), kEffectSampleMode, 0);
+    ASSERT_TRUE(song);
+    ASSERT_TRUE(click);
+
+    for (SongHandle h : {SongHandle{}, SongHandle{999}}) {
+        lib.PlaySong(h);
+        EXPECT_FALSE(lib.IsSongPlaying(h));
+        lib.StopSong(h);
+        lib.FreeSong(h);
+    }
+    for (SampleHandle h : {SampleHandle{}, SampleHandle{999}}) {
+        lib.PlaySound(2, h);
+        EXPECT_FALSE(lib.IsChannelPlaying(2));
+        lib.SampleFree(h);
+    }
+    lib.StopSound(-5);
+    lib.StopSound(99);
+    EXPECT_FALSE(lib.IsChannelPlaying(99));
+
+    // A zero song does not stop the music that plays.
+    lib.PlaySong(song);
+    lib.StopSong(SongHandle{});
+    EXPECT_TRUE(lib.IsSongPlaying(song));
+
+    // Freed handles are dead, and a second free is harmless.
+    lib.FreeSong(song);
+    lib.FreeSong(song);
+    lib.PlaySong(song);
+    EXPECT_FALSE(lib.IsSongPlaying(song));
+    lib.SampleFree(click);
+    lib.SampleFree(click);
+    lib.PlaySound(2, click);
+    EXPECT_FALSE(lib.IsChannelPlaying(2));
+}
+
+TEST_F(SdlMixerDummyTest, MissingAndCorruptFilesLoadAsZeroAndTheRestStillPlays) {
+    ASSERT_TRUE(Open()) << SDL_GetError();
+    const fs::path dir = files.Path();
+    std::vector<uint8_t> noise(4096);
+    for (size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<uint8_t>((i * 2654435761u) >> 13);
+    WriteBytes(dir / "noise.wav", noise);
+    WriteBytes(dir / "noise.xm", noise);
+    WriteBytes(dir / "empty.wav", {});
+    WriteBytes(dir / "empty.xm", {});
+    // A WAV cut off inside its header, and an XM cut off inside its header.
+    WriteBytes(dir / "cut.wav", {'R', 'I', 'F', 'F', 0x24, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't'});
+    const std::string xmStart = "Extended Module: cut";
+    WriteBytes(dir / "cut.xm", std::vector<uint8_t>(xmStart.begin(), xmStart.end()));
+
+    for (const char* name : {"absent.xm", "noise.xm", "empty.xm", "cut.xm", "absent/psych.xm"}) {
+        EXPECT_FALSE(lib.LoadSong((dir / name).string())) << name;
+    }
+    for (const char* name : {"absent.wav", "noise.wav", "empty.wav", "cut.wav"}) {
+        EXPECT_FALSE(lib.SampleLoad(0, (dir / name).string(), kEffectSampleMode, 0)) << name;
+    }
+
+    SongHandle song = lib.LoadSong(files.File("psych.xm"));
+    SampleHandle page = lib.SampleLoad(1, files.File("page.wav"), kEffectSampleMode, 0);
+    ASSERT_TRUE(song);
+    ASSERT_TRUE(page);
+    lib.PlaySong(song);
+    lib.PlaySound(1, page);
+    EXPECT_TRUE(lib.IsSongPlaying(song));
+    EXPECT_TRUE(lib.IsChannelPlaying(1));
+}
+
+TEST_F(SdlMixerDummyTest, ClosedLibraryIgnoresEverythingAndOpensAgain) {
+    // Nothing loads before the output is open.
+    EXPECT_FALSE(lib.LoadSong(files.File("psych.xm")));
+    EXPECT_FALSE(lib.SampleLoad(0, files.File("button.wav"), kEffectSampleMode, 0));
+    lib.Close();
+
+    ASSERT_TRUE(Open()) << SDL_GetError();
+    SongHandle song = lib.LoadSong(files.File("psych.xm"));
+    SampleHandle button = lib.SampleLoad(0, files.File("button.wav"), kEffectSampleMode, 0);
+    lib.PlaySong(song);
+    lib.PlaySound(0, button);
+    // Closed with both still loaded and sounding: the library frees them.
+    lib.Close();
+    EXPECT_FALSE(lib.IsOpen());
+    EXPECT_FALSE(lib.OutputFormat().has_value());
+    EXPECT_FALSE(SDL_WasInit(SDL_INIT_AUDIO));
+    lib.PlaySong(song);
+    lib.PlaySound(0, button);
+    EXPECT_FALSE(lib.IsSongPlaying(song));
+    EXPECT_FALSE(lib.IsChannelPlaying(0));
+    lib.StopSong(song);
+    lib.StopSound(0);
+    lib.FreeSong(song);
+    lib.SampleFree(button);
+    lib.Close();
+
+    ASSERT_TRUE(Open()) << SDL_GetError();
+    SongHandle again = lib.LoadSong(files.File("psych.xm"));
+    ASSERT_TRUE(again);
+    lib.PlaySong(again);
+    EXPECT_TRUE(lib.IsSongPlaying(again));
+    EXPECT_FALSE(lib.IsSongPlaying(song));
+}
+
+TEST_F(SdlMixerDummyTest, NoSoundOutputOpensNothing) {
+    lib.SetOutput(kOutputNoSound);
+    EXPECT_FALSE(lib.Init(kMixRate, kMixChannels, 0));
+    EXPECT_FALSE(lib.IsOpen());
+    EXPECT_FALSE(lib.LoadSong(files.File("psych.xm")));
+}
+
+TEST(SdlMixerNoDriverTest, TheGameGoesOnSilently) {
+    SoundFolder files;
+    UseDriver("no-such-audio-driver");
+    auto sound = TSound::CreateWithSdlMixer();
+    auto& lib = dynamic_cast<SdlMixerLibrary&>(sound->Library());
+    sound->InitSound(files.Dir());
+    EXPECT_FALSE(lib.IsOpen());
+    EXPECT_FALSE(SDL_WasInit(SDL_INIT_AUDIO));
+    EXPECT_FALSE(sound->Music());
+    EXPECT_FALSE(sound->ButtonSample());
+    EXPECT_FALSE(sound->PageSample());
+    EXPECT_FALSE(sound->ClickSample());
+
+    for (int round = 0; round < 3; ++round) {
+        sound->PlayButtonSound();
+        sound->PlayPageSound();
+        sound->PlayClickSound();
+        sound->chkMuzykaClick(false);
+        sound->chkMuzykaClick(true);
+    }
+    for (int channel = 0; channel < 3; ++channel) EXPECT_FALSE(lib.IsChannelPlaying(channel));
+    EXPECT_FALSE(lib.IsSongPlaying(sound->Music()));
+    sound->DoneSound();
+    sound->DoneSound();
+    EXPECT_FALSE(sound->IsOpen());
+}
+
+// --- The disk driver: what the player would hear ---
+
+struct Burst {
+    size_t begin = 0;  // first and one past the last block
+    size_t end = 0;
+};
+
+// Runs of consecutive blocks whose flag is set.
+std::vector<Burst> Bursts(const std::vector<bool>& flags) {
+    std::vector<Burst> runs;
+    for (size_t i = 0; i < flags.size(); ++i) {
+        if (!flags[i]) continue;
+        if (!runs.empty() && runs.back().end == i) {
+            runs.back().end = i + 1;
+        } else {
+            runs.push_back({i, i + 1});
+        }
+    }
+    return runs;
+}
+
+TEST(SdlMixerDiskTest, MusicAndEffectsAreHeardAtTheirMoments) {
+    SoundFolder files;
+    if (!DriverAvailable("disk")) GTEST_SKIP() << "SDL was built without its disk audio driver";
+    const fs::path raw = files.Path() / "out.raw";
+    UseDriver("disk");
+    ::setenv("SDL_DISKAUDIOFILE", raw.c_str(), 1);
+    ::unsetenv("SDL_DISKAUDIODELAY");  // real time
+
+    TSound sound(std::make_unique<SdlMixerLibrary>());
+    auto& lib = dynamic_cast<SdlMixerLibrary&>(sound.Library());
+    const auto start = Clock::now();
+    sound.InitSound(files.Dir());
+    ASSERT_TRUE(lib.IsOpen()) << SDL_GetError();
+    auto format = lib.OutputFormat();
+    ASSERT_TRUE(format.has_value());
+    ASSERT_EQ(format->rate, 44100);
+    ASSERT_EQ(format->channels, 2);
+    ASSERT_EQ(format->bitsPerSample, 16);
+    ASSERT_TRUE(format->isSigned);
+    ASSERT_FALSE(format->bigEndian);
+    ASSERT_TRUE(sound.Music());
+    ASSERT_TRUE(sound.ButtonSample() && sound.PageSample() && sound.ClickSample());
+
+    // A scripted player: OK, a page change, a press on the map, then OK and
+    // a page change together.
+    std::this_thread::sleep_until(start + 700ms);
+    sound.PlayButtonSound();
+    std::this_thread::sleep_until(start + 1300ms);
+    sound.PlayPageSound();
+    std::this_thread::sleep_until(start + 1900ms);
+    sound.PlayClickSound();
+    std::this_thread::sleep_until(start + 2500ms);
+    sound.PlayButtonSound();
+    sound.PlayPageSound();
+    std::this_thread::sleep_until(start + 3100ms);
+    sound.DoneSound();
+
+    const auto interleaved = testing::ReadRawS16(raw);
+    const auto left = testing::Channel(interleaved, 2, 0);
+    const auto right = testing::Channel(interleaved, 2, 1);
+    const int rate = 44100;
+    ASSERT_GT(left.size(), static_cast<size_t>(rate * 2)) << "the disk driver wrote too little";
+
+    // 10 ms blocks.
+    const size_t block = rate / 100;
+    const size_t blocks = left.size() / block;
+    auto tone = [&](double hz) {
+        std::vector<double> power(blocks);
+        for (size_t b = 0; b < blocks; ++b) power[b] = testing::TonePower(left, b * block, (b + 1) * block, hz, rate);
+        return power;
+    };
+    const auto button = tone(kButtonHz), page = tone(kPageHz), click = tone(kClickHz);
+
+    // The music alone before the first press: heard, and without the tones.
+    const size_t musicEnd = std::min<size_t>(blocks, 45);  // 0.45 s
+    double musicRms = testing::Rms(left, 5 * block, musicEnd * block);
+    double musicRmsRight = testing::Rms(right, 5 * block, musicEnd * block);
+    EXPECT_GT(musicRms, 0.003) << "the music is silent";
+    EXPECT_GT(musicRmsRight, 0.003) << "the music is silent on the right";
+    double quiet = 0.0;
+    for (const auto* p : {&button, &page, &click}) {
+        for (size_t b = 0; b < musicEnd; ++b) quiet = std::max(quiet, (*p)[b]);
+    }
+    // A test tone at the level written gives about 0.03.
+    const double threshold = std::max(1e-3, 20 * quiet);
+    auto heard = [&](const std::vector<double>& power) {
+        std::vector<bool> on(blocks);
+        for (size_t b = 0; b < blocks; ++b) on[b] = power[b] > threshold;
+        return Bursts(on);
+    };
+    const auto buttonRuns = heard(button), pageRuns = heard(page), clickRuns = heard(click);
+    auto show = [](const char* n, const std::vector<Burst>& r) {
+        std::string t = n;
+        for (auto& x : r) t += " [" + std::to_string(x.begin) + "," + std::to_string(x.end) + ")";
+        std::printf("%s\n", t.c_str());
+    };
+    std::printf("music rms %.4f/%.4f quiet %.3g threshold %.3g blocks %zu\n", musicRms, musicRmsRight, quiet, threshold, blocks);
+    show("button", buttonRuns); show("page", pageRuns); show("click", clickRuns);
+    ASSERT_EQ(buttonRuns.size(), 2u) << "the button sound must be heard twice";
+    ASSERT_EQ(pageRuns.size(), 2u) << "the page sound must be heard twice";
+    ASSERT_EQ(clickRuns.size(), 1u) << "the click sound must be heard once";
+
+    // In the order played, each a good fraction of a second after the last.
+    const size_t gap = 30;  // blocks: 0.3 s of the 0.6 s between the presses
+    EXPECT_GE(buttonRuns[0].begin, musicEnd);
+    EXPECT_GE(pageRuns[0].begin, buttonRuns[0].begin + gap);
+    EXPECT_GE(clickRuns[0].begin, pageRuns[0].begin + gap);
+    EXPECT_GE(buttonRuns[1].begin, clickRuns[0].begin + gap);
+    // OK and the page change together sound together.
+    EXPECT_LE(pageRuns[1].begin > buttonRuns[1].begin ? pageRuns[1].begin - buttonRuns[1].begin
+                                                       : buttonRuns[1].begin - pageRuns[1].begin,
+              1u);
+
+    // Each effect plays once through: about 150 ms, not looping.
+    for (const auto& runs : {buttonRuns, pageRuns, clickRuns}) {
+        for (const Burst& r : runs) {
+            EXPECT_GE(r.end - r.begin, 10u);
+            EXPECT_LE(r.end - r.begin, 20u);
+        }
+    }
+
+    // The effects add to the music rather than replace it.
+    const Burst& b = buttonRuns[0];
+    double withEffect = testing::Rms(left, (b.begin + 2) * block, (b.end - 2) * block);
+    EXPECT_GT(withEffect, 2 * musicRms);
+    const size_t between = (pageRuns[0].end + clickRuns[0].begin) / 2;
+    EXPECT_GT(testing::Rms(left, (between - 5) * block, (between + 5) * block), 0.003)
+        << "the music stopped under the effects";
+
+    // Nothing near full scale: no clipping.
+    int peak = 0;
+    for (int16_t s : interleaved) peak = std::max(peak, std::abs(static_cast<int>(s)));
+    EXPECT_LT(peak, 32000);
+}
+
+}  // namespace
+}  // namespace dzwonex
