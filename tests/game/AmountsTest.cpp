@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "Amounts.h"
+
+using namespace dzwonex;
+
+TEST(FormatAmount, GroupsDigitsWithAtMostTwoSpaces) {
+    const std::pair<int32_t, const char*> table[] = {
+        {0, "0"},
+        {-5, "-5"},
+        {999, "999"},
+        {1000, "1 000"},
+        {-1234, "-1 234"},
+        {999999, "999 999"},
+        {1000000, "1 000 000"},
+        {123456789, "123 456 789"},
+        {1234567890, "1234 567 890"},
+        {2147483647, "2147 483 647"},
+        {-999, "-999"},
+        {-1000, "-1 000"},
+        {-12500, "-12 500"},
+    };
+    for (const auto& [value, text] : table) EXPECT_EQ(FormatAmount(value), text) << value;
+}
+
+TEST(FormatAmount, SmallestValueKeepsItsSign) {
+    EXPECT_EQ(FormatAmount(std::numeric_limits<int32_t>::min()), "-2147 483 648");
+}
+
+TEST(Rounding, TiesGoToTheEvenNeighbour) {
+    EXPECT_EQ(RoundHalfEven(2.5), 2.0);
+    EXPECT_EQ(RoundHalfEven(3.5), 4.0);
+    EXPECT_EQ(RoundHalfEven(-2.5), -2.0);
+    EXPECT_EQ(RoundHalfEven(-0.5), -0.0);
+    EXPECT_EQ(RoundHalfEven(-1.5), -2.0);
+    EXPECT_EQ(RoundHalfEven(10159.5), 10160.0);
+    EXPECT_EQ(RoundHalfEven(4487.5), 4488.0);
+    EXPECT_EQ(RoundToInt32(-0.4), 0);
+    EXPECT_EQ(RoundToInt32(-3.7), -4);
+    EXPECT_EQ(RoundToInt32(0.5), 0);
+    EXPECT_EQ(RoundToInt32(1.5), 2);
+}
+
+TEST(Rounding, HoldsAtTheEndsOfTheRange) {
+    EXPECT_EQ(RoundToInt32(1e300), std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(RoundToInt32(-1e300), std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(RoundToInt32(std::numeric_limits<double>::infinity()), std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(RoundToInt32(std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_EQ(Saturate32(int64_t{1} << 40), std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(Saturate32(-(int64_t{1} << 40)), std::numeric_limits<int32_t>::min());
+}

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "Letters.h"
+
+namespace dzwonex::testing {
+
+using namespace letters;
+
+namespace {
+std::vector<int> Ranges(const ScriptedRandom& rng) {
+    std::vector<int> out;
+    for (const auto& d : rng.Draws()) out.push_back(d.real ? -1 : d.n);
+    return out;
+}
+const std::string S = "Prośba.";
+}  // namespace
+
+TEST(Letters, ApplicationWithAllZeroDraws) {
+    ScriptedRandom rng;
+    EXPECT_EQ(ApplicationLetter(rng, S),
+              "Panie kierowniku.\r\n\r\nProśba.\r\n\r\nProśbę swą motywuję tym, że stałe łącze potrzebne jest mojemu "
+              "synowi do nauki ;)\r\n\r\nPozdrawiam!\r\nMaciej Kowalski");
+    EXPECT_EQ(Ranges(rng), (std::vector<int>{7, 5, 3, 9, 9}));
+}
+
+TEST(Letters, PersonNameDrawsFirstNameThenSurname) {
+    ScriptedRandom rng({8, 7});
+    EXPECT_EQ(RandomPersonName(rng), "Ferdynand Mąciwoda");
+    ScriptedRandom other({0, 8});
+    EXPECT_EQ(RandomPersonName(other), "Maciej Moczymorda");
+}
+
+TEST(Letters, EnvelopeWritesTheAmountGrouped) {
+    ScriptedRandom rng({6, 4, 2, 1, 2});
+    EXPECT_EQ(EnvelopeLetter(rng, S, 1099),
+              "Szefie!\r\n\r\nProśba.\r\n\r\nProśbę swą motywuję tym, iż zawsze marzyłem o tym, żeby mieć Internet i "
+              "fajnie byłoby go mieć :))\r\n\r\nDo podania dołączam kopertę z 1 099 zł licząc na Pana pomoc "
+              ":)\r\n\r\nOczekuję na odpowiedź...\r\nAdam Kiepski");
+    EXPECT_EQ(Ranges(rng), (std::vector<int>{7, 5, 3, 9, 9}));
+    ScriptedRandom zeros;
+    EXPECT_NE(EnvelopeLetter(zeros, S, 100).find("kopertę z 100 zł licząc"), std::string::npos);
+}
+
+TEST(Letters, InstitutionLettersHaveNoMotivation) {
+    ScriptedRandom rng({3, 1, 5});
+    EXPECT_EQ(InstitutionLetter(rng, S),
+              "Szanowny panie dyrektorze.\r\n\r\nProśba.\r\n\r\nZ wyrazami szacunku...\r\nPrzedsiębiorstwo wywozu "
+              "nieczystości \"Bracia Strach\"");
+    EXPECT_EQ(Ranges(rng), (std::vector<int>{7, 3, 6}));
+
+    ScriptedRandom env({4, 0, 2});
+    EXPECT_EQ(InstitutionEnvelopeLetter(env, S, 10999),
+              "Panie prezesie.\r\n\r\nProśba.\r\n\r\nDo podania dołączam kopertę z 10 999 zł licząc na Pana pomoc "
+              ":)\r\n\r\nPozdrawiam!\r\nAgencja towarzyska \"Laska\"");
+    EXPECT_EQ(Ranges(env), (std::vector<int>{7, 3, 6}));
+}
+
+TEST(Letters, SpyReportAndStaffNote) {
+    ScriptedRandom rng({5, 3});
+    EXPECT_EQ(SpyReportMemo(rng, "Pytanie?"),
+              "Szanowny panie prezesie.\r\n\r\nNasi szpiedzy odkryli, że jeden z abonentów już od 10 lat nie płaci za "
+              "telefon.\r\n\r\nPytanie?");
+    EXPECT_EQ(Ranges(rng), (std::vector<int>{7, 4}));
+    ScriptedRandom note({2});
+    EXPECT_EQ(StaffNote(note, "Zdanie."), "Panie dyrektorze.\r\n\r\nZdanie.");
+    EXPECT_EQ(Ranges(note), (std::vector<int>{7}));
+}
+
+TEST(Letters, OpinionLetterSignedByAPersonTakesFiveDraws) {
+    ScriptedRandom rng({0, 1, 2, 6, 5});
+    EXPECT_EQ(OpinionLetter(rng, Opinion::Praise),
+              "Szanowny panie kierowniku.\r\n\r\nPozdrowienia w imieniu zadowolonych abonentów z "
+              "Lamerowa.\r\n\r\nZbyszek Sraczka");
+    EXPECT_EQ(Ranges(rng), (std::vector<int>{5, 7, 4, 9, 9}));
+}
+
+TEST(Letters, OpinionLetterSignedByAnInstitutionTakesFour) {
+    ScriptedRandom rng({3, 0, 1, 4});
+    EXPECT_EQ(OpinionLetter(rng, Opinion::Insult),
+              "Panie kierowniku.\r\n\r\nChciałbym wyrazić moją opinię na temat waszej firmy. Oto "
+              "ona:\r\nBłeeeeeeee\r\nJednym słowej jesteście do niczego.\r\n\r\nZarząd szaletów publicznych");
+    EXPECT_EQ(Ranges(rng), (std::vector<int>{5, 7, 5, 6}));
+}
+
+TEST(Letters, EveryPoolEntryIsReachable) {
+    // The last index of each pool, to catch a short or misordered table.
+    auto last = [](int n) { return ScriptedRandom({static_cast<double>(n - 1)}); };
+    auto g = last(7);
+    EXPECT_EQ(RandomGreeting(g), "Szefie!");
+    auto m = last(5);
+    EXPECT_EQ(RandomMotivation(m).rfind("Prośbę swą motywuję tym, iż zawsze", 0), 0u);
+    auto c = last(3);
+    EXPECT_EQ(RandomClosing(c), "Oczekuję na odpowiedź...");
+    auto co = last(6);
+    EXPECT_EQ(RandomCompanyName(co), "Przedsiębiorstwo wywozu nieczystości \"Bracia Strach\"");
+    auto s = last(4);
+    EXPECT_EQ(RandomSpyReport(s), "Nasi szpiedzy odkryli, że jeden z abonentów już od 10 lat nie płaci za telefon.");
+    auto i = last(5);
+    EXPECT_EQ(RandomInsult(i), "Jako szef jesteś do niczego.");
+    auto p = last(4);
+    EXPECT_EQ(RandomPraise(p), "Chciałem powiedzieć że jestem bardzo zadowolony ze świadczonych przez was usług.");
+}
+
+}  // namespace dzwonex::testing
