@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <random>
+
+#include "Fixtures.h"
+#include "Session.h"
+
+namespace dzwonex::testing {
+
+using text::Options;
+using text::Session;
+using json = nlohmann::json;
+
+class TextSession : public ::testing::Test {
+protected:
+    std::unique_ptr<Session> Open(uint32_t seed = 7, const char* user = "Jan") {
+        Options o;
+        o.seed = seed;
+        o.user = user;
+        o.assets = assets.Path().string();
+        auto s = std::make_unique<Session>(o);
+        auto error = s->Start();
+        EXPECT_FALSE(error) << *error;
+        return s;
+    }
+    json State(Session& s) { return json::parse(s.Execute("state").output); }
+
+    AssetFolder assets;
+};
+
+TEST_F(TextSession, StateHasEveryKey) {
+    auto s = Open();
+    const json st = State(*s);
+    for (const char* key : {"rng", "day", "money", "opinion", "quality", "subscribers", "cases", "banner", "speed",
+                            "timer", "page", "labels", "buttons", "sounds"})
+        EXPECT_TRUE(st.contains(key)) << key;
+    EXPECT_EQ(st["day"], 1);
+    EXPECT_EQ(st["subscribers"].size(), 6u);
+    EXPECT_EQ(st["subscribers"][4].size(), 2u);
+    EXPECT_EQ(st["speed"], 5);
+    EXPECT_EQ(st["timer"], 12000);
+    EXPECT_EQ(st["page"], 2);
+    EXPECT_EQ(st["cases"][0]["title"], "Witaj !");
+    EXPECT_TRUE(st["cases"][0]["subject"].is_null());
+    EXPECT_EQ(st["labels"]["lblSpeed2"], "Rok: 1  Miesiąc: 1  Dzień: 2");
+    EXPECT_EQ(st["labels"].size(), 17u);
+    EXPECT_EQ(st["buttons"]["btnOK"], true);
+    EXPECT_EQ(st["sounds"]["button"], 0);
+}
+
+TEST_F(TextSession, CommandsReachTheGame) {
+    auto s = Open();
+    s->Execute("ok");
+    s->Execute("day");
+    EXPECT_EQ(State(*s)["day"], 2);
+    s->Execute("speed 0");
+    EXPECT_EQ(State(*s)["timer"], 0);
+    s->Execute("speed 230");
+    EXPECT_EQ(State(*s)["speed"], 10);
+    s->Execute("page 2");  // already active: no sound
+    s->Execute("page 0");
+    s->Execute("page 0");
+    json st = State(*s);
+    EXPECT_EQ(st["sounds"]["page"], 1);
+    EXPECT_EQ(st["page"], 0);
+    s->Execute("click 3 3");
+    st = State(*s);
+    EXPECT_EQ(st["page"], 2);
+    EXPECT_EQ(st["sounds"]["click"], 1);
+    const int kind = st["cases"][0]["kind"];
+    EXPECT_TRUE(kind == 1 || kind == 8);
+    EXPECT_EQ(st["buttons"]["btnYes"], true);
+}
+
+TEST_F(TextSession, DisconnectSubjectShowsWhetherItIsStillListed) {
+    auto s = Open();
+    const auto& booth = s->Game().Subscribers(6).front();
+    const int x = booth->X, y = booth->Y;
+    s->Execute("click " + std::to_string(x) + " " + std::to_string(y));
+    s->Execute("click " + std::to_string(x) + " " + std::to_string(y));
+    json st = State(*s);
+    EXPECT_EQ(st["cases"][0]["subject"]["listed"], true);
+    s->Execute("tak");
+    st = State(*s);
+    EXPECT_EQ(st["cases"][0]["kind"], 1);
+    EXPECT_EQ(st["cases"][0]["subject"]["x"], x);
+    EXPECT_EQ(st["cases"][0]["subject"]["listed"], false);
+    EXPECT_EQ(st["sounds"]["button"], 2);
+}
+
+TEST_F(TextSession, BadCommandsChangeNothing) {
+    auto s = Open();
+    const std::string before = s->StateLine();
+    const char* bad[] = {"dzien", "click", "click 5", "click 5 5 5", "click -1 5", "click 5 -1", "click 1400 5",
+                         "click 5 1000", "click 99999999999999999999 1", "click x y", "speed", "speed abc",
+                         "speed 1 2", "speed 4294967296", "page 4", "page -1", "page", "day 2", "tak tak", "STATE",
+                         "\x01\x02\xff", "click 0x10 5", "page 1.5"};
+    for (const char* line : bad) {
+        const auto r = s->Execute(line);
+        EXPECT_EQ(r.outcome, Session::Outcome::Error) << line;
+        EXPECT_FALSE(r.error.empty());
+        EXPECT_EQ(r.error.find('\n'), std::string::npos) << "one line: " << line;
+    }
+    EXPECT_EQ(s->StateLine(), before);
+    EXPECT_EQ(s->Execute("   ").outcome, Session::Outcome::Done);
+    EXPECT_EQ(s->Execute("# komentarz").outcome, Session::Outcome::Done);
+    EXPECT_EQ(s->Execute("quit").outcome, Session::Outcome::Quit);
+    EXPECT_EQ(s->StateLine(), before);
+}
+
+TEST_F(TextSession, SameSeedSameCommandsSameStates) {
+    const std::vector<std::string> script = {"day", "tak", "nie", "ok", "click 100 100", "tak", "banner",
+                                             "speed 150", "day", "nie", "day", "page 1", "ok", "day"};
+    auto run = [&] {
+        auto s = Open(31337);
+        std::string all;
+        for (const auto& line : script) {
+            s->Execute(line);
+            all += s->StateLine() + "\n";
+        }
+        return all;
+    };
+    EXPECT_EQ(run(), run());
+}
+
+TEST_F(TextSession, RandomCommandLinesNeverBreakIt) {
+    auto s = Open(99);
+    std::mt19937 gen(12345);
+    const std::vector<std::string> words = {"day", "tak", "nie", "ok", "click", "banner", "speed", "page", "state",
+                                            "#", "", "-5", "0", "17", "1399", "999", "2147483648", "-2147483649",
+                                            "1e9", "\t", "zł", "nan"};
+    for (int i = 0; i < 20000; ++i) {
+        std::string line;
+        const int n = static_cast<int>(gen() % 4);
+        for (int w = 0; w < n; ++w) {
+            if (gen() % 10 == 0) {
+                const int len = static_cast<int>(gen() % 12);
+                for (int c = 0; c < len; ++c) line += static_cast<char>(gen() % 256);
+            } else {
+                line += words[gen() % words.size()];
+            }
+            line += ' ';
+        }
+        const auto r = s->Execute(line);
+        ASSERT_NE(r.outcome == Session::Outcome::Error, r.error.empty()) << line;
+        if (r.outcome == Session::Outcome::Done && !r.output.empty()) {
+            ASSERT_NO_THROW((void)json::parse(r.output)) << line;
+        }
+    }
+    const json st = State(*s);
+    EXPECT_GE(st["day"].get<int>(), 1);
+}
+
+TEST(TextOptions, ParsesAndRejects) {
+    Options o;
+    const char* good[] = {"x", "--seed", "4294967295", "--user", "Zenon", "--assets", "/tmp"};
+    EXPECT_FALSE(text::ParseOptions(7, good, o));
+    EXPECT_EQ(*o.seed, 4294967295u);
+    EXPECT_EQ(*o.user, "Zenon");
+    const char* tooBig[] = {"x", "--seed", "4294967296"};
+    EXPECT_TRUE(text::ParseOptions(3, tooBig, o));
+    const char* negative[] = {"x", "--seed", "-1"};
+    EXPECT_TRUE(text::ParseOptions(3, negative, o));
+    const char* missing[] = {"x", "--user"};
+    EXPECT_TRUE(text::ParseOptions(2, missing, o));
+    const char* unknown[] = {"x", "--fast"};
+    EXPECT_TRUE(text::ParseOptions(2, unknown, o));
+}
+
+}  // namespace dzwonex::testing
