@@ -3,9 +3,46 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <chrono>
 #include <map>
+#include <thread>
+#include <vector>
 
 namespace dzwonex {
+namespace {
+
+// A sound cut off in the middle of its wave clicks. An effect replaced
+// while it still sounds is faded out over this many frames (10 ms) on its
+// own voice while the new one starts on the channel's second voice.
+constexpr int kRampFrames = 441;
+// The faded voice is let go once its ramp has surely run: the ramp starts
+// with the next mixing buffer (23 ms) and lasts 10 ms.
+constexpr int kRampExpireMs = 60;
+// Stopping the music fades it out; the mixer lowers the volume once per
+// buffer, so this is five steps.
+constexpr int kMusicFadeMs = 120;
+// The longest FreeSong waits for that fade to end.
+constexpr int kMusicFadeWaitMs = 300;
+
+// Per-voice state of the fade-out, touched by the audio thread only while
+// the effect is registered on that voice.
+struct Ramp {
+    int remaining = 0;
+};
+
+void SDLCALL RampDown(int /*chan*/, void* stream, int len, void* udata) {
+    auto* ramp = static_cast<Ramp*>(udata);
+    auto* samples = static_cast<Sint16*>(stream);
+    const int frames = len / 4;  // 16-bit stereo, checked at Init
+    for (int i = 0; i < frames; ++i) {
+        if (ramp->remaining > 0) --ramp->remaining;
+        const int gain = ramp->remaining;  // of kRampFrames
+        samples[2 * i] = static_cast<Sint16>(samples[2 * i] * gain / kRampFrames);
+        samples[2 * i + 1] = static_cast<Sint16>(samples[2 * i + 1] * gain / kRampFrames);
+    }
+}
+
+}  // namespace
 
 struct SdlMixerLibrary::State {
     int output = kOutputWave;
@@ -13,7 +50,12 @@ struct SdlMixerLibrary::State {
     bool audioSubsystem = false;  // SDL's audio subsystem started by Init
     bool mixerDecoders = false;   // Mix_Init called by Init
     bool open = false;            // the mixer's output is open
-    int channels = 0;
+    int channels = 0;             // channels as the game numbers them
+    bool canRamp = false;         // the mix is 16-bit stereo
+    // Each channel plays on one of two mixer voices, channel and channel +
+    // channels; active[channel] is the one its last play went to.
+    std::vector<int> active;
+    std::vector<Ramp> ramps;
     uint32_t nextId = 1;
     std::map<uint32_t, Mix_Music*> songs;
     struct Sample {
@@ -32,6 +74,7 @@ struct SdlMixerLibrary::State {
         return it == samples.end() ? nullptr : &it->second;
     }
     bool ValidChannel(int channel) const { return open && channel >= 0 && channel < channels; }
+    int Voice(int channel) const { return channel + active[channel] * channels; }
     uint32_t NewId() {
         uint32_t id = nextId++;
         if (nextId == 0) nextId = 1;
@@ -80,7 +123,12 @@ bool SdlMixerLibrary::Init(int mixRate, int maxChannels, unsigned /*flags*/) {
         return false;
     }
     s.open = true;
-    s.channels = Mix_AllocateChannels(maxChannels);
+    s.channels = Mix_AllocateChannels(2 * maxChannels) / 2;
+    s.active.assign(s.channels, 0);
+    s.ramps.assign(2 * s.channels, Ramp{});
+    int rate = 0, outChannels = 0;
+    Uint16 format = 0;
+    s.canRamp = Mix_QuerySpec(&rate, &format, &outChannels) != 0 && format == AUDIO_S16SYS && outChannels == 2;
     return true;
 }
 
@@ -98,6 +146,8 @@ void SdlMixerLibrary::PlaySong(SongHandle song) {
     State& s = *FState;
     Mix_Music* music = s.Song(song);
     if (!s.open || music == nullptr) return;
+    // SDL2_mixer would wait for a fade-out still running; cut its tail.
+    if (Mix_FadingMusic() == MIX_FADING_OUT) Mix_HaltMusic();
     // -1: the module repeats from its beginning when it ends.
     if (Mix_PlayMusic(music, -1) == 0) s.currentSong = song.id;
 }
@@ -105,11 +155,12 @@ void SdlMixerLibrary::PlaySong(SongHandle song) {
 bool SdlMixerLibrary::IsSongPlaying(SongHandle song) {
     const State& s = *FState;
     if (!s.open || s.Song(song) == nullptr || s.currentSong != song.id) return false;
-    return Mix_PlayingMusic() != 0;
+    // Music fading out after StopSong counts as stopped.
+    return Mix_PlayingMusic() != 0 && Mix_FadingMusic() != MIX_FADING_OUT;
 }
 
 void SdlMixerLibrary::StopSong(SongHandle song) {
-    if (IsSongPlaying(song)) Mix_HaltMusic();
+    if (IsSongPlaying(song)) Mix_FadeOutMusic(kMusicFadeMs);
 }
 
 void SdlMixerLibrary::FreeSong(SongHandle song) {
@@ -117,6 +168,11 @@ void SdlMixerLibrary::FreeSong(SongHandle song) {
     auto it = s.songs.find(song.id);
     if (it == s.songs.end()) return;
     if (s.currentSong == song.id) {
+        // Let a fade-out finish (a hard stop would click), but not for long.
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(kMusicFadeWaitMs);
+        while (Mix_PlayingMusic() && Mix_FadingMusic() == MIX_FADING_OUT && std::chrono::steady_clock::now() < until) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
         Mix_HaltMusic();
         s.currentSong = 0;
     }
@@ -140,16 +196,31 @@ void SdlMixerLibrary::PlaySound(int channel, SampleHandle sample) {
     State& s = *FState;
     const State::Sample* found = s.FindSample(sample);
     if (!s.ValidChannel(channel) || found == nullptr) return;
-    // Playing on a given channel cuts off what sounds there.
-    Mix_PlayChannel(channel, found->chunk, found->loops);
+    // The new play takes the channel's place from what sounds there: that
+    // voice fades out quickly while the other voice starts the sample.
+    int voice = s.Voice(channel);
+    if (s.canRamp && Mix_Playing(voice)) {
+        Mix_UnregisterAllEffects(voice);
+        s.ramps[voice].remaining = kRampFrames;
+        if (Mix_RegisterEffect(voice, RampDown, nullptr, &s.ramps[voice]) != 0) {
+            Mix_ExpireChannel(voice, kRampExpireMs);
+            s.active[channel] ^= 1;
+            voice = s.Voice(channel);
+        }
+    }
+    Mix_PlayChannel(voice, found->chunk, found->loops);
 }
 
 bool SdlMixerLibrary::IsChannelPlaying(int channel) {
-    return FState->ValidChannel(channel) && Mix_Playing(channel) != 0;
+    // A voice fading out after a replay no longer counts.
+    return FState->ValidChannel(channel) && Mix_Playing(FState->Voice(channel)) != 0;
 }
 
 void SdlMixerLibrary::StopSound(int channel) {
-    if (FState->ValidChannel(channel)) Mix_HaltChannel(channel);
+    State& s = *FState;
+    if (!s.ValidChannel(channel)) return;
+    Mix_HaltChannel(channel);
+    Mix_HaltChannel(channel + s.channels);
 }
 
 void SdlMixerLibrary::SampleFree(SampleHandle sample) {
@@ -177,6 +248,8 @@ void SdlMixerLibrary::Close() {
         Mix_CloseAudio();
         s.open = false;
         s.channels = 0;
+        s.active.clear();
+        s.ramps.clear();
     }
     if (s.mixerDecoders) {
         Mix_Quit();

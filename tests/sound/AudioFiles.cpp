@@ -34,9 +34,10 @@ void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& b
     if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
-void WriteToneWav(const std::filesystem::path& path, double frequency, int milliseconds, int amplitude, int rate) {
-    const size_t frames = static_cast<size_t>(rate) * static_cast<size_t>(milliseconds) / 1000;
-    const size_t fade = static_cast<size_t>(rate) * 5 / 1000;
+namespace {
+
+template <class Sample>
+void WriteMonoWav(const std::filesystem::path& path, size_t frames, int rate, Sample sample) {
     std::vector<uint8_t> out;
     const uint32_t dataBytes = static_cast<uint32_t>(frames * 2);
     PutText(out, "RIFF", 4);
@@ -53,13 +54,33 @@ void WriteToneWav(const std::filesystem::path& path, double frequency, int milli
     PutText(out, "data", 4);
     Put32(out, dataBytes);
     for (size_t i = 0; i < frames; ++i) {
-        double gain = 1.0;
-        if (i < fade) gain = static_cast<double>(i) / static_cast<double>(fade);
-        if (frames - 1 - i < fade) gain = std::min(gain, static_cast<double>(frames - 1 - i) / static_cast<double>(fade));
-        double v = amplitude * gain * std::sin(2.0 * std::numbers::pi * frequency * static_cast<double>(i) / rate);
-        Put16(out, static_cast<uint16_t>(static_cast<int16_t>(std::lround(v))));
+        Put16(out, static_cast<uint16_t>(static_cast<int16_t>(std::lround(sample(i)))));
     }
     WriteBytes(path, out);
+}
+
+// 0 at both ends rising to 1 over 5 ms.
+double Envelope(size_t i, size_t frames, int rate) {
+    const size_t fade = static_cast<size_t>(rate) * 5 / 1000;
+    double gain = 1.0;
+    if (i < fade) gain = static_cast<double>(i) / static_cast<double>(fade);
+    if (frames - 1 - i < fade) gain = std::min(gain, static_cast<double>(frames - 1 - i) / static_cast<double>(fade));
+    return gain;
+}
+
+}  // namespace
+
+void WriteToneWav(const std::filesystem::path& path, double frequency, int milliseconds, int amplitude, int rate) {
+    const size_t frames = static_cast<size_t>(rate) * static_cast<size_t>(milliseconds) / 1000;
+    WriteMonoWav(path, frames, rate, [&](size_t i) {
+        return amplitude * Envelope(i, frames, rate) *
+               std::sin(2.0 * std::numbers::pi * frequency * static_cast<double>(i) / rate);
+    });
+}
+
+void WritePlateauWav(const std::filesystem::path& path, int level, int milliseconds, int rate) {
+    const size_t frames = static_cast<size_t>(rate) * static_cast<size_t>(milliseconds) / 1000;
+    WriteMonoWav(path, frames, rate, [&](size_t i) { return level * Envelope(i, frames, rate); });
 }
 
 void WriteTinyXm(const std::filesystem::path& path) {

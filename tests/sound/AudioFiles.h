@@ -13,6 +13,10 @@ namespace dzwonex::testing {
 void WriteToneWav(const std::filesystem::path& path, double frequency, int milliseconds, int amplitude,
                   int rate = 44100);
 
+// A 16-bit mono WAV holding a constant level with 5 ms linear ramps at both
+// ends: any cut in the middle shows as a jump of the whole level.
+void WritePlateauWav(const std::filesystem::path& path, int level, int milliseconds, int rate = 44100);
+
 // A tiny XM module: two channels, one looping sine instrument, a pattern
 // of 16 rows playing a slow arpeggio, repeated for ever.
 void WriteTinyXm(const std::filesystem::path& path);

@@ -450,5 +450,55 @@ TEST(SdlMixerDiskTest, MusicAndEffectsAreHeardAtTheirMoments) {
     EXPECT_LT(peak, 32000);
 }
 
+// Pressing OK while the button sound still plays replaces it. The probe
+// sample is a flat level, so a cut in the middle would jump by the whole
+// level from one sample to the next, and two copies at once would double it.
+TEST(SdlMixerDiskTest, ReplayedEffectTakesOverWithoutAClick) {
+    if (!DriverAvailable("disk")) GTEST_SKIP() << "SDL was built without its disk audio driver";
+    const fs::path dir = MakeTempDir("dzwonex-replay");
+    const fs::path raw = dir / "out.raw";
+    constexpr int kLevel = 10000;
+    testing::WritePlateauWav(dir / "flat.wav", kLevel, 400);
+    UseDriver("disk");
+    ::setenv("SDL_DISKAUDIOFILE", raw.c_str(), 1);
+
+    {
+        SdlMixerLibrary lib;
+        ASSERT_TRUE(lib.Init(kMixRate, kMixChannels, 0)) << SDL_GetError();
+        SampleHandle flat = lib.SampleLoad(0, (dir / "flat.wav").string(), kEffectSampleMode, 0);
+        ASSERT_TRUE(flat);
+        const auto start = Clock::now();
+        for (auto at : {100ms, 250ms, 400ms}) {
+            std::this_thread::sleep_until(start + at);
+            lib.PlaySound(0, flat);
+            EXPECT_TRUE(lib.IsChannelPlaying(0));
+        }
+        std::this_thread::sleep_until(start + 1000ms);
+        EXPECT_FALSE(lib.IsChannelPlaying(0));
+        lib.Close();
+    }
+
+    const auto left = testing::Channel(testing::ReadRawS16(raw), 2, 0);
+    std::error_code ignored;
+    fs::remove_all(dir, ignored);
+    ASSERT_GT(left.size(), 44100u / 2);
+    double jump = 0.0;
+    size_t flatFrames = 0, aboveFrames = 0;
+    for (size_t i = 0; i < left.size(); ++i) {
+        if (i > 0) jump = std::max(jump, std::abs(left[i] - left[i - 1]));
+        if (std::abs(left[i] * 32768 - kLevel) < 10) ++flatFrames;
+        if (left[i] * 32768 > kLevel * 1.02) ++aboveFrames;
+    }
+    std::printf("largest step %.0f, frames at the level %zu, above it %zu\n", jump * 32768, flatFrames, aboveFrames);
+    // One voice at a time: the old play and the new overlap only while the
+    // old one fades, 10 ms for each of the two replays (two copies sounding
+    // together would stay above the level for 150 ms each time).
+    EXPECT_LE(aboveFrames, 2u * 1024u);
+    // Ramps only: 5 ms in, 10 ms out, a few hundred per sample at most.
+    EXPECT_LT(jump * 32768, 500);
+    // The level held through all three plays: about 150 + 150 + 400 ms.
+    EXPECT_GT(flatFrames, 44100u * 6 / 10);
+}
+
 }  // namespace
 }  // namespace dzwonex
