@@ -1,0 +1,17 @@
+#pragma once
+// Baseline JPEG through libjpeg.
+#include <QImage>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace assets {
+
+// Baseline (sequential, Huffman-coded) JPEG of `image` at `quality`
+// (1..100), 4:2:0 chroma, optimised Huffman tables, no comments.
+std::vector<std::uint8_t> encodeJpeg(const QImage& image, int quality);
+
+// Decodes a JPEG file into an RGB image; throws on failure.
+QImage decodeJpegFile(const std::string& path);
+
+} // namespace assets
