@@ -79,21 +79,27 @@ for b in range(0, n // step):
         silent += 1
     print('%6.2f s  rms %7.1f dB  peak %7.1f dB  %s' % (b / 4, db(rms), db(peak), ', '.join(events.get(b, []))))
 full = sum(1 for s in frames if s >= 32767 or s <= -32768)
-# A click is a jump between neighbouring samples far larger than the
-# signal's own movement around it.
-jumps = []
+# A click is a sudden break in the wave: its second difference (the change
+# of slope from one sample to the next) far above what the sound around it
+# does. Smooth tones, however loud, have small second differences.
+clicks = []
+win = 220  # 5 ms either side
 for ch, x in (('left', left), ('right', right)):
-    d = [abs(x[i + 1] - x[i]) for i in range(len(x) - 1)]
-    win = 441
-    for i in range(win, len(d) - win, 1):
-        if d[i] > 6000:
-            local = sorted(d[i - win:i + win])[len(d[i - win:i + win]) // 2]
-            if d[i] > 20 * max(local, 50):
-                jumps.append((i / rate, ch, d[i], local))
+    d2 = [abs(x[i + 1] - 2 * x[i] + x[i - 1]) for i in range(1, len(x) - 1)]
+    i = win
+    while i < len(d2) - win:
+        if d2[i] > 1500:
+            around = sorted(d2[i - win:i - 2] + d2[i + 3:i + win])
+            typical = around[len(around) * 9 // 10]
+            if d2[i] > 8 * max(typical, 100):
+                clicks.append(((i + 1) / rate, ch, d2[i], typical))
+                i += win
+                continue
+        i += 1
 print()
 print('frames %d (%.2f s), full-scale samples %d, silent quarter-seconds %d' % (n, n / rate, full, silent))
-print('sudden jumps (possible clicks): %d' % len(jumps))
-for t, ch, j, local in jumps[:20]:
-    print('  %.4f s %s: jump %d where the median step is %d' % (t, ch, j, local))
+print('clicks (sudden breaks in the wave): %d' % len(clicks))
+for t, ch, j, typical in clicks[:30]:
+    print('  %.4f s %s: second difference %d where 90%% of the 10 ms around stay under %d' % (t, ch, j, typical))
 EOF
 fi
