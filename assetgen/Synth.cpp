@@ -1,1 +1,112 @@
+#include "Synth.h"
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace assets::synth {
+
+namespace {
+constexpr double kTwoPi = 2.0 * std::numbers::pi;
+}
+
+Biquad Biquad::lowPass(double rate, double cutoff, double q)
+{
+    const double w = kTwoPi * cutoff / rate;
+    const double alpha = std::sin(w) / (2.0 * q);
+    const double c = std::cos(w);
+    const double a0 = 1.0 + alpha;
+    Biquad f;
+    f.b0_ = (1.0 - c) / 2.0 / a0;
+    f.b1_ = (1.0 - c) / a0;
+    f.b2_ = (1.0 - c) / 2.0 / a0;
+    f.a1_ = -2.0 * c / a0;
+    f.a2_ = (1.0 - alpha) / a0;
+    return f;
+}
+
+Biquad Biquad::highPass(double rate, double cutoff, double q)
+{
+    const double w = kTwoPi * cutoff / rate;
+    const double alpha = std::sin(w) / (2.0 * q);
+    const double c = std::cos(w);
+    const double a0 = 1.0 + alpha;
+    Biquad f;
+    f.b0_ = (1.0 + c) / 2.0 / a0;
+    f.b1_ = -(1.0 + c) / a0;
+    f.b2_ = (1.0 + c) / 2.0 / a0;
+    f.a1_ = -2.0 * c / a0;
+    f.a2_ = (1.0 - alpha) / a0;
+    return f;
+}
+
+Biquad Biquad::bandPass(double rate, double centre, double q)
+{
+    const double w = kTwoPi * centre / rate;
+    const double alpha = std::sin(w) / (2.0 * q);
+    const double c = std::cos(w);
+    const double a0 = 1.0 + alpha;
+    Biquad f;
+    f.b0_ = alpha / a0;
+    f.b1_ = 0.0;
+    f.b2_ = -alpha / a0;
+    f.a1_ = -2.0 * c / a0;
+    f.a2_ = (1.0 - alpha) / a0;
+    return f;
+}
+
+double Biquad::process(double x)
+{
+    const double y = b0_ * x + b1_ * x1_ + b2_ * x2_ - a1_ * y1_ - a2_ * y2_;
+    x2_ = x1_;
+    x1_ = x;
+    y2_ = y1_;
+    y1_ = y;
+    return y;
+}
+
+Signal loopOf(int length, const std::vector<Partial>& partials)
+{
+    Signal s(static_cast<std::size_t>(length), 0.0);
+    for (const Partial& p : partials) {
+        for (int i = 0; i < length; ++i) {
+            // Whole cycles: reduce the phase exactly before the sine.
+            const long long k = static_cast<long long>(p.cycles) * i % length;
+            s[static_cast<std::size_t>(i)] +=
+                p.amplitude * std::sin(kTwoPi * static_cast<double>(k) / length + p.phase);
+        }
+    }
+    return s;
+}
+
+void normalise(Signal& s, double peak)
+{
+    double largest = 0.0;
+    for (double v : s)
+        largest = std::max(largest, std::abs(v));
+    if (largest > 0.0)
+        for (double& v : s)
+            v *= peak / largest;
+}
+
+void fade(Signal& s, int in, int out)
+{
+    const int n = static_cast<int>(s.size());
+    for (int i = 0; i < std::min(in, n); ++i)
+        s[static_cast<std::size_t>(i)] *= 0.5 - 0.5 * std::cos(std::numbers::pi * i / in);
+    for (int i = 0; i < std::min(out, n); ++i)
+        s[static_cast<std::size_t>(n - 1 - i)] *= 0.5 - 0.5 * std::cos(std::numbers::pi * i / out);
+}
+
+std::vector<std::int16_t> toPcm16(const Signal& s)
+{
+    std::vector<std::int16_t> out;
+    out.reserve(s.size());
+    for (double v : s) {
+        const double scaled = std::nearbyint(v * 32767.0);
+        out.push_back(static_cast<std::int16_t>(std::clamp(scaled, -32768.0, 32767.0)));
+    }
+    return out;
+}
+
+} // namespace assets::synth
