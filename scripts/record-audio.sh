@@ -7,13 +7,13 @@
 #
 #   scripts/record-audio.sh [OUT_DIR]
 #
-# Environment: BUILD_DIR (default build-sound), SECONDS (default 20),
+# Environment: BUILD_DIR (default build-sound), RECORD_SECONDS (default 20),
 # ASSET_DIR (default $BUILD_DIR/bin, where the build writes the assets).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 BUILD_DIR="${BUILD_DIR:-build-sound}"
-SECONDS_TO_RECORD="${SECONDS:-20}"
+SECONDS_TO_RECORD="${RECORD_SECONDS:-20}"
 OUT_DIR="${1:-$BUILD_DIR/audio-check}"
 ASSET_DIR="${ASSET_DIR:-$BUILD_DIR/bin}"
 
@@ -23,7 +23,8 @@ if [[ ! -f "$BUILD_DIR/CMakeCache.txt" ]]; then
   cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release
 fi
 targets=(sound_scripted_player)
-if cmake --build "$BUILD_DIR" --target help | grep -qw assets; then
+target_list="$(cmake --build "$BUILD_DIR" --target help)"
+if grep -qw assets <<<"$target_list"; then
   targets+=(assets)
 fi
 cmake --build "$BUILD_DIR" -j2 --target "${targets[@]}"

@@ -161,9 +161,77 @@ void WriteTinyXm(const std::filesystem::path& path) {
     WriteBytes(path, out);
 }
 
-std::vector<int16_t> ReadRawS16(const std::filesystem::path& path) {
+namespace {
+
+std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+uint32_t Get16(const std::vector<uint8_t>& b, size_t at) {
+    return at + 2 <= b.size() ? static_cast<uint32_t>(b[at] | (b[at + 1] << 8)) : 0;
+}
+
+uint32_t Get32(const std::vector<uint8_t>& b, size_t at) { return Get16(b, at) | (Get16(b, at + 2) << 16); }
+
+}  // namespace
+
+std::vector<double> ReadWav16(const std::filesystem::path& path) {
+    const auto b = ReadBytes(path);
+    if (b.size() < 12 || std::string(b.begin(), b.begin() + 4) != "RIFF") return {};
+    int channels = 0, bits = 0, format = 0;
+    for (size_t at = 12; at + 8 <= b.size();) {
+        const std::string id(b.begin() + static_cast<long>(at), b.begin() + static_cast<long>(at) + 4);
+        const size_t size = Get32(b, at + 4);
+        const size_t body = at + 8;
+        if (id == "fmt ") {
+            format = static_cast<int>(Get16(b, body));
+            channels = static_cast<int>(Get16(b, body + 2));
+            bits = static_cast<int>(Get16(b, body + 14));
+        } else if (id == "data") {
+            if (format != 1 || bits != 16 || channels < 1) return {};
+            std::vector<double> out;
+            const size_t step = 2 * static_cast<size_t>(channels);
+            for (size_t i = body; i + 2 <= std::min(b.size(), body + size); i += step) {
+                out.push_back(static_cast<int16_t>(Get16(b, i)) / 32768.0);
+            }
+            return out;
+        }
+        at = body + size + (size & 1);
+    }
+    return {};
+}
+
+bool XmHasNotes(const std::filesystem::path& path) {
+    const auto b = ReadBytes(path);
+    if (b.size() < 80) return false;
+    const size_t patterns = Get16(b, 70);
+    size_t at = 60 + Get32(b, 60);
+    for (size_t p = 0; p < patterns && at + 9 <= b.size(); ++p) {
+        const size_t headerLength = Get32(b, at);
+        const size_t packed = Get16(b, at + 7);
+        size_t i = at + headerLength;
+        const size_t end = std::min(b.size(), i + packed);
+        while (i < end) {
+            const uint8_t first = b[i];
+            if (first & 0x80) {
+                ++i;
+                if ((first & 0x01) && i < end && b[i] >= 1 && b[i] <= 96) return true;
+                for (int bit = 0; bit < 5; ++bit) {
+                    if (first & (1 << bit)) ++i;
+                }
+            } else {
+                if (first >= 1 && first <= 96) return true;
+                i += 5;
+            }
+        }
+        at += headerLength + packed;
+    }
+    return false;
+}
+
+std::vector<int16_t> ReadRawS16(const std::filesystem::path& path) {
+    const auto bytes = ReadBytes(path);
     std::vector<int16_t> samples(bytes.size() / 2);
     for (size_t i = 0; i < samples.size(); ++i) {
         samples[i] = static_cast<int16_t>(static_cast<uint16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8)));

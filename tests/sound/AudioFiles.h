@@ -21,6 +21,13 @@ void WritePlateauWav(const std::filesystem::path& path, int level, int milliseco
 // of 16 rows playing a slow arpeggio, repeated for ever.
 void WriteTinyXm(const std::filesystem::path& path);
 
+// The samples of a 16-bit PCM WAV, first channel only, as reals in -1..1;
+// empty when the file is not one.
+std::vector<double> ReadWav16(const std::filesystem::path& path);
+
+// Whether any pattern of an XM module holds a note.
+bool XmHasNotes(const std::filesystem::path& path);
+
 void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
 
 // Interleaved 16-bit little-endian samples of a raw stream, as SDL's disk

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -52,24 +53,16 @@ bool Eventually(F condition, std::chrono::milliseconds limit = 3000ms) {
     return condition();
 }
 
-// A folder with the game's four sound files: our tones, and the generated
-// music when the build has it, else the tests' own small module.
+// A folder with the game's four sound files made by the tests: three tones
+// of known pitch, so each effect can be told apart in the mix, and a small
+// module of known length.
 class SoundFolder {
 public:
     SoundFolder() : dir_(MakeTempDir("dzwonex-sound")) {
         WriteToneWav(dir_ / "button.wav", kButtonHz, kEffectMs, 12000);
         WriteToneWav(dir_ / "page.wav", kPageHz, kEffectMs, 12000);
         WriteToneWav(dir_ / "click.wav", kClickHz, kEffectMs, 12000);
-        bool copied = false;
-#ifdef DZWONEX_TEST_ASSET_DIR
-        const fs::path generated = fs::path(DZWONEX_TEST_ASSET_DIR) / "psych.xm";
-        if (fs::exists(generated)) {
-            fs::copy_file(generated, dir_ / "psych.xm");
-            copied = true;
-            generatedMusic_ = true;
-        }
-#endif
-        if (!copied) WriteTinyXm(dir_ / "psych.xm");
+        WriteTinyXm(dir_ / "psych.xm");
     }
     ~SoundFolder() {
         std::error_code ignored;
@@ -78,11 +71,9 @@ public:
     const fs::path& Path() const { return dir_; }
     std::string Dir() const { return dir_.string() + "/"; }
     std::string File(const std::string& name) const { return (dir_ / name).string(); }
-    bool GeneratedMusic() const { return generatedMusic_; }
 
 private:
     fs::path dir_;
-    bool generatedMusic_ = false;
 };
 
 void UseDriver(const char* name) { ::setenv("SDL_AUDIODRIVER", name, 1); }
@@ -128,10 +119,8 @@ TEST_F(SdlMixerDummyTest, MusicLoopsUntilStoppedAndStartsAgain) {
     lib.PlaySong(song);
     EXPECT_TRUE(lib.IsSongPlaying(song));
     // The test tune is two seconds long; it must still play after its end.
-    if (!files.GeneratedMusic()) {
-        std::this_thread::sleep_for(2500ms);
-        EXPECT_TRUE(lib.IsSongPlaying(song));
-    }
+    std::this_thread::sleep_for(2500ms);
+    EXPECT_TRUE(lib.IsSongPlaying(song));
     lib.StopSong(song);
     EXPECT_FALSE(lib.IsSongPlaying(song));
     lib.StopSong(song);
@@ -448,6 +437,115 @@ TEST(SdlMixerDiskTest, MusicAndEffectsAreHeardAtTheirMoments) {
     int peak = 0;
     for (int16_t s : interleaved) peak = std::max(peak, std::abs(static_cast<int>(s)));
     EXPECT_LT(peak, 32000);
+}
+
+// Where an effect sits in a mix: the offset at which it explains the most
+// of the mix's energy, and its gain there (least squares).
+struct Fit {
+    size_t offset = 0;
+    double gain = 0.0;
+    double effectToRest = 0.0;  // energy of the fitted effect over the rest
+};
+
+Fit FitEffect(const std::vector<double>& mix, const std::vector<double>& effect, size_t from, size_t to) {
+    double ee = 0.0;
+    for (double e : effect) ee += e * e;
+    Fit best;
+    double bestExplained = -1.0;
+    for (size_t offset = from; offset < to && offset + effect.size() <= mix.size(); ++offset) {
+        double re = 0.0;
+        for (size_t i = 0; i < effect.size(); ++i) re += mix[offset + i] * effect[i];
+        const double explained = re * re / ee;
+        if (explained > bestExplained) {
+            bestExplained = explained;
+            best.offset = offset;
+            best.gain = re / ee;
+        }
+    }
+    double rest = 0.0;
+    for (size_t i = 0; i < effect.size() && best.offset + i < mix.size(); ++i) {
+        const double r = mix[best.offset + i] - best.gain * effect[i];
+        rest += r * r;
+    }
+    best.effectToRest = rest > 0.0 ? best.gain * best.gain * ee / rest : 1e9;
+    return best;
+}
+
+// The game's own generated sounds, as the player hears them.
+TEST(SdlMixerDiskTest, GameMusicAndEffectsAreHeard) {
+#ifndef DZWONEX_TEST_ASSET_DIR
+    GTEST_SKIP() << "the asset generator is not part of this build";
+#else
+    const fs::path assets = DZWONEX_TEST_ASSET_DIR;
+    for (const char* name : {"psych.xm", "button.wav", "page.wav", "click.wav"}) {
+        ASSERT_TRUE(fs::exists(assets / name)) << name << " was not generated";
+    }
+    if (!testing::XmHasNotes(assets / "psych.xm")) GTEST_SKIP() << "the generated psych.xm holds no notes yet";
+    if (!DriverAvailable("disk")) GTEST_SKIP() << "SDL was built without its disk audio driver";
+    const fs::path dir = MakeTempDir("dzwonex-game-sound");
+    const fs::path raw = dir / "out.raw";
+    UseDriver("disk");
+    ::setenv("SDL_DISKAUDIOFILE", raw.c_str(), 1);
+
+    struct Press {
+        std::chrono::milliseconds at;
+        void (TSound::*play)();
+        const char* file;
+    };
+    const Press presses[] = {
+        {1500ms, &TSound::PlayButtonSound, "button.wav"},
+        {2100ms, &TSound::PlayPageSound, "page.wav"},
+        {2700ms, &TSound::PlayClickSound, "click.wav"},
+    };
+    {
+        TSound sound(std::make_unique<SdlMixerLibrary>());
+        const auto start = Clock::now();
+        sound.InitSound(assets.string() + "/");
+        ASSERT_TRUE(sound.Music());
+        for (const Press& p : presses) {
+            std::this_thread::sleep_until(start + p.at);
+            (sound.*p.play)();
+        }
+        std::this_thread::sleep_until(start + 3300ms);
+        sound.DoneSound();
+    }
+    const auto interleaved = testing::ReadRawS16(raw);
+    std::error_code ignored;
+    fs::remove_all(dir, ignored);
+    const auto left = testing::Channel(interleaved, 2, 0);
+    const auto right = testing::Channel(interleaved, 2, 1);
+    const size_t rate = 44100;
+    ASSERT_GT(left.size(), rate * 3);
+
+    // The music alone, from 0.2 s to 1.4 s.
+    const double musicLeft = testing::Rms(left, rate / 5, rate * 14 / 10);
+    const double musicRight = testing::Rms(right, rate / 5, rate * 14 / 10);
+    std::printf("music rms %.4f / %.4f\n", musicLeft, musicRight);
+    EXPECT_GT(musicLeft, 0.01) << "the music is not heard";
+    EXPECT_GT(musicRight, 0.01) << "the music is not heard";
+
+    // Each effect is in the mix whole, at its own level, where it was
+    // played (the disk driver keeps time to within a few buffers).
+    std::vector<double> mono(left.size());
+    for (size_t i = 0; i < left.size(); ++i) mono[i] = 0.5 * (left[i] + right[i]);
+    for (const Press& p : presses) {
+        const auto effect = testing::ReadWav16(assets / p.file);
+        ASSERT_GT(testing::Rms(effect, 0, effect.size()), 0.01) << p.file << " is silent or not 16-bit PCM";
+        const size_t expected = static_cast<size_t>(p.at.count()) * rate / 1000;
+        const Fit fit = FitEffect(mono, effect, expected - rate / 5, expected + rate / 5);
+        std::printf("%s: at %.3f s (played at %.3f s), gain %.3f, %.1f dB over the music\n", p.file,
+                    static_cast<double>(fit.offset) / rate, static_cast<double>(expected) / rate, fit.gain,
+                    10 * std::log10(fit.effectToRest));
+        EXPECT_NEAR(fit.gain, 1.0, 0.1) << p.file;
+        EXPECT_GT(fit.effectToRest, 1.0) << p.file << " is drowned by the music";
+        EXPECT_GE(fit.offset + rate / 10, expected) << p.file << " sounds too early";
+        EXPECT_LE(fit.offset, expected + rate / 10) << p.file << " sounds too late";
+    }
+
+    int full = 0;
+    for (int16_t v : interleaved) full += (v == 32767 || v == -32768);
+    EXPECT_EQ(full, 0) << "clipped samples";
+#endif
 }
 
 // Pressing OK while the button sound still plays replaces it. The probe
