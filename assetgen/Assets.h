@@ -42,7 +42,7 @@ std::vector<std::int16_t> clickSound();
 // Banner.url: the Internet shortcut behind the banner.
 std::string bannerShortcut();
 
-// Writes every file into `folder` (which must exist).
+// Writes every file into `folder`, creating it when needed.
 void generateAll(const std::string& folder);
 
 } // namespace assets

@@ -4,6 +4,8 @@
 #include "JpegFile.h"
 #include "WavFile.h"
 
+#include <filesystem>
+
 namespace assets {
 
 std::string bannerShortcut()
@@ -13,6 +15,7 @@ std::string bannerShortcut()
 
 void generateAll(const std::string& folder)
 {
+    std::filesystem::create_directories(folder);
     const std::string dir = folder.empty() || folder.back() == '/' ? folder : folder + "/";
     saveFile(dir + "Mapa.jpg", encodeJpeg(drawMap(), kMapJpegQuality));
     const std::array<QImage, 6> icons = drawIcons();

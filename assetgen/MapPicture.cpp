@@ -1112,7 +1112,7 @@ void Town::paintDecorations(QPainter& p)
     p.setBrush(QColor(110, 98, 84));
     QPainterPath zero = textPath(QStringLiteral("0"), tiny);
     p.drawPath(zero.translated(bar.x() - 3, bar.y() - 4));
-    QPainterPath metres = textPath(QStringLiteral("1 km"), tiny);
+    QPainterPath metres = textPath(QStringLiteral("250 m"), tiny);
     p.drawPath(metres.translated(bar.x() + 100 - metres.boundingRect().width() / 2, bar.y() - 4));
 }
 
