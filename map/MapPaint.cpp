@@ -1,0 +1,75 @@
+#include "MapPaint.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QtMath>
+
+namespace dzwonex {
+
+QImage WhiteTransparent(const QImage& icon) {
+    QImage out = icon.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            // Only pure white is left out; every other colour is opaque,
+            // whatever alpha the file may have carried.
+            row[x] = (row[x] & 0x00FFFFFFu) == 0x00FFFFFFu ? 0u : (row[x] | 0xFF000000u);
+        }
+    }
+    return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+void PaintMap(QPainter& painter, const QRect& exposed, const MapPictures& pictures, const TGame& game) {
+    if (!pictures.map.isNull()) painter.drawImage(exposed.topLeft(), pictures.map, exposed);
+
+    // An icon can touch the exposed area only if its point lies within this
+    // band around it.
+    const int left = exposed.left() - kIconSize + kIconOffset;
+    const int top = exposed.top() - kIconSize + kIconOffset;
+    const int right = exposed.right() + kIconOffset;
+    const int bottom = exposed.bottom() + kIconOffset;
+    for (int k = 1; k <= kKindCount; ++k) {
+        const QImage& icon = pictures.icons[k - 1];
+        if (icon.isNull()) continue;
+        for (const auto& point : game.Subscribers(k)) {
+            const int x = point->X;
+            const int y = point->Y;
+            if (x <= left || x > right || y <= top || y > bottom) continue;
+            painter.drawImage(QPoint(x - kIconOffset, y - kIconOffset), icon);
+        }
+    }
+}
+
+TMapPaintBox::TMapPaintBox(const MapPictures& pictures, const TGame& game, QWidget* parent)
+    : QWidget(parent), FPictures(pictures), FGame(game) {
+    // The picture covers every pixel, so nothing needs clearing first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TMapPaintBox::paintEvent(QPaintEvent* event) {
+    ++FPaintCount;
+    QPainter painter(this);
+    if (FPictures.map.isNull()) painter.fillRect(event->rect(), Qt::white);
+    PaintMap(painter, event->rect(), FPictures, FGame);
+}
+
+void TMapPaintBox::mousePressEvent(QMouseEvent* event) {
+    // Which button went down does not matter.
+    const QPointF pos = event->position();
+    emit MouseDown(qFloor(pos.x()), qFloor(pos.y()));
+    event->accept();
+}
+
+TLegendPaintBox::TLegendPaintBox(const MapPictures& pictures, QWidget* parent)
+    : QWidget(parent), FPictures(pictures) {}
+
+void TLegendPaintBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    for (int k = 1; k <= kKindCount; ++k) {
+        const QImage& icon = FPictures.icons[k - 1];
+        if (!icon.isNull()) painter.drawImage(QPoint(0, kIconTops[k - 1]), icon);
+    }
+}
+
+}  // namespace dzwonex

@@ -1,0 +1,125 @@
+// Drawing the map, its icons and the legend; merged repaints.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "Support.h"
+
+namespace dzwonex::uitest {
+namespace {
+
+class MapTest : public ::testing::Test {
+protected:
+    TestAssets assets;
+    WindowUnderTest w{assets.Dir()};
+
+    void SetUp() override {
+        w.Show();
+        w->StopMainTimer();
+        w->SetActivePage(kPageMap);
+        QCoreApplication::processEvents();
+    }
+
+    std::shared_ptr<TCos> Place(int kind, int x, int y) {
+        TGame& game = w->Game();
+        auto p = game.AddSubscriber(kind);
+        p->X = x;
+        p->Y = y;
+        return p;
+    }
+
+    void ClearMap() {
+        for (auto& list : w->Game().FSubscribers) list.clear();
+    }
+
+    QColor MapPixel(int x, int y) const { return w.window->Pictures().map.pixelColor(x, y); }
+};
+
+TEST_F(MapTest, IconsLieOnTheMapInKindOrderWithWhiteLeftOut) {
+    ClearMap();
+    // A booth on a phone line: the booth's white left half shows the phone.
+    Place(skBooth, 100, 100);
+    Place(skPhone, 100, 100);
+    Place(skIsdn, 300, 200);
+    const QImage shot = Grab(w->paintboxMapa);
+
+    EXPECT_EQ(shot.pixelColor(100 - 8, 100 - 8), IconColour(skPhone));
+    EXPECT_EQ(shot.pixelColor(100 - 1, 100), IconColour(skPhone));
+    EXPECT_EQ(shot.pixelColor(100, 100), IconColour(skBooth));
+    EXPECT_EQ(shot.pixelColor(100 + 7, 100 + 7), IconColour(skBooth));
+    // Just outside the icon square: the map picture.
+    EXPECT_EQ(shot.pixelColor(100 + 8, 100), MapPixel(100 + 8, 100));
+    EXPECT_EQ(shot.pixelColor(100 - 9, 100), MapPixel(100 - 9, 100));
+    EXPECT_EQ(shot.pixelColor(300 - 8, 200 - 8), IconColour(skIsdn));
+    EXPECT_EQ(shot.pixelColor(300 + 7, 200 + 7), IconColour(skIsdn));
+    EXPECT_EQ(shot.pixelColor(300 - 9, 200 - 9), MapPixel(300 - 9, 200 - 9));
+    EXPECT_EQ(shot.pixelColor(500, 400), MapPixel(500, 400));
+}
+
+TEST_F(MapTest, AnEarlierKindNeverCoversALaterOne) {
+    ClearMap();
+    // Added in the opposite order: the booth is still on top.
+    Place(skBooth, 200, 150);
+    Place(skNeostrada, 200, 150);
+    const QImage shot = Grab(w->paintboxMapa);
+    EXPECT_EQ(shot.pixelColor(203, 150), IconColour(skBooth));
+    EXPECT_EQ(shot.pixelColor(196, 150), IconColour(skNeostrada));
+}
+
+TEST_F(MapTest, IconsAtTheEdgeAreClipped) {
+    ClearMap();
+    Place(skSdi, 0, 0);
+    Place(skPolpak, 639, 479);
+    const QImage shot = Grab(w->paintboxMapa);
+    EXPECT_EQ(shot.size(), QSize(640, 480));
+    EXPECT_EQ(shot.pixelColor(0, 0), IconColour(skSdi));
+    EXPECT_EQ(shot.pixelColor(7, 7), IconColour(skSdi));
+    EXPECT_EQ(shot.pixelColor(8, 8), MapPixel(8, 8));
+    EXPECT_EQ(shot.pixelColor(639, 479), IconColour(skPolpak));
+    EXPECT_EQ(shot.pixelColor(631, 471), IconColour(skPolpak));
+    EXPECT_EQ(shot.pixelColor(630, 470), MapPixel(630, 470));
+}
+
+TEST_F(MapTest, LegendIconsStandAtTheirOddHeights) {
+    // The legend panel as shown: the column starts at (12, 32).
+    const QImage legend = Grab(w->pnlLegenda).copy(12, 32, 16, 129);
+    const int tops[kKindCount] = {0, 16, 32, 48, 78, 110};
+    for (int k = 1; k <= kKindCount; ++k) {
+        const int top = tops[k - 1];
+        // Column 12 is inside every icon, the booth's white half excepted.
+        EXPECT_EQ(legend.pixelColor(12, top), IconColour(k)) << "kind " << k;
+        EXPECT_EQ(legend.pixelColor(12, top + 15), IconColour(k)) << "kind " << k;
+    }
+    // Between Neostrada and Polpak-T, and between Polpak-T and the booth.
+    EXPECT_NE(legend.pixelColor(12, 64), IconColour(skNeostrada));
+    EXPECT_NE(legend.pixelColor(12, 77), IconColour(skPolpak));
+    EXPECT_NE(legend.pixelColor(12, 94), IconColour(skPolpak));
+    EXPECT_NE(legend.pixelColor(12, 109), IconColour(skBooth));
+    // The booth's white half lets the legend's fill through.
+    EXPECT_EQ(legend.pixelColor(3, 115), kBoxFill);
+}
+
+TEST_F(MapTest, ABurstOfAdditionsPaintsTheMapOnce) {
+    QTest::qWait(20);
+    const long before = w->paintboxMapa->PaintCount();
+    ASSERT_GT(before, 0);
+    for (int i = 0; i < 1100; ++i) w->Game().AddSubscriber(skPhone);
+    QTest::qWait(20);
+    EXPECT_EQ(w->paintboxMapa->PaintCount(), before + 1);
+
+    // Nothing changed, nothing painted.
+    QTest::qWait(50);
+    EXPECT_EQ(w->paintboxMapa->PaintCount(), before + 1);
+}
+
+TEST_F(MapTest, AHiddenMapIsNotPainted) {
+    w->SetActivePage(kPageStat);
+    QTest::qWait(20);
+    const long before = w->paintboxMapa->PaintCount();
+    for (int i = 0; i < 50; ++i) w->Game().AddSubscriber(skIsdn);
+    QTest::qWait(20);
+    EXPECT_EQ(w->paintboxMapa->PaintCount(), before);
+}
+
+}  // namespace
+}  // namespace dzwonex::uitest

@@ -1,0 +1,125 @@
+// Start-up with good and bad pictures, and the shutdown.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTest>
+
+#include "Cos.h"
+#include "Sprawa.h"
+#include "Support.h"
+
+namespace dzwonex::uitest {
+namespace {
+
+class StartupTest : public ::testing::Test {
+protected:
+    TestAssets assets;
+
+    // What is left of the start-up after a picture failed.
+    static void ExpectNothingAfterThePictures(WindowUnderTest& w) {
+        EXPECT_TRUE(w->StartupFailed());
+        EXPECT_EQ(w.sound->Count("InitSound(" + w->Game().AppDir + ")"), 0);
+        EXPECT_TRUE(w->Game().FCases.empty());
+        EXPECT_EQ(w->Game().FDay, 0);
+        EXPECT_FALSE(w->MainTimer->isActive());
+        EXPECT_EQ(w->lblKasa->text(), "X");
+    }
+
+    void Corrupt(const QString& name, const QByteArray& bytes) { assets.Write(name, bytes); }
+};
+
+TEST_F(StartupTest, AllPicturesPresentStartsTheGame) {
+    WindowUnderTest w(assets.Dir());
+    EXPECT_FALSE(w->StartupFailed());
+    EXPECT_TRUE(w.errors->empty());
+    EXPECT_EQ(w->Game().AppDir, assets.Dir());
+    EXPECT_EQ(w->Game().MapWidth, 640);
+    EXPECT_EQ(w->Game().MapHeight, 480);
+    EXPECT_EQ(w->paintboxMapa->size(), QSize(640, 480));
+    EXPECT_EQ(w->Banners().height(), 120);
+    for (const QImage& icon : w->Pictures().icons) EXPECT_EQ(icon.size(), QSize(16, 16));
+    // Sound starts after the pictures, before the game.
+    ASSERT_FALSE(w.sound->calls.empty());
+    EXPECT_EQ(w.sound->calls.front(), "InitSound(" + assets.Dir() + ")");
+    EXPECT_EQ(w->Game().FDay, 1);
+}
+
+TEST_F(StartupTest, AMissingBannerStripIsReportedWithItsFullPath) {
+    assets.Remove("Bannery.bmp");
+    WindowUnderTest w(assets.Dir());
+    ASSERT_EQ(w.errors->size(), 1u);
+    EXPECT_EQ(w.errors->front(), QString("Cannot open file %1.").arg(assets.File("Bannery.bmp")));
+    ExpectNothingAfterThePictures(w);
+    EXPECT_EQ(w->Game().MapWidth, 0);
+}
+
+TEST_F(StartupTest, AMalformedIconIsNotAValidBitmap) {
+    Corrupt("4.bmp", QByteArray("BM this is no bitmap at all, only some words"));
+    WindowUnderTest w(assets.Dir());
+    ASSERT_EQ(w.errors->size(), 1u);
+    EXPECT_EQ(w.errors->front(), "Bitmap image is not valid");
+    ExpectNothingAfterThePictures(w);
+    // Loaded before the failure.
+    EXPECT_EQ(w->Game().MapWidth, 640);
+    EXPECT_FALSE(w->Pictures().icons[2].isNull());
+    EXPECT_TRUE(w->Pictures().icons[3].isNull());
+}
+
+TEST_F(StartupTest, ATruncatedBitmapIsNotValid) {
+    QFile strip(assets.File("Bannery.bmp"));
+    ASSERT_TRUE(strip.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(strip.resize(200));
+    strip.close();
+    WindowUnderTest w(assets.Dir());
+    ASSERT_EQ(w.errors->size(), 1u);
+    EXPECT_EQ(w.errors->front(), "Bitmap image is not valid");
+    ExpectNothingAfterThePictures(w);
+}
+
+TEST_F(StartupTest, AMissingOrCorruptMapIsReported) {
+    assets.Remove("Mapa.jpg");
+    {
+        WindowUnderTest w(assets.Dir());
+        ASSERT_EQ(w.errors->size(), 1u);
+        EXPECT_EQ(w.errors->front(), QString("Cannot open file %1.").arg(assets.File("Mapa.jpg")));
+        ExpectNothingAfterThePictures(w);
+    }
+    Corrupt("Mapa.jpg", QByteArray("\xFF\xD8\xFF\xE0 not really a picture", 28));
+    {
+        WindowUnderTest w(assets.Dir());
+        ASSERT_EQ(w.errors->size(), 1u);
+        EXPECT_TRUE(w.errors->front().contains(assets.File("Mapa.jpg"))) << qPrintable(w.errors->front());
+        ExpectNothingAfterThePictures(w);
+    }
+}
+
+TEST_F(StartupTest, ClosingReleasesSoundThenEverythingElse) {
+    const long points = TCos::LiveCount();
+    const long cases = TSprawa::LiveCount();
+    auto sound = std::make_shared<SoundLog>();
+    {
+        WindowUnderTest w(assets.Dir());
+        sound = w.sound;
+        w.Show();
+        EXPECT_GT(TCos::LiveCount(), points + 1000);
+        EXPECT_GT(TSprawa::LiveCount(), cases);
+        w->close();
+    }
+    EXPECT_EQ(sound->calls.back(), "DoneSound");
+    EXPECT_EQ(sound->Count("DoneSound"), 1);
+    EXPECT_EQ(TCos::LiveCount(), points);
+    EXPECT_EQ(TSprawa::LiveCount(), cases);
+}
+
+#ifdef DZWONEX_TEST_ASSET_DIR
+TEST(GeneratedAssetsTest, TheGameStartsOnTheGeneratedAssets) {
+    WindowUnderTest w(DZWONEX_TEST_ASSET_DIR);
+    EXPECT_FALSE(w->StartupFailed());
+    EXPECT_TRUE(w.errors->empty()) << qPrintable(w.errors->empty() ? QString() : w.errors->front());
+    EXPECT_GE(w->Game().FBannerCount, 1);
+    EXPECT_GT(w->Game().MapWidth, 0);
+}
+#endif
+
+}  // namespace
+}  // namespace dzwonex::uitest

@@ -1,0 +1,129 @@
+#include "Support.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QTest>
+
+void PrintTo(const QRect& r, std::ostream* os) {
+    *os << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << ", " << r.height() << ")";
+}
+void PrintTo(const QPoint& p, std::ostream* os) { *os << "QPoint(" << p.x() << ", " << p.y() << ")"; }
+void PrintTo(const QSize& s, std::ostream* os) { *os << "QSize(" << s.width() << ", " << s.height() << ")"; }
+void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+void PrintTo(const QColor& c, std::ostream* os) {
+    *os << "QColor(" << c.red() << ", " << c.green() << ", " << c.blue() << ")";
+}
+void PrintTo(const QUrl& u, std::ostream* os) { *os << "QUrl(" << u.toString().toStdString() << ")"; }
+
+namespace dzwonex::uitest {
+
+QColor IconColour(int kind) {
+    static const QColor colours[kKindCount] = {
+        {0, 0, 255}, {255, 128, 0}, {128, 0, 128}, {0, 160, 160}, {128, 64, 0}, {200, 200, 0},
+    };
+    return colours[kind - 1];
+}
+
+namespace {
+void SaveOrFail(const QImage& image, const QString& path, const char* format) {
+    if (!image.save(path, format)) {
+        fprintf(stderr, "cannot write the test picture %s\n", qPrintable(path));
+        std::abort();
+    }
+}
+}  // namespace
+
+TestAssets::TestAssets() {
+    QImage map(640, 480, QImage::Format_RGB32);
+    for (int y = 0; y < map.height(); ++y)
+        for (int x = 0; x < map.width(); ++x) map.setPixel(x, y, qRgb(x * 255 / 640, y * 255 / 480, 160));
+    SaveOrFail(map, File("Mapa.jpg"), "JPG");
+
+    QImage strip(400, 120, QImage::Format_RGB32);
+    strip.fill(kStripTail);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 400; ++x) strip.setPixelColor(x, y, y < 50 ? kBand0 : kBand1);
+    SaveOrFail(strip, File("Bannery.bmp"), "BMP");
+
+    for (int k = 1; k <= kKindCount; ++k) {
+        QImage icon(16, 16, QImage::Format_RGB32);
+        icon.fill(IconColour(k));
+        if (k == skBooth)
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 8; ++x) icon.setPixel(x, y, qRgb(255, 255, 255));
+        SaveOrFail(icon, File(QString::number(k) + ".bmp"), "BMP");
+    }
+
+    QImage logo(90, 90, QImage::Format_RGB32);
+    logo.fill(QColor(40, 90, 40));
+    SaveOrFail(logo, File("Logo.bmp"), "BMP");
+
+    Write("Banner.url", "[InternetShortcut]\r\nURL=https://dzwonex.example/reklama\r\n");
+}
+
+std::string TestAssets::Dir() const { return FDir.path().toStdString() + "/"; }
+
+QString TestAssets::File(const QString& name) const { return FDir.filePath(name); }
+
+void TestAssets::Remove(const QString& name) const { QFile::remove(File(name)); }
+
+void TestAssets::Write(const QString& name, const QByteArray& bytes) const {
+    QFile file(File(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) std::abort();
+}
+
+int SoundLog::Count(const std::string& call) const {
+    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+}
+
+WindowUnderTest::WindowUnderTest(const std::string& appDir, uint32_t seed, bool showLogo) {
+    TfrmMainOptions options;
+    options.appDir = appDir;
+    options.userName = "Tester";
+    options.seed = seed;
+    options.sound = std::make_unique<RecordingSound>(sound);
+    options.reportError = [errors = errors](const QString& message) { errors->push_back(message); };
+    options.openUrl = [urls = urls](const QUrl& url) { urls->push_back(url); };
+    options.showLogo = showLogo;
+    window = std::make_unique<TfrmMain>(std::move(options));
+}
+
+WindowUnderTest::~WindowUnderTest() = default;
+
+void WindowUnderTest::Show() {
+    window->resize(TfrmMain::kDesignWidth, TfrmMain::kDesignHeight);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get())) std::abort();
+}
+
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired()) return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+QImage Grab(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+QPoint EmptyGround(const TGame& game) {
+    for (int y = 20; y < game.MapHeight - 20; y += 5) {
+        for (int x = 20; x < game.MapWidth - 20; x += 5) {
+            bool reached = false;
+            for (int k = 1; k <= kKindCount && !reached; ++k)
+                for (const auto& p : game.Subscribers(k))
+                    if (std::abs(p->X - x) <= 8 && std::abs(p->Y - y) <= 8) {
+                        reached = true;
+                        break;
+                    }
+            if (!reached) return {x, y};
+        }
+    }
+    return {-1, -1};
+}
+
+}  // namespace dzwonex::uitest

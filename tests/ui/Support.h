@@ -1,0 +1,96 @@
+#pragma once
+#include <functional>
+#include <ostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QColor>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include "Main.h"
+#include "SoundPort.h"
+
+// Readable values in failure messages.
+void PrintTo(const QRect& r, std::ostream* os);
+void PrintTo(const QPoint& p, std::ostream* os);
+void PrintTo(const QSize& s, std::ostream* os);
+void PrintTo(const QString& s, std::ostream* os);
+void PrintTo(const QColor& c, std::ostream* os);
+void PrintTo(const QUrl& u, std::ostream* os);
+
+namespace dzwonex::uitest {
+
+// Colours of the test pictures.
+inline const QColor kBand0{255, 0, 0};
+inline const QColor kBand1{0, 255, 0};
+inline const QColor kStripTail{0, 0, 255};
+// Icon k is this colour; the booth icon (6) has its left half white.
+QColor IconColour(int kind);
+
+// A folder of small pictures whose pixels the tests know: a 640 x 480 map,
+// a banner strip 120 px high (two banners and 20 spare rows), six icons,
+// the logo and an https Banner.url. No sound files: sound is recorded.
+class TestAssets {
+public:
+    TestAssets();
+    // With a trailing separator, as the game wants it.
+    std::string Dir() const;
+    QString File(const QString& name) const;
+    void Remove(const QString& name) const;
+    void Write(const QString& name, const QByteArray& bytes) const;
+
+private:
+    QTemporaryDir FDir;
+};
+
+// Every call the window makes into the sound.
+struct SoundLog {
+    std::vector<std::string> calls;
+    int Count(const std::string& call) const;
+};
+
+class RecordingSound final : public SoundPort {
+public:
+    explicit RecordingSound(std::shared_ptr<SoundLog> log) : FLog(std::move(log)) {}
+    void InitSound(const std::string& appDir) override { FLog->calls.push_back("InitSound(" + appDir + ")"); }
+    void DoneSound() override { FLog->calls.push_back("DoneSound"); }
+    void PlayButtonSound() override { FLog->calls.push_back("PlayButtonSound"); }
+    void PlayPageSound() override { FLog->calls.push_back("PlayPageSound"); }
+    void PlayClickSound() override { FLog->calls.push_back("PlayClickSound"); }
+    void chkMuzykaClick(bool ticked) override {
+        FLog->calls.push_back(std::string("chkMuzykaClick(") + (ticked ? "true" : "false") + ")");
+    }
+
+private:
+    std::shared_ptr<SoundLog> FLog;
+};
+
+// A window on test assets whose sound, error boxes and opened links are
+// recorded instead of shown, with a fixed seed and no logo dialog.
+struct WindowUnderTest {
+    explicit WindowUnderTest(const std::string& appDir, uint32_t seed = 12345, bool showLogo = false);
+    ~WindowUnderTest();
+    TfrmMain& operator*() { return *window; }
+    TfrmMain* operator->() { return window.get(); }
+    // Shows the window at the design size and waits until it is exposed.
+    void Show();
+
+    std::shared_ptr<SoundLog> sound = std::make_shared<SoundLog>();
+    std::shared_ptr<std::vector<QString>> errors = std::make_shared<std::vector<QString>>();
+    std::shared_ptr<std::vector<QUrl>> urls = std::make_shared<std::vector<QUrl>>();
+    std::unique_ptr<TfrmMain> window;
+};
+
+// Runs the event loop until the condition holds or the time is up.
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs);
+
+// A widget's pixels as the screen would show them.
+QImage Grab(QWidget* widget);
+
+// A place on the map that no point reaches within 8 px on both axes.
+QPoint EmptyGround(const TGame& game);
+
+}  // namespace dzwonex::uitest

@@ -1,0 +1,228 @@
+#include "Controls.h"
+
+#include <algorithm>
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionProgressBar>
+#include <QtMath>
+
+namespace dzwonex {
+
+QFont WindowFont(bool bold) {
+    // "MS Sans Serif" where it exists, a plain sans-serif face elsewhere.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    font.setBold(bold);
+    return font;
+}
+
+QFont CaseFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("DejaVu Sans Mono")});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPixelSize(12);
+    return font;
+}
+
+void SetBounds(QWidget* control, const QRect& bounds) {
+    const QSize before = control->size();
+    control->setGeometry(bounds);
+    // A visible control got its resize event inside setGeometry; a hidden
+    // one would only get it when shown, so its rule runs now. The rules
+    // only place children, so running one twice does no harm.
+    if (!control->isVisible() && control->size() != before) {
+        if (auto* panel = qobject_cast<TPanel*>(control); panel && panel->OnResize) panel->OnResize();
+    }
+}
+
+TPanel::TPanel(QWidget* parent, const QColor& colour) : QWidget(parent) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colour);
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void TPanel::resizeEvent(QResizeEvent*) {
+    if (OnResize) OnResize();
+}
+
+TShape::TShape(const QColor& fill, const QColor& frame, QWidget* parent)
+    : QWidget(parent), FFill(fill), FFrame(frame) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TShape::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), FFill);
+    painter.setPen(FFrame);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void TPressLabel::mousePressEvent(QMouseEvent* event) {
+    emit MouseDown();
+    event->accept();
+}
+
+void TPaintBox::paintEvent(QPaintEvent*) {
+    if (!OnPaint) return;
+    QPainter painter(this);
+    OnPaint(painter);
+}
+
+void TPaintBox::mousePressEvent(QMouseEvent* event) {
+    const QPointF pos = event->position();
+    emit MouseDown(qFloor(pos.x()), qFloor(pos.y()));
+    event->accept();
+}
+
+TSpeedGauge::TSpeedGauge(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TSpeedGauge::SetPosition(int position) {
+    position = std::clamp(position, kMinimum, kMaximum);
+    if (position == FPosition) return;
+    FPosition = position;
+    update();
+}
+
+void TSpeedGauge::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QStyleOptionProgressBar option;
+    option.initFrom(this);
+    option.minimum = kMinimum;
+    option.maximum = kMaximum;
+    option.progress = FPosition;
+    option.textVisible = false;
+    option.state |= QStyle::State_Horizontal;
+    style()->drawControl(QStyle::CE_ProgressBar, &option, &painter, this);
+}
+
+void TSpeedGauge::mousePressEvent(QMouseEvent* event) {
+    emit MouseDown(qFloor(event->position().x()));
+    event->accept();
+}
+
+void TSpeedGauge::mouseMoveEvent(QMouseEvent* event) {
+    emit MouseMove(qFloor(event->position().x()));
+    event->accept();
+}
+
+void TSpeedGauge::mouseReleaseEvent(QMouseEvent* event) {
+    emit MouseUp();
+    event->accept();
+}
+
+TButtonTabBar::TButtonTabBar(QWidget* parent) : QTabBar(parent) {
+    setDrawBase(false);
+    setExpanding(false);
+    setElideMode(Qt::ElideRight);
+    // Only for the hot tab: the bar hears moves while the pointer is over it.
+    setMouseTracking(true);
+}
+
+QSize TButtonTabBar::tabSizeHint(int) const { return {kButtonWidth + kGap, kButtonHeight}; }
+
+QSize TButtonTabBar::minimumTabSizeHint(int index) const { return tabSizeHint(index); }
+
+QRect TButtonTabBar::ButtonRect(int index) const {
+    QRect r = tabRect(index);
+    r.setWidth(kButtonWidth);
+    return r;
+}
+
+void TButtonTabBar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    for (int i = 0; i < count(); ++i) {
+        QStyleOptionButton option;
+        option.initFrom(this);
+        option.rect = ButtonRect(i);
+        option.text = tabText(i);
+        option.state &= ~(QStyle::State_MouseOver | QStyle::State_HasFocus);
+        if (i == currentIndex())
+            option.state |= QStyle::State_Sunken | QStyle::State_On;
+        else
+            option.state |= QStyle::State_Raised;
+        if (i == FHot) option.state |= QStyle::State_MouseOver;
+        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+        if (i == currentIndex() && hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = option.rect.adjusted(3, 3, -3, -3);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
+    }
+}
+
+void TButtonTabBar::SetHot(int index) {
+    if (index == FHot) return;
+    FHot = index;
+    update();
+}
+
+void TButtonTabBar::mouseMoveEvent(QMouseEvent* event) {
+    const int index = tabAt(event->position().toPoint());
+    SetHot(index >= 0 && ButtonRect(index).contains(event->position().toPoint()) ? index : -1);
+    QTabBar::mouseMoveEvent(event);
+}
+
+void TButtonTabBar::leaveEvent(QEvent* event) {
+    SetHot(-1);
+    QTabBar::leaveEvent(event);
+}
+
+TPageControl::TPageControl(QWidget* parent) : QWidget(parent), FTabs(new TButtonTabBar(this)) {
+    connect(FTabs, &QTabBar::currentChanged, this, [this](int index) {
+        ShowPage(index);
+        if (!FProgrammatic && index >= 0) emit Change();
+    });
+}
+
+int TPageControl::AddPage(QWidget* page, const QString& caption) {
+    page->setParent(this);
+    FPages.push_back(page);
+    page->setVisible(false);
+    FProgrammatic = true;
+    const int index = FTabs->addTab(caption);
+    FProgrammatic = false;
+    ShowPage(FTabs->currentIndex());
+    LayoutPages();
+    return index;
+}
+
+void TPageControl::SetActivePage(int index) {
+    FProgrammatic = true;
+    FTabs->setCurrentIndex(index);
+    FProgrammatic = false;
+}
+
+int TPageControl::ActivePageIndex() const { return FTabs->currentIndex(); }
+
+void TPageControl::SetCaption(int index, const QString& caption) { FTabs->setTabText(index, caption); }
+
+QRect TPageControl::PageRect() const {
+    return {kMargin, kPagesTop, width() - 2 * kMargin, height() - kPagesTop - kMargin};
+}
+
+void TPageControl::ShowPage(int index) {
+    // The new page shows before the old one hides, so nothing flickers.
+    if (index >= 0 && index < static_cast<int>(FPages.size())) FPages[static_cast<size_t>(index)]->setVisible(true);
+    for (int i = 0; i < static_cast<int>(FPages.size()); ++i)
+        if (i != index) FPages[static_cast<size_t>(i)]->setVisible(false);
+}
+
+void TPageControl::LayoutPages() {
+    FTabs->setGeometry(kMargin, 2, std::max(0, width() - 2 * kMargin), TButtonTabBar::kButtonHeight);
+    const QRect pages = PageRect();
+    for (QWidget* page : FPages) SetBounds(page, pages);
+}
+
+void TPageControl::resizeEvent(QResizeEvent*) { LayoutPages(); }
+
+}  // namespace dzwonex

@@ -1,0 +1,77 @@
+// A full repaint of the map: the picture and every point's icon, with the
+// number of points of a fresh game (about 1,100) and with 100,000.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPainter>
+
+#include "Main.h"
+
+namespace {
+
+using namespace dzwonex;
+
+// One window for all runs, on the generated assets.
+TfrmMain& Window() {
+    static TfrmMain* window = [] {
+        TfrmMainOptions options;
+        options.appDir = DZWONEX_BENCH_ASSET_DIR;
+        options.seed = 20240101;
+        options.showLogo = false;
+        options.sound = std::make_unique<SilentSound>();
+        auto* w = new TfrmMain(std::move(options));
+        w->StopMainTimer();
+        return w;
+    }();
+    return *window;
+}
+
+// Fills the lists with `points` points spread over the kinds like a game's.
+void Populate(TGame& game, int points) {
+    for (auto& list : game.FSubscribers) list.clear();
+    const int perKind[kKindCount] = {92, 3, 2, 1, 1, 2};  // out of 101
+    for (int k = 1; k <= kKindCount; ++k) {
+        const int n = k == skPhone ? points - points / 101 * 9 : points / 101 * perKind[k - 1];
+        for (int i = 0; i < n; ++i) game.Subscribers(k).push_back(std::make_shared<TCos>(game.Rng(), game.MapWidth, game.MapHeight));
+    }
+}
+
+// PaintMap straight into an image of the screen's format.
+void BM_PaintMap(benchmark::State& state) {
+    TfrmMain& w = Window();
+    Populate(w.Game(), static_cast<int>(state.range(0)));
+    QImage target(w.Game().MapWidth, w.Game().MapHeight, QImage::Format_RGB32);
+    const QRect all = target.rect();
+    for (auto _ : state) {
+        QPainter painter(&target);
+        PaintMap(painter, all, w.Pictures(), w.Game());
+        painter.end();
+        benchmark::DoNotOptimize(target.constBits());
+    }
+    state.counters["points"] = static_cast<double>(state.range(0));
+}
+BENCHMARK(BM_PaintMap)->Arg(1100)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The whole paint box through Qt's widget rendering, as a repaint does it.
+void BM_RenderPaintBox(benchmark::State& state) {
+    TfrmMain& w = Window();
+    Populate(w.Game(), static_cast<int>(state.range(0)));
+    QImage target(w.paintboxMapa->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        w.paintboxMapa->render(&target);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+    state.counters["points"] = static_cast<double>(state.range(0));
+}
+BENCHMARK(BM_RenderPaintBox)->Arg(1100)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

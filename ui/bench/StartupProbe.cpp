@@ -1,0 +1,141 @@
+// Start-up and idle probes, run by the scripts beside this file.
+//
+//   ui_startup_probe game     the game's window up to its first paint
+//   ui_startup_probe minimal  a bare window with the same page control
+//   ui_startup_probe idle N   the game left alone for N seconds
+//
+// "game" and "minimal" print the wall-clock time (CLOCK_REALTIME, ns) at
+// which the first paint of the window was done and exit; the script took
+// the time before starting the process. "idle" stops the game clock, waits
+// a second, then counts paints and the UI thread's CPU time over N seconds.
+#include <sys/resource.h>
+#include <time.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+
+#include "Controls.h"
+#include "Main.h"
+#include "Platform.h"
+
+namespace {
+
+using namespace dzwonex;
+
+long long RealtimeNs() {
+    timespec ts{};
+    clock_gettime(CLOCK_REALTIME, &ts);
+    return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
+}
+
+double ThreadCpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_THREAD, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Reports once the first paint of `window` has been done and flushed.
+class FirstPaint : public QObject {
+public:
+    explicit FirstPaint(QWidget* window) : FWindow(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == FWindow && event->type() == QEvent::Paint && !FSeen) {
+            FSeen = true;
+            // Queued behind the rest of this paint pass and its flush.
+            QTimer::singleShot(0, [] {
+                std::printf("%lld\n", RealtimeNs());
+                std::fflush(stdout);
+                QApplication::exit(0);
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* FWindow;
+    bool FSeen = false;
+};
+
+// Counts the paints of every widget.
+class PaintCounter : public QObject {
+public:
+    long paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+int Minimal(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Dzwonex"));
+    auto* pages = new TPageControl;
+    for (const char* caption : {"Mapa", "Statystyka", "Sprawy (1)", "Menu"})
+        pages->AddPage(new QLabel(QString::fromUtf8(caption)), QString::fromUtf8(caption));
+    window.setCentralWidget(pages);
+    window.resize(TfrmMain::kDesignWidth, TfrmMain::kDesignHeight);
+    FirstPaint probe(&window);
+    window.show();
+    return QApplication::exec();
+}
+
+int Game(int argc, char** argv) {
+    FloatingPointSetup floatingPoint;
+    QApplication app(argc, argv);
+    TfrmMainOptions options;
+    options.showLogo = false;
+    TfrmMain window(std::move(options));
+    if (window.StartupFailed()) return 1;
+    FirstPaint probe(&window);
+    window.show();
+    return QApplication::exec();
+}
+
+int Idle(int argc, char** argv, int seconds) {
+    FloatingPointSetup floatingPoint;
+    QApplication app(argc, argv);
+    TfrmMainOptions options;
+    options.showLogo = false;
+    TfrmMain window(std::move(options));
+    if (window.StartupFailed()) return 1;
+    window.show();
+    PaintCounter counter;
+    double cpuStart = 0;
+    QTimer::singleShot(1000, [&] {
+        // The clock stopped, the start-up's paints behind us.
+        window.progressSpeedMouseDown(0);
+        window.progressSpeedMouseUp();
+        QCoreApplication::processEvents();
+        app.installEventFilter(&counter);
+        cpuStart = ThreadCpuSeconds();
+    });
+    QTimer::singleShot(1000 + seconds * 1000, [&] {
+        const double cpu = ThreadCpuSeconds() - cpuStart;
+        std::printf("idle %d s: UI thread CPU %.3f s (%.2f %%), paints %ld\n", seconds, cpu,
+                    100.0 * cpu / seconds, counter.paints);
+        QApplication::exit(0);
+    });
+    return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "minimal") == 0) return Minimal(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "game") == 0) return Game(argc, argv);
+    if (argc >= 3 && std::strcmp(argv[1], "idle") == 0) return Idle(argc, argv, std::atoi(argv[2]));
+    std::fprintf(stderr, "usage: ui_startup_probe game|minimal|idle SECONDS\n");
+    return 2;
+}
