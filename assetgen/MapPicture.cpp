@@ -11,7 +11,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPainterPathStroker>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -546,8 +545,6 @@ void Town::paintStadium(QPainter& p, const QRectF& r)
     const double a = std::min(r.width(), r.height() * 1.6) * 0.42;
     const double b = a * 0.62;
     // Stands, running track, pitch.
-    QPainterPath outer;
-    outer.addEllipse(QPointF(0, 0), a, b);
     const double angle = bentAngle(c.x(), c.y(), 1.0, 0.0);
     p.save();
     p.translate(bend(c));
