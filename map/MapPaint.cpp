@@ -49,6 +49,7 @@ TMapPaintBox::TMapPaintBox(const MapPictures& pictures, const TGame& game, QWidg
 
 void TMapPaintBox::paintEvent(QPaintEvent* event) {
     ++FPaintCount;
+    if (BeforePaint) BeforePaint();
     QPainter painter(this);
     if (FPictures.map.isNull()) painter.fillRect(event->rect(), Qt::white);
     PaintMap(painter, event->rect(), FPictures, FGame);

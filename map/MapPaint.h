@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <functional>
 
 #include <QImage>
 #include <QWidget>
@@ -34,6 +35,10 @@ class TMapPaintBox : public QWidget {
     Q_OBJECT
 public:
     TMapPaintBox(const MapPictures& pictures, const TGame& game, QWidget* parent = nullptr);
+
+    // Runs before each paint; the window decodes the picture here when it
+    // has not yet done so.
+    std::function<void()> BeforePaint;
 
     // Paints counted since construction; lets tests see merged repaints.
     long PaintCount() const { return FPaintCount; }

@@ -181,6 +181,7 @@ void TfrmMain::BuildMapPage() {
     paintboxMapa->resize(0, 0);
     scrollboxMapa->setWidget(paintboxMapa);
     connect(paintboxMapa, &TMapPaintBox::MouseDown, this, &TfrmMain::paintboxMapaMouseDown);
+    paintboxMapa->BeforePaint = [this] { DecodeMap(); };
 
     // The legend is docked to the left, the map fills the rest.
     tabMap->OnResize = [this] {
@@ -366,11 +367,35 @@ void TfrmMain::LoadGraphics() {
     const std::string& dir = FGame->AppDir;
     FBanners = LoadBitmap(dir + "Bannery.bmp").convertToFormat(QImage::Format_RGB32);
     FGame->SetBannerStripHeight(FBanners.height());
-    FPictures.map = LoadJpeg(dir + "Mapa.jpg");
-    FGame->SetMapPictureSize(FPictures.map.width(), FPictures.map.height());
+    // The whole map file is checked now, so a bad one stops the start-up
+    // here; its full decoding waits until the window has been painted.
+    const JpegSize map = CheckJpeg(dir + "Mapa.jpg");
+    FMapPending = true;
+    FGame->SetMapPictureSize(map.width, map.height);
     for (int k = 1; k <= kKindCount; ++k)
         FPictures.icons[static_cast<size_t>(k - 1)] = WhiteTransparent(LoadBitmap(dir + std::to_string(k) + ".bmp"));
     paintboxLegenda->update();
+}
+
+void TfrmMain::DecodeMap() {
+    if (!FMapPending) return;
+    FMapPending = false;
+    try {
+        FPictures.map = LoadJpeg(FGame->AppDir + "Mapa.jpg");
+    } catch (const AssetError& e) {
+        // Only if the file changed since it was checked; the map stays blank.
+        ReportError(QString::fromStdString(e.what()));
+    }
+    // No repaint needed: a map on show got here from its own paint.
+}
+
+bool TfrmMain::event(QEvent* event) {
+    // The first paint of the window: the map picture is decoded right after.
+    if (event->type() == QEvent::Paint && FMapPending && !FMapQueued) {
+        FMapQueued = true;
+        QTimer::singleShot(0, this, &TfrmMain::DecodeMap);
+    }
+    return QWidget::event(event);
 }
 
 void TfrmMain::InitSound() { FSound->InitSound(FGame->AppDir); }
@@ -378,6 +403,7 @@ void TfrmMain::InitSound() { FSound->InitSound(FGame->AppDir); }
 void TfrmMain::DoneSound() { FSound->DoneSound(); }
 
 void TfrmMain::FreeGraphics() {
+    FMapPending = false;
     for (QImage& icon : FPictures.icons) icon = QImage();
     FPictures.map = QImage();
     FBanners = QImage();

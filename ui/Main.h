@@ -85,6 +85,9 @@ public:
     void FormShow();
     void FormDestroy();
     void LoadGraphics();
+    // Decodes the map picture if that is still to be done; the start-up
+    // only checks the file, and the picture follows the first paint.
+    void DecodeMap();
     void InitSound();
     void DoneSound();
     void FreeGraphics();
@@ -156,6 +159,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void BuildControls();
@@ -172,6 +176,8 @@ private:
     MapPictures FPictures;  // FMap and FIcons
     QImage FBanners;
     bool FStartupFailed = false;
+    bool FMapPending = false;
+    bool FMapQueued = false;
     bool FShown = false;
 };
 

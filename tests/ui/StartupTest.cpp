@@ -44,6 +44,27 @@ TEST_F(StartupTest, AllPicturesPresentStartsTheGame) {
     EXPECT_EQ(w->Game().FDay, 1);
 }
 
+TEST_F(StartupTest, TheMapPictureIsDecodedOnceTheWindowHasBeenPainted) {
+    WindowUnderTest w(assets.Dir());
+    // Checked, sized, not yet decoded: the first paint need not wait for it.
+    EXPECT_TRUE(w->Pictures().map.isNull());
+    w.Show();
+    EXPECT_TRUE(WaitUntil([&] { return !w->Pictures().map.isNull(); }, 2000));
+    EXPECT_EQ(w->Pictures().map.size(), QSize(640, 480));
+    EXPECT_TRUE(w.errors->empty());
+}
+
+TEST_F(StartupTest, TheMapPictureIsThereWhenTheMapIsFirstShown) {
+    WindowUnderTest w(assets.Dir());
+    w->SetActivePage(kPageMap);
+    w.Show();
+    QCoreApplication::processEvents();
+    const QImage shot = Grab(w->paintboxMapa);
+    const QPoint ground = EmptyGround(w->Game());
+    EXPECT_EQ(shot.pixelColor(ground), w->Pictures().map.pixelColor(ground));
+    EXPECT_NE(shot.pixelColor(ground), kWhite);
+}
+
 TEST_F(StartupTest, AMissingBannerStripIsReportedWithItsFullPath) {
     assets.Remove("Bannery.bmp");
     WindowUnderTest w(assets.Dir());

@@ -21,6 +21,7 @@ TfrmMain& Window() {
         options.sound = std::make_unique<SilentSound>();
         auto* w = new TfrmMain(std::move(options));
         w->StopMainTimer();
+        w->DecodeMap();
         return w;
     }();
     return *window;
