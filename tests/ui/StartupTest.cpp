@@ -105,7 +105,8 @@ TEST_F(StartupTest, AMissingOrCorruptMapIsReported) {
         EXPECT_EQ(w.errors->front(), QString("Cannot open file %1.").arg(assets.File("Mapa.jpg")));
         ExpectNothingAfterThePictures(w);
     }
-    Corrupt("Mapa.jpg", QByteArray("\xFF\xD8\xFF\xE0 not really a picture", 28));
+    static const char kNotAPicture[] = "\xFF\xD8\xFF\xE0 not really a picture";
+    Corrupt("Mapa.jpg", QByteArray(kNotAPicture, sizeof kNotAPicture - 1));
     {
         WindowUnderTest w(assets.Dir());
         ASSERT_EQ(w.errors->size(), 1u);
