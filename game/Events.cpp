@@ -55,81 +55,83 @@ const char* const kHighCostNote =
 
 }  // namespace
 
-// The loss rule shared by SDI and Neostrada: k subscribers leave when k < 0.
-static void LoseSubscribers(TGame& game, int32_t kind, double k) {
-    const int32_t loss = RoundToInt32(k);
-    for (int64_t i = 0; i < -static_cast<int64_t>(loss); ++i) {
-        const int32_t n = game.Count(kind);
+namespace {
+
+// SDI and Neostrada run the same four rules with their own constants.
+struct LineRules {
+    int32_t kind;             // the subscriber kind the rules are about
+    double chanceDivisor;     // 8 for SDI, 16 for Neostrada
+    bool sdiRaisesDemand;     // Neostrada demand also grows with the SDI lines
+    int32_t requestKind, bribeKind;
+    int32_t envelopeBase, envelopeSpread;
+    const char* title;
+    const char* plainSentence;
+    const char* envelopeSentence;
+    int32_t spyOdds;          // a spy report comes when Random(spyOdds) < count
+    int32_t spyWeights;       // the report's weight is 1 + Random(spyWeights)
+    const char* spyQuestion;
+};
+
+const LineRules kSdiRules = {skSdi, 8, false, ckSdiRequest, ckSdiBribe, 100, 1000, kSdiTitle, kSdiPlain,
+                             kSdiEnvelope, 256, 4, kSdiQuestion};
+const LineRules kNeostradaRules = {skNeostrada, 16, true, ckNeostradaRequest, ckNeostradaBribe, 200, 2000,
+                                   kNeoTitle, kNeoPlain, kNeoEnvelope, 128, 6, kNeoQuestion};
+
+// Demand for the line among phone and ISDN subscribers, evaluated left to right.
+double Demand(const TGame& game, double opinionPart, double qualityPart, double r, const LineRules& rules) {
+    double x = opinionPart + qualityPart - rules.chanceDivisor * r + game.Count(skPhone) / 1000.0 +
+               game.Count(skIsdn) / 1000.0;
+    if (rules.sdiRaisesDemand) x = x + game.Count(skSdi) / 100.0;
+    return x;
+}
+
+void LineEvents(TGame& game, const LineRules& rules) {
+    using namespace letters;
+    RandomSource& rng = game.Rng();
+    const double O = game.FOpinion, Q = game.FQuality;
+
+    double r = rng.RandomReal();
+    if (Demand(game, O / 10, -Q / 10, r, rules) > 0) {
+        TSprawa& c = game.AppendCase();
+        c.Kind = rules.requestKind;
+        c.Title = rules.title;
+        c.Body = ApplicationLetter(rng, rules.plainSentence);
+        game.ShowCurrentCase();
+    }
+    r = rng.RandomReal();
+    if (Demand(game, -O / 10, Q / 10, r, rules) > 0) {
+        TSprawa& c = game.AppendCase();
+        c.Kind = rules.bribeKind;
+        c.Param = rules.envelopeBase + rng.Random(rules.envelopeSpread);
+        c.Title = rules.title;
+        c.Body = EnvelopeLetter(rng, rules.envelopeSentence, c.Param);
+        game.ShowCurrentCase();
+    }
+    // Lost subscribers: k rounds half to even, and each of the -k removals
+    // happens only while somebody is left.
+    r = rng.RandomReal();
+    const int32_t k = RoundToInt32(O / 10 + Q / 10 - r + game.Count(rules.kind) / 1000.0);
+    for (int64_t i = 0; i < -static_cast<int64_t>(k); ++i) {
+        const int32_t n = game.Count(rules.kind);
         if (n == 0) break;
-        game.RemoveSubscriberAt(kind, game.Rng().Random(n));
+        game.RemoveSubscriberAt(rules.kind, rng.Random(n));
+    }
+    if (rng.Random(rules.spyOdds) < game.Count(rules.kind)) {
+        TSprawa& c = game.AppendCase();
+        c.Kind = ckSpyReport;
+        c.Param = 1 + rng.Random(rules.spyWeights);
+        c.Param2 = rules.kind;
+        c.Title = kSpyTitle;
+        c.Body = SpyReportMemo(rng, rules.spyQuestion);
+        game.ShowCurrentCase();
     }
 }
 
-void TGame::SdiEvents() {
-    using namespace letters;
-    const double O = FOpinion, Q = FQuality;
-    double r = FRandom->RandomReal();
-    if (O / 10 - Q / 10 - 8 * r + Count(skPhone) / 1000.0 + Count(skIsdn) / 1000.0 > 0) {
-        TSprawa& c = AppendCase();
-        c.Kind = ckSdiRequest;
-        c.Title = kSdiTitle;
-        c.Body = ApplicationLetter(*FRandom, kSdiPlain);
-        ShowCurrentCase();
-    }
-    r = FRandom->RandomReal();
-    if (-O / 10 + Q / 10 - 8 * r + Count(skPhone) / 1000.0 + Count(skIsdn) / 1000.0 > 0) {
-        TSprawa& c = AppendCase();
-        c.Kind = ckSdiBribe;
-        c.Param = 100 + FRandom->Random(1000);
-        c.Title = kSdiTitle;
-        c.Body = EnvelopeLetter(*FRandom, kSdiEnvelope, c.Param);
-        ShowCurrentCase();
-    }
-    r = FRandom->RandomReal();
-    LoseSubscribers(*this, skSdi, O / 10 + Q / 10 - r + Count(skSdi) / 1000.0);
-    if (FRandom->Random(256) < Count(skSdi)) {
-        TSprawa& c = AppendCase();
-        c.Kind = ckSpyReport;
-        c.Param = 1 + FRandom->Random(4);
-        c.Param2 = skSdi;
-        c.Title = kSpyTitle;
-        c.Body = SpyReportMemo(*FRandom, kSdiQuestion);
-        ShowCurrentCase();
-    }
-}
+}  // namespace
 
-void TGame::NeostradaEvents() {
-    using namespace letters;
-    const double O = FOpinion, Q = FQuality;
-    double r = FRandom->RandomReal();
-    if (O / 10 - Q / 10 - 16 * r + Count(skPhone) / 1000.0 + Count(skIsdn) / 1000.0 + Count(skSdi) / 100.0 > 0) {
-        TSprawa& c = AppendCase();
-        c.Kind = ckNeostradaRequest;
-        c.Title = kNeoTitle;
-        c.Body = ApplicationLetter(*FRandom, kNeoPlain);
-        ShowCurrentCase();
-    }
-    r = FRandom->RandomReal();
-    if (-O / 10 + Q / 10 - 16 * r + Count(skPhone) / 1000.0 + Count(skIsdn) / 1000.0 + Count(skSdi) / 100.0 > 0) {
-        TSprawa& c = AppendCase();
-        c.Kind = ckNeostradaBribe;
-        c.Param = 200 + FRandom->Random(2000);
-        c.Title = kNeoTitle;
-        c.Body = EnvelopeLetter(*FRandom, kNeoEnvelope, c.Param);
-        ShowCurrentCase();
-    }
-    r = FRandom->RandomReal();
-    LoseSubscribers(*this, skNeostrada, O / 10 + Q / 10 - r + Count(skNeostrada) / 1000.0);
-    if (FRandom->Random(128) < Count(skNeostrada)) {
-        TSprawa& c = AppendCase();
-        c.Kind = ckSpyReport;
-        c.Param = 1 + FRandom->Random(6);
-        c.Param2 = skNeostrada;
-        c.Title = kSpyTitle;
-        c.Body = SpyReportMemo(*FRandom, kNeoQuestion);
-        ShowCurrentCase();
-    }
-}
+void TGame::SdiEvents() { LineEvents(*this, kSdiRules); }
+
+void TGame::NeostradaEvents() { LineEvents(*this, kNeostradaRules); }
 
 void TGame::PolpakEvents() {
     using namespace letters;
