@@ -37,7 +37,11 @@ int main(int argc, char** argv) {
             if (person) std::cerr << text::HelpText();
         }
         if (result.outcome == text::Session::Outcome::Quit) break;
-        if (person) std::cout << session.Screen();
+        if (person) {
+            // After a mistake the screen has not changed: just ask again.
+            if (result.outcome == text::Session::Outcome::Error) std::cout << "> ";
+            else std::cout << session.Screen();
+        }
         std::cout.flush();
     }
     // Shutdown: every point and case is released with the session.
