@@ -10,6 +10,10 @@
 // Channels: lead, lead echo, arpeggio, bass, three pad voices, kick,
 // snare, hats, bells. All instruments are synthesised here; the looped
 // ones hold whole cycles in their loops so the loops are seamless.
+// Every sample starts at zero and rises over a few milliseconds, even at
+// the highest note the score gives it, so no note starts with a click;
+// every instrument has a volume envelope, so a key-off releases it
+// instead of cutting it.
 #include "Assets.h"
 #include "Prng.h"
 #include "Synth.h"
@@ -72,33 +76,47 @@ constexpr int kRowsPerPattern = kRowsPerBar * kBarsPerPattern;
 // ---------------------------------------------------------------------
 // Instruments.
 
-std::vector<std::int16_t> pcm(Signal s, double peak = 0.95)
-{
-    synth::normalise(s, peak);
-    return synth::toPcm16(s);
-}
-
 double softness(int harmonic, double cutoff) { return 1.0 / (1.0 + (harmonic / cutoff) * (harmonic / cutoff)); }
 
-xm::Sample loopedSample(const char* name, Signal wave, std::int8_t relative, std::uint8_t volume,
+// Length in sample points of an attack that lasts `seconds` when a sample
+// that plays at `rateAtC4` for C-4 is played at `highest`, the highest
+// note it gets: at lower notes the attack lasts longer.
+int attackLength(double seconds, double rateAtC4, std::uint8_t highest)
+{
+    const double rate = rateAtC4 * std::pow(2.0, (highest - xm::note(4, 0)) / 12.0);
+    return static_cast<int>(std::ceil(seconds * rate));
+}
+
+// A wave that repeats (`period`, one pass of a seamless loop) preceded by
+// its own first `attack` samples rising from silence: the loop starts
+// where the attack ends, at the same point of the wave, so the sound
+// goes on without a seam.
+xm::Sample loopedSample(const char* name, Signal period, int attack, std::int8_t relative, std::uint8_t volume,
                         std::uint8_t panning)
 {
+    synth::normalise(period, 0.95);
+    const std::size_t length = period.size();
+    Signal wave(static_cast<std::size_t>(attack) + length);
+    for (std::size_t i = 0; i < wave.size(); ++i)
+        wave[i] = period[i % length];
+    synth::fade(wave, attack, 0);
     xm::Sample s;
     s.name = name;
-    s.data = pcm(std::move(wave));
+    s.data = synth::toPcm16(wave);
     s.loop = xm::Sample::Loop::Forward;
-    s.loopStart = 0;
-    s.loopLength = static_cast<std::uint32_t>(s.data.size());
+    s.loopStart = static_cast<std::uint32_t>(attack);
+    s.loopLength = static_cast<std::uint32_t>(length);
     s.relativeNote = relative;
     s.volume = volume;
     s.panning = panning;
     return s;
 }
 
-xm::Sample oneShot(const char* name, Signal wave, std::int8_t relative, std::uint8_t volume, std::uint8_t panning)
+xm::Sample oneShot(const char* name, Signal wave, int attack, std::int8_t relative, std::uint8_t volume,
+                   std::uint8_t panning)
 {
     synth::normalise(wave, 0.95);
-    synth::fade(wave, 0, static_cast<int>(wave.size() / 40));
+    synth::fade(wave, attack, static_cast<int>(wave.size() / 10));
     xm::Sample s;
     s.name = name;
     s.data = synth::toPcm16(wave);
@@ -116,8 +134,28 @@ xm::Instrument instrument(const char* name, xm::Sample sample)
     return ins;
 }
 
+// A one-shot instrument: its sample decays by itself, and its flat
+// envelope only makes a key-off fade it out quickly (without a volume
+// envelope a key-off silences a note at once).
+xm::Instrument oneShotInstrument(const char* name, xm::Sample sample)
+{
+    xm::Instrument ins = instrument(name, std::move(sample));
+    ins.volumeEnvelope.points = {{0, 64}, {1, 64}};
+    ins.volumeEnvelope.sustain = 1;
+    ins.fadeout = 4095; // gone 8 ticks after the key-off
+    return ins;
+}
+
+// Attacks, at the highest note of each instrument.
+constexpr double kToneAttack = 0.004;
+constexpr double kPluckAttack = 0.005;
+constexpr double kBellAttack = 0.005;
+constexpr double kKickAttack = 0.003;
+constexpr double kSnareAttack = 0.004;
+constexpr double kHatAttack = 0.005;
+
 // Warm lead: a soft pulse with a quieter saw a few cents above it.
-xm::Instrument makeLead(Prng& rng)
+xm::Instrument makeLead(Prng& rng, std::uint8_t highest)
 {
     const int cycles = 128;
     std::vector<Partial> partials;
@@ -127,8 +165,11 @@ xm::Instrument makeLead(Prng& rng)
     }
     for (int h = 1; h <= 12; ++h)
         partials.push_back({(cycles + 1) * h, 0.40 / h * softness(h, 5.0), rng.real(0, kTwoPi)});
-    xm::Instrument ins = instrument("Lead", loopedSample("lead", synth::loopOf(cycles * kPeriod, partials), 24, 64, 0x60));
-    ins.volumeEnvelope.points = {{0, 0}, {2, 64}, {12, 50}, {40, 44}};
+    xm::Instrument ins = instrument("Lead", loopedSample("lead", synth::loopOf(cycles * kPeriod, partials),
+                                                         attackLength(kToneAttack, kFullRate, highest), 24, 64, 0x60));
+    // It starts above zero: the sample's own attack brings it in from
+    // silence, the envelope then swells it within two ticks.
+    ins.volumeEnvelope.points = {{0, 16}, {2, 64}, {12, 50}, {40, 44}};
     ins.volumeEnvelope.sustain = 3;
     ins.fadeout = 1400;
     ins.vibratoType = 0;
@@ -139,7 +180,7 @@ xm::Instrument makeLead(Prng& rng)
 }
 
 // Pad: three detuned saws, gently filtered, over a sine an octave down.
-xm::Instrument makePad(Prng& rng)
+xm::Instrument makePad(Prng& rng, std::uint8_t highest)
 {
     const int cycles = 64;
     std::vector<Partial> partials;
@@ -147,8 +188,9 @@ xm::Instrument makePad(Prng& rng)
         for (int h = 1; h <= 18; ++h)
             partials.push_back({(cycles + detune) * h, 1.0 / h * softness(h, 4.0), rng.real(0, kTwoPi)});
     partials.push_back({cycles / 2, 0.8, 0.0});
-    xm::Instrument ins = instrument("Pad", loopedSample("pad", synth::loopOf(cycles * kPeriod, partials), 24, 64, 0x80));
-    ins.volumeEnvelope.points = {{0, 0}, {8, 64}, {30, 52}};
+    xm::Instrument ins = instrument("Pad", loopedSample("pad", synth::loopOf(cycles * kPeriod, partials),
+                                                       attackLength(kToneAttack, kFullRate, highest), 24, 64, 0x80));
+    ins.volumeEnvelope.points = {{0, 8}, {8, 64}, {30, 52}};
     ins.volumeEnvelope.sustain = 2;
     ins.fadeout = 600;
     ins.vibratoType = 0;
@@ -158,13 +200,14 @@ xm::Instrument makePad(Prng& rng)
 }
 
 // Bass: a rounded saw with a sine under it; plucked by its envelope.
-xm::Instrument makeBass()
+xm::Instrument makeBass(std::uint8_t highest)
 {
     std::vector<Partial> partials;
     for (int h = 1; h <= 40; ++h)
         partials.push_back({h, (h % 2 ? 1.0 : 0.7) / h * softness(h, 9.0), 0.0});
     partials.push_back({1, 0.8, 0.0});
-    xm::Instrument ins = instrument("Bass", loopedSample("bass", synth::loopOf(kPeriod, partials), 24, 64, 0x80));
+    xm::Instrument ins = instrument("Bass", loopedSample("bass", synth::loopOf(kPeriod, partials),
+                                                        attackLength(kToneAttack, kFullRate, highest), 24, 64, 0x80));
     ins.volumeEnvelope.points = {{0, 64}, {8, 46}, {40, 34}};
     ins.volumeEnvelope.sustain = 2;
     ins.fadeout = 3000;
@@ -172,7 +215,7 @@ xm::Instrument makeBass()
 }
 
 // Pluck for the arpeggios: harmonics dying away faster the higher they are.
-xm::Instrument makePluck()
+xm::Instrument makePluck(std::uint8_t highest)
 {
     const int n = static_cast<int>(0.42 * kFullRate);
     Signal s(static_cast<std::size_t>(n), 0.0);
@@ -185,13 +228,11 @@ xm::Instrument makePluck()
             s[static_cast<std::size_t>(i)] += amplitude * std::sin(phase) * std::exp(-decay * t);
         }
     }
-    for (int i = 0; i < 50; ++i)
-        s[static_cast<std::size_t>(i)] *= i / 50.0;
-    return instrument("Pluck", oneShot("pluck", s, 24, 64, 0xA8));
+    return oneShotInstrument("Pluck", oneShot("pluck", s, attackLength(kPluckAttack, kFullRate, highest), 24, 64, 0xA8));
 }
 
 // Bells for the counter-melody: a few inharmonic partials.
-xm::Instrument makeBell()
+xm::Instrument makeBell(std::uint8_t highest)
 {
     const int n = static_cast<int>(0.75 * kHalfRate);
     const double base = kHalfRate / (kPeriod / 2); // C-4 at the half rate
@@ -205,12 +246,10 @@ xm::Instrument makeBell()
             s[static_cast<std::size_t>(i)] +=
                 amplitudes[k] * std::sin(kTwoPi * base * ratios[k] * t) * std::exp(-decays[k] * t);
         }
-    for (int i = 0; i < 30; ++i)
-        s[static_cast<std::size_t>(i)] *= i / 30.0;
-    return instrument("Bell", oneShot("bell", s, 12, 64, 0x58));
+    return oneShotInstrument("Bell", oneShot("bell", s, attackLength(kBellAttack, kHalfRate, highest), 12, 64, 0x58));
 }
 
-xm::Instrument makeKick(Prng& rng)
+xm::Instrument makeKick(Prng& rng, std::uint8_t highest)
 {
     const int n = static_cast<int>(0.30 * kHalfRate);
     Signal s(static_cast<std::size_t>(n));
@@ -219,13 +258,13 @@ xm::Instrument makeKick(Prng& rng)
     for (int i = 0; i < n; ++i) {
         const double t = i / kHalfRate;
         phase += kTwoPi * (47.0 + 115.0 * std::exp(-t / 0.032)) / kHalfRate;
-        const double body = std::sin(phase) * std::exp(-t / 0.15) * std::min(1.0, t / 0.001);
+        const double body = std::sin(phase) * std::exp(-t / 0.15);
         s[static_cast<std::size_t>(i)] = std::tanh(1.6 * body) + 0.25 * click.process(rng.noise()) * std::exp(-t / 0.003);
     }
-    return instrument("Kick", oneShot("kick", s, 12, 64, 0x80));
+    return oneShotInstrument("Kick", oneShot("kick", s, attackLength(kKickAttack, kHalfRate, highest), 12, 64, 0x80));
 }
 
-xm::Instrument makeSnare(Prng& rng)
+xm::Instrument makeSnare(Prng& rng, std::uint8_t highest)
 {
     const int n = static_cast<int>(0.22 * kFullRate);
     Signal s(static_cast<std::size_t>(n));
@@ -237,12 +276,12 @@ xm::Instrument makeSnare(Prng& rng)
         phase += kTwoPi * (178.0 + 30.0 * std::exp(-t / 0.01)) / kFullRate;
         const double body = 0.6 * std::sin(phase) * std::exp(-t / 0.045);
         const double noise = 0.9 * low.process(high.process(rng.noise())) * std::exp(-t / 0.06);
-        s[static_cast<std::size_t>(i)] = (body + noise) * std::min(1.0, t / 0.0008);
+        s[static_cast<std::size_t>(i)] = body + noise;
     }
-    return instrument("Snare", oneShot("snare", s, 24, 64, 0x78));
+    return oneShotInstrument("Snare", oneShot("snare", s, attackLength(kSnareAttack, kFullRate, highest), 24, 64, 0x78));
 }
 
-xm::Instrument makeHat(Prng& rng, const char* name, double seconds, double decay)
+xm::Instrument makeHat(Prng& rng, const char* name, double seconds, double decay, std::uint8_t highest)
 {
     const int n = static_cast<int>(seconds * kFullRate);
     Signal s(static_cast<std::size_t>(n));
@@ -250,10 +289,9 @@ xm::Instrument makeHat(Prng& rng, const char* name, double seconds, double decay
     synth::Biquad b = synth::Biquad::highPass(kFullRate, 7000.0, 0.8);
     for (int i = 0; i < n; ++i) {
         const double t = i / kFullRate;
-        s[static_cast<std::size_t>(i)] = b.process(a.process(rng.noise())) * std::exp(-t / decay) *
-                                         std::min(1.0, t / 0.0005);
+        s[static_cast<std::size_t>(i)] = b.process(a.process(rng.noise())) * std::exp(-t / decay);
     }
-    return instrument(name, oneShot(name, s, 24, 64, 0x98));
+    return oneShotInstrument(name, oneShot(name, s, attackLength(kHatAttack, kFullRate, highest), 24, 64, 0x98));
 }
 
 // ---------------------------------------------------------------------
@@ -319,6 +357,18 @@ public:
             row += length;
         }
         return row;
+    }
+
+    // The highest note the instrument is played at.
+    std::uint8_t highest(Instrument ins) const
+    {
+        std::uint8_t top = 0;
+        for (const Cell& c : cells_)
+            if (c.instrument == ins && c.note != xm::kKeyOff)
+                top = std::max(top, c.note);
+        if (top == 0)
+            throw std::logic_error("an instrument the score never plays");
+        return top;
     }
 
     std::vector<xm::Pattern> patterns() const
@@ -523,17 +573,6 @@ xm::Module composeMusic()
     m.bpm = 112;
     m.linearFrequencies = true;
 
-    Prng rng(0x50737963u);
-    m.instruments.push_back(makeLead(rng));
-    m.instruments.push_back(makePad(rng));
-    m.instruments.push_back(makeBass());
-    m.instruments.push_back(makePluck());
-    m.instruments.push_back(makeKick(rng));
-    m.instruments.push_back(makeSnare(rng));
-    m.instruments.push_back(makeHat(rng, "Closed hat", 0.05, 0.012));
-    m.instruments.push_back(makeHat(rng, "Open hat", 0.22, 0.06));
-    m.instruments.push_back(makeBell());
-
     const int sections = static_cast<int>(std::size(kSong));
     Score score(sections);
     const char* voices[3] = {nullptr, nullptr, nullptr};
@@ -546,6 +585,19 @@ xm::Module composeMusic()
         writeSection(score, kSong[s], s * kRowsPerPattern, s == sections - 1, voices);
     }
     m.patterns = score.patterns();
+
+    // The instruments after the score: their attacks depend on the
+    // highest notes they get.
+    Prng rng(0x50737963u);
+    m.instruments.push_back(makeLead(rng, score.highest(kLead)));
+    m.instruments.push_back(makePad(rng, score.highest(kPad)));
+    m.instruments.push_back(makeBass(score.highest(kBass)));
+    m.instruments.push_back(makePluck(score.highest(kPluck)));
+    m.instruments.push_back(makeKick(rng, score.highest(kKick)));
+    m.instruments.push_back(makeSnare(rng, score.highest(kSnare)));
+    m.instruments.push_back(makeHat(rng, "Closed hat", 0.05, 0.012, score.highest(kClosedHat)));
+    m.instruments.push_back(makeHat(rng, "Open hat", 0.22, 0.06, score.highest(kOpenHat)));
+    m.instruments.push_back(makeBell(score.highest(kBell)));
     for (int s = 0; s < sections; ++s)
         m.order.push_back(static_cast<std::uint8_t>(s));
     m.restartPosition = kRestart;
