@@ -11,7 +11,7 @@ PACKAGES=(
   libsdl2-mixer-dev
   nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libopenmpt-dev
+  libopenmpt-dev libmodplug-dev
   fonts-dejavu-core
 )
 if [[ "${DZWONEX_EXTRA_PACKAGES:-}" != "" ]]; then
