@@ -10,49 +10,39 @@ namespace {
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
 }
 
+namespace {
+// The shared part of the three filter designs: the angular frequency, the
+// bandwidth term and the normaliser.
+struct Design {
+    double alpha, c, a0;
+    Design(double rate, double frequency, double q)
+    {
+        const double w = kTwoPi * frequency / rate;
+        alpha = std::sin(w) / (2.0 * q);
+        c = std::cos(w);
+        a0 = 1.0 + alpha;
+    }
+    double a1() const { return -2.0 * c / a0; }
+    double a2() const { return (1.0 - alpha) / a0; }
+};
+} // namespace
+
 Biquad Biquad::lowPass(double rate, double cutoff, double q)
 {
-    const double w = kTwoPi * cutoff / rate;
-    const double alpha = std::sin(w) / (2.0 * q);
-    const double c = std::cos(w);
-    const double a0 = 1.0 + alpha;
-    Biquad f;
-    f.b0_ = (1.0 - c) / 2.0 / a0;
-    f.b1_ = (1.0 - c) / a0;
-    f.b2_ = (1.0 - c) / 2.0 / a0;
-    f.a1_ = -2.0 * c / a0;
-    f.a2_ = (1.0 - alpha) / a0;
-    return f;
+    const Design d(rate, cutoff, q);
+    return Biquad((1.0 - d.c) / 2.0 / d.a0, (1.0 - d.c) / d.a0, (1.0 - d.c) / 2.0 / d.a0, d.a1(), d.a2());
 }
 
 Biquad Biquad::highPass(double rate, double cutoff, double q)
 {
-    const double w = kTwoPi * cutoff / rate;
-    const double alpha = std::sin(w) / (2.0 * q);
-    const double c = std::cos(w);
-    const double a0 = 1.0 + alpha;
-    Biquad f;
-    f.b0_ = (1.0 + c) / 2.0 / a0;
-    f.b1_ = -(1.0 + c) / a0;
-    f.b2_ = (1.0 + c) / 2.0 / a0;
-    f.a1_ = -2.0 * c / a0;
-    f.a2_ = (1.0 - alpha) / a0;
-    return f;
+    const Design d(rate, cutoff, q);
+    return Biquad((1.0 + d.c) / 2.0 / d.a0, -(1.0 + d.c) / d.a0, (1.0 + d.c) / 2.0 / d.a0, d.a1(), d.a2());
 }
 
 Biquad Biquad::bandPass(double rate, double centre, double q)
 {
-    const double w = kTwoPi * centre / rate;
-    const double alpha = std::sin(w) / (2.0 * q);
-    const double c = std::cos(w);
-    const double a0 = 1.0 + alpha;
-    Biquad f;
-    f.b0_ = alpha / a0;
-    f.b1_ = 0.0;
-    f.b2_ = -alpha / a0;
-    f.a1_ = -2.0 * c / a0;
-    f.a2_ = (1.0 - alpha) / a0;
-    return f;
+    const Design d(rate, centre, q);
+    return Biquad(d.alpha / d.a0, 0.0, -d.alpha / d.a0, d.a1(), d.a2());
 }
 
 double Biquad::process(double x)

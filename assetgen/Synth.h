@@ -17,6 +17,10 @@ public:
     double process(double x);
 
 private:
+    Biquad() = default;
+    Biquad(double b0, double b1, double b2, double a1, double a2)
+        : b0_(b0), b1_(b1), b2_(b2), a1_(a1), a2_(a2) {}
+
     double b0_ = 1, b1_ = 0, b2_ = 0, a1_ = 0, a2_ = 0;
     double x1_ = 0, x2_ = 0, y1_ = 0, y2_ = 0;
 };
