@@ -34,22 +34,22 @@ std::vector<std::string> Split(const std::string& line) {
 std::optional<std::string> ParseOptions(int argc, const char* const* argv, Options& out) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        auto value = [&](const char* name) -> std::optional<std::string> {
+        // The word after the option, if there is one.
+        auto value = [&]() -> std::optional<std::string> {
             if (i + 1 >= argc) return std::nullopt;
-            (void)name;
             return std::string(argv[++i]);
         };
         if (arg == "--seed") {
-            auto v = value("--seed");
+            auto v = value();
             uint32_t seed = 0;
             if (!v || !ParseNumber(*v, seed)) return "--seed needs a whole number from 0 to 4294967295";
             out.seed = seed;
         } else if (arg == "--user") {
-            auto v = value("--user");
+            auto v = value();
             if (!v) return "--user needs a name";
             out.user = *v;
         } else if (arg == "--assets") {
-            auto v = value("--assets");
+            auto v = value();
             if (!v || v->empty()) return "--assets needs a folder";
             out.assets = *v;
         } else {

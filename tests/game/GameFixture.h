@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "Game.h"
+#include "TestRandom.h"
 #include "RecordingView.h"
 
 namespace dzwonex::testing {

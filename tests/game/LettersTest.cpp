@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Letters.h"
+#include "TestRandom.h"
 
 namespace dzwonex::testing {
 
