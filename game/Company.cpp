@@ -1,7 +1,4 @@
 // Company state: cash, opinion, quality and the six subscriber lists.
-#include <algorithm>
-#include <limits>
-
 #include "Amounts.h"
 #include "Game.h"
 

@@ -67,11 +67,10 @@ void TGame::PayExpenses() {
     AddMoney(-equipment);
 }
 
-void TGame::AddOrRemove(int32_t kind, int32_t n) {
+void TGame::DriftSubscribers(int32_t kind, int32_t n) {
     if (n > 0) {
         for (int32_t i = 0; i < n; ++i) AddSubscriber(kind);
     } else {
-        // Removals stop at an empty list; an empty list draws nothing.
         for (int64_t i = 0; i < -static_cast<int64_t>(n); ++i) {
             const int32_t count = Count(kind);
             if (count == 0) break;
@@ -83,13 +82,13 @@ void TGame::AddOrRemove(int32_t kind, int32_t n) {
 void TGame::GrowPhones() {
     const double r = FRandom->RandomReal();
     const int32_t n = RoundToInt32(8 * r + FOpinion / 10 - 4);
-    AddOrRemove(skPhone, n);
+    DriftSubscribers(skPhone, n);
 }
 
 void TGame::GrowIsdn() {
     const double r = FRandom->RandomReal();
     const int32_t n = RoundToInt32(FOpinion / 10 - FQuality / 10 - 4 * r + Count(skPhone) / 1000.0);
-    AddOrRemove(skIsdn, n);
+    DriftSubscribers(skIsdn, n);
 }
 
 }  // namespace dzwonex

@@ -111,11 +111,7 @@ void LineEvents(TGame& game, const LineRules& rules) {
     // happens only while somebody is left.
     r = rng.RandomReal();
     const int32_t k = RoundToInt32(O / 10 + Q / 10 - r + game.Count(rules.kind) / 1000.0);
-    for (int64_t i = 0; i < -static_cast<int64_t>(k); ++i) {
-        const int32_t n = game.Count(rules.kind);
-        if (n == 0) break;
-        game.RemoveSubscriberAt(rules.kind, rng.Random(n));
-    }
+    if (k < 0) game.DriftSubscribers(rules.kind, k);
     if (rng.Random(rules.spyOdds) < game.Count(rules.kind)) {
         TSprawa& c = game.AppendCase();
         c.Kind = ckSpyReport;

@@ -71,6 +71,9 @@ public:
     void PayExpenses();
     void GrowPhones();
     void GrowIsdn();
+    // n > 0 adds n points of the kind; n < 0 removes -n random ones while
+    // any remain (an empty list draws nothing).
+    void DriftSubscribers(int32_t kind, int32_t n);
 
     // --- Case queue ---
     TSprawa& AppendCase();
@@ -129,7 +132,6 @@ public:
     std::deque<std::unique_ptr<TSprawa>> FCases;
 
 private:
-    void AddOrRemove(int32_t kind, int32_t n);
 
     GameView& FView;
     std::unique_ptr<RandomSource> FRandom;
