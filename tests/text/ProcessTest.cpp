@@ -10,16 +10,17 @@
 #include <random>
 
 #include "Fixtures.h"
+#include "ProcessRun.h"
 
 namespace dzwonex::testing {
 
 namespace fs = std::filesystem;
 
-struct ProcessRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+std::string ShellQuote(const std::string& word) {
+    std::string quoted = "'";
+    for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
 
 ProcessRun RunText(const std::string& args, const std::string& input) {
     static int counter = 0;
