@@ -45,4 +45,4 @@ std::string bannerShortcut();
 // Writes every file into `folder`, creating it when needed.
 void generateAll(const std::string& folder);
 
-} // namespace assets
+}  // namespace assets

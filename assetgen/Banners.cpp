@@ -18,21 +18,19 @@ namespace {
 struct Banner {
     QColor from;
     QColor to;
-    QColor accent; // pictogram colour and tag colour
+    QColor accent;  // pictogram colour and tag colour
     const char16_t* headline;
     const char16_t* subline;
     std::function<void(QPainter&, double, const QColor&)> picture;
-    const char16_t* sticker; // a round sticker over the tag, or nullptr
+    const char16_t* sticker;  // a round sticker over the tag, or nullptr
 };
 
 // Draws `text` with its left end at x and baseline at y, shrinking the
 // font until it fits in `maxWidth`.
 void fittedText(QPainter& p, const QString& text, double x, double y, double maxWidth, int size, bool bold,
-                const QColor& colour, bool shadow)
-{
+                const QColor& colour, bool shadow) {
     QFont font = sansFont(size, bold);
-    while (size > 8 && textWidth(text, font) > maxWidth)
-        font = sansFont(--size, bold);
+    while (size > 8 && textWidth(text, font) > maxWidth) font = sansFont(--size, bold);
     const QPainterPath path = textPath(text, font).translated(x, y);
     p.setPen(Qt::NoPen);
     if (shadow) {
@@ -43,8 +41,7 @@ void fittedText(QPainter& p, const QString& text, double x, double y, double max
     p.drawPath(path);
 }
 
-void paintBanner(QPainter& p, const Banner& b, int index)
-{
+void paintBanner(QPainter& p, const Banner& b, int index) {
     const QRectF area(0, 0, kBannerWidth, kBannerHeight);
     QLinearGradient bg(area.topLeft(), area.topRight());
     bg.setColorAt(0.0, b.from);
@@ -77,8 +74,7 @@ void paintBanner(QPainter& p, const Banner& b, int index)
     p.restore();
 
     // Headline and the line below.
-    fittedText(p, QString::fromUtf16(b.headline), 54, 23, b.sticker ? 244 : 268, 17, true, QColor(255, 255, 255),
-               true);
+    fittedText(p, QString::fromUtf16(b.headline), 54, 23, b.sticker ? 244 : 268, 17, true, QColor(255, 255, 255), true);
     fittedText(p, QString::fromUtf16(b.subline), 55, 40, 268, 11, false, QColor(255, 255, 255, 235), false);
 
     // The company tag.
@@ -117,10 +113,9 @@ void paintBanner(QPainter& p, const Banner& b, int index)
     }
 }
 
-} // namespace
+}  // namespace
 
-QImage drawBanners()
-{
+QImage drawBanners() {
     using namespace pictogram;
     const Banner banners[] = {
         {QColor(16, 82, 170), QColor(20, 160, 190), QColor(16, 82, 170), u"Dzwonex S.A. – zawsze w zasięgu!",
@@ -179,4 +174,4 @@ QImage drawBanners()
     return strip;
 }
 
-} // namespace assets
+}  // namespace assets

@@ -4,8 +4,7 @@
 
 namespace assets {
 
-std::vector<std::uint8_t> encodeBmp24(const QImage& source)
-{
+std::vector<std::uint8_t> encodeBmp24(const QImage& source) {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
     const int width = image.width();
     const int height = image.height();
@@ -23,14 +22,14 @@ std::vector<std::uint8_t> encodeBmp24(const QImage& source)
     // BITMAPINFOHEADER
     out.u32(40);
     out.u32(static_cast<std::uint32_t>(width));
-    out.u32(static_cast<std::uint32_t>(height)); // positive: rows bottom-up
-    out.u16(1);                                  // planes
-    out.u16(24);                                 // bits per pixel
-    out.u32(0);                                  // BI_RGB
+    out.u32(static_cast<std::uint32_t>(height));  // positive: rows bottom-up
+    out.u16(1);                                   // planes
+    out.u16(24);                                  // bits per pixel
+    out.u32(0);                                   // BI_RGB
     out.u32(pixelBytes);
-    out.u32(2835); // 72 dots per inch, in pixels per metre
+    out.u32(2835);  // 72 dots per inch, in pixels per metre
     out.u32(2835);
-    out.u32(0); // no palette
+    out.u32(0);  // no palette
     out.u32(0);
 
     for (int y = height - 1; y >= 0; --y) {
@@ -42,10 +41,9 @@ std::vector<std::uint8_t> encodeBmp24(const QImage& source)
             out.u8(static_cast<std::uint8_t>(qRed(row[x])));
             written += 3;
         }
-        for (; written < stride; ++written)
-            out.u8(0);
+        for (; written < stride; ++written) out.u8(0);
     }
     return out.take();
 }
 
-} // namespace assets
+}  // namespace assets

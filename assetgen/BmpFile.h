@@ -11,4 +11,4 @@ namespace assets {
 // holding `image`; any alpha is dropped.
 std::vector<std::uint8_t> encodeBmp24(const QImage& image);
 
-} // namespace assets
+}  // namespace assets

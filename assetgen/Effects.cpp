@@ -18,18 +18,16 @@ constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 int samples(double seconds) { return static_cast<int>(seconds * kRate); }
 
-std::vector<std::int16_t> finish(Signal s, double peak, double fadeIn, double fadeOut)
-{
+std::vector<std::int16_t> finish(Signal s, double peak, double fadeIn, double fadeOut) {
     synth::normalise(s, peak);
     synth::fade(s, samples(fadeIn), samples(fadeOut));
     return synth::toPcm16(s);
 }
 
-} // namespace
+}  // namespace
 
 // A soft plastic key: a bright tick over a short, round body.
-std::vector<std::int16_t> buttonSound()
-{
+std::vector<std::int16_t> buttonSound() {
     Prng rng(0x42757474u);
     Signal s(static_cast<std::size_t>(samples(0.12)));
     Biquad tickFilter = Biquad::bandPass(kRate, 3200.0, 1.5);
@@ -46,8 +44,7 @@ std::vector<std::int16_t> buttonSound()
 
 // A page turned over: a rustle of filtered noise that rises and falls,
 // fluttering a little, and settles with a faint pat.
-std::vector<std::int16_t> pageSound()
-{
+std::vector<std::int16_t> pageSound() {
     Prng rng(0x50616765u);
     const int n = samples(0.33);
     Signal s(static_cast<std::size_t>(n));
@@ -75,15 +72,14 @@ std::vector<std::int16_t> pageSound()
     const int land = samples(0.25);
     for (int i = land; i < n; ++i) {
         const double t = static_cast<double>(i - land) / kRate;
-        s[static_cast<std::size_t>(i)] += 0.35 * std::sin(kTwoPi * 170.0 * t) * std::exp(-t / 0.018) *
-                                          (1.0 - std::exp(-t / 0.002));
+        s[static_cast<std::size_t>(i)] +=
+            0.35 * std::sin(kTwoPi * 170.0 * t) * std::exp(-t / 0.018) * (1.0 - std::exp(-t / 0.002));
     }
     return finish(s, 0.60, 0.004, 0.030);
 }
 
 // A drop of a click: a short blip gliding down, with a tiny edge.
-std::vector<std::int16_t> clickSound()
-{
+std::vector<std::int16_t> clickSound() {
     Prng rng(0x436C6963u);
     const int n = samples(0.09);
     Signal s(static_cast<std::size_t>(n));
@@ -99,4 +95,4 @@ std::vector<std::int16_t> clickSound()
     return finish(s, 0.70, 0.001, 0.020);
 }
 
-} // namespace assets
+}  // namespace assets

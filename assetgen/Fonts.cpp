@@ -10,29 +10,23 @@ namespace {
 QString g_regular;
 QString g_bold;
 
-QString load(const char* path)
-{
+QString load(const char* path) {
     const int id = QFontDatabase::addApplicationFont(QString::fromUtf8(path));
-    if (id < 0)
-        throw std::runtime_error(std::string("cannot load font ") + path);
+    if (id < 0) throw std::runtime_error(std::string("cannot load font ") + path);
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    if (families.isEmpty())
-        throw std::runtime_error(std::string("font without a family: ") + path);
+    if (families.isEmpty()) throw std::runtime_error(std::string("font without a family: ") + path);
     return families.front();
 }
 
-} // namespace
+}  // namespace
 
-void loadFonts()
-{
-    if (!g_regular.isEmpty())
-        return;
+void loadFonts() {
+    if (!g_regular.isEmpty()) return;
     g_regular = load(DZWONEX_FONT_SANS);
     g_bold = load(DZWONEX_FONT_SANS_BOLD);
 }
 
-QFont sansFont(int pixelSize, bool bold)
-{
+QFont sansFont(int pixelSize, bool bold) {
     QFont font(bold ? g_bold : g_regular);
     font.setPixelSize(pixelSize);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
@@ -42,16 +36,12 @@ QFont sansFont(int pixelSize, bool bold)
     return font;
 }
 
-QPainterPath textPath(const QString& text, const QFont& font)
-{
+QPainterPath textPath(const QString& text, const QFont& font) {
     QPainterPath path;
     path.addText(0, 0, font, text);
     return path;
 }
 
-double textWidth(const QString& text, const QFont& font)
-{
-    return QFontMetricsF(font).horizontalAdvance(text);
-}
+double textWidth(const QString& text, const QFont& font) { return QFontMetricsF(font).horizontalAdvance(text); }
 
-} // namespace assets
+}  // namespace assets

@@ -21,4 +21,4 @@ QPainterPath textPath(const QString& text, const QFont& font);
 // Advance width of `text`.
 double textWidth(const QString& text, const QFont& font);
 
-} // namespace assets
+}  // namespace assets

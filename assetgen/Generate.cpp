@@ -8,13 +8,9 @@
 
 namespace assets {
 
-std::string bannerShortcut()
-{
-    return "[InternetShortcut]\r\nURL=https://dzwonex.example/\r\n";
-}
+std::string bannerShortcut() { return "[InternetShortcut]\r\nURL=https://dzwonex.example/\r\n"; }
 
-void generateAll(const std::string& folder)
-{
+void generateAll(const std::string& folder) {
     std::filesystem::create_directories(folder);
     const std::string dir = folder.empty() || folder.back() == '/' ? folder : folder + "/";
     saveFile(dir + "Mapa.jpg", encodeJpeg(drawMap(), kMapJpegQuality));
@@ -31,4 +27,4 @@ void generateAll(const std::string& folder)
     saveFile(dir + "Banner.url", std::vector<std::uint8_t>(url.begin(), url.end()));
 }
 
-} // namespace assets
+}  // namespace assets

@@ -162,8 +162,7 @@ const Icon kBooth = {{
                      qRgb(40, 40, 48),
                      qRgb(206, 226, 238)};
 
-QImage render(const Icon& icon)
-{
+QImage render(const Icon& icon) {
     QImage image(kIconSize, kIconSize, QImage::Format_RGB32);
     const std::map<char, QRgb> colours = {
         {'.', qRgb(255, 255, 255)}, {'K', kRim}, {'F', icon.body}, {'D', icon.shade}, {'L', icon.light},
@@ -172,19 +171,17 @@ QImage render(const Icon& icon)
         const char* row = icon.rows[y];
         for (int x = 0; x < kIconSize; ++x) {
             const auto it = colours.find(row[x]);
-            if (it == colours.end() || row[kIconSize] != '\0')
-                throw std::logic_error("bad icon grid");
+            if (it == colours.end() || row[kIconSize] != '\0') throw std::logic_error("bad icon grid");
             image.setPixel(x, y, it->second);
         }
     }
     return image;
 }
 
-} // namespace
+}  // namespace
 
-std::array<QImage, 6> drawIcons()
-{
+std::array<QImage, 6> drawIcons() {
     return {render(kPhone), render(kIsdn), render(kSdi), render(kNeostrada), render(kPolpak), render(kBooth)};
 }
 
-} // namespace assets
+}  // namespace assets

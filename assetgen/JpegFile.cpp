@@ -18,17 +18,15 @@ struct ErrorTrap {
     char message[JMSG_LENGTH_MAX];
 };
 
-void onError(j_common_ptr info)
-{
+void onError(j_common_ptr info) {
     auto* trap = reinterpret_cast<ErrorTrap*>(info->err);
     (*info->err->format_message)(info, trap->message);
     std::longjmp(trap->jump, 1);
 }
 
-} // namespace
+}  // namespace
 
-std::vector<std::uint8_t> encodeJpeg(const QImage& source, int quality)
-{
+std::vector<std::uint8_t> encodeJpeg(const QImage& source, int quality) {
     const QImage image = source.convertToFormat(QImage::Format_RGB888);
     jpeg_compress_struct info{};
     ErrorTrap trap{};
@@ -50,7 +48,7 @@ std::vector<std::uint8_t> encodeJpeg(const QImage& source, int quality)
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
     info.optimize_coding = TRUE;
-    info.dct_method = JDCT_ISLOW; // exact integer DCT: the same bytes on every CPU
+    info.dct_method = JDCT_ISLOW;  // exact integer DCT: the same bytes on every CPU
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
         JSAMPROW row = const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(info.next_scanline)));
@@ -63,11 +61,9 @@ std::vector<std::uint8_t> encodeJpeg(const QImage& source, int quality)
     return bytes;
 }
 
-QImage decodeJpegFile(const std::string& path)
-{
+QImage decodeJpegFile(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        throw std::runtime_error("cannot open " + path);
+    if (!file) throw std::runtime_error("cannot open " + path);
     jpeg_decompress_struct info{};
     ErrorTrap trap{};
     info.err = jpeg_std_error(&trap.mgr);
@@ -82,8 +78,7 @@ QImage decodeJpegFile(const std::string& path)
     jpeg_read_header(&info, TRUE);
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
-    QImage image(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                 QImage::Format_RGB888);
+    QImage image(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB888);
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
         jpeg_read_scanlines(&info, &row, 1);
@@ -94,4 +89,4 @@ QImage decodeJpegFile(const std::string& path)
     return image;
 }
 
-} // namespace assets
+}  // namespace assets

@@ -14,4 +14,4 @@ std::vector<std::uint8_t> encodeJpeg(const QImage& image, int quality);
 // Decodes a JPEG file into an RGB image; throws on failure.
 QImage decodeJpegFile(const std::string& path);
 
-} // namespace assets
+}  // namespace assets

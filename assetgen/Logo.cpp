@@ -12,8 +12,7 @@
 
 namespace assets {
 
-QImage drawLogo()
-{
+QImage drawLogo() {
     QImage image(kLogoSize, kLogoSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
@@ -70,4 +69,4 @@ QImage drawLogo()
     return image;
 }
 
-} // namespace assets
+}  // namespace assets

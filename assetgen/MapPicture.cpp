@@ -59,28 +59,25 @@ const QColor kDistrictText(110, 96, 82, 130);
 // ---------------------------------------------------------------------
 // The bend: ideal (u, v) to picture (x, y).
 
-constexpr double kRiverV = 560.0; // the river's line on the ideal plane
-constexpr double kEmbankment = 52.0; // blocks keep this far from the river line
+constexpr double kRiverV = 560.0;     // the river's line on the ideal plane
+constexpr double kEmbankment = 52.0;  // blocks keep this far from the river line
 
-double riverShift(double u)
-{
+double riverShift(double u) {
     return -0.11 * (u - 720.0) + 68.0 * std::sin(2.0 * kPi * u / 980.0 + 0.4) +
            12.0 * std::sin(2.0 * kPi * u / 520.0 + 1.7);
 }
 
-double riverSlope(double u)
-{
+double riverSlope(double u) {
     return -0.11 + 68.0 * (2.0 * kPi / 980.0) * std::cos(2.0 * kPi * u / 980.0 + 0.4) +
            12.0 * (2.0 * kPi / 520.0) * std::cos(2.0 * kPi * u / 520.0 + 1.7);
 }
 
 double riverHalfWidth(double u) { return 26.0 + 5.0 * std::sin(u / 170.0) + 3.0 * std::sin(u / 61.0); }
 
-QPointF bend(double u, double v)
-{
+QPointF bend(double u, double v) {
     const double d = v - kRiverV;
-    const double follow = std::exp(-(d / 430.0) * (d / 430.0)); // how much a line follows the river
-    const double turn = std::exp(-(d / 210.0) * (d / 210.0));   // cross streets meet the banks square
+    const double follow = std::exp(-(d / 430.0) * (d / 430.0));  // how much a line follows the river
+    const double turn = std::exp(-(d / 210.0) * (d / 210.0));    // cross streets meet the banks square
     return {u - riverSlope(u) * d * turn * 0.9, v + riverShift(u) * follow};
 }
 
@@ -88,34 +85,27 @@ QPointF bend(QPointF p) { return bend(p.x(), p.y()); }
 
 // Direction (radians) of the picture image of an ideal line through
 // (u, v) running along (du, dv).
-double bentAngle(double u, double v, double du, double dv)
-{
+double bentAngle(double u, double v, double du, double dv) {
     const QPointF a = bend(u - du, v - dv);
     const QPointF b = bend(u + du, v + dv);
     return std::atan2(b.y() - a.y(), b.x() - a.x());
 }
 
 // The outline of an ideal rectangle, bent, sampled every few pixels.
-QPolygonF bentRect(double u0, double v0, double u1, double v1)
-{
+QPolygonF bentRect(double u0, double v0, double u1, double v1) {
     QPolygonF poly;
     const double step = 5.0;
     const int nu = std::max(1, static_cast<int>(std::ceil((u1 - u0) / step)));
     const int nv = std::max(1, static_cast<int>(std::ceil((v1 - v0) / step)));
-    for (int i = 0; i < nu; ++i)
-        poly << bend(u0 + (u1 - u0) * i / nu, v0);
-    for (int i = 0; i < nv; ++i)
-        poly << bend(u1, v0 + (v1 - v0) * i / nv);
-    for (int i = 0; i < nu; ++i)
-        poly << bend(u1 - (u1 - u0) * i / nu, v1);
-    for (int i = 0; i < nv; ++i)
-        poly << bend(u0, v1 - (v1 - v0) * i / nv);
+    for (int i = 0; i < nu; ++i) poly << bend(u0 + (u1 - u0) * i / nu, v0);
+    for (int i = 0; i < nv; ++i) poly << bend(u1, v0 + (v1 - v0) * i / nv);
+    for (int i = 0; i < nu; ++i) poly << bend(u1 - (u1 - u0) * i / nu, v1);
+    for (int i = 0; i < nv; ++i) poly << bend(u0, v1 - (v1 - v0) * i / nv);
     return poly;
 }
 
 // A small ideal rectangle: its corners bent (the bend is smooth at this size).
-QPolygonF bentQuad(double u0, double v0, double u1, double v1)
-{
+QPolygonF bentQuad(double u0, double v0, double u1, double v1) {
     QPolygonF poly;
     poly << bend(u0, v0) << bend(u1, v0) << bend(u1, v1) << bend(u0, v1);
     return poly;
@@ -125,17 +115,17 @@ QPolygonF bentQuad(double u0, double v0, double u1, double v1)
 // The grid on the ideal plane.
 
 struct Line {
-    double at;        // u of a column line, v of a row line
-    double halfWidth; // half the street's width
-    bool main;        // a main street: wider, named first
+    double at;         // u of a column line, v of a row line
+    double halfWidth;  // half the street's width
+    bool main;         // a main street: wider, named first
 };
 
 enum class Use {
-    Dense,     // old-town blocks: houses wall to wall around a courtyard
-    Perimeter, // the same, a little looser
-    Estate,    // post-war estate: long slab blocks in green
-    Houses,    // detached houses in gardens
-    Square,    // the market square
+    Dense,      // old-town blocks: houses wall to wall around a courtyard
+    Perimeter,  // the same, a little looser
+    Estate,     // post-war estate: long slab blocks in green
+    Houses,     // detached houses in gardens
+    Square,     // the market square
     Park,
     Forest,
     Cemetery,
@@ -144,18 +134,17 @@ enum class Use {
     Allotments,
     School,
     Church,
-    Taken, // covered by a larger area drawn elsewhere
+    Taken,  // covered by a larger area drawn elsewhere
 };
 
 struct Area {
-    int i0, j0, i1, j1; // cells [i0, i1) x [j0, j1)
+    int i0, j0, i1, j1;  // cells [i0, i1) x [j0, j1)
     Use use;
 };
 
 class Town {
 public:
-    Town() : rng_(0x4D617061u)
-    {
+    Town() : rng_(0x4D617061u) {
         layOutColumns();
         layOutRows();
         uses_.assign(cols_.size() * rows_.size(), Use::Houses);
@@ -174,15 +163,16 @@ private:
     void addArea(double u, double v, int wide, int high, Use what);
 
     // Inset ideal rectangle of cell block [i0, i1) x [j0, j1).
-    QRectF cellRect(int i0, int j0, int i1, int j1) const
-    {
+    QRectF cellRect(int i0, int j0, int i1, int j1) const {
         const double u0 = cols_[static_cast<std::size_t>(i0)].at + cols_[static_cast<std::size_t>(i0)].halfWidth;
         const double u1 = cols_[static_cast<std::size_t>(i1)].at - cols_[static_cast<std::size_t>(i1)].halfWidth;
         const double v0 = rows_[static_cast<std::size_t>(j0)].at + rows_[static_cast<std::size_t>(j0)].halfWidth;
         const double v1 = rows_[static_cast<std::size_t>(j1)].at - rows_[static_cast<std::size_t>(j1)].halfWidth;
         return QRectF(QPointF(u0, v0), QPointF(u1, v1));
     }
-    bool rowGapIsRiver(int j) const { return rows_[static_cast<std::size_t>(j)].at < kRiverV && rows_[static_cast<std::size_t>(j + 1)].at > kRiverV; }
+    bool rowGapIsRiver(int j) const {
+        return rows_[static_cast<std::size_t>(j)].at < kRiverV && rows_[static_cast<std::size_t>(j + 1)].at > kRiverV;
+    }
 
     void paintCell(QPainter& p, const QRectF& r, Use what, Prng& rng);
     void paintBlock(QPainter& p, const QRectF& r, double depth, double gapChance, Prng& rng);
@@ -207,8 +197,8 @@ private:
     void tree(QPainter& p, QPointF at, double r);
     // Puts a label centred at `at`, turned by `angle`, unless it would
     // cover one already placed. Returns whether it was placed.
-    bool label(QPainter& p, const QString& text, QPointF at, double angle, const QFont& font,
-               const QColor& colour, const QColor& halo, double spacing = 0.0, bool force = false);
+    bool label(QPainter& p, const QString& text, QPointF at, double angle, const QFont& font, const QColor& colour,
+               const QColor& halo, double spacing = 0.0, bool force = false);
 
     Prng rng_;
     std::vector<Line> cols_;
@@ -216,7 +206,7 @@ private:
     std::vector<Use> uses_;
     std::vector<Area> areas_;
     std::vector<QPolygonF> labelShapes_;
-    QRectF square_;     // ideal rectangle of the market square
+    QRectF square_;  // ideal rectangle of the market square
     QPainterPath railPath_;
     std::vector<QLineF> avenues_;
     QPointF roundabout_;
@@ -224,8 +214,7 @@ private:
     std::vector<int> bridgeColumns_;
 };
 
-void Town::layOutColumns()
-{
+void Town::layOutColumns() {
     double u = -300.0;
     int n = 0;
     while (u < kMapWidth + 300.0) {
@@ -237,8 +226,7 @@ void Town::layOutColumns()
     }
 }
 
-void Town::layOutRows()
-{
+void Town::layOutRows() {
     // Outward from both banks so that the river runs between two rows.
     std::vector<Line> north;
     double v = kRiverV - kEmbankment;
@@ -263,34 +251,27 @@ void Town::layOutRows()
     }
 }
 
-int Town::columnAt(double u) const
-{
+int Town::columnAt(double u) const {
     for (std::size_t i = 0; i + 1 < cols_.size(); ++i)
-        if (u < cols_[i + 1].at)
-            return static_cast<int>(i);
+        if (u < cols_[i + 1].at) return static_cast<int>(i);
     return static_cast<int>(cols_.size()) - 2;
 }
 
-int Town::rowAt(double v) const
-{
+int Town::rowAt(double v) const {
     for (std::size_t j = 0; j + 1 < rows_.size(); ++j)
-        if (v < rows_[j + 1].at)
-            return static_cast<int>(j);
+        if (v < rows_[j + 1].at) return static_cast<int>(j);
     return static_cast<int>(rows_.size()) - 2;
 }
 
-void Town::addArea(double u, double v, int wide, int high, Use what)
-{
+void Town::addArea(double u, double v, int wide, int high, Use what) {
     const int i = columnAt(u);
     const int j = rowAt(v);
     areas_.push_back({i, j, i + wide, j + high, what});
     for (int jj = j; jj < j + high; ++jj)
-        for (int ii = i; ii < i + wide; ++ii)
-            use(ii, jj) = Use::Taken;
+        for (int ii = i; ii < i + wide; ++ii) use(ii, jj) = Use::Taken;
 }
 
-void Town::assignUses()
-{
+void Town::assignUses() {
     const QPointF oldTown(700.0, 330.0);
     for (std::size_t j = 0; j + 1 < rows_.size(); ++j) {
         for (std::size_t i = 0; i + 1 < cols_.size(); ++i) {
@@ -317,8 +298,8 @@ void Town::assignUses()
     use(si - 2, sj + 1) = Use::School;
     use(si + 3, sj + 2) = Use::School;
 
-    addArea(930.0, 240.0, 2, 1, Use::Park);    // Park Źródliska
-    addArea(430.0, 640.0, 3, 2, Use::Park);    // Park Miejski on the south bank
+    addArea(930.0, 240.0, 2, 1, Use::Park);  // Park Źródliska
+    addArea(430.0, 640.0, 3, 2, Use::Park);  // Park Miejski on the south bank
     addArea(830.0, 720.0, 2, 2, Use::Stadium);
     addArea(180.0, 120.0, 2, 2, Use::Cemetery);
     addArea(1230.0, 150.0, 2, 3, Use::Industry);
@@ -332,8 +313,7 @@ void Town::assignUses()
 // ---------------------------------------------------------------------
 // Blocks.
 
-void Town::paintBlock(QPainter& p, const QRectF& r, double depth, double gapChance, Prng& rng)
-{
+void Town::paintBlock(QPainter& p, const QRectF& r, double depth, double gapChance, Prng& rng) {
     if (r.width() < 2 * depth + 6 || r.height() < 2 * depth + 6) {
         p.setPen(QPen(kBuildingEdge, 0.8));
         p.setBrush(kBuilding);
@@ -355,8 +335,7 @@ void Town::paintBlock(QPainter& p, const QRectF& r, double depth, double gapChan
         double s = 0.0;
         while (s < length - 4.0) {
             double w = rng.real(11.0, 22.0);
-            if (length - s - w < 8.0)
-                w = length - s;
+            if (length - s - w < 8.0) w = length - s;
             const double d = depth * rng.real(0.8, 1.15);
             if (!rng.chance(gapChance)) {
                 const QPointF a(u0 + tu * s, v0 + tv * s);
@@ -383,8 +362,7 @@ void Town::paintBlock(QPainter& p, const QRectF& r, double depth, double gapChan
     }
 }
 
-void Town::paintHouses(QPainter& p, const QRectF& r, Prng& rng)
-{
+void Town::paintHouses(QPainter& p, const QRectF& r, Prng& rng) {
     p.setPen(Qt::NoPen);
     p.setBrush(kGarden);
     p.drawPolygon(bentRect(r.left(), r.top(), r.right(), r.bottom()));
@@ -424,8 +402,7 @@ void Town::paintHouses(QPainter& p, const QRectF& r, Prng& rng)
                  rng.real(2.0, 3.5));
 }
 
-void Town::paintEstate(QPainter& p, const QRectF& r, Prng& rng)
-{
+void Town::paintEstate(QPainter& p, const QRectF& r, Prng& rng) {
     p.setPen(Qt::NoPen);
     p.setBrush(kGarden);
     p.drawPolygon(bentRect(r.left(), r.top(), r.right(), r.bottom()));
@@ -457,15 +434,13 @@ void Town::paintEstate(QPainter& p, const QRectF& r, Prng& rng)
                  rng.real(2.0, 3.2));
 }
 
-void Town::tree(QPainter& p, QPointF at, double r)
-{
+void Town::tree(QPainter& p, QPointF at, double r) {
     p.setPen(QPen(kTreeEdge, 0.8));
     p.setBrush(kTree);
     p.drawEllipse(at, r, r);
 }
 
-void Town::paintPark(QPainter& p, const QRectF& r, Prng& rng, bool paths)
-{
+void Town::paintPark(QPainter& p, const QRectF& r, Prng& rng, bool paths) {
     p.setPen(Qt::NoPen);
     p.setBrush(kPark);
     p.drawPolygon(bentRect(r.left(), r.top(), r.right(), r.bottom()));
@@ -497,16 +472,13 @@ void Town::paintPark(QPainter& p, const QRectF& r, Prng& rng, bool paths)
         if (paths) {
             const QPointF d = at - r.center();
             const double rr = std::min(r.width(), r.height()) * 0.2;
-            if (d.x() * d.x() + d.y() * d.y() < rr * rr)
-                continue;
+            if (d.x() * d.x() + d.y() * d.y() < rr * rr) continue;
         }
-        if (rng.chance(0.55))
-            tree(p, bend(at), rng.real(2.8, 5.0));
+        if (rng.chance(0.55)) tree(p, bend(at), rng.real(2.8, 5.0));
     }
 }
 
-void Town::paintForest(QPainter& p, const QRectF& r, Prng& rng)
-{
+void Town::paintForest(QPainter& p, const QRectF& r, Prng& rng) {
     p.setPen(Qt::NoPen);
     p.setBrush(kForest);
     p.drawPolygon(bentRect(r.left() - 4, r.top() - 4, r.right() + 4, r.bottom() + 4));
@@ -517,8 +489,7 @@ void Town::paintForest(QPainter& p, const QRectF& r, Prng& rng)
         p.drawEllipse(bend(rng.real(r.left(), r.right()), rng.real(r.top(), r.bottom())), 2.6, 2.6);
 }
 
-void Town::paintCemetery(QPainter& p, const QRectF& r, Prng& rng)
-{
+void Town::paintCemetery(QPainter& p, const QRectF& r, Prng& rng) {
     p.setPen(QPen(QColor(170, 180, 160), 1.2));
     p.setBrush(kCemetery);
     p.drawPolygon(bentRect(r.left(), r.top(), r.right(), r.bottom()));
@@ -526,18 +497,15 @@ void Town::paintCemetery(QPainter& p, const QRectF& r, Prng& rng)
     p.setPen(QPen(QColor(150, 156, 140), 1.0));
     for (double v = r.top() + 10; v < r.bottom() - 6; v += 11.0)
         for (double u = r.left() + 10; u < r.right() - 6; u += 10.0) {
-            if (rng.chance(0.25))
-                continue;
+            if (rng.chance(0.25)) continue;
             const QPointF c = bend(u, v);
             p.drawLine(c + QPointF(0, -2.5), c + QPointF(0, 2.5));
             p.drawLine(c + QPointF(-1.6, -1.0), c + QPointF(1.6, -1.0));
         }
-    for (double u = r.left() + 4; u < r.right(); u += 9.0)
-        tree(p, bend(u, (r.top() + r.bottom()) / 2), 3.0);
+    for (double u = r.left() + 4; u < r.right(); u += 9.0) tree(p, bend(u, (r.top() + r.bottom()) / 2), 3.0);
 }
 
-void Town::paintStadium(QPainter& p, const QRectF& r)
-{
+void Town::paintStadium(QPainter& p, const QRectF& r) {
     p.setPen(Qt::NoPen);
     p.setBrush(kGarden);
     p.drawPolygon(bentRect(r.left(), r.top(), r.right(), r.bottom()));
@@ -564,8 +532,7 @@ void Town::paintStadium(QPainter& p, const QRectF& r)
     p.restore();
 }
 
-void Town::paintIndustry(QPainter& p, const QRectF& r, Prng& rng)
-{
+void Town::paintIndustry(QPainter& p, const QRectF& r, Prng& rng) {
     p.setPen(Qt::NoPen);
     p.setBrush(kIndustry);
     p.drawPolygon(bentRect(r.left(), r.top(), r.right(), r.bottom()));
@@ -578,16 +545,14 @@ void Town::paintIndustry(QPainter& p, const QRectF& r, Prng& rng)
         const double h = rng.real(22.0, 40.0);
         while (u < r.right() - 24) {
             const double w = rng.real(28.0, 60.0);
-            if (u + w > r.right() - 8)
-                break;
+            if (u + w > r.right() - 8) break;
             if (!rng.chance(0.2)) {
                 const double hh = std::min(h, r.bottom() - 8 - v);
                 p.drawPolygon(bentQuad(u, v, u + w, v + hh));
                 // Roof ridges.
                 p.save();
                 p.setPen(QPen(QColor(176, 172, 167), 0.8));
-                for (double s = u + 6; s < u + w - 3; s += 6)
-                    p.drawLine(bend(s, v + 2), bend(s, v + hh - 2));
+                for (double s = u + 6; s < u + w - 3; s += 6) p.drawLine(bend(s, v + 2), bend(s, v + hh - 2));
                 p.restore();
             }
             u += w + rng.real(8.0, 16.0);
@@ -600,8 +565,7 @@ void Town::paintIndustry(QPainter& p, const QRectF& r, Prng& rng)
     p.drawEllipse(bend(r.right() - 14, r.bottom() - 14), 5.0, 5.0);
 }
 
-void Town::paintAllotments(QPainter& p, const QRectF& r, Prng& rng)
-{
+void Town::paintAllotments(QPainter& p, const QRectF& r, Prng& rng) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(218, 226, 196));
     p.drawPolygon(bentRect(r.left(), r.top(), r.right(), r.bottom()));
@@ -620,8 +584,7 @@ void Town::paintAllotments(QPainter& p, const QRectF& r, Prng& rng)
         }
 }
 
-void Town::paintSchool(QPainter& p, const QRectF& r)
-{
+void Town::paintSchool(QPainter& p, const QRectF& r) {
     p.setPen(Qt::NoPen);
     p.setBrush(kGarden);
     p.drawPolygon(bentRect(r.left(), r.top(), r.right(), r.bottom()));
@@ -636,13 +599,11 @@ void Town::paintSchool(QPainter& p, const QRectF& r)
     p.drawPolygon(bentQuad(r.left() + d + 12, r.top() + d + 10, r.right() - 8, r.bottom() - 8));
 }
 
-void Town::paintChurch(QPainter& p, const QRectF& r)
-{
+void Town::paintChurch(QPainter& p, const QRectF& r) {
     p.setPen(Qt::NoPen);
     p.setBrush(kSquare);
     p.drawPolygon(bentRect(r.left(), r.top(), r.right(), r.bottom()));
-    for (double u = r.left() + 5; u < r.right() - 3; u += 10)
-        tree(p, bend(u, r.bottom() - 6), 3.0);
+    for (double u = r.left() + 5; u < r.right() - 3; u += 10) tree(p, bend(u, r.bottom() - 6), 3.0);
     // A cross-shaped church with a tower at the west end.
     const QPointF c = r.center() + QPointF(0, -4);
     const double a = bentAngle(c.x(), c.y(), 1, 0);
@@ -659,17 +620,14 @@ void Town::paintChurch(QPainter& p, const QRectF& r)
     p.restore();
 }
 
-void Town::paintSquare(QPainter& p, const QRectF& r)
-{
+void Town::paintSquare(QPainter& p, const QRectF& r) {
     p.setPen(QPen(QColor(214, 204, 188), 1.0));
     p.setBrush(kSquare);
     p.drawPolygon(bentRect(r.left() - 3, r.top() - 3, r.right() + 3, r.bottom() + 3));
     // Paving pattern.
     p.setPen(QPen(QColor(226, 216, 198), 0.8));
-    for (double u = r.left() + 8; u < r.right() - 4; u += 8)
-        p.drawLine(bend(u, r.top() + 2), bend(u, r.bottom() - 2));
-    for (double v = r.top() + 8; v < r.bottom() - 4; v += 8)
-        p.drawLine(bend(r.left() + 2, v), bend(r.right() - 2, v));
+    for (double u = r.left() + 8; u < r.right() - 4; u += 8) p.drawLine(bend(u, r.top() + 2), bend(u, r.bottom() - 2));
+    for (double v = r.top() + 8; v < r.bottom() - 4; v += 8) p.drawLine(bend(r.left() + 2, v), bend(r.right() - 2, v));
     // The town hall in the middle, with its tower.
     const QPointF c = r.center();
     p.setPen(QPen(kLandmarkEdge, 1.0));
@@ -684,37 +642,60 @@ void Town::paintSquare(QPainter& p, const QRectF& r)
     tree(p, bend(r.right() - 6, r.bottom() - 6), 3.5);
 }
 
-void Town::paintCell(QPainter& p, const QRectF& r, Use what, Prng& rng)
-{
+void Town::paintCell(QPainter& p, const QRectF& r, Use what, Prng& rng) {
     switch (what) {
-    case Use::Dense: paintBlock(p, r, rng.real(12.0, 15.0), 0.03, rng); break;
-    case Use::Perimeter: paintBlock(p, r, rng.real(10.0, 13.0), 0.18, rng); break;
-    case Use::Estate: paintEstate(p, r, rng); break;
-    case Use::Houses: paintHouses(p, r, rng); break;
-    case Use::Square: paintSquare(p, r); break;
-    case Use::Park: paintPark(p, r, rng, r.width() > 120 && r.height() > 90); break;
-    case Use::Forest: paintForest(p, r, rng); break;
-    case Use::Cemetery: paintCemetery(p, r, rng); break;
-    case Use::Stadium: paintStadium(p, r); break;
-    case Use::Industry: paintIndustry(p, r, rng); break;
-    case Use::Allotments: paintAllotments(p, r, rng); break;
-    case Use::School: paintSchool(p, r); break;
-    case Use::Church: paintChurch(p, r); break;
-    case Use::Taken: break;
+        case Use::Dense:
+            paintBlock(p, r, rng.real(12.0, 15.0), 0.03, rng);
+            break;
+        case Use::Perimeter:
+            paintBlock(p, r, rng.real(10.0, 13.0), 0.18, rng);
+            break;
+        case Use::Estate:
+            paintEstate(p, r, rng);
+            break;
+        case Use::Houses:
+            paintHouses(p, r, rng);
+            break;
+        case Use::Square:
+            paintSquare(p, r);
+            break;
+        case Use::Park:
+            paintPark(p, r, rng, r.width() > 120 && r.height() > 90);
+            break;
+        case Use::Forest:
+            paintForest(p, r, rng);
+            break;
+        case Use::Cemetery:
+            paintCemetery(p, r, rng);
+            break;
+        case Use::Stadium:
+            paintStadium(p, r);
+            break;
+        case Use::Industry:
+            paintIndustry(p, r, rng);
+            break;
+        case Use::Allotments:
+            paintAllotments(p, r, rng);
+            break;
+        case Use::School:
+            paintSchool(p, r);
+            break;
+        case Use::Church:
+            paintChurch(p, r);
+            break;
+        case Use::Taken:
+            break;
     }
 }
 
 // ---------------------------------------------------------------------
 // River, bridges, avenues, railway.
 
-void Town::paintRiver(QPainter& p)
-{
+void Town::paintRiver(QPainter& p) {
     auto band = [](double extra) {
         QPolygonF poly;
-        for (double u = -400.0; u <= kMapWidth + 400.0; u += 4.0)
-            poly << bend(u, kRiverV - riverHalfWidth(u) - extra);
-        for (double u = kMapWidth + 400.0; u >= -400.0; u -= 4.0)
-            poly << bend(u, kRiverV + riverHalfWidth(u) + extra);
+        for (double u = -400.0; u <= kMapWidth + 400.0; u += 4.0) poly << bend(u, kRiverV - riverHalfWidth(u) - extra);
+        for (double u = kMapWidth + 400.0; u >= -400.0; u -= 4.0) poly << bend(u, kRiverV + riverHalfWidth(u) + extra);
         return poly;
     };
     // Riverside lawns, then the water with its darker banks.
@@ -728,15 +709,13 @@ void Town::paintRiver(QPainter& p)
     Prng rng(0x52697665u);
     for (double u = -40.0; u < kMapWidth + 40.0; u += rng.real(13.0, 19.0)) {
         for (int side = -1; side <= 1; side += 2) {
-            if (rng.chance(0.2))
-                continue;
+            if (rng.chance(0.2)) continue;
             tree(p, bend(u, kRiverV + side * (riverHalfWidth(u) + 4.5)), 2.6);
         }
     }
 }
 
-void Town::paintBridges(QPainter& p)
-{
+void Town::paintBridges(QPainter& p) {
     for (int i : bridgeColumns_) {
         const Line& c = cols_[static_cast<std::size_t>(i)];
         const double hw = c.halfWidth + 1.5;
@@ -756,8 +735,7 @@ void Town::paintBridges(QPainter& p)
     }
 }
 
-void Town::paintAvenues(QPainter& p)
-{
+void Town::paintAvenues(QPainter& p) {
     // Two straight avenues across the bent grid, meeting at a roundabout.
     roundabout_ = QPointF(905.0, 455.0);
     avenues_ = {QLineF(QPointF(-20.0, 95.0), QPointF(kMapWidth + 20.0, 805.0)),
@@ -791,8 +769,7 @@ void Town::paintAvenues(QPainter& p)
         const double length = l.length();
         for (double s = 6.0; s < length; s += rng.real(10.0, 14.0)) {
             const QPointF at = l.pointAt(s / length);
-            if (QLineF(at, roundabout_).length() < 32.0)
-                continue;
+            if (QLineF(at, roundabout_).length() < 32.0) continue;
             p.setPen(QPen(kTreeEdge, 0.7));
             p.setBrush(kTree);
             p.drawEllipse(at, 2.3, 2.3);
@@ -806,10 +783,8 @@ void Town::paintAvenues(QPainter& p)
     QPainterPath water;
     {
         QPolygonF poly;
-        for (double u = -400.0; u <= kMapWidth + 400.0; u += 4.0)
-            poly << bend(u, kRiverV - riverHalfWidth(u) - 2);
-        for (double u = kMapWidth + 400.0; u >= -400.0; u -= 4.0)
-            poly << bend(u, kRiverV + riverHalfWidth(u) + 2);
+        for (double u = -400.0; u <= kMapWidth + 400.0; u += 4.0) poly << bend(u, kRiverV - riverHalfWidth(u) - 2);
+        for (double u = kMapWidth + 400.0; u >= -400.0; u -= 4.0) poly << bend(u, kRiverV + riverHalfWidth(u) + 2);
         water.addPolygon(poly);
     }
     p.save();
@@ -825,8 +800,7 @@ void Town::paintAvenues(QPainter& p)
     p.restore();
 }
 
-void Town::paintRailway(QPainter& p)
-{
+void Town::paintRailway(QPainter& p) {
     // From the north-east down across the river to the south, with the
     // station on the north bank.
     railPath_ = QPainterPath();
@@ -843,10 +817,8 @@ void Town::paintRailway(QPainter& p)
     QPainterPath water;
     {
         QPolygonF poly;
-        for (double u = -400.0; u <= kMapWidth + 400.0; u += 4.0)
-            poly << bend(u, kRiverV - riverHalfWidth(u) + 1);
-        for (double u = kMapWidth + 400.0; u >= -400.0; u -= 4.0)
-            poly << bend(u, kRiverV + riverHalfWidth(u) - 1);
+        for (double u = -400.0; u <= kMapWidth + 400.0; u += 4.0) poly << bend(u, kRiverV - riverHalfWidth(u) + 1);
+        for (double u = kMapWidth + 400.0; u >= -400.0; u -= 4.0) poly << bend(u, kRiverV + riverHalfWidth(u) - 1);
         water.addPolygon(poly);
     }
     p.save();
@@ -884,20 +856,16 @@ void Town::paintRailway(QPainter& p)
 // ---------------------------------------------------------------------
 // Lettering.
 
-bool Town::label(QPainter& p, const QString& text, QPointF at, double angle, const QFont& font,
-                 const QColor& colour, const QColor& halo, double spacing, bool force)
-{
+bool Town::label(QPainter& p, const QString& text, QPointF at, double angle, const QFont& font, const QColor& colour,
+                 const QColor& halo, double spacing, bool force) {
     QFont f = font;
-    if (spacing != 0.0)
-        f.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+    if (spacing != 0.0) f.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
     QPainterPath path = textPath(text, f);
     const QRectF box = path.boundingRect();
     // Keep text upright.
     double a = angle;
-    while (a > kPi / 2)
-        a -= kPi;
-    while (a < -kPi / 2)
-        a += kPi;
+    while (a > kPi / 2) a -= kPi;
+    while (a < -kPi / 2) a += kPi;
     QTransform t;
     t.translate(at.x(), at.y());
     t.rotateRadians(a);
@@ -905,12 +873,10 @@ bool Town::label(QPainter& p, const QString& text, QPointF at, double angle, con
     const QPolygonF shape = t.map(QPolygonF(box.adjusted(-3, -2, 3, 2)));
     if (!force) {
         const QRectF bounds = shape.boundingRect();
-        if (bounds.left() < 2 || bounds.top() < 2 || bounds.right() > kMapWidth - 2 ||
-            bounds.bottom() > kMapHeight - 2)
+        if (bounds.left() < 2 || bounds.top() < 2 || bounds.right() > kMapWidth - 2 || bounds.bottom() > kMapHeight - 2)
             return false;
         for (const QPolygonF& other : labelShapes_)
-            if (!shape.intersected(other).isEmpty())
-                return false;
+            if (!shape.intersected(other).isEmpty()) return false;
     }
     labelShapes_.push_back(shape);
     const QPainterPath placed = t.map(path);
@@ -925,8 +891,7 @@ bool Town::label(QPainter& p, const QString& text, QPointF at, double angle, con
     return true;
 }
 
-void Town::paintLabels(QPainter& p)
-{
+void Town::paintLabels(QPainter& p) {
     const QColor halo(kStreet.red(), kStreet.green(), kStreet.blue(), 230);
     const QFont small = sansFont(10);
     const QFont medium = sansFont(12);
@@ -937,36 +902,43 @@ void Town::paintLabels(QPainter& p)
     const QPointF sq = square_.center();
     label(p, QStringLiteral("Rynek"), bend(sq.x(), sq.y() + 22), bentAngle(sq.x(), sq.y(), 1, 0), mediumBold, kText,
           halo, 0.0, true);
-    label(p, QStringLiteral("Ratusz"), bend(sq.x(), sq.y() - 20), bentAngle(sq.x(), sq.y(), 1, 0), small, kText,
-          halo, 0.0, true);
+    label(p, QStringLiteral("Ratusz"), bend(sq.x(), sq.y() - 20), bentAngle(sq.x(), sq.y(), 1, 0), small, kText, halo,
+          0.0, true);
     label(p, QStringLiteral("Dworzec PKP"), station_ + QPointF(0, -52), 0.0, mediumBold, kText, halo, 0.0, true);
     for (const Area& a : areas_) {
         const QRectF r = cellRect(a.i0, a.j0, a.i1, a.j1);
         const QPointF c = bend(r.center());
         const double ang = bentAngle(r.center().x(), r.center().y(), 1, 0);
         switch (a.use) {
-        case Use::Park:
-            if (r.width() > 200)
-                label(p, QStringLiteral("Park Miejski"), c + QPointF(0, -34), ang, mediumBold, kParkText, halo);
-            else if (r.width() > 120)
-                label(p, QStringLiteral("Park Źródliska"), c, ang, medium, kParkText, halo);
-            else
-                label(p, QStringLiteral("Skwer Łąkowy"), c, ang, small, kParkText, halo);
-            break;
-        case Use::Stadium: label(p, QStringLiteral("Stadion Miejski"), c + QPointF(0, 42), ang, medium, kText, halo); break;
-        case Use::Cemetery: label(p, QStringLiteral("Cmentarz Parafialny"), c, ang, medium, kText, halo); break;
-        case Use::Industry:
-            if (r.height() > 150)
-                label(p, QStringLiteral("Zakłady Mechaniczne „Świt”"), c, ang - kPi / 2, medium, kText, halo);
-            else
-                label(p, QStringLiteral("Elektrociepłownia"), c, ang, small, kText, halo);
-            break;
-        case Use::Allotments: label(p, QStringLiteral("Ogródki działkowe „Róża”"), c, ang, medium, kParkText, halo); break;
-        case Use::Forest:
-            label(p, c.x() < 400 ? QStringLiteral("Las Wierzbiński") : QStringLiteral("Las Dębowy"), c, ang, mediumBold,
-                  kParkText, halo);
-            break;
-        default: break;
+            case Use::Park:
+                if (r.width() > 200)
+                    label(p, QStringLiteral("Park Miejski"), c + QPointF(0, -34), ang, mediumBold, kParkText, halo);
+                else if (r.width() > 120)
+                    label(p, QStringLiteral("Park Źródliska"), c, ang, medium, kParkText, halo);
+                else
+                    label(p, QStringLiteral("Skwer Łąkowy"), c, ang, small, kParkText, halo);
+                break;
+            case Use::Stadium:
+                label(p, QStringLiteral("Stadion Miejski"), c + QPointF(0, 42), ang, medium, kText, halo);
+                break;
+            case Use::Cemetery:
+                label(p, QStringLiteral("Cmentarz Parafialny"), c, ang, medium, kText, halo);
+                break;
+            case Use::Industry:
+                if (r.height() > 150)
+                    label(p, QStringLiteral("Zakłady Mechaniczne „Świt”"), c, ang - kPi / 2, medium, kText, halo);
+                else
+                    label(p, QStringLiteral("Elektrociepłownia"), c, ang, small, kText, halo);
+                break;
+            case Use::Allotments:
+                label(p, QStringLiteral("Ogródki działkowe „Róża”"), c, ang, medium, kParkText, halo);
+                break;
+            case Use::Forest:
+                label(p, c.x() < 400 ? QStringLiteral("Las Wierzbiński") : QStringLiteral("Las Dębowy"), c, ang,
+                      mediumBold, kParkText, halo);
+                break;
+            default:
+                break;
         }
     }
     label(p, QStringLiteral("Rondo Dzwonników"), roundabout_ + QPointF(0, 38), 0.0, small, kText, halo);
@@ -983,25 +955,24 @@ void Town::paintLabels(QPainter& p)
         QPointF at;
     };
     const Place districts[] = {
-        {u"STARE MIASTO", {600, 250}}, {u"ŚRÓDMIEŚCIE", {930, 140}}, {u"ZARZECZE", {640, 790}},
-        {u"ŁĘGI", {190, 500}},         {u"PODGÓRZE", {1140, 930}},  {u"NOWE MIASTO", {330, 320}},
-        {u"KOLONIA", {1280, 650}},     {u"BORKI", {200, 980}},
+        {u"STARE MIASTO", {600, 250}}, {u"ŚRÓDMIEŚCIE", {930, 140}}, {u"ZARZECZE", {640, 790}}, {u"ŁĘGI", {190, 500}},
+        {u"PODGÓRZE", {1140, 930}},    {u"NOWE MIASTO", {330, 320}}, {u"KOLONIA", {1280, 650}}, {u"BORKI", {200, 980}},
     };
     for (const Place& d : districts)
         label(p, QString::fromUtf16(d.name), d.at, 0.0, district, kDistrictText, QColor(0, 0, 0, 0), 4.0, true);
 
     // Street names along the bent rows and columns.
     static const char16_t* rowNames[] = {
-        u"ul. Długa",        u"ul. Kościelna",   u"ul. Młyńska",     u"ul. Żeromskiego", u"ul. Słoneczna",
-        u"ul. Kilińskiego",  u"ul. Piekarska",   u"ul. Źródlana",    u"ul. Ogrodowa",    u"ul. Sienkiewicza",
-        u"ul. Żytnia",       u"ul. Łąkowa",      u"ul. Garncarska",  u"ul. Pszczela",    u"ul. Świętojańska",
-        u"ul. Miodowa",      u"ul. Polna",       u"ul. Różana",      u"ul. Wąska",       u"ul. Gęsia",
+        u"ul. Długa",       u"ul. Kościelna", u"ul. Młyńska",    u"ul. Żeromskiego", u"ul. Słoneczna",
+        u"ul. Kilińskiego", u"ul. Piekarska", u"ul. Źródlana",   u"ul. Ogrodowa",    u"ul. Sienkiewicza",
+        u"ul. Żytnia",      u"ul. Łąkowa",    u"ul. Garncarska", u"ul. Pszczela",    u"ul. Świętojańska",
+        u"ul. Miodowa",     u"ul. Polna",     u"ul. Różana",     u"ul. Wąska",       u"ul. Gęsia",
     };
     static const char16_t* colNames[] = {
-        u"ul. Mickiewicza",  u"ul. Słowackiego", u"ul. Kopernika",   u"ul. Chopina",     u"ul. Ślusarska",
-        u"ul. Dworcowa",     u"ul. Szkolna",     u"ul. Zielona",     u"ul. Jaśminowa",   u"ul. Leśna",
-        u"ul. Sądowa",       u"ul. Krótka",      u"ul. Bażantów",    u"ul. Cicha",       u"ul. Rzeczna",
-        u"ul. Złota",        u"ul. Wiśniowa",    u"ul. Tkacka",      u"ul. Nadbrzeżna",  u"ul. Kwiatowa",
+        u"ul. Mickiewicza", u"ul. Słowackiego", u"ul. Kopernika", u"ul. Chopina",    u"ul. Ślusarska",
+        u"ul. Dworcowa",    u"ul. Szkolna",     u"ul. Zielona",   u"ul. Jaśminowa",  u"ul. Leśna",
+        u"ul. Sądowa",      u"ul. Krótka",      u"ul. Bażantów",  u"ul. Cicha",      u"ul. Rzeczna",
+        u"ul. Złota",       u"ul. Wiśniowa",    u"ul. Tkacka",    u"ul. Nadbrzeżna", u"ul. Kwiatowa",
     };
     Prng rng(0x4E617A77u);
     std::size_t rowName = 0;
@@ -1023,14 +994,12 @@ void Town::paintLabels(QPainter& p)
     for (int pass = 0; pass < 2; ++pass) {
         for (std::size_t j = 1; j + 1 < rows_.size(); ++j) {
             const Line& row = rows_[j];
-            if (row.main != (pass == 0) || std::abs(row.at - kRiverV) <= kEmbankment + 1)
-                continue;
+            if (row.main != (pass == 0) || std::abs(row.at - kRiverV) <= kEmbankment + 1) continue;
             const QString name = QString::fromUtf16(rowNames[rowName % std::size(rowNames)]);
             for (int attempt = 0; attempt < 6; ++attempt) {
                 const double u = rng.real(60.0, kMapWidth - 60.0);
                 const QPointF at = bend(u, row.at);
-                if (at.y() < 10 || at.y() > kMapHeight - 10)
-                    break;
+                if (at.y() < 10 || at.y() > kMapHeight - 10) break;
                 if (label(p, name, at, bentAngle(u, row.at, 1, 0), small, kText, halo)) {
                     ++rowName;
                     break;
@@ -1039,16 +1008,13 @@ void Town::paintLabels(QPainter& p)
         }
         for (std::size_t i = 1; i + 1 < cols_.size(); ++i) {
             const Line& col = cols_[i];
-            if (col.main != (pass == 0))
-                continue;
+            if (col.main != (pass == 0)) continue;
             const QString name = QString::fromUtf16(colNames[colName % std::size(colNames)]);
             for (int attempt = 0; attempt < 6; ++attempt) {
                 double v = rng.real(40.0, kMapHeight - 40.0);
-                if (std::abs(v - kRiverV) < kEmbankment + 30)
-                    continue;
+                if (std::abs(v - kRiverV) < kEmbankment + 30) continue;
                 const QPointF at = bend(col.at, v);
-                if (at.x() < 10 || at.x() > kMapWidth - 10)
-                    break;
+                if (at.x() < 10 || at.x() > kMapWidth - 10) break;
                 if (label(p, name, at, bentAngle(col.at, v, 0, 1), small, kText, halo)) {
                     ++colName;
                     break;
@@ -1058,8 +1024,7 @@ void Town::paintLabels(QPainter& p)
     }
 }
 
-void Town::paintDecorations(QPainter& p)
-{
+void Town::paintDecorations(QPainter& p) {
     // Title panel in the top-left corner.
     const QRectF panel(12, 12, 206, 58);
     p.setPen(QPen(QColor(150, 138, 120), 1.2));
@@ -1113,8 +1078,7 @@ void Town::paintDecorations(QPainter& p)
     p.drawPath(metres.translated(bar.x() + 100 - metres.boundingRect().width() / 2, bar.y() - 4));
 }
 
-void Town::paint(QPainter& p)
-{
+void Town::paint(QPainter& p) {
     p.fillRect(QRectF(0, 0, kMapWidth, kMapHeight), kStreet);
 
     // Bridges: the main streets nearest to these places along the river.
@@ -1128,16 +1092,14 @@ void Town::paint(QPainter& p)
 
     Prng rng(0x426C6F6Bu);
     for (std::size_t j = 0; j + 1 < rows_.size(); ++j) {
-        if (rowGapIsRiver(static_cast<int>(j)))
-            continue;
+        if (rowGapIsRiver(static_cast<int>(j))) continue;
         for (std::size_t i = 0; i + 1 < cols_.size(); ++i) {
-            const QRectF r = cellRect(static_cast<int>(i), static_cast<int>(j), static_cast<int>(i + 1),
-                                      static_cast<int>(j + 1));
+            const QRectF r =
+                cellRect(static_cast<int>(i), static_cast<int>(j), static_cast<int>(i + 1), static_cast<int>(j + 1));
             // Skip what lies wholly outside the picture.
             const QRectF onPicture = bentQuad(r.left(), r.top(), r.right(), r.bottom()).boundingRect();
             Prng cellRng(rng.next());
-            if (!onPicture.intersects(QRectF(-20, -20, kMapWidth + 40, kMapHeight + 40)))
-                continue;
+            if (!onPicture.intersects(QRectF(-20, -20, kMapWidth + 40, kMapHeight + 40))) continue;
             paintCell(p, r, uses_[j * cols_.size() + i], cellRng);
         }
     }
@@ -1153,10 +1115,9 @@ void Town::paint(QPainter& p)
     paintDecorations(p);
 }
 
-} // namespace
+}  // namespace
 
-QImage drawMap()
-{
+QImage drawMap() {
     QImage image(kMapWidth, kMapHeight, QImage::Format_RGB32);
     image.fill(kStreet);
     QPainter p(&image);
@@ -1167,4 +1128,4 @@ QImage drawMap()
     return image;
 }
 
-} // namespace assets
+}  // namespace assets

@@ -81,8 +81,7 @@ double softness(int harmonic, double cutoff) { return 1.0 / (1.0 + (harmonic / c
 // Length in sample points of an attack that lasts `seconds` when a sample
 // that plays at `rateAtC4` for C-4 is played at `highest`, the highest
 // note it gets: at lower notes the attack lasts longer.
-int attackLength(double seconds, double rateAtC4, std::uint8_t highest)
-{
+int attackLength(double seconds, double rateAtC4, std::uint8_t highest) {
     const double rate = rateAtC4 * std::pow(2.0, (highest - xm::note(4, 0)) / 12.0);
     return static_cast<int>(std::ceil(seconds * rate));
 }
@@ -92,13 +91,11 @@ int attackLength(double seconds, double rateAtC4, std::uint8_t highest)
 // where the attack ends, at the same point of the wave, so the sound
 // goes on without a seam.
 xm::Sample loopedSample(const char* name, Signal period, int attack, std::int8_t relative, std::uint8_t volume,
-                        std::uint8_t panning)
-{
+                        std::uint8_t panning) {
     synth::normalise(period, 0.95);
     const std::size_t length = period.size();
     Signal wave(static_cast<std::size_t>(attack) + length);
-    for (std::size_t i = 0; i < wave.size(); ++i)
-        wave[i] = period[i % length];
+    for (std::size_t i = 0; i < wave.size(); ++i) wave[i] = period[i % length];
     synth::fade(wave, attack, 0);
     xm::Sample s;
     s.name = name;
@@ -113,8 +110,7 @@ xm::Sample loopedSample(const char* name, Signal period, int attack, std::int8_t
 }
 
 xm::Sample oneShot(const char* name, Signal wave, int attack, std::int8_t relative, std::uint8_t volume,
-                   std::uint8_t panning)
-{
+                   std::uint8_t panning) {
     synth::normalise(wave, 0.95);
     synth::fade(wave, attack, static_cast<int>(wave.size() / 10));
     xm::Sample s;
@@ -126,8 +122,7 @@ xm::Sample oneShot(const char* name, Signal wave, int attack, std::int8_t relati
     return s;
 }
 
-xm::Instrument instrument(const char* name, xm::Sample sample)
-{
+xm::Instrument instrument(const char* name, xm::Sample sample) {
     xm::Instrument ins;
     ins.name = name;
     ins.samples.push_back(std::move(sample));
@@ -137,12 +132,11 @@ xm::Instrument instrument(const char* name, xm::Sample sample)
 // A one-shot instrument: its sample decays by itself, and its flat
 // envelope only makes a key-off fade it out quickly (without a volume
 // envelope a key-off silences a note at once).
-xm::Instrument oneShotInstrument(const char* name, xm::Sample sample)
-{
+xm::Instrument oneShotInstrument(const char* name, xm::Sample sample) {
     xm::Instrument ins = instrument(name, std::move(sample));
     ins.volumeEnvelope.points = {{0, 64}, {1, 64}};
     ins.volumeEnvelope.sustain = 1;
-    ins.fadeout = 4095; // gone 8 ticks after the key-off
+    ins.fadeout = 4095;  // gone 8 ticks after the key-off
     return ins;
 }
 
@@ -155,8 +149,7 @@ constexpr double kSnareAttack = 0.004;
 constexpr double kHatAttack = 0.005;
 
 // Warm lead: a soft pulse with a quieter saw a few cents above it.
-xm::Instrument makeLead(Prng& rng, std::uint8_t highest)
-{
+xm::Instrument makeLead(Prng& rng, std::uint8_t highest) {
     const int cycles = 128;
     std::vector<Partial> partials;
     for (int h = 1; h <= 15; ++h) {
@@ -180,8 +173,7 @@ xm::Instrument makeLead(Prng& rng, std::uint8_t highest)
 }
 
 // Pad: three detuned saws, gently filtered, over a sine an octave down.
-xm::Instrument makePad(Prng& rng, std::uint8_t highest)
-{
+xm::Instrument makePad(Prng& rng, std::uint8_t highest) {
     const int cycles = 64;
     std::vector<Partial> partials;
     for (int detune : {0, 1, -1})
@@ -189,7 +181,7 @@ xm::Instrument makePad(Prng& rng, std::uint8_t highest)
             partials.push_back({(cycles + detune) * h, 1.0 / h * softness(h, 4.0), rng.real(0, kTwoPi)});
     partials.push_back({cycles / 2, 0.8, 0.0});
     xm::Instrument ins = instrument("Pad", loopedSample("pad", synth::loopOf(cycles * kPeriod, partials),
-                                                       attackLength(kToneAttack, kFullRate, highest), 24, 64, 0x80));
+                                                        attackLength(kToneAttack, kFullRate, highest), 24, 64, 0x80));
     ins.volumeEnvelope.points = {{0, 8}, {8, 64}, {30, 52}};
     ins.volumeEnvelope.sustain = 2;
     ins.fadeout = 600;
@@ -200,14 +192,12 @@ xm::Instrument makePad(Prng& rng, std::uint8_t highest)
 }
 
 // Bass: a rounded saw with a sine under it; plucked by its envelope.
-xm::Instrument makeBass(std::uint8_t highest)
-{
+xm::Instrument makeBass(std::uint8_t highest) {
     std::vector<Partial> partials;
-    for (int h = 1; h <= 40; ++h)
-        partials.push_back({h, (h % 2 ? 1.0 : 0.7) / h * softness(h, 9.0), 0.0});
+    for (int h = 1; h <= 40; ++h) partials.push_back({h, (h % 2 ? 1.0 : 0.7) / h * softness(h, 9.0), 0.0});
     partials.push_back({1, 0.8, 0.0});
     xm::Instrument ins = instrument("Bass", loopedSample("bass", synth::loopOf(kPeriod, partials),
-                                                        attackLength(kToneAttack, kFullRate, highest), 24, 64, 0x80));
+                                                         attackLength(kToneAttack, kFullRate, highest), 24, 64, 0x80));
     ins.volumeEnvelope.points = {{0, 64}, {8, 46}, {40, 34}};
     ins.volumeEnvelope.sustain = 2;
     ins.fadeout = 3000;
@@ -215,8 +205,7 @@ xm::Instrument makeBass(std::uint8_t highest)
 }
 
 // Pluck for the arpeggios: harmonics dying away faster the higher they are.
-xm::Instrument makePluck(std::uint8_t highest)
-{
+xm::Instrument makePluck(std::uint8_t highest) {
     const int n = static_cast<int>(0.42 * kFullRate);
     Signal s(static_cast<std::size_t>(n), 0.0);
     for (int h = 1; h <= 14; ++h) {
@@ -228,14 +217,14 @@ xm::Instrument makePluck(std::uint8_t highest)
             s[static_cast<std::size_t>(i)] += amplitude * std::sin(phase) * std::exp(-decay * t);
         }
     }
-    return oneShotInstrument("Pluck", oneShot("pluck", s, attackLength(kPluckAttack, kFullRate, highest), 24, 64, 0xA8));
+    return oneShotInstrument("Pluck",
+                             oneShot("pluck", s, attackLength(kPluckAttack, kFullRate, highest), 24, 64, 0xA8));
 }
 
 // Bells for the counter-melody: a few inharmonic partials.
-xm::Instrument makeBell(std::uint8_t highest)
-{
+xm::Instrument makeBell(std::uint8_t highest) {
     const int n = static_cast<int>(0.75 * kHalfRate);
-    const double base = kHalfRate / (kPeriod / 2); // C-4 at the half rate
+    const double base = kHalfRate / (kPeriod / 2);  // C-4 at the half rate
     const double ratios[] = {1.0, 2.0, 2.76, 3.0, 4.07, 5.43};
     const double amplitudes[] = {1.0, 0.45, 0.35, 0.18, 0.2, 0.08};
     const double decays[] = {3.0, 4.2, 6.0, 6.5, 9.0, 12.0};
@@ -249,8 +238,7 @@ xm::Instrument makeBell(std::uint8_t highest)
     return oneShotInstrument("Bell", oneShot("bell", s, attackLength(kBellAttack, kHalfRate, highest), 12, 64, 0x58));
 }
 
-xm::Instrument makeKick(Prng& rng, std::uint8_t highest)
-{
+xm::Instrument makeKick(Prng& rng, std::uint8_t highest) {
     const int n = static_cast<int>(0.30 * kHalfRate);
     Signal s(static_cast<std::size_t>(n));
     double phase = 0.0;
@@ -259,13 +247,13 @@ xm::Instrument makeKick(Prng& rng, std::uint8_t highest)
         const double t = i / kHalfRate;
         phase += kTwoPi * (47.0 + 115.0 * std::exp(-t / 0.032)) / kHalfRate;
         const double body = std::sin(phase) * std::exp(-t / 0.15);
-        s[static_cast<std::size_t>(i)] = std::tanh(1.6 * body) + 0.25 * click.process(rng.noise()) * std::exp(-t / 0.003);
+        s[static_cast<std::size_t>(i)] =
+            std::tanh(1.6 * body) + 0.25 * click.process(rng.noise()) * std::exp(-t / 0.003);
     }
     return oneShotInstrument("Kick", oneShot("kick", s, attackLength(kKickAttack, kHalfRate, highest), 12, 64, 0x80));
 }
 
-xm::Instrument makeSnare(Prng& rng, std::uint8_t highest)
-{
+xm::Instrument makeSnare(Prng& rng, std::uint8_t highest) {
     const int n = static_cast<int>(0.22 * kFullRate);
     Signal s(static_cast<std::size_t>(n));
     synth::Biquad high = synth::Biquad::highPass(kFullRate, 1200.0, 0.7);
@@ -278,11 +266,11 @@ xm::Instrument makeSnare(Prng& rng, std::uint8_t highest)
         const double noise = 0.9 * low.process(high.process(rng.noise())) * std::exp(-t / 0.06);
         s[static_cast<std::size_t>(i)] = body + noise;
     }
-    return oneShotInstrument("Snare", oneShot("snare", s, attackLength(kSnareAttack, kFullRate, highest), 24, 64, 0x78));
+    return oneShotInstrument("Snare",
+                             oneShot("snare", s, attackLength(kSnareAttack, kFullRate, highest), 24, 64, 0x78));
 }
 
-xm::Instrument makeHat(Prng& rng, const char* name, double seconds, double decay, std::uint8_t highest)
-{
+xm::Instrument makeHat(Prng& rng, const char* name, double seconds, double decay, std::uint8_t highest) {
     const int n = static_cast<int>(seconds * kFullRate);
     Signal s(static_cast<std::size_t>(n));
     synth::Biquad a = synth::Biquad::highPass(kFullRate, 7000.0, 0.8);
@@ -298,12 +286,10 @@ xm::Instrument makeHat(Prng& rng, const char* name, double seconds, double decay
 // The score.
 
 // XM note number of a name such as "A4", "G#5" or "C3".
-std::uint8_t noteOf(const std::string& name)
-{
+std::uint8_t noteOf(const std::string& name) {
     static const std::map<char, int> semitones = {{'C', 0}, {'D', 2}, {'E', 4}, {'F', 5},
                                                   {'G', 7}, {'A', 9}, {'B', 11}};
-    if (name.size() < 2 || !semitones.count(name[0]))
-        throw std::logic_error("bad note " + name);
+    if (name.size() < 2 || !semitones.count(name[0])) throw std::logic_error("bad note " + name);
     int semitone = semitones.at(name[0]);
     std::size_t pos = 1;
     if (name[pos] == '#') {
@@ -316,18 +302,16 @@ std::uint8_t noteOf(const std::string& name)
 
 class Score {
 public:
-    explicit Score(int patterns) : rows_(patterns * kRowsPerPattern), cells_(static_cast<std::size_t>(rows_ * kChannels)) {}
+    explicit Score(int patterns)
+        : rows_(patterns * kRowsPerPattern), cells_(static_cast<std::size_t>(rows_ * kChannels)) {}
 
-    Cell& at(int row, int channel)
-    {
-        if (row < 0 || row >= rows_)
-            throw std::logic_error("row outside the song");
+    Cell& at(int row, int channel) {
+        if (row < 0 || row >= rows_) throw std::logic_error("row outside the song");
         return cells_[static_cast<std::size_t>(row * kChannels + channel)];
     }
 
     void play(int row, int channel, std::uint8_t note, Instrument ins, int volume = -1, std::uint8_t effect = 0,
-              std::uint8_t param = 0)
-    {
+              std::uint8_t param = 0) {
         Cell& c = at(row, channel);
         c.note = note;
         c.instrument = ins;
@@ -341,8 +325,7 @@ public:
     // A line in the form "A4:6 C5:2 r:4 ...": note and length in rows,
     // "r" a rest (a key-off). Returns the row after the line.
     int line(int row, int channel, Instrument ins, const std::string& text, int volume, std::uint8_t panning = 0,
-             int transpose = 0)
-    {
+             int transpose = 0) {
         std::istringstream in(text);
         std::string token;
         while (in >> token) {
@@ -352,27 +335,23 @@ public:
             if (name == "r")
                 keyOff(row, channel);
             else
-                play(row, channel, static_cast<std::uint8_t>(noteOf(name) + transpose), ins, volume,
-                     panning ? 0x08 : 0, panning);
+                play(row, channel, static_cast<std::uint8_t>(noteOf(name) + transpose), ins, volume, panning ? 0x08 : 0,
+                     panning);
             row += length;
         }
         return row;
     }
 
     // The highest note the instrument is played at.
-    std::uint8_t highest(Instrument ins) const
-    {
+    std::uint8_t highest(Instrument ins) const {
         std::uint8_t top = 0;
         for (const Cell& c : cells_)
-            if (c.instrument == ins && c.note != xm::kKeyOff)
-                top = std::max(top, c.note);
-        if (top == 0)
-            throw std::logic_error("an instrument the score never plays");
+            if (c.instrument == ins && c.note != xm::kKeyOff) top = std::max(top, c.note);
+        if (top == 0) throw std::logic_error("an instrument the score never plays");
         return top;
     }
 
-    std::vector<xm::Pattern> patterns() const
-    {
+    std::vector<xm::Pattern> patterns() const {
         std::vector<xm::Pattern> out;
         for (int start = 0; start < rows_; start += kRowsPerPattern) {
             xm::Pattern p(kRowsPerPattern, kChannels);
@@ -390,10 +369,10 @@ private:
 };
 
 struct Chord {
-    const char* root;   // bass note
-    const char* fifth;  // for the bass line
-    const char* voices[3]; // pad voicing, low to high
-    const char* arp[4];    // arpeggio tones
+    const char* root;       // bass note
+    const char* fifth;      // for the bass line
+    const char* voices[3];  // pad voicing, low to high
+    const char* arp[4];     // arpeggio tones
 };
 
 const Chord kAm{"A2", "E3", {"C4", "E4", "A4"}, {"A4", "C5", "E5", "A5"}};
@@ -408,7 +387,7 @@ struct Section {
     const Chord* chords[4];
     enum Drums { None, Hats, Full, Build } drums;
     enum Bass { Silent, Long, Groove } bass;
-    int arpStyle;       // 0 up and down in 16ths, 1 broken in 16ths, 2 in 8ths
+    int arpStyle;  // 0 up and down in 16ths, 1 broken in 16ths, 2 in 8ths
     int arpVolume;
     const char* lead;   // 4 bars, or nullptr
     const char* bells;  // 4 bars, or nullptr
@@ -416,9 +395,11 @@ struct Section {
 
 // Melodies, one bar (16 rows) between the bars.
 const char* kMelodyA = "A4:6 C5:2 E5:4 D5:2 C5:2 | C5:6 A4:2 C5:4 F5:4 | E5:8 G5:4 E5:2 D5:2 | D5:10 r:2 B4:2 D5:2";
-const char* kMelodyA2 = "A4:2 C5:2 E5:2 A5:6 G5:2 E5:2 | F5:6 E5:2 C5:4 A4:4 | G4:2 C5:2 E5:4 G5:4 A5:2 G5:2 | D5:8 B4:4 C5:2 D5:2";
+const char* kMelodyA2 =
+    "A4:2 C5:2 E5:2 A5:6 G5:2 E5:2 | F5:6 E5:2 C5:4 A4:4 | G4:2 C5:2 E5:4 G5:4 A5:2 G5:2 | D5:8 B4:4 C5:2 D5:2";
 const char* kMelodyB = "F5:6 E5:2 D5:4 A4:4 | C5:4 E5:4 A5:6 G5:2 | F5:4 E5:2 D5:2 C5:4 A4:4 | B4:6 C5:2 B4:4 G#4:4";
-const char* kMelodyB2 = "A5:6 G5:2 F5:4 D5:4 | E5:6 D5:2 C5:4 A4:4 | C5:4 D5:4 F5:4 A5:4 | G#5:6 F5:2 E5:2 D5:2 B4:2 G#4:2";
+const char* kMelodyB2 =
+    "A5:6 G5:2 F5:4 D5:4 | E5:6 D5:2 C5:4 A4:4 | C5:4 D5:4 F5:4 A5:4 | G#5:6 F5:2 E5:2 D5:2 B4:2 G#4:2";
 const char* kMelodyBuild = "A4:16 | B4:16 | G#4:16 | B4:8 D5:4 E5:4";
 const char* kBellsBreak = "C6:4 A5:4 F5:4 A5:4 | D6:4 B5:4 G5:4 B5:4 | B5:4 G5:4 E5:4 G5:4 | C6:4 A5:4 E5:4 A5:4";
 const char* kBellsIntro = "r:8 E5:8 | r:8 C5:8 | r:8 G5:8 | r:8 D5:8";
@@ -441,14 +422,12 @@ const Section kSong[] = {
 };
 constexpr int kRestart = 2;
 
-std::string withoutBars(std::string s)
-{
+std::string withoutBars(std::string s) {
     std::replace(s.begin(), s.end(), '|', ' ');
     return s;
 }
 
-void writeSection(Score& score, const Section& sec, int start, bool last, const char* previousVoices[3])
-{
+void writeSection(Score& score, const Section& sec, int start, bool last, const char* previousVoices[3]) {
     for (int bar = 0; bar < kBarsPerPattern; ++bar) {
         const Chord& chord = *sec.chords[bar];
         const int row = start + bar * kRowsPerBar;
@@ -456,8 +435,7 @@ void writeSection(Score& score, const Section& sec, int start, bool last, const 
         // Pads: a voice that keeps its note holds it; the others move.
         const std::uint8_t pans[3] = {0x50, 0x80, 0xB0};
         for (int v = 0; v < 3; ++v) {
-            if (previousVoices[v] && std::string(previousVoices[v]) == chord.voices[v])
-                continue;
+            if (previousVoices[v] && std::string(previousVoices[v]) == chord.voices[v]) continue;
             score.play(row, chPad1 + v, noteOf(chord.voices[v]), kPad, 30, 0x08, pans[v]);
             previousVoices[v] = chord.voices[v];
         }
@@ -466,8 +444,7 @@ void writeSection(Score& score, const Section& sec, int start, bool last, const 
         static const int upDown[16] = {0, 1, 2, 3, 2, 1, 0, 1, 2, 3, 2, 1, 0, 1, 2, 1};
         static const int broken[16] = {0, 2, 1, 3, 0, 2, 1, 3, 0, 2, 3, 2, 1, 2, 3, 2};
         for (int r = 0; r < kRowsPerBar; ++r) {
-            if (sec.arpStyle == 2 && r % 2)
-                continue;
+            if (sec.arpStyle == 2 && r % 2) continue;
             const int index = sec.arpStyle == 1 ? broken[r] : upDown[r];
             const int volume = r % 4 == 0 ? sec.arpVolume + 8 : (r % 2 == 0 ? sec.arpVolume : sec.arpVolume - 6);
             score.play(row + r, chArp, noteOf(chord.arp[index]), kPluck, volume);
@@ -484,50 +461,49 @@ void writeSection(Score& score, const Section& sec, int start, bool last, const 
                 int row;
                 std::uint8_t note;
                 int volume;
-            } groove[] = {{0, root, 52},        {3, root, 40},  {6, static_cast<std::uint8_t>(root + 12), 44},
-                          {8, root, 50},        {10, root, 38}, {12, fifth, 46},
-                          {14, static_cast<std::uint8_t>(root + 12), 40}};
-            for (const auto& g : groove)
-                score.play(row + g.row, chBass, g.note, kBass, g.volume);
+            } groove[] = {{0, root, 52},  {3, root, 40},   {6, static_cast<std::uint8_t>(root + 12), 44}, {8, root, 50},
+                          {10, root, 38}, {12, fifth, 46}, {14, static_cast<std::uint8_t>(root + 12), 40}};
+            for (const auto& g : groove) score.play(row + g.row, chBass, g.note, kBass, g.volume);
         }
 
         // Drums.
         const bool lastBar = bar == kBarsPerPattern - 1;
         switch (sec.drums) {
-        case Section::None: break;
-        case Section::Hats:
-            for (int r = 0; r < kRowsPerBar; r += 2)
-                score.play(row + r, chHat, xm::note(4, 0), kClosedHat, r % 4 ? 30 : 18);
-            if (lastBar && !last)
-                for (int r = 12; r < 16; ++r)
-                    score.play(row + r, chSnare, xm::note(4, 0), kSnare, 14 + (r - 12) * 8);
-            break;
-        case Section::Full:
-            score.play(row, chKick, xm::note(4, 0), kKick, 60);
-            score.play(row + 8, chKick, xm::note(4, 0), kKick, 56);
-            if (bar % 2 == 1)
-                score.play(row + 10, chKick, xm::note(4, 0), kKick, 44);
-            score.play(row + 4, chSnare, xm::note(4, 0), kSnare, 46);
-            score.play(row + 12, chSnare, xm::note(4, 0), kSnare, 46);
-            for (int r = 0; r < kRowsPerBar; r += 2) {
-                const bool open = r == 6 || r == 14;
-                score.play(row + r, chHat, xm::note(4, 0), open ? kOpenHat : kClosedHat, open ? 22 : (r % 4 ? 28 : 18));
-            }
-            if (lastBar) {
-                score.play(row + 14, chSnare, xm::note(4, 0), kSnare, 30);
-                score.play(row + 15, chSnare, xm::note(4, 0), kSnare, 38);
-            }
-            break;
-        case Section::Build:
-            for (int r = 0; r < kRowsPerBar; r += 2)
-                score.play(row + r, chHat, xm::note(4, 0), kClosedHat, 14 + bar * 4);
-            if (bar >= 2)
-                for (int r = 0; r < kRowsPerBar; r += 4)
-                    score.play(row + r, chKick, xm::note(4, 0), kKick, 40 + bar * 5);
-            if (lastBar)
-                for (int r = 0; r < kRowsPerBar; r += (r < 8 ? 2 : 1))
-                    score.play(row + r, chSnare, xm::note(4, 0), kSnare, 12 + r * 2);
-            break;
+            case Section::None:
+                break;
+            case Section::Hats:
+                for (int r = 0; r < kRowsPerBar; r += 2)
+                    score.play(row + r, chHat, xm::note(4, 0), kClosedHat, r % 4 ? 30 : 18);
+                if (lastBar && !last)
+                    for (int r = 12; r < 16; ++r)
+                        score.play(row + r, chSnare, xm::note(4, 0), kSnare, 14 + (r - 12) * 8);
+                break;
+            case Section::Full:
+                score.play(row, chKick, xm::note(4, 0), kKick, 60);
+                score.play(row + 8, chKick, xm::note(4, 0), kKick, 56);
+                if (bar % 2 == 1) score.play(row + 10, chKick, xm::note(4, 0), kKick, 44);
+                score.play(row + 4, chSnare, xm::note(4, 0), kSnare, 46);
+                score.play(row + 12, chSnare, xm::note(4, 0), kSnare, 46);
+                for (int r = 0; r < kRowsPerBar; r += 2) {
+                    const bool open = r == 6 || r == 14;
+                    score.play(row + r, chHat, xm::note(4, 0), open ? kOpenHat : kClosedHat,
+                               open ? 22 : (r % 4 ? 28 : 18));
+                }
+                if (lastBar) {
+                    score.play(row + 14, chSnare, xm::note(4, 0), kSnare, 30);
+                    score.play(row + 15, chSnare, xm::note(4, 0), kSnare, 38);
+                }
+                break;
+            case Section::Build:
+                for (int r = 0; r < kRowsPerBar; r += 2)
+                    score.play(row + r, chHat, xm::note(4, 0), kClosedHat, 14 + bar * 4);
+                if (bar >= 2)
+                    for (int r = 0; r < kRowsPerBar; r += 4)
+                        score.play(row + r, chKick, xm::note(4, 0), kKick, 40 + bar * 5);
+                if (lastBar)
+                    for (int r = 0; r < kRowsPerBar; r += (r < 8 ? 2 : 1))
+                        score.play(row + r, chSnare, xm::note(4, 0), kSnare, 12 + r * 2);
+                break;
         }
     }
 
@@ -558,14 +534,12 @@ void writeSection(Score& score, const Section& sec, int start, bool last, const 
         score.keyOff(start, chLead);
         score.keyOff(start, chEcho);
     }
-    if (sec.bells)
-        score.line(start, chBell, kBell, withoutBars(sec.bells), 34);
+    if (sec.bells) score.line(start, chBell, kBell, withoutBars(sec.bells), 34);
 }
 
-} // namespace
+}  // namespace
 
-xm::Module composeMusic()
-{
+xm::Module composeMusic() {
     xm::Module m;
     m.name = "Dzwonex - psych";
     m.channels = kChannels;
@@ -580,8 +554,7 @@ xm::Module composeMusic()
         // The restart comes after the last section: the pads must strike
         // again there, whatever they held.
         if (s == kRestart)
-            for (auto& v : voices)
-                v = nullptr;
+            for (auto& v : voices) v = nullptr;
         writeSection(score, kSong[s], s * kRowsPerPattern, s == sections - 1, voices);
     }
     m.patterns = score.patterns();
@@ -598,10 +571,9 @@ xm::Module composeMusic()
     m.instruments.push_back(makeHat(rng, "Closed hat", 0.05, 0.012, score.highest(kClosedHat)));
     m.instruments.push_back(makeHat(rng, "Open hat", 0.22, 0.06, score.highest(kOpenHat)));
     m.instruments.push_back(makeBell(score.highest(kBell)));
-    for (int s = 0; s < sections; ++s)
-        m.order.push_back(static_cast<std::uint8_t>(s));
+    for (int s = 0; s < sections; ++s) m.order.push_back(static_cast<std::uint8_t>(s));
     m.restartPosition = kRestart;
     return m;
 }
 
-} // namespace assets
+}  // namespace assets

@@ -15,4 +15,4 @@ void lightning(QPainter& p, double size, const QColor& colour);
 void briefcase(QPainter& p, double size, const QColor& colour);
 void booth(QPainter& p, double size, const QColor& colour, const QColor& glass);
 
-} // namespace assets::pictogram
+}  // namespace assets::pictogram

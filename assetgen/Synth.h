@@ -18,8 +18,7 @@ public:
 
 private:
     Biquad() = default;
-    Biquad(double b0, double b1, double b2, double a1, double a2)
-        : b0_(b0), b1_(b1), b2_(b2), a1_(a1), a2_(a2) {}
+    Biquad(double b0, double b1, double b2, double a1, double a2) : b0_(b0), b1_(b1), b2_(b2), a1_(a1), a2_(a2) {}
 
     double b0_ = 1, b1_ = 0, b2_ = 0, a1_ = 0, a2_ = 0;
     double x1_ = 0, x2_ = 0, y1_ = 0, y2_ = 0;
@@ -29,7 +28,7 @@ private:
 struct Partial {
     int cycles;
     double amplitude;
-    double phase; // radians
+    double phase;  // radians
 };
 
 // A loop of `length` samples that repeats seamlessly: every partial
@@ -47,4 +46,4 @@ void fade(Signal& s, int in, int out);
 // Rounds to 16-bit, clamping.
 std::vector<std::int16_t> toPcm16(const Signal& s);
 
-} // namespace assets::synth
+}  // namespace assets::synth

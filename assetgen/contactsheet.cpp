@@ -12,12 +12,12 @@
 #include <QPainter>
 #include <algorithm>
 #include <array>
-#include <map>
-#include <vector>
 #include <cstdint>
 #include <cstdio>
 #include <exception>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -25,8 +25,7 @@ namespace {
 class Lcg {
 public:
     explicit Lcg(std::uint32_t seed) : state_(seed) {}
-    int random(int n)
-    {
+    int random(int n) {
         state_ = state_ * 134775813u + 1u;
         return static_cast<int>((static_cast<std::uint64_t>(state_) * static_cast<std::uint64_t>(n)) >> 32);
     }
@@ -35,38 +34,32 @@ private:
     std::uint32_t state_;
 };
 
-QImage loadBmp(const std::string& path)
-{
+QImage loadBmp(const std::string& path) {
     QImage image(QString::fromStdString(path), "BMP");
-    if (image.isNull())
-        throw std::runtime_error("cannot read " + path);
+    if (image.isNull()) throw std::runtime_error("cannot read " + path);
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
 // White pixels see-through, as the game draws the icons.
-QImage transparentWhite(const QImage& icon)
-{
+QImage transparentWhite(const QImage& icon) {
     QImage out = icon.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < out.height(); ++y)
         for (int x = 0; x < out.width(); ++x)
-            if ((out.pixel(x, y) & 0xFFFFFFu) == 0xFFFFFFu)
-                out.setPixel(x, y, 0);
+            if ((out.pixel(x, y) & 0xFFFFFFu) == 0xFFFFFFu) out.setPixel(x, y, 0);
     return out;
 }
 
 // Reduces `image` to at most 256 colours by median cut (no dithering):
 // the sheet is mostly pale map tones, which a palette holds well, and
 // the PNG shrinks to a size worth keeping in the repository.
-QImage quantise(const QImage& image)
-{
+QImage quantise(const QImage& image) {
     struct Box {
         std::vector<QRgb> pixels;
     };
     std::vector<QRgb> all;
     all.reserve(static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height()));
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            all.push_back(image.pixel(x, y) | 0xFF000000u);
+        for (int x = 0; x < image.width(); ++x) all.push_back(image.pixel(x, y) | 0xFF000000u);
     std::vector<Box> boxes(1);
     boxes[0].pixels = std::move(all);
     auto channel = [](QRgb c, int k) { return k == 0 ? qRed(c) : k == 1 ? qGreen(c) : qBlue(c); };
@@ -76,8 +69,7 @@ QImage quantise(const QImage& image)
         int bestRange = -1;
         int bestChannel = 0;
         for (std::size_t b = 0; b < boxes.size(); ++b) {
-            if (boxes[b].pixels.size() < 2)
-                continue;
+            if (boxes[b].pixels.size() < 2) continue;
             for (int k = 0; k < 3; ++k) {
                 int lo = 255, hi = 0;
                 for (QRgb c : boxes[b].pixels) {
@@ -91,8 +83,7 @@ QImage quantise(const QImage& image)
                 }
             }
         }
-        if (bestRange <= 0)
-            break;
+        if (bestRange <= 0) break;
         std::vector<QRgb>& px = boxes[best].pixels;
         const auto mid = px.begin() + static_cast<std::ptrdiff_t>(px.size() / 2);
         std::nth_element(px.begin(), mid, px.end(),
@@ -142,23 +133,20 @@ QImage quantise(const QImage& image)
     return out;
 }
 
-void drawText(QPainter& p, const QString& text, QPointF at, int size, bool bold, QColor colour)
-{
+void drawText(QPainter& p, const QString& text, QPointF at, int size, bool bold, QColor colour) {
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
     p.drawPath(assets::textPath(text, assets::sansFont(size, bold)).translated(at));
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s ASSET_FOLDER OUTPUT.png\n", argv[0]);
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     try {
@@ -186,8 +174,8 @@ int main(int argc, char** argv)
         }
 
         const int width = 1040;
-        const QImage half = map.scaled(map.width() / 2, map.height() / 2, Qt::IgnoreAspectRatio,
-                                       Qt::SmoothTransformation);
+        const QImage half =
+            map.scaled(map.width() / 2, map.height() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const QRect cropArea(440, 300, width - 20, 300);
         const int bannerRows = (banners.height() / assets::kBannerHeight + 1) / 2;
         const int height = 20 + half.height() + 40 + cropArea.height() + 40 + bannerRows * 60 + 20;
@@ -200,7 +188,7 @@ int main(int argc, char** argv)
         drawText(p, QStringLiteral("Mapa.jpg (1:2)"), QPointF(10, 15), 11, true, QColor(60, 60, 60));
 
         // Legend: the icons at four times their size with their kinds.
-        const char16_t* names[6] = {u"1.bmp  Telefon/modem", u"2.bmp  ISDN",      u"3.bmp  SDI",
+        const char16_t* names[6] = {u"1.bmp  Telefon/modem", u"2.bmp  ISDN",     u"3.bmp  SDI",
                                     u"4.bmp  Neostrada",     u"5.bmp  Polpak-T", u"6.bmp  Budka telefoniczna"};
         const int lx = 20 + half.width() + 10;
         for (int k = 0; k < 6; ++k) {

@@ -30,7 +30,8 @@ void DailyTurn(benchmark::State& state) {
     const int shares[6] = {total * 90 / 100, total * 3 / 100, total * 2 / 100, total / 200, 2, total * 2 / 100};
     auto topUp = [&] {
         for (int k = 1; k <= 6; ++k) {
-            while (game.Count(k) < shares[k - 1]) game.Subscribers(k).push_back(std::make_shared<TCos>(game.Rng(), 1400, 1000));
+            while (game.Count(k) < shares[k - 1])
+                game.Subscribers(k).push_back(std::make_shared<TCos>(game.Rng(), 1400, 1000));
             while (game.Count(k) > shares[k - 1]) game.Subscribers(k).pop_back();
         }
         game.FCases.clear();

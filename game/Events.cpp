@@ -34,16 +34,14 @@ const char* const kPolpakEnvelope =
 
 const char* const kSpyTitle = "Odłączenie abonenta";
 
-const char* const kRaiseNote =
-    "Jako pracownicy najlepszej na świecie firmy telekomunikacyjnej żądamy podwyżki!";
+const char* const kRaiseNote = "Jako pracownicy najlepszej na świecie firmy telekomunikacyjnej żądamy podwyżki!";
 const char* const kQualityUpNote =
     "Wielu naszych abonentów narzeka ostatnio na jakość łączy internetowych, zrywane płączenia, prędkość "
     "transmisji itp. Czy chcesz zmodernizować sprzęt?";
 const char* const kQualityDownNote =
     "Wprawdzie nasi abonenci są zadowoleni z jakości naszych łączy, ale na ich utrzymanie potrzeba bardzo "
     "wiele pieniędzy. Czy chcesz obniżyć koszty utrzymania sprzętu?";
-const char* const kExchangeNote =
-    "Jedna z naszych central jest bardzo stara i powolna. Czy chcesz ją zmodernizować?";
+const char* const kExchangeNote = "Jedna z naszych central jest bardzo stara i powolna. Czy chcesz ją zmodernizować?";
 const char* const kBranchNote =
     "Wpadliśmy ze Zbyszkiem na pomysł, żeby założyć nowy oddział naszej firmy. Czy dostaniemy twoje "
     "pozwolenie?";
@@ -59,23 +57,24 @@ namespace {
 
 // SDI and Neostrada run the same four rules with their own constants.
 struct LineRules {
-    int32_t kind;             // the subscriber kind the rules are about
-    double chanceDivisor;     // 8 for SDI, 16 for Neostrada
-    bool sdiRaisesDemand;     // Neostrada demand also grows with the SDI lines
+    int32_t kind;          // the subscriber kind the rules are about
+    double chanceDivisor;  // 8 for SDI, 16 for Neostrada
+    bool sdiRaisesDemand;  // Neostrada demand also grows with the SDI lines
     int32_t requestKind, bribeKind;
     int32_t envelopeBase, envelopeSpread;
     const char* title;
     const char* plainSentence;
     const char* envelopeSentence;
-    int32_t spyOdds;          // a spy report comes when Random(spyOdds) < count
-    int32_t spyWeights;       // the report's weight is 1 + Random(spyWeights)
+    int32_t spyOdds;     // a spy report comes when Random(spyOdds) < count
+    int32_t spyWeights;  // the report's weight is 1 + Random(spyWeights)
     const char* spyQuestion;
 };
 
-const LineRules kSdiRules = {skSdi, 8, false, ckSdiRequest, ckSdiBribe, 100, 1000, kSdiTitle, kSdiPlain,
-                             kSdiEnvelope, 256, 4, kSdiQuestion};
-const LineRules kNeostradaRules = {skNeostrada, 16, true, ckNeostradaRequest, ckNeostradaBribe, 200, 2000,
-                                   kNeoTitle, kNeoPlain, kNeoEnvelope, 128, 6, kNeoQuestion};
+const LineRules kSdiRules = {skSdi,     8,         false,        ckSdiRequest, ckSdiBribe, 100,         1000,
+                             kSdiTitle, kSdiPlain, kSdiEnvelope, 256,          4,          kSdiQuestion};
+const LineRules kNeostradaRules = {skNeostrada, 16,   true,        ckNeostradaRequest, ckNeostradaBribe,
+                                   200,         2000, kNeoTitle,   kNeoPlain,          kNeoEnvelope,
+                                   128,         6,    kNeoQuestion};
 
 // Demand for the line among phone and ISDN subscribers, evaluated left to right.
 double Demand(const TGame& game, double opinionPart, double qualityPart, double r, const LineRules& rules) {

@@ -132,7 +132,6 @@ public:
     std::deque<std::unique_ptr<TSprawa>> FCases;
 
 private:
-
     GameView& FView;
     std::unique_ptr<RandomSource> FRandom;
     // The gauge is built at position 5.

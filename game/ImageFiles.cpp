@@ -6,8 +6,8 @@
 #include <fstream>
 #include <memory>
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 namespace dzwonex {
 

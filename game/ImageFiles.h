@@ -9,8 +9,7 @@ namespace dzwonex {
 // A picture file that cannot be used. what() is the text the player sees.
 class AssetError : public std::runtime_error {
 public:
-    AssetError(const std::string& message, std::string file)
-        : std::runtime_error(message), file_(std::move(file)) {}
+    AssetError(const std::string& message, std::string file) : std::runtime_error(message), file_(std::move(file)) {}
     const std::string& File() const { return file_; }
 
 private:

@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #ifdef _WIN32
-#include <windows.h>
 #include <lmcons.h>
+#include <windows.h>
 #else
 #include <pwd.h>
 #include <unistd.h>

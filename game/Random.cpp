@@ -10,9 +10,7 @@ int32_t Lcg32::Random(int32_t n) {
     return static_cast<int32_t>((static_cast<uint64_t>(s) * static_cast<uint32_t>(n)) >> 32);
 }
 
-double Lcg32::RandomReal() {
-    return static_cast<double>(Next()) / 4294967296.0;
-}
+double Lcg32::RandomReal() { return static_cast<double>(Next()) / 4294967296.0; }
 
 uint32_t Lcg32::ClockSeed() {
     using namespace std::chrono;

@@ -26,7 +26,10 @@ public:
     static uint32_t ClockSeed();
 
 private:
-    uint32_t Next() { state_ = state_ * 134775813u + 1u; return state_; }
+    uint32_t Next() {
+        state_ = state_ * 134775813u + 1u;
+        return state_;
+    }
     uint32_t state_;
 };
 

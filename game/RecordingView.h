@@ -16,13 +16,14 @@ public:
         texts_[static_cast<int>(control)] = text;
         ++textWrites_;
     }
-    void SetButtonEnabled(Button button, bool enabled) override {
-        buttons_[static_cast<int>(button)] = enabled;
-    }
+    void SetButtonEnabled(Button button, bool enabled) override { buttons_[static_cast<int>(button)] = enabled; }
     void SetActivePage(int index) override { page_ = index; }
     void RepaintMap() override { ++mapRepaints_; }
     void RepaintBanner() override { ++bannerRepaints_; }
-    void SetMapSize(int width, int height) override { mapWidth_ = width; mapHeight_ = height; }
+    void SetMapSize(int width, int height) override {
+        mapWidth_ = width;
+        mapHeight_ = height;
+    }
     int SpeedGaugeWidth() const override { return gaugeWidth_; }
     void SetSpeedPosition(int position) override { speed_ = position; }
     void StartMainTimer(int periodMs) override {

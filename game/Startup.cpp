@@ -58,7 +58,9 @@ void TGame::NewGame() {
 }
 
 void TGame::PopulateMap() {
-    struct Range { int32_t base, spread; };
+    struct Range {
+        int32_t base, spread;
+    };
     // Kind 5 has a fixed count and draws nothing.
     static constexpr Range kStart[kKindCount] = {{950, 101}, {28, 11}, {14, 5}, {3, 3}, {2, 0}, {22, 5}};
     for (int k = 1; k <= kKindCount; ++k) {

@@ -5,11 +5,23 @@ namespace dzwonex {
 
 // Texts the game writes on the screen.
 enum class Control {
-    lblKasa, lblOpinia, lblJakosc,
-    lbl1, lbl2, lbl3, lbl4, lbl5, lbl6,
-    lblPracownicy, lblNaprawy, lblSprzet,
-    lblSpeed1, lblSpeed2,
-    lblTytul, memSprawa, tabSprawy,
+    lblKasa,
+    lblOpinia,
+    lblJakosc,
+    lbl1,
+    lbl2,
+    lbl3,
+    lbl4,
+    lbl5,
+    lbl6,
+    lblPracownicy,
+    lblNaprawy,
+    lblSprzet,
+    lblSpeed1,
+    lblSpeed2,
+    lblTytul,
+    memSprawa,
+    tabSprawy,
 };
 inline constexpr int kControlCount = static_cast<int>(Control::tabSprawy) + 1;
 const char* ControlName(Control c);

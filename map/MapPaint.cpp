@@ -62,8 +62,7 @@ void TMapPaintBox::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-TLegendPaintBox::TLegendPaintBox(const MapPictures& pictures, QWidget* parent)
-    : QWidget(parent), FPictures(pictures) {}
+TLegendPaintBox::TLegendPaintBox(const MapPictures& pictures, QWidget* parent) : QWidget(parent), FPictures(pictures) {}
 
 void TLegendPaintBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -8,8 +8,7 @@ namespace dzwonex {
 
 TSound::TSound(AudioLibrary& library) : FLibrary(library) {}
 
-TSound::TSound(std::unique_ptr<AudioLibrary> library)
-    : FOwnedLibrary(std::move(library)), FLibrary(*FOwnedLibrary) {}
+TSound::TSound(std::unique_ptr<AudioLibrary> library) : FOwnedLibrary(std::move(library)), FLibrary(*FOwnedLibrary) {}
 
 std::unique_ptr<TSound> TSound::CreateWithSdlMixer() {
     return std::make_unique<TSound>(std::make_unique<SdlMixerLibrary>());

@@ -98,13 +98,20 @@ Session::Result Session::Execute(const std::string& rawLine) {
     if (cmd == "day" || cmd == "tak" || cmd == "nie" || cmd == "ok" || cmd == "banner" || cmd == "state" ||
         cmd == "quit") {
         if (!expectArgs(0)) return fail(cmd + " takes no arguments");
-        if (cmd == "day") game_->MainTimerTimer();
-        else if (cmd == "tak") game_->btnYesClick();
-        else if (cmd == "nie") game_->btnNoClick();
-        else if (cmd == "ok") game_->btnOKClick();
-        else if (cmd == "banner") game_->PickBanner();
-        else if (cmd == "state") result.output = StateLine();
-        else result.outcome = Outcome::Quit;
+        if (cmd == "day")
+            game_->MainTimerTimer();
+        else if (cmd == "tak")
+            game_->btnYesClick();
+        else if (cmd == "nie")
+            game_->btnNoClick();
+        else if (cmd == "ok")
+            game_->btnOKClick();
+        else if (cmd == "banner")
+            game_->PickBanner();
+        else if (cmd == "state")
+            result.output = StateLine();
+        else
+            result.outcome = Outcome::Quit;
         return result;
     }
     if (cmd == "click") {

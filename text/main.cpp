@@ -39,8 +39,10 @@ int main(int argc, char** argv) {
         if (result.outcome == text::Session::Outcome::Quit) break;
         if (person) {
             // After a mistake the screen has not changed: just ask again.
-            if (result.outcome == text::Session::Outcome::Error) std::cout << "> ";
-            else std::cout << session.Screen();
+            if (result.outcome == text::Session::Outcome::Error)
+                std::cout << "> ";
+            else
+                std::cout << session.Screen();
         }
         std::cout.flush();
     }

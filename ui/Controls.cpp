@@ -52,8 +52,7 @@ void TPanel::resizeEvent(QResizeEvent*) {
     if (OnResize) OnResize();
 }
 
-TShape::TShape(const QColor& fill, const QColor& frame, QWidget* parent)
-    : QWidget(parent), FFill(fill), FFrame(frame) {
+TShape::TShape(const QColor& fill, const QColor& frame, QWidget* parent) : QWidget(parent), FFill(fill), FFrame(frame) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -81,9 +80,7 @@ void TPaintBox::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-TSpeedGauge::TSpeedGauge(QWidget* parent) : QWidget(parent) {
-    setFocusPolicy(Qt::NoFocus);
-}
+TSpeedGauge::TSpeedGauge(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
 
 void TSpeedGauge::SetPosition(int position) {
     position = std::clamp(position, kMinimum, kMaximum);

@@ -208,8 +208,8 @@ void TfrmMain::BuildStatPage() {
     Shape(p, "Shape2", {8, 96, 169, 169});
     FixedLabel(p, "Label8", QStringLiteral("Abonenci"), {16, 104, 153, 13}, true, centre);
     static const char* const rowNames[kKindCount] = {"Label9", "Label12", "Label13", "Label14", "Label15", "Label16"};
-    static const char* const rowTexts[kKindCount] = {"Telefon/modem", "ISDN", "SDI", "Neostrada", "Polpak-T",
-                                                     "Budki telefoniczne"};
+    static const char* const rowTexts[kKindCount] = {"Telefon/modem", "ISDN",     "SDI",
+                                                     "Neostrada",     "Polpak-T", "Budki telefoniczne"};
     static const char* const countNames[kKindCount] = {"lbl1", "lbl2", "lbl3", "lbl4", "lbl5", "lbl6"};
     static constexpr int rowTops[kKindCount] = {128, 144, 160, 176, 208, 240};
     for (int i = 0; i < kKindCount; ++i) {
@@ -322,8 +322,8 @@ void TfrmMain::tabStatResize() {
 }
 
 void TfrmMain::tabSprawyResize() {
-    SetBounds(pnlSprawa, {tabSprawy->width() / 2 - kCasePanelWidth / 2, 4, kCasePanelWidth,
-                          std::max(0, tabSprawy->height() - 8)});
+    SetBounds(pnlSprawa,
+              {tabSprawy->width() / 2 - kCasePanelWidth / 2, 4, kCasePanelWidth, std::max(0, tabSprawy->height() - 8)});
 }
 
 void TfrmMain::pnlSprawaResize() {
@@ -476,9 +476,15 @@ void TfrmMain::BannerTimerTimer() { FGame->BannerTimerTimer(); }
 void TfrmMain::SetText(Control control, const std::string& text) {
     const QString s = QString::fromStdString(text);
     switch (control) {
-        case Control::lblKasa: lblKasa->setText(s); break;
-        case Control::lblOpinia: lblOpinia->setText(s); break;
-        case Control::lblJakosc: lblJakosc->setText(s); break;
+        case Control::lblKasa:
+            lblKasa->setText(s);
+            break;
+        case Control::lblOpinia:
+            lblOpinia->setText(s);
+            break;
+        case Control::lblJakosc:
+            lblJakosc->setText(s);
+            break;
         case Control::lbl1:
         case Control::lbl2:
         case Control::lbl3:
@@ -487,30 +493,48 @@ void TfrmMain::SetText(Control control, const std::string& text) {
         case Control::lbl6:
             lblCounts[static_cast<size_t>(static_cast<int>(control) - static_cast<int>(Control::lbl1))]->setText(s);
             break;
-        case Control::lblPracownicy: lblPracownicy->setText(s); break;
-        case Control::lblNaprawy: lblNaprawy->setText(s); break;
-        case Control::lblSprzet: lblSprzet->setText(s); break;
-        case Control::lblSpeed1: lblSpeed1->setText(s); break;
+        case Control::lblPracownicy:
+            lblPracownicy->setText(s);
+            break;
+        case Control::lblNaprawy:
+            lblNaprawy->setText(s);
+            break;
+        case Control::lblSprzet:
+            lblSprzet->setText(s);
+            break;
+        case Control::lblSpeed1:
+            lblSpeed1->setText(s);
+            break;
         case Control::lblSpeed2:
             lblSpeed2->setText(s);
             lblSpeed2->adjustSize();
             break;
-        case Control::lblTytul: lblTytul->setText(s); break;
+        case Control::lblTytul:
+            lblTytul->setText(s);
+            break;
         case Control::memSprawa: {
             QString body = s;
             body.replace(QLatin1String("\r\n"), QLatin1String("\n"));
             memSprawa->setPlainText(body);
             break;
         }
-        case Control::tabSprawy: PageControl->SetCaption(kPageCases, s); break;
+        case Control::tabSprawy:
+            PageControl->SetCaption(kPageCases, s);
+            break;
     }
 }
 
 void TfrmMain::SetButtonEnabled(Button button, bool enabled) {
     switch (button) {
-        case Button::btnYes: btnYes->setEnabled(enabled); break;
-        case Button::btnNo: btnNo->setEnabled(enabled); break;
-        case Button::btnOK: btnOK->setEnabled(enabled); break;
+        case Button::btnYes:
+            btnYes->setEnabled(enabled);
+            break;
+        case Button::btnNo:
+            btnNo->setEnabled(enabled);
+            break;
+        case Button::btnOK:
+            btnOK->setEnabled(enabled);
+            break;
     }
 }
 

@@ -8,7 +8,7 @@ namespace dzwonex {
 namespace {
 // A shortcut is a few lines; anything larger is not one.
 constexpr qint64 kMaxShortcutSize = 64 * 1024;
-}
+}  // namespace
 
 std::optional<QUrl> WebLinkFromShortcut(const QByteArray& contents) {
     bool inSection = false;

@@ -39,7 +39,7 @@ Picture loadBmpWithSdl(const std::string& path);
 
 // The fields of a BMP's headers, read straight from the bytes.
 struct BmpHeader {
-    bool signature = false; // "BM"
+    bool signature = false;  // "BM"
     std::uint32_t fileSize = 0;
     std::uint32_t pixelOffset = 0;
     std::uint32_t infoSize = 0;
@@ -51,4 +51,4 @@ struct BmpHeader {
 };
 BmpHeader readBmpHeader(const std::vector<std::uint8_t>& bytes);
 
-} // namespace assettest
+}  // namespace assettest

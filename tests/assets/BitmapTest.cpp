@@ -16,8 +16,7 @@ const Rgb kWhite{255, 255, 255};
 
 // Checks a file holds an uncompressed 24-bit BMP of the given size that
 // SDL reads back at that size.
-void expect24BitBmp(const std::string& name, int width, int height)
-{
+void expect24BitBmp(const std::string& name, int width, int height) {
     SCOPED_TRACE(name);
     const std::vector<std::uint8_t> bytes = readBytes(assetPath(name));
     ASSERT_FALSE(bytes.empty());
@@ -38,32 +37,25 @@ void expect24BitBmp(const std::string& name, int width, int height)
 }
 
 // The opaque pixels of an icon.
-std::vector<bool> shapeOf(const Picture& icon)
-{
+std::vector<bool> shapeOf(const Picture& icon) {
     std::vector<bool> mask;
-    for (const Rgb& p : icon.pixels)
-        mask.push_back(!(p == kWhite));
+    for (const Rgb& p : icon.pixels) mask.push_back(!(p == kWhite));
     return mask;
 }
 
-std::vector<Picture> loadIcons()
-{
+std::vector<Picture> loadIcons() {
     std::vector<Picture> icons;
-    for (int k = 1; k <= 6; ++k)
-        icons.push_back(loadBmpWithSdl(assetPath(std::to_string(k) + ".bmp")));
+    for (int k = 1; k <= 6; ++k) icons.push_back(loadBmpWithSdl(assetPath(std::to_string(k) + ".bmp")));
     return icons;
 }
 
-TEST(IconBitmaps, AreSixteenBySixteenAt24Bits)
-{
-    for (int k = 1; k <= 6; ++k)
-        expect24BitBmp(std::to_string(k) + ".bmp", 16, 16);
+TEST(IconBitmaps, AreSixteenBySixteenAt24Bits) {
+    for (int k = 1; k <= 6; ++k) expect24BitBmp(std::to_string(k) + ".bmp", 16, 16);
 }
 
 // White is see-through on the map: a white pixel that cannot be reached
 // from the edge through white would be a hole in the pictogram.
-TEST(IconBitmaps, HaveNoPureWhiteInsideTheirShapes)
-{
+TEST(IconBitmaps, HaveNoPureWhiteInsideTheirShapes) {
     const std::vector<Picture> icons = loadIcons();
     for (std::size_t k = 0; k < icons.size(); ++k) {
         const Picture& icon = icons[k];
@@ -89,10 +81,8 @@ TEST(IconBitmaps, HaveNoPureWhiteInsideTheirShapes)
         int opaque = 0;
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 16; ++x) {
-                if (icon.at(x, y) == kWhite && !outside[static_cast<std::size_t>(y * 16 + x)])
-                    ++holes;
-                if (!(icon.at(x, y) == kWhite))
-                    ++opaque;
+                if (icon.at(x, y) == kWhite && !outside[static_cast<std::size_t>(y * 16 + x)]) ++holes;
+                if (!(icon.at(x, y) == kWhite)) ++opaque;
             }
         EXPECT_EQ(holes, 0) << "icon " << k + 1;
         // A pictogram big enough to see, and not a solid square.
@@ -103,8 +93,7 @@ TEST(IconBitmaps, HaveNoPureWhiteInsideTheirShapes)
 
 // Colour-blind players tell the kinds apart by shape: every two icons
 // must differ in outline, and in colour as well.
-TEST(IconBitmaps, EveryTwoDifferInShapeAndColour)
-{
+TEST(IconBitmaps, EveryTwoDifferInShapeAndColour) {
     const std::vector<Picture> icons = loadIcons();
     for (std::size_t a = 0; a < icons.size(); ++a) {
         ASSERT_EQ(icons[a].width, 16);
@@ -112,8 +101,7 @@ TEST(IconBitmaps, EveryTwoDifferInShapeAndColour)
             const std::vector<bool> sa = shapeOf(icons[a]);
             const std::vector<bool> sb = shapeOf(icons[b]);
             int differ = 0;
-            for (std::size_t i = 0; i < sa.size(); ++i)
-                differ += sa[i] != sb[i];
+            for (std::size_t i = 0; i < sa.size(); ++i) differ += sa[i] != sb[i];
             EXPECT_GE(differ, 24) << "icons " << a + 1 << " and " << b + 1 << " have nearly the same outline";
 
             auto mean = [](const Picture& p) {
@@ -136,8 +124,7 @@ TEST(IconBitmaps, EveryTwoDifferInShapeAndColour)
     }
 }
 
-TEST(BannerStrip, StacksAtLeastFour400By50Banners)
-{
+TEST(BannerStrip, StacksAtLeastFour400By50Banners) {
     const BmpHeader h = readBmpHeader(readBytes(assetPath("Bannery.bmp")));
     const int height = std::abs(h.height);
     EXPECT_EQ(height % 50, 0);
@@ -147,8 +134,7 @@ TEST(BannerStrip, StacksAtLeastFour400By50Banners)
 
 // Each band is a picture of its own: not blank, and not a copy of
 // another band.
-TEST(BannerStrip, BannersAreDistinctAndNotBlank)
-{
+TEST(BannerStrip, BannersAreDistinctAndNotBlank) {
     const Picture strip = loadBmpWithSdl(assetPath("Bannery.bmp"));
     ASSERT_EQ(strip.width, 400);
     const int count = strip.height / 50;
@@ -178,8 +164,7 @@ TEST(BannerStrip, BannersAreDistinctAndNotBlank)
     }
 }
 
-TEST(LogoBitmap, Is90By90At24BitsOnTheDialogsWhite)
-{
+TEST(LogoBitmap, Is90By90At24BitsOnTheDialogsWhite) {
     expect24BitBmp("Logo.bmp", 90, 90);
     const Picture logo = loadBmpWithSdl(assetPath("Logo.bmp"));
     ASSERT_EQ(logo.width, 90);
@@ -188,10 +173,9 @@ TEST(LogoBitmap, Is90By90At24BitsOnTheDialogsWhite)
     EXPECT_EQ(logo.at(89, 0), kWhite);
     int coloured = 0;
     for (const Rgb& p : logo.pixels)
-        if (std::max({p.r, p.g, p.b}) - std::min({p.r, p.g, p.b}) > 60)
-            ++coloured;
+        if (std::max({p.r, p.g, p.b}) - std::min({p.r, p.g, p.b}) > 60) ++coloured;
     EXPECT_GT(coloured, 90 * 90 / 3);
 }
 
-} // namespace
-} // namespace assettest
+}  // namespace
+}  // namespace assettest

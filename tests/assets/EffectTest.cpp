@@ -19,13 +19,11 @@ struct Wav {
     std::vector<std::int16_t> samples;
 };
 
-Wav loadWithSdl(const std::string& path)
-{
+Wav loadWithSdl(const std::string& path) {
     Wav w;
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &w.spec, &buffer, &length))
-        return w;
+    if (!SDL_LoadWAV(path.c_str(), &w.spec, &buffer, &length)) return w;
     w.loaded = true;
     w.samples.resize(length / 2);
     std::copy(buffer, buffer + (length / 2) * 2, reinterpret_cast<Uint8*>(w.samples.data()));
@@ -35,8 +33,7 @@ Wav loadWithSdl(const std::string& path)
 
 class Effects : public ::testing::TestWithParam<std::string> {};
 
-TEST_P(Effects, AreShortMonoSixteenBitPcm)
-{
+TEST_P(Effects, AreShortMonoSixteenBitPcm) {
     const std::vector<std::uint8_t> b = readBytes(assetPath(GetParam()));
     ASSERT_GE(b.size(), 44u);
     EXPECT_EQ(std::string(b.begin(), b.begin() + 4), "RIFF");
@@ -60,33 +57,29 @@ TEST_P(Effects, AreShortMonoSixteenBitPcm)
 
 // Full scale is never reached, the sound is clearly audible, and both
 // ends fade to silence so that neither start nor stop clicks.
-TEST_P(Effects, StayBelowFullScaleAndStartAndEndInSilence)
-{
+TEST_P(Effects, StayBelowFullScaleAndStartAndEndInSilence) {
     const Wav w = loadWithSdl(assetPath(GetParam()));
     ASSERT_TRUE(w.loaded);
     ASSERT_GT(w.samples.size(), 200u);
     int peak = 0;
-    for (std::int16_t s : w.samples)
-        peak = std::max(peak, std::abs(static_cast<int>(s)));
+    for (std::int16_t s : w.samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
     EXPECT_LT(peak, 32000);
     EXPECT_GT(peak, 8000);
-    const std::size_t edge = static_cast<std::size_t>(w.spec.freq / 1000); // 1 ms
+    const std::size_t edge = static_cast<std::size_t>(w.spec.freq / 1000);  // 1 ms
     EXPECT_LT(std::abs(static_cast<int>(w.samples.front())), 100);
     int tail = 0;
     for (std::size_t i = w.samples.size() - edge; i < w.samples.size(); ++i)
         tail = std::max(tail, std::abs(static_cast<int>(w.samples[i])));
     EXPECT_LT(tail, 330) << "the sound stops abruptly";
     int head = 0;
-    for (std::size_t i = 0; i < edge / 4; ++i)
-        head = std::max(head, std::abs(static_cast<int>(w.samples[i])));
+    for (std::size_t i = 0; i < edge / 4; ++i) head = std::max(head, std::abs(static_cast<int>(w.samples[i])));
     EXPECT_LT(head, peak / 2) << "the sound starts abruptly";
 }
 
 INSTANTIATE_TEST_SUITE_P(ButtonPageClick, Effects, ::testing::Values("button.wav", "page.wav", "click.wav"),
                          [](const auto& info) { return info.param.substr(0, info.param.find('.')); });
 
-TEST(BannerShortcut, IsAnInternetShortcutToAWebAddress)
-{
+TEST(BannerShortcut, IsAnInternetShortcutToAWebAddress) {
     const std::vector<std::uint8_t> b = readBytes(assetPath("Banner.url"));
     ASSERT_FALSE(b.empty());
     std::istringstream in(std::string(b.begin(), b.end()));
@@ -94,10 +87,8 @@ TEST(BannerShortcut, IsAnInternetShortcutToAWebAddress)
     std::string section;
     std::string url;
     while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty())
-            continue;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty()) continue;
         if (line.front() == '[')
             section = line;
         else if (section == "[InternetShortcut]" && line.rfind("URL=", 0) == 0)
@@ -106,5 +97,5 @@ TEST(BannerShortcut, IsAnInternetShortcutToAWebAddress)
     EXPECT_TRUE(std::regex_match(url, std::regex(R"(https?://[A-Za-z0-9.-]+\.[A-Za-z]{2,}(/\S*)?)"))) << url;
 }
 
-} // namespace
-} // namespace assettest
+}  // namespace
+}  // namespace assettest

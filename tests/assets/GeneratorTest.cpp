@@ -13,8 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(Generator, WritesTheSameBytesOnEveryRun)
-{
+TEST(Generator, WritesTheSameBytesOnEveryRun) {
     char pattern[] = "/tmp/dzwonex-assets-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     const fs::path folder(pattern);
@@ -23,8 +22,7 @@ TEST(Generator, WritesTheSameBytesOnEveryRun)
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
 
     std::set<std::string> written;
-    for (const fs::directory_entry& e : fs::directory_iterator(folder))
-        written.insert(e.path().filename().string());
+    for (const fs::directory_entry& e : fs::directory_iterator(folder)) written.insert(e.path().filename().string());
     const std::set<std::string> expected(assetNames().begin(), assetNames().end());
     EXPECT_EQ(written, expected);
 
@@ -37,5 +35,5 @@ TEST(Generator, WritesTheSameBytesOnEveryRun)
     fs::remove_all(folder);
 }
 
-} // namespace
-} // namespace assettest
+}  // namespace
+}  // namespace assettest

@@ -32,8 +32,7 @@ struct DecodedJpeg {
     std::vector<std::uint8_t> rgb;
 };
 
-DecodedJpeg decode(const std::vector<std::uint8_t>& bytes)
-{
+DecodedJpeg decode(const std::vector<std::uint8_t>& bytes) {
     DecodedJpeg out;
     jpeg_decompress_struct info{};
     Trap trap{};
@@ -69,13 +68,12 @@ DecodedJpeg decode(const std::vector<std::uint8_t>& bytes)
 
 // The start-of-frame markers in the file, in order (0xC0 baseline,
 // 0xC1 extended, 0xC2 progressive, ...).
-std::vector<int> frameMarkers(const std::vector<std::uint8_t>& b)
-{
+std::vector<int> frameMarkers(const std::vector<std::uint8_t>& b) {
     std::vector<int> found;
-    std::size_t i = 2; // after SOI
+    std::size_t i = 2;  // after SOI
     while (i + 4 <= b.size() && b[i] == 0xFF) {
         const int marker = b[i + 1];
-        if (marker == 0xDA) // start of scan: entropy-coded data follows
+        if (marker == 0xDA)  // start of scan: entropy-coded data follows
             break;
         if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
             found.push_back(marker);
@@ -86,23 +84,20 @@ std::vector<int> frameMarkers(const std::vector<std::uint8_t>& b)
 
 // Libjpeg's quality from a scaled luminance table: the inverse of
 // jpeg_quality_scaling over the standard table.
-double estimatedQuality(const unsigned short table[64])
-{
+double estimatedQuality(const unsigned short table[64]) {
     static const int standard[64] = {16, 11, 10, 16, 24,  40,  51,  61,  12, 12, 14, 19, 26,  58,  60,  55,
                                      14, 13, 16, 24, 40,  57,  69,  56,  14, 17, 22, 29, 51,  87,  80,  62,
                                      18, 22, 37, 56, 68,  109, 103, 77,  24, 35, 55, 64, 81,  104, 113, 92,
                                      49, 64, 78, 87, 103, 121, 120, 101, 72, 92, 95, 98, 112, 100, 103, 99};
     double scale = 0.0;
-    for (int i = 0; i < 64; ++i)
-        scale += 100.0 * table[i] / standard[i];
+    for (int i = 0; i < 64; ++i) scale += 100.0 * table[i] / standard[i];
     scale /= 64.0;
     return scale <= 100.0 ? (200.0 - scale) / 2.0 : 5000.0 / scale;
 }
 
 class MapJpeg : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
+    static void SetUpTestSuite() {
         bytes_ = readBytes(assetPath("Mapa.jpg"));
         jpeg_ = decode(bytes_);
     }
@@ -112,8 +107,7 @@ protected:
 std::vector<std::uint8_t> MapJpeg::bytes_;
 DecodedJpeg MapJpeg::jpeg_;
 
-TEST_F(MapJpeg, IsABaselineColourJpegLargerThanTheMapArea)
-{
+TEST_F(MapJpeg, IsABaselineColourJpegLargerThanTheMapArea) {
     ASSERT_FALSE(bytes_.empty());
     ASSERT_TRUE(jpeg_.ok) << "libjpeg cannot decode Mapa.jpg";
     EXPECT_EQ(jpeg_.components, 3);
@@ -127,8 +121,7 @@ TEST_F(MapJpeg, IsABaselineColourJpegLargerThanTheMapArea)
     EXPECT_EQ(frameMarkers(bytes_), std::vector<int>{0xC0}) << "one baseline frame header expected";
 }
 
-TEST_F(MapJpeg, IsEncodedAtAboutQuality85)
-{
+TEST_F(MapJpeg, IsEncodedAtAboutQuality85) {
     ASSERT_TRUE(jpeg_.ok);
     const double quality = estimatedQuality(jpeg_.luminanceTable);
     EXPECT_GE(quality, 80.0);
@@ -137,8 +130,7 @@ TEST_F(MapJpeg, IsEncodedAtAboutQuality85)
 
 // The map must stay pale and greyish, and the icons dark-rimmed and
 // strongly coloured, so that a thousand icons remain easy to see on it.
-TEST_F(MapJpeg, ColoursAreMutedAndIconsStandOutOnThem)
-{
+TEST_F(MapJpeg, ColoursAreMutedAndIconsStandOutOnThem) {
     ASSERT_TRUE(jpeg_.ok);
     double saturation = 0.0;
     double luminance = 0.0;
@@ -151,8 +143,7 @@ TEST_F(MapJpeg, ColoursAreMutedAndIconsStandOutOnThem)
         const double s = hi == 0 ? 0.0 : static_cast<double>(hi - lo) / hi;
         saturation += s;
         luminance += (0.2126 * r + 0.7152 * g + 0.0722 * b) / 255.0;
-        if (s > 0.45 && hi > 80)
-            ++vivid;
+        if (s > 0.45 && hi > 80) ++vivid;
     }
     saturation /= static_cast<double>(n);
     luminance /= static_cast<double>(n);
@@ -166,8 +157,7 @@ TEST_F(MapJpeg, ColoursAreMutedAndIconsStandOutOnThem)
         double darkest = 1.0;
         double mostSaturated = 0.0;
         for (const Rgb& p : icon.pixels) {
-            if (p == Rgb{255, 255, 255})
-                continue;
+            if (p == Rgb{255, 255, 255}) continue;
             darkest = std::min(darkest, (0.2126 * p.r + 0.7152 * p.g + 0.0722 * p.b) / 255.0);
             const int hi = std::max({p.r, p.g, p.b});
             const int lo = std::min({p.r, p.g, p.b});
@@ -178,5 +168,5 @@ TEST_F(MapJpeg, ColoursAreMutedAndIconsStandOutOnThem)
     }
 }
 
-} // namespace
-} // namespace assettest
+}  // namespace
+}  // namespace assettest

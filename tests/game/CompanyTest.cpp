@@ -31,8 +31,8 @@ TEST_F(Company, CashMayGoNegative) {
 }
 
 TEST_F(Company, OpinionAndQualityShowRoundedHalfToEven) {
-    const std::pair<double, const char*> cases[] = {{1.5, "2"}, {0.5, "0"}, {-3.7, "-4"}, {2.5, "2"}, {-2.5, "-2"},
-                                                    {-0.4, "0"}, {1234.6, "1 235"}};
+    const std::pair<double, const char*> cases[] = {{1.5, "2"},   {0.5, "0"},  {-3.7, "-4"},     {2.5, "2"},
+                                                    {-2.5, "-2"}, {-0.4, "0"}, {1234.6, "1 235"}};
     for (const auto& [value, text] : cases) {
         game->FOpinion = value;
         game->AddOpinion(0);

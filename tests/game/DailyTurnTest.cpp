@@ -6,9 +6,9 @@ using DailyTurn = GameTest;
 
 TEST_F(DailyTurn, CalendarHasTwelveMonthsOfThirtyDays) {
     const std::pair<int, const char*> days[] = {
-        {0, "Rok: 1  Miesiąc: 1  Dzień: 1"},    {29, "Rok: 1  Miesiąc: 1  Dzień: 30"},
-        {30, "Rok: 1  Miesiąc: 2  Dzień: 1"},   {359, "Rok: 1  Miesiąc: 12  Dzień: 30"},
-        {360, "Rok: 2  Miesiąc: 1  Dzień: 1"},  {3599, "Rok: 10  Miesiąc: 12  Dzień: 30"},
+        {0, "Rok: 1  Miesiąc: 1  Dzień: 1"},   {29, "Rok: 1  Miesiąc: 1  Dzień: 30"},
+        {30, "Rok: 1  Miesiąc: 2  Dzień: 1"},  {359, "Rok: 1  Miesiąc: 12  Dzień: 30"},
+        {360, "Rok: 2  Miesiąc: 1  Dzień: 1"}, {3599, "Rok: 10  Miesiąc: 12  Dzień: 30"},
     };
     for (const auto& [day, text] : days) {
         game->SetDay(day);
@@ -126,8 +126,7 @@ TEST(DailyTurnOrder, AQuietDayDrawsExactlyThisSequence) {
     // An empty company at opinion 0 and quality 0: the rates, the two
     // drifts, then the generators' fixed draws. Opinion 0 draws no letter
     // gate, quality 0 only the two unconditional proposal gates.
-    const std::vector<int> expected = {17, 25, 200, -1, -1, -1, -1, -1, 256, -1, -1, -1, 128,
-                                       -1, -1, 100, 64, 48, 48};
+    const std::vector<int> expected = {17, 25, 200, -1, -1, -1, -1, -1, 256, -1, -1, -1, 128, -1, -1, 100, 64, 48, 48};
     int quietDays = 0;
     for (uint32_t seed = 1; seed < 200; ++seed) {
         Lcg32 base(seed);

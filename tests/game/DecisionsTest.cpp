@@ -85,7 +85,8 @@ TEST_F(Decisions, RefusalLettersStandInFrontSignedWithTheUserName) {
         {ckSdiRequest, "Odpowiedź na SDI", "łącza stałego SDI w tej lokalizacji.\r\n\r\n  Jan Kowalski"},
         {ckSdiBribe, "Odpowiedź na SDI", "łącza stałego SDI w tej lokalizacji.\r\n\r\n  Jan Kowalski"},
         {ckNeostradaRequest, "Odpowiedź na Neostradę",
-         "Ta jakże nowoczesna i wspaniała technologia jest dopiero w fazie testów w naszym kraju.\r\n\r\n  Jan Kowalski"},
+         "Ta jakże nowoczesna i wspaniała technologia jest dopiero w fazie testów w naszym kraju.\r\n\r\n  Jan "
+         "Kowalski"},
         {ckNeostradaBribe, "Odpowiedź na Neostradę", "w naszym kraju.\r\n\r\n  Jan Kowalski"},
         {ckPolpakRequest, "Odpowiedź na Polpak-T",
          "szerokopasmowego łącza do Internetu typu Polpak-T w tej lokalizacji.\r\n\r\n  Jan Kowalski"},
@@ -212,9 +213,9 @@ TEST_F(Decisions, RaiseAndQuality) {
 }
 
 TEST_F(Decisions, ApplicationsAcceptedAddTheirKind) {
-    const std::pair<int, int> rows[] = {{ckSdiRequest, skSdi},      {ckSdiBribe, skSdi},
-                                        {ckNeostradaRequest, skNeostrada}, {ckNeostradaBribe, skNeostrada},
-                                        {ckPolpakRequest, skPolpak}, {ckPolpakBribe, skPolpak}};
+    const std::pair<int, int> rows[] = {
+        {ckSdiRequest, skSdi},           {ckSdiBribe, skSdi},         {ckNeostradaRequest, skNeostrada},
+        {ckNeostradaBribe, skNeostrada}, {ckPolpakRequest, skPolpak}, {ckPolpakBribe, skPolpak}};
     for (const auto& [kind, sub] : rows) {
         const int before = game->Count(sub);
         TSprawa& c = game->AppendCase();

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "Game.h"
-#include "TestRandom.h"
 #include "RecordingView.h"
+#include "TestRandom.h"
 
 namespace dzwonex::testing {
 

@@ -56,8 +56,12 @@ TEST_F(MapPress, DisconnectCaseTextsPerKind) {
         const TSprawa& c = *game->FCases.front();
         EXPECT_EQ(c.Title, "Odłączenie abonenta");
         EXPECT_EQ(c.Param, k);
-        const char* greetings[] = {"Panie kierowniku.", "Szanowny panie kierowniku.", "Panie dyrektorze.",
-                                   "Szanowny panie dyrektorze.", "Panie prezesie.", "Szanowny panie prezesie.",
+        const char* greetings[] = {"Panie kierowniku.",
+                                   "Szanowny panie kierowniku.",
+                                   "Panie dyrektorze.",
+                                   "Szanowny panie dyrektorze.",
+                                   "Panie prezesie.",
+                                   "Szanowny panie prezesie.",
                                    "Szefie!"};
         EXPECT_EQ(c.Body, std::string(greetings[greeting]) + "\r\n\r\n" + questions[k - 1]);
         EXPECT_EQ(lcg->State(), copy.State());

@@ -57,6 +57,4 @@ TEST(Lcg32, RealsStayBelowOne) {
     }
 }
 
-TEST(Lcg32, ClockSeedIsAMillisecondOfTheDay) {
-    EXPECT_LT(Lcg32::ClockSeed(), 24u * 60 * 60 * 1000);
-}
+TEST(Lcg32, ClockSeedIsAMillisecondOfTheDay) { EXPECT_LT(Lcg32::ClockSeed(), 24u * 60 * 60 * 1000); }

@@ -5,7 +5,7 @@ namespace dzwonex::testing {
 using Speed = GameTest;
 
 TEST_F(Speed, PressMapsTwentyPixelBandsToSpeeds) {
-    const std::pair<int, int> presses[] = {{0, 0}, {19, 0}, {20, 1}, {100, 5}, {199, 9}, {200, 10},
+    const std::pair<int, int> presses[] = {{0, 0},     {19, 0}, {20, 1},  {100, 5}, {199, 9},    {200, 10},
                                            {5000, 10}, {-1, 0}, {-19, 0}, {-20, 0}, {-100000, 0}};
     for (const auto& [x, speed] : presses) {
         game->progressSpeedMouseDown(x);
@@ -43,7 +43,7 @@ TEST_F(Speed, SameBandKeepsTheTimersCount) {
     game->progressSpeedMouseMove(120);  // 5 -> 6 restarts with 10 s
     EXPECT_EQ(view.TimerRestarts(), restarts + 1);
     EXPECT_EQ(view.TimerPeriod(), 10000);
-    game->progressSpeedMouseMove(0);  // stop
+    game->progressSpeedMouseMove(0);    // stop
     game->progressSpeedMouseMove(120);  // a stopped timer starts a full period
     EXPECT_EQ(view.TimerRestarts(), restarts + 2);
 }

@@ -91,15 +91,15 @@ void WriteTinyXm(const std::filesystem::path& path) {
     out.push_back(0x1A);
     PutText(out, "dzwonex tests", 20);
     Put16(out, 0x0104);
-    Put32(out, 276);  // header size from here, order table included
-    Put16(out, 1);    // song length in orders
-    Put16(out, 0);    // restart position
-    Put16(out, 2);    // channels
-    Put16(out, 1);    // patterns
-    Put16(out, 1);    // instruments
-    Put16(out, 1);    // linear frequency table
-    Put16(out, 6);    // ticks per row
-    Put16(out, 125);  // beats per minute
+    Put32(out, 276);     // header size from here, order table included
+    Put16(out, 1);       // song length in orders
+    Put16(out, 0);       // restart position
+    Put16(out, 2);       // channels
+    Put16(out, 1);       // patterns
+    Put16(out, 1);       // instruments
+    Put16(out, 1);       // linear frequency table
+    Put16(out, 6);       // ticks per row
+    Put16(out, 125);     // beats per minute
     PutZeros(out, 256);  // order table: pattern 0
 
     // Pattern 0: an arpeggio on channel 0 over a held bass note on channel 1.
@@ -134,11 +134,11 @@ void WriteTinyXm(const std::filesystem::path& path) {
     PutText(out, "sine", 22);
     out.push_back(0);
     Put16(out, 1);
-    Put32(out, 40);      // sample header size
-    PutZeros(out, 96);   // every note uses sample 0
-    PutZeros(out, 96);   // envelope points
-    PutZeros(out, 14);   // envelope counts and flags, vibrato
-    Put16(out, 0);       // fade-out
+    Put32(out, 40);     // sample header size
+    PutZeros(out, 96);  // every note uses sample 0
+    PutZeros(out, 96);  // envelope points
+    PutZeros(out, 14);  // envelope counts and flags, vibrato
+    Put16(out, 0);      // fade-out
     out.resize(instrumentStart + 263, 0);
 
     constexpr int kLength = 32;  // one period: C-4 sounds at about 261 Hz

@@ -51,8 +51,14 @@ public:
     }
 
     // Setting up again after Close is allowed.
-    void SetOutput(int output) override { closed = false; Log("SetOutput(" + std::to_string(output) + ")"); }
-    void SetDriver(int driver) override { closed = false; Log("SetDriver(" + std::to_string(driver) + ")"); }
+    void SetOutput(int output) override {
+        closed = false;
+        Log("SetOutput(" + std::to_string(output) + ")");
+    }
+    void SetDriver(int driver) override {
+        closed = false;
+        Log("SetDriver(" + std::to_string(driver) + ")");
+    }
     bool Init(int mixRate, int maxChannels, unsigned flags) override {
         closed = false;
         Log("Init(" + std::to_string(mixRate) + "," + std::to_string(maxChannels) + "," + std::to_string(flags) + ")");

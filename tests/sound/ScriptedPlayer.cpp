@@ -25,11 +25,16 @@ struct Step {
 
 const char* Name(Action a) {
     switch (a) {
-        case Action::Button: return "button";
-        case Action::Page: return "page";
-        case Action::Click: return "click";
-        case Action::MusicOff: return "music off";
-        case Action::MusicOn: return "music on";
+        case Action::Button:
+            return "button";
+        case Action::Page:
+            return "page";
+        case Action::Click:
+            return "click";
+        case Action::MusicOff:
+            return "music off";
+        case Action::MusicOn:
+            return "music on";
     }
     return "?";
 }
@@ -37,31 +42,21 @@ const char* Name(Action a) {
 // Twenty seconds of play; the table repeats for longer runs.
 std::vector<Step> Script() {
     return {
-        {1500, Action::Page},     // to the case page
-        {3000, Action::Button},   // OK on the welcome case
-        {4200, Action::Button},   // Tak
-        {4260, Action::Button},   // OK pressed again at once: restarts
-        {5000, Action::Page},     // to the map
-        {5600, Action::Click},    // a press on the map
-        {6000, Action::Page},     // the case page shows the new case
-        {6050, Action::Button},   // Nie, while the page sound still plays
-        {7000, Action::Click},
-        {7080, Action::Click},    // a quick double press
-        {7160, Action::Click},
-        {8500, Action::Page},     // to the menu
-        {9500, Action::MusicOff},
-        {10500, Action::Button},  // effects without music
-        {11000, Action::Page},
-        {11500, Action::Click},
-        {13000, Action::MusicOn},
-        {14000, Action::Page},
-        {14010, Action::Click},   // three effects at once over the music
-        {14020, Action::Button},
-        {16000, Action::Button},
-        {16300, Action::Button},
-        {16600, Action::Button},
-        {18000, Action::Page},
-        {18500, Action::Click},
+        {1500, Action::Page},                               // to the case page
+        {3000, Action::Button},                             // OK on the welcome case
+        {4200, Action::Button},                             // Tak
+        {4260, Action::Button},                             // OK pressed again at once: restarts
+        {5000, Action::Page},                               // to the map
+        {5600, Action::Click},                              // a press on the map
+        {6000, Action::Page},                               // the case page shows the new case
+        {6050, Action::Button},                             // Nie, while the page sound still plays
+        {7000, Action::Click},    {7080, Action::Click},    // a quick double press
+        {7160, Action::Click},    {8500, Action::Page},     // to the menu
+        {9500, Action::MusicOff}, {10500, Action::Button},  // effects without music
+        {11000, Action::Page},    {11500, Action::Click},  {13000, Action::MusicOn},
+        {14000, Action::Page},    {14010, Action::Click},  // three effects at once over the music
+        {14020, Action::Button},  {16000, Action::Button}, {16300, Action::Button},
+        {16600, Action::Button},  {18000, Action::Page},   {18500, Action::Click},
     };
 }
 
@@ -94,11 +89,23 @@ int main(int argc, char** argv) {
             if (at >= seconds * 1000) break;
             std::this_thread::sleep_until(start + std::chrono::milliseconds(at));
             switch (step.action) {
-                case Action::Button: sound->PlayButtonSound(); break;
-                case Action::Page: sound->PlayPageSound(); break;
-                case Action::Click: sound->PlayClickSound(); break;
-                case Action::MusicOff: ticked = false; sound->chkMuzykaClick(ticked); break;
-                case Action::MusicOn: ticked = true; sound->chkMuzykaClick(ticked); break;
+                case Action::Button:
+                    sound->PlayButtonSound();
+                    break;
+                case Action::Page:
+                    sound->PlayPageSound();
+                    break;
+                case Action::Click:
+                    sound->PlayClickSound();
+                    break;
+                case Action::MusicOff:
+                    ticked = false;
+                    sound->chkMuzykaClick(ticked);
+                    break;
+                case Action::MusicOn:
+                    ticked = true;
+                    sound->chkMuzykaClick(ticked);
+                    break;
             }
             std::printf("%6.3f %s\n", at / 1000.0, Name(step.action));
         }

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -400,8 +400,11 @@ TEST(SdlMixerDiskTest, MusicAndEffectsAreHeardAtTheirMoments) {
         for (auto& x : r) t += " [" + std::to_string(x.begin) + "," + std::to_string(x.end) + ")";
         std::printf("%s\n", t.c_str());
     };
-    std::printf("music rms %.4f/%.4f quiet %.3g threshold %.3g blocks %zu\n", musicRms, musicRmsRight, quiet, threshold, blocks);
-    show("button", buttonRuns); show("page", pageRuns); show("click", clickRuns);
+    std::printf("music rms %.4f/%.4f quiet %.3g threshold %.3g blocks %zu\n", musicRms, musicRmsRight, quiet, threshold,
+                blocks);
+    show("button", buttonRuns);
+    show("page", pageRuns);
+    show("click", clickRuns);
     ASSERT_EQ(buttonRuns.size(), 2u) << "the button sound must be heard twice";
     ASSERT_EQ(pageRuns.size(), 2u) << "the page sound must be heard twice";
     ASSERT_EQ(clickRuns.size(), 1u) << "the click sound must be heard once";
@@ -414,7 +417,7 @@ TEST(SdlMixerDiskTest, MusicAndEffectsAreHeardAtTheirMoments) {
     EXPECT_GE(buttonRuns[1].begin, clickRuns[0].begin + gap);
     // OK and the page change together sound together.
     EXPECT_LE(pageRuns[1].begin > buttonRuns[1].begin ? pageRuns[1].begin - buttonRuns[1].begin
-                                                       : buttonRuns[1].begin - pageRuns[1].begin,
+                                                      : buttonRuns[1].begin - pageRuns[1].begin,
               1u);
 
     // Each effect plays once through: about 150 ms, not looping.
@@ -447,7 +450,8 @@ struct Fit {
     double effectToRest = 0.0;  // energy of the fitted effect over the rest
 };
 
-[[maybe_unused]] Fit FitEffect(const std::vector<double>& mix, const std::vector<double>& effect, size_t from, size_t to) {
+[[maybe_unused]] Fit FitEffect(const std::vector<double>& mix, const std::vector<double>& effect, size_t from,
+                               size_t to) {
     // The offset is found with the loudest 50 ms of the effect; the gain
     // and the comparison use the whole effect.
     const size_t head = std::min<size_t>(effect.size(), 2205);

@@ -1,7 +1,7 @@
 // TSound against a recording stand-in for the sound library: the calls it
 // makes, their order and arguments, and what sounds afterwards.
-#include <gtest/gtest.h>
 #include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -14,8 +14,8 @@ namespace dzwonex {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 using testing::FakeAudioLibrary;
+using ::testing::IsEmpty;
 
 const std::string kDir = "/opt/dzwonex/";
 
@@ -36,15 +36,11 @@ protected:
 
 TEST_F(SoundTest, InitSoundOpensLoadsAndStartsTheMusicInOrder) {
     sound.InitSound(kDir);
-    EXPECT_THAT(lib.calls, ElementsAre(
-        "SetOutput(1)",
-        "SetDriver(0)",
-        "Init(44100,16,0)",
-        "LoadSong(/opt/dzwonex/psych.xm)=1",
-        "SampleLoad(0,/opt/dzwonex/button.wav,305,0)=2",
-        "SampleLoad(1,/opt/dzwonex/page.wav,305,0)=3",
-        "SampleLoad(2,/opt/dzwonex/click.wav,305,0)=4",
-        "PlaySong(1)"));
+    EXPECT_THAT(
+        lib.calls,
+        ElementsAre("SetOutput(1)", "SetDriver(0)", "Init(44100,16,0)", "LoadSong(/opt/dzwonex/psych.xm)=1",
+                    "SampleLoad(0,/opt/dzwonex/button.wav,305,0)=2", "SampleLoad(1,/opt/dzwonex/page.wav,305,0)=3",
+                    "SampleLoad(2,/opt/dzwonex/click.wav,305,0)=4", "PlaySong(1)"));
     EXPECT_EQ(sound.Music().id, 1u);
     EXPECT_EQ(sound.ButtonSample().id, 2u);
     EXPECT_EQ(sound.PageSample().id, 3u);
@@ -66,14 +62,9 @@ TEST_F(SoundTest, DoneSoundStopsAllThatSoundsThenFreesClickPageButtonThenCloses)
     lib.Clear();
 
     sound.DoneSound();
-    EXPECT_THAT(lib.calls, ElementsAre(
-        "IsSongPlaying(1)=1", "StopSong(1)",
-        "IsChannelPlaying(2)=1", "StopSound(2)",
-        "IsChannelPlaying(1)=1", "StopSound(1)",
-        "IsChannelPlaying(0)=1", "StopSound(0)",
-        "FreeSong(1)",
-        "SampleFree(4)", "SampleFree(3)", "SampleFree(2)",
-        "Close()"));
+    EXPECT_THAT(lib.calls, ElementsAre("IsSongPlaying(1)=1", "StopSong(1)", "IsChannelPlaying(2)=1", "StopSound(2)",
+                                       "IsChannelPlaying(1)=1", "StopSound(1)", "IsChannelPlaying(0)=1", "StopSound(0)",
+                                       "FreeSong(1)", "SampleFree(4)", "SampleFree(3)", "SampleFree(2)", "Close()"));
     EXPECT_TRUE(lib.songs.empty());
     EXPECT_TRUE(lib.samples.empty());
     EXPECT_FALSE(sound.IsOpen());
@@ -86,14 +77,9 @@ TEST_F(SoundTest, DoneSoundStopsOnlyWhatStillSounds) {
     lib.Clear();
 
     sound.DoneSound();
-    EXPECT_THAT(lib.calls, ElementsAre(
-        "IsSongPlaying(1)=0",
-        "IsChannelPlaying(2)=0",
-        "IsChannelPlaying(1)=1", "StopSound(1)",
-        "IsChannelPlaying(0)=0",
-        "FreeSong(1)",
-        "SampleFree(4)", "SampleFree(3)", "SampleFree(2)",
-        "Close()"));
+    EXPECT_THAT(lib.calls, ElementsAre("IsSongPlaying(1)=0", "IsChannelPlaying(2)=0", "IsChannelPlaying(1)=1",
+                                       "StopSound(1)", "IsChannelPlaying(0)=0", "FreeSong(1)", "SampleFree(4)",
+                                       "SampleFree(3)", "SampleFree(2)", "Close()"));
 }
 
 TEST_F(SoundTest, DoneSoundRunsOnceAndOnlyAfterInitSound) {

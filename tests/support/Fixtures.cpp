@@ -50,8 +50,8 @@ void WriteBmp24(const std::filesystem::path& path, int width, int height, uint8_
         }
         for (uint32_t p = static_cast<uint32_t>(width) * 3; p < stride; ++p) out.push_back(0);
     }
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(out.data()),
-                                                static_cast<std::streamsize>(out.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
 }
 
 void WriteJpeg(const std::filesystem::path& path, int width, int height) {

@@ -12,7 +12,10 @@ namespace dzwonex {
 // Replays a fixed list of answers and counts the draws; for tests.
 class ScriptedRandom final : public RandomSource {
 public:
-    struct Draw { bool real; int32_t n; };
+    struct Draw {
+        bool real;
+        int32_t n;
+    };
     explicit ScriptedRandom(std::vector<double> answers = {}, double fallback = 0.0)
         : answers_(std::move(answers)), fallback_(fallback) {}
     int32_t Random(int32_t n) override;
@@ -32,8 +35,14 @@ private:
 class LoggingRandom final : public RandomSource {
 public:
     explicit LoggingRandom(RandomSource& inner) : inner_(inner) {}
-    int32_t Random(int32_t n) override { log_.push_back({false, n}); return inner_.Random(n); }
-    double RandomReal() override { log_.push_back({true, 0}); return inner_.RandomReal(); }
+    int32_t Random(int32_t n) override {
+        log_.push_back({false, n});
+        return inner_.Random(n);
+    }
+    double RandomReal() override {
+        log_.push_back({true, 0});
+        return inner_.RandomReal();
+    }
     const std::vector<ScriptedRandom::Draw>& Draws() const { return log_; }
     void Clear() { log_.clear(); }
 

@@ -28,8 +28,8 @@ ProcessRun RunText(const std::string& args, const std::string& input) {
     const std::string tag = std::to_string(::getpid()) + "-" + std::to_string(counter++);
     const fs::path in = dir / ("dzw-in-" + tag), out = dir / ("dzw-out-" + tag), err = dir / ("dzw-err-" + tag);
     std::ofstream(in, std::ios::binary) << input;
-    const std::string cmd = std::string(DZWONEX_TEXT_EXE) + " " + args + " <" + in.string() + " >" + out.string() +
-                            " 2>" + err.string();
+    const std::string cmd =
+        std::string(DZWONEX_TEXT_EXE) + " " + args + " <" + in.string() + " >" + out.string() + " 2>" + err.string();
     const int rc = std::system(cmd.c_str());
     ProcessRun r;
     r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : 1000 + rc;

@@ -67,8 +67,8 @@ TEST_P(Replay, StateLinesMatchTheRecording) {
     size_t i = 0;
     for (; std::getline(out, line); ++i) {
         ASSERT_LT(i, f.hashes.size());
-        ASSERT_EQ(Fnv1a64(line), f.hashes[i]) << "state line " << i + 1 << " (command " << (i + 1) * 25
-                                              << ") differs: " << line.substr(0, 300);
+        ASSERT_EQ(Fnv1a64(line), f.hashes[i])
+            << "state line " << i + 1 << " (command " << (i + 1) * 25 << ") differs: " << line.substr(0, 300);
     }
     EXPECT_EQ(i, f.hashes.size());
 }

@@ -93,10 +93,29 @@ TEST_F(TextSession, DisconnectSubjectShowsWhetherItIsStillListed) {
 TEST_F(TextSession, BadCommandsChangeNothing) {
     auto s = Open();
     const std::string before = s->StateLine();
-    const char* bad[] = {"dzien", "click", "click 5", "click 5 5 5", "click -1 5", "click 5 -1", "click 1400 5",
-                         "click 5 1000", "click 99999999999999999999 1", "click x y", "speed", "speed abc",
-                         "speed 1 2", "speed 4294967296", "page 4", "page -1", "page", "day 2", "tak tak", "STATE",
-                         "\x01\x02\xff", "click 0x10 5", "page 1.5"};
+    const char* bad[] = {"dzien",
+                         "click",
+                         "click 5",
+                         "click 5 5 5",
+                         "click -1 5",
+                         "click 5 -1",
+                         "click 1400 5",
+                         "click 5 1000",
+                         "click 99999999999999999999 1",
+                         "click x y",
+                         "speed",
+                         "speed abc",
+                         "speed 1 2",
+                         "speed 4294967296",
+                         "page 4",
+                         "page -1",
+                         "page",
+                         "day 2",
+                         "tak tak",
+                         "STATE",
+                         "\x01\x02\xff",
+                         "click 0x10 5",
+                         "page 1.5"};
     for (const char* line : bad) {
         const auto r = s->Execute(line);
         EXPECT_EQ(r.outcome, Session::Outcome::Error) << line;
@@ -111,8 +130,8 @@ TEST_F(TextSession, BadCommandsChangeNothing) {
 }
 
 TEST_F(TextSession, SameSeedSameCommandsSameStates) {
-    const std::vector<std::string> script = {"day", "tak", "nie", "ok", "click 100 100", "tak", "banner",
-                                             "speed 150", "day", "nie", "day", "page 1", "ok", "day"};
+    const std::vector<std::string> script = {"day",       "tak", "nie", "ok",  "click 100 100", "tak", "banner",
+                                             "speed 150", "day", "nie", "day", "page 1",        "ok",  "day"};
     auto run = [&] {
         auto s = Open(31337);
         std::string all;
@@ -128,9 +147,9 @@ TEST_F(TextSession, SameSeedSameCommandsSameStates) {
 TEST_F(TextSession, RandomCommandLinesNeverBreakIt) {
     auto s = Open(99);
     std::mt19937 gen(12345);
-    const std::vector<std::string> words = {"day", "tak", "nie", "ok", "click", "banner", "speed", "page", "state",
-                                            "#", "", "-5", "0", "17", "1399", "999", "2147483648", "-2147483649",
-                                            "1e9", "\t", "zł", "nan"};
+    const std::vector<std::string> words = {
+        "day", "tak", "nie", "ok",   "click", "banner",     "speed",       "page", "state", "#",  "",
+        "-5",  "0",   "17",  "1399", "999",   "2147483648", "-2147483649", "1e9",  "\t",    "zł", "nan"};
     for (int i = 0; i < 20000; ++i) {
         std::string line;
         const int n = static_cast<int>(gen() % 4);

@@ -106,8 +106,8 @@ TEST_F(LogoTest, ADottedFrameRunsOnePixelInsideTheEdges) {
     EXPECT_EQ(shot.pixelColor(1, 265), dark);
     EXPECT_EQ(shot.pixelColor(3, 265), dark);
     // Not on the very edge, not further in.
-    for (const QPoint p : {QPoint(0, 0), QPoint(0, 1), QPoint(1, 0), QPoint(392, 2), QPoint(3, 266), QPoint(2, 3),
-                           QPoint(390, 100)})
+    for (const QPoint p :
+         {QPoint(0, 0), QPoint(0, 1), QPoint(1, 0), QPoint(392, 2), QPoint(3, 266), QPoint(2, 3), QPoint(390, 100)})
         EXPECT_EQ(shot.pixelColor(p), kWhite) << p.x() << "," << p.y();
 }
 

@@ -45,7 +45,9 @@ TEST_F(SpeedTest, TheGameStartsAtSpeedFiveWithBothTimersRunning) {
 }
 
 TEST_F(SpeedTest, APressSetsTheSpeedOfItsTwentyPixelBand) {
-    struct Case { int x, speed; };
+    struct Case {
+        int x, speed;
+    };
     for (const Case c : {Case{0, 0}, Case{19, 0}, Case{20, 1}, Case{100, 5}, Case{139, 6}, Case{199, 9}}) {
         Press(c.x);
         SCOPED_TRACE(c.x);

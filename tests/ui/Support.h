@@ -1,7 +1,7 @@
 #pragma once
 #include <functional>
-#include <ostream>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 

@@ -33,7 +33,8 @@ void Populate(TGame& game, int points) {
     const int perKind[kKindCount] = {92, 3, 2, 1, 1, 2};  // out of 101
     for (int k = 1; k <= kKindCount; ++k) {
         const int n = k == skPhone ? points - points / 101 * 9 : points / 101 * perKind[k - 1];
-        for (int i = 0; i < n; ++i) game.Subscribers(k).push_back(std::make_shared<TCos>(game.Rng(), game.MapWidth, game.MapHeight));
+        for (int i = 0; i < n; ++i)
+            game.Subscribers(k).push_back(std::make_shared<TCos>(game.Rng(), game.MapWidth, game.MapHeight));
     }
 }
 

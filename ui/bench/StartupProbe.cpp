@@ -123,8 +123,8 @@ int Idle(int argc, char** argv, int seconds) {
     });
     QTimer::singleShot(1000 + seconds * 1000, [&] {
         const double cpu = ThreadCpuSeconds() - cpuStart;
-        std::printf("idle %d s: UI thread CPU %.3f s (%.2f %%), paints %ld\n", seconds, cpu,
-                    100.0 * cpu / seconds, counter.paints);
+        std::printf("idle %d s: UI thread CPU %.3f s (%.2f %%), paints %ld\n", seconds, cpu, 100.0 * cpu / seconds,
+                    counter.paints);
         QApplication::exit(0);
     });
     return QApplication::exec();
