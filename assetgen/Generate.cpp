@@ -16,9 +16,9 @@ void generateAll(const std::string& folder) {
     saveFile(dir + "Mapa.jpg", encodeJpeg(drawMap(), kMapJpegQuality));
     const std::array<QImage, 6> icons = drawIcons();
     for (int k = 0; k < 6; ++k)
-        saveFile(dir + std::to_string(k + 1) + ".bmp", encodeBmp24(icons[static_cast<std::size_t>(k)]));
-    saveFile(dir + "Bannery.bmp", encodeBmp24(drawBanners()));
-    saveFile(dir + "Logo.bmp", encodeBmp24(drawLogo()));
+        saveBmp24(dir + std::to_string(k + 1) + ".bmp", icons[static_cast<std::size_t>(k)]);
+    saveBmp24(dir + "Bannery.bmp", drawBanners());
+    saveBmp24(dir + "Logo.bmp", drawLogo());
     saveFile(dir + "psych.xm", xm::encode(composeMusic()));
     saveFile(dir + "button.wav", encodeWav16(buttonSound(), kEffectRate));
     saveFile(dir + "page.wav", encodeWav16(pageSound(), kEffectRate));
