@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
-namespace assets {
+namespace dzwonex::assetgen {
 
-void saveBmp24(const std::string& path, const QImage& source) {
+void SaveBmp24(const std::string& path, const QImage& source) {
     // Qt writes 24 bits per pixel for any image without a palette, and
     // the resolution the image carries.
     QImage image = source.convertToFormat(QImage::Format_RGB32);
@@ -14,4 +14,4 @@ void saveBmp24(const std::string& path, const QImage& source) {
     if (!image.save(QString::fromStdString(path), "BMP")) throw std::runtime_error("cannot write " + path);
 }
 
-}  // namespace assets
+}  // namespace dzwonex::assetgen

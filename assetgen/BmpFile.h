@@ -3,11 +3,11 @@
 #include <QImage>
 #include <string>
 
-namespace assets {
+namespace dzwonex::assetgen {
 
 // Writes `image` to `path` as an uncompressed 24-bit bottom-up BMP at
 // 72 dpi, through Qt's BMP writer; any alpha is dropped. Throws when the
 // file cannot be written.
-void saveBmp24(const std::string& path, const QImage& image);
+void SaveBmp24(const std::string& path, const QImage& image);
 
-}  // namespace assets
+}  // namespace dzwonex::assetgen
