@@ -3,6 +3,7 @@
 #include "XmFile.h"
 
 #include <QImage>
+#include <QPainter>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -29,6 +30,8 @@ QImage DrawBanners();
 // Logo.bmp: 90 x 90.
 constexpr int kLogoSize = 90;
 QImage DrawLogo();
+// The logo alone on a kLogoSize square, for any painter and scale.
+void PaintLogo(QPainter& painter);
 
 // psych.xm: the background music.
 xm::Module ComposeMusic();
@@ -44,5 +47,12 @@ std::string BannerShortcut();
 
 // Writes every file into `folder`, creating it when needed.
 void GenerateAll(const std::string& folder);
+
+// The program's icon, the logo on a transparent square, as a hicolor icon
+// theme tree under `folder`: <n>x<n>/apps/<name>.png for each of these
+// sizes and scalable/apps/<name>.svg.
+constexpr std::array<int, 6> kIconSizes = {16, 32, 48, 64, 128, 256};
+QImage DrawAppIcon(int size);
+void GenerateAppIcons(const std::string& folder, const std::string& name);
 
 }  // namespace dzwonex::assetgen

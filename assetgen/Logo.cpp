@@ -1,6 +1,6 @@
-// Logo.bmp: the company's badge for the logo dialog, on the dialog's
-// white background: a golden bell ringing inside a blue disc, with the
-// name on a red ribbon across the bottom.
+// The company's badge: a golden bell ringing inside a blue disc, with the
+// name on a red ribbon across the bottom. Logo.bmp shows it on the logo
+// dialog's white background; the program's icons on nothing.
 #include "Assets.h"
 #include "Fonts.h"
 #include "Pictograms.h"
@@ -17,7 +17,12 @@ QImage DrawLogo() {
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
+    PaintLogo(p);
+    p.end();
+    return image;
+}
 
+void PaintLogo(QPainter& p) {
     const QPointF centre(45, 41);
     QRadialGradient disc(centre + QPointF(-10, -12), 46);
     disc.setColorAt(0.0, QColor(70, 150, 230));
@@ -65,8 +70,6 @@ QImage DrawLogo() {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 250, 235));
     p.drawPath(name.translated(45 - name.boundingRect().center().x(), 71 - name.boundingRect().center().y()));
-    p.end();
-    return image;
 }
 
 }  // namespace dzwonex::assetgen

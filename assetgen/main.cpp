@@ -1,5 +1,6 @@
 // dzwonex-assetgen FOLDER: writes the game's pictures, music and sounds
-// into FOLDER.
+// into FOLDER. dzwonex-assetgen --icons FOLDER NAME: writes the program's
+// icons as an icon theme tree into FOLDER.
 #include "Assets.h"
 #include "Fonts.h"
 
@@ -7,12 +8,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <string>
 
 namespace assetgen = dzwonex::assetgen;
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+    const bool icons = argc == 4 && std::string(argv[1]) == "--icons";
+    if (argc != 2 && !icons) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n       %s --icons ICON_FOLDER NAME\n", argv[0], argv[0]);
         return 2;
     }
     // Painting needs no screen; the offscreen platform also keeps the
@@ -22,7 +25,10 @@ int main(int argc, char** argv) {
     QGuiApplication app(qtArgc, argv);
     try {
         assetgen::LoadFonts();
-        assetgen::GenerateAll(argv[1]);
+        if (icons)
+            assetgen::GenerateAppIcons(argv[2], argv[3]);
+        else
+            assetgen::GenerateAll(argv[1]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "dzwonex-assetgen: %s\n", e.what());
         return 1;

@@ -1,25 +1,15 @@
 #include "Session.h"
 
-#include <charconv>
 #include <sstream>
 #include <vector>
 
 #include "ImageFiles.h"
+#include "ParseNumber.h"
 #include "Platform.h"
 
 namespace dzwonex::text {
 
 namespace {
-
-template <typename T>
-bool ParseNumber(const std::string& token, T& out) {
-    if (token.empty()) return false;
-    const char* first = token.data();
-    const char* last = token.data() + token.size();
-    if (*first == '+') ++first;
-    auto [ptr, ec] = std::from_chars(first, last, out);
-    return ec == std::errc() && ptr == last && first != last;
-}
 
 std::vector<std::string> Split(const std::string& line) {
     std::vector<std::string> words;
@@ -30,34 +20,6 @@ std::vector<std::string> Split(const std::string& line) {
 }
 
 }  // namespace
-
-std::optional<std::string> ParseOptions(int argc, const char* const* argv, Options& out) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        // The word after the option, if there is one.
-        auto value = [&]() -> std::optional<std::string> {
-            if (i + 1 >= argc) return std::nullopt;
-            return std::string(argv[++i]);
-        };
-        if (arg == "--seed") {
-            auto v = value();
-            uint32_t seed = 0;
-            if (!v || !ParseNumber(*v, seed)) return "--seed needs a whole number from 0 to 4294967295";
-            out.seed = seed;
-        } else if (arg == "--user") {
-            auto v = value();
-            if (!v) return "--user needs a name";
-            out.user = *v;
-        } else if (arg == "--assets") {
-            auto v = value();
-            if (!v || v->empty()) return "--assets needs a folder";
-            out.assets = *v;
-        } else {
-            return "unknown option: " + arg + " (options: --seed N, --user NAME, --assets DIR)";
-        }
-    }
-    return std::nullopt;
-}
 
 Session::Session(const Options& options) : options_(options) {
     auto rng = std::make_unique<Lcg32>(options.seed ? *options.seed : Lcg32::ClockSeed());

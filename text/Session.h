@@ -5,19 +5,10 @@
 #include <string>
 
 #include "Game.h"
+#include "Options.h"
 #include "RecordingView.h"
 
 namespace dzwonex::text {
-
-struct Options {
-    std::optional<uint32_t> seed;
-    std::optional<std::string> user;
-    std::optional<std::string> assets;
-};
-
-// Parses --seed N, --user NAME, --assets DIR. Returns an error text, or
-// nothing when the arguments are fine.
-std::optional<std::string> ParseOptions(int argc, const char* const* argv, Options& out);
 
 // One game driven by text commands. Start() does the game's own start-up;
 // Execute() runs one command line.

@@ -3,9 +3,13 @@
 #include <cstdio>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
+#include "BuildInfo.h"
+#include "DataDirs.h"
+#include "Options.h"
 #include "Platform.h"
 #include "Session.h"
 
@@ -16,8 +20,20 @@ int main(int argc, char** argv) {
 
     text::Options options;
     if (auto error = text::ParseOptions(argc, argv, options)) {
-        std::cerr << "dzwonex-text: " << *error << "\n";
+        std::cerr << "dzwonex-text: " << *error << "\n\n" << text::UsageText();
         return 2;
+    }
+    if (options.help || options.version) {
+        std::cout << (options.help ? text::UsageText() : text::VersionText());
+        return 0;
+    }
+    if (!options.assets) {
+        const std::vector<std::string> folders = DataDirCandidates(CurrentDataSearch(DZWONEX_DATA_FROM_BIN));
+        options.assets = FindDataDir(folders);
+        if (!options.assets) {
+            std::cerr << "dzwonex-text: " << DataNotFoundMessage(folders) << "\n";
+            return 1;
+        }
     }
     text::Session session(options);
     if (auto error = session.Start()) {

@@ -1,6 +1,14 @@
 // Dzwonex: the game in its window.
 #include <QApplication>
+#include <QIcon>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "BuildInfo.h"
+#include "CommandLine.h"
+#include "DataDirs.h"
 #include "Main.h"
 #include "Platform.h"
 
@@ -9,11 +17,44 @@ int main(int argc, char** argv) {
     // Before anything computes: no floating-point fault may stop the game.
     FloatingPointSetup floatingPoint;
 
+    // The help and the version need no display.
+    if (AsksOnlyForText(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "minimal");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dzwonex"));
     QApplication::setApplicationDisplayName(QStringLiteral("Dzwonex"));
+    QApplication::setApplicationVersion(QStringLiteral(DZWONEX_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(DZWONEX_APP_ID));
+    // The icon drawn for the desktop, built into the program (ui/CMakeLists.txt).
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/" DZWONEX_APP_ID ".png").arg(size));
+    QApplication::setWindowIcon(icon);
 
-    TfrmMain frmMain;
+    CommandLine commandLine;
+    if (auto status = ParseCommandLine(QApplication::arguments(), commandLine)) return *status;
+
+    TfrmMainOptions options;
+    // Errors go to the terminal as well as into the box, for whoever
+    // started the game from one.
+    options.reportError = [](const QString& message) {
+        std::fprintf(stderr, "dzwonex: %s\n", message.toLocal8Bit().constData());
+        ShowErrorBox(message);
+    };
+    if (commandLine.assets) {
+        options.appDir = *commandLine.assets;
+    } else {
+        const std::vector<std::string> folders = DataDirCandidates(CurrentDataSearch(DZWONEX_DATA_FROM_BIN));
+        const std::optional<std::string> found = FindDataDir(folders);
+        if (!found) {
+            options.reportError(QString::fromStdString(DataNotFoundMessage(folders)));
+            return 1;
+        }
+        options.appDir = *found;
+    }
+    if (options.appDir.back() != '/') options.appDir += '/';
+
+    TfrmMain frmMain(std::move(options));
     // A picture that could not be loaded has been reported in an error box
     // naming the file. A window without its map or game would only puzzle
     // the player, so the program ends there.

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, moves the installation, and
+# plays from there: dzwonex-text for 100 days and the window offscreen for
+# a moment. Empty XDG folders and a working folder outside the build leave
+# the programs only their own installation to find their files in.
+# Usage: install_test.sh BUILD_DIR APP_ID
+set -euo pipefail
+build="$1"
+id="$2"
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$tmp/installed" >/dev/null
+# Any prefix works, and the installation can be moved.
+mv "$tmp/installed" "$tmp/moved"
+prefix="$tmp/moved"
+
+# Only the programs in bin/, everything else in its place under share/.
+[[ "$(ls "$prefix/bin" | tr '\n' ' ')" == "dzwonex dzwonex-text " ]] || fail "bin/ holds: $(ls "$prefix/bin")"
+unexpected="$(cd "$prefix" && find . -type f | grep -Ev '^\./(bin/dzwonex(-text)?|share/dzwonex/[^/]+|share/applications/'"$id"'\.desktop|share/metainfo/'"$id"'\.metainfo\.xml|share/mime/packages/'"$id"'\.xml|share/icons/hicolor/(scalable|[0-9]+x[0-9]+)/apps/'"$id"'\.(png|svg)|share/man/man6/dzwonex(-text)?\.6\.gz|share/doc/dzwonex/(copyright|changelog\.gz))$' || true)"
+[[ -z "$unexpected" ]] || fail "files outside the expected layout: $unexpected"
+[[ "$(ls "$prefix/share/dzwonex" | wc -l)" == 14 ]] || fail "share/dzwonex holds: $(ls "$prefix/share/dzwonex")"
+for size in 16 32 48 64 128 256; do
+  png="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
+  # The PNG header's width and height, big-endian, at bytes 16 to 23.
+  read -r w h < <(od -An -j16 -N8 -tu1 "$png" | awk '{print $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8}')
+  [[ "$w $h" == "$size $size" ]] || fail "$png is $w x $h"
+done
+if command -v update-mime-database >/dev/null; then
+  update-mime-database "$prefix/share/mime"
+  grep -qx 'application/x-dzwonex:\*\.dzwonex' "$prefix/share/mime/globs" || fail "no *.dzwonex in the MIME database"
+fi
+
+mkdir -p "$tmp/xdg-data" "$tmp/xdg-dirs" "$tmp/home" "$tmp/work"
+export XDG_DATA_HOME="$tmp/xdg-data" XDG_DATA_DIRS="$tmp/xdg-dirs" HOME="$tmp/home"
+export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+cd "$tmp/work"
+
+for program in dzwonex dzwonex-text; do
+  [[ "$("$prefix/bin/$program" --version 2>/dev/null)" == "$program "[0-9]* ]] || fail "$program --version"
+  "$prefix/bin/$program" --help 2>/dev/null | grep -q -- '--assets' || fail "$program --help"
+  set +e
+  "$prefix/bin/$program" --no-such-option >/dev/null 2>"$tmp/err"
+  status=$?
+  set -e
+  [[ $status == 2 ]] && grep -q -- '--help' "$tmp/err" || fail "$program --no-such-option: status $status, $(cat "$tmp/err")"
+done
+
+# 100 days, answering every case, then the state.
+{ for _ in $(seq 100); do printf 'day\ntak\n'; done; printf 'state\nquit\n'; } >"$tmp/commands"
+"$prefix/bin/dzwonex-text" --seed 7 <"$tmp/commands" >"$tmp/state" 2>"$tmp/err" || fail "dzwonex-text: $(cat "$tmp/err")"
+grep -q '"day":101' "$tmp/state" || fail "not at day 101: $(head -c 200 "$tmp/state")"
+
+# The window: still running after a moment, with no error reported.
+set +e
+timeout 3 "$prefix/bin/dzwonex" >/dev/null 2>"$tmp/err"
+status=$?
+set -e
+[[ $status == 124 ]] || fail "the window ended with status $status: $(cat "$tmp/err")"
+! grep -q '^dzwonex:' "$tmp/err" || fail "the window reported: $(cat "$tmp/err")"
+
+# Without the installed data nothing else is found, and both say where they looked.
+mv "$prefix/share/dzwonex" "$prefix/share/dzwonex.hidden"
+set +e
+"$prefix/bin/dzwonex-text" --seed 7 </dev/null >/dev/null 2>"$tmp/err"
+status=$?
+timeout 3 "$prefix/bin/dzwonex" >/dev/null 2>"$tmp/window-err"
+set -e
+[[ $status == 1 ]] || fail "dzwonex-text without data: status $status"
+for err in "$tmp/err" "$tmp/window-err"; do
+  for dir in "$prefix/bin/" "$prefix/share/dzwonex/" "$XDG_DATA_HOME/dzwonex/" "$XDG_DATA_DIRS/dzwonex/"; do
+    grep -qF "$dir" "$err" || fail "$err does not name $dir: $(cat "$err")"
+  done
+done
+echo "installed, moved and played from $prefix"

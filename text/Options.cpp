@@ -1,0 +1,69 @@
+#include "Options.h"
+
+#include "BuildInfo.h"
+#include "ParseNumber.h"
+
+namespace dzwonex::text {
+
+std::optional<std::string> ParseOptions(int argc, const char* const* argv, Options& out) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        // The word after the option, if there is one.
+        auto value = [&]() -> std::optional<std::string> {
+            if (i + 1 >= argc) return std::nullopt;
+            return std::string(argv[++i]);
+        };
+        if (arg == "--seed") {
+            auto v = value();
+            uint32_t seed = 0;
+            if (!v || !ParseNumber(*v, seed)) return "--seed needs a whole number from 0 to 4294967295";
+            out.seed = seed;
+        } else if (arg == "--user") {
+            auto v = value();
+            if (!v) return "--user needs a name";
+            out.user = *v;
+        } else if (arg == "--assets") {
+            auto v = value();
+            if (!v || v->empty()) return "--assets needs a folder";
+            out.assets = *v;
+        } else if (arg == "--help" || arg == "-h") {
+            out.help = true;
+        } else if (arg == "--version") {
+            out.version = true;
+        } else {
+            return "unknown option: " + arg;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string UsageText() {
+    return "Usage: dzwonex-text [OPTION]...\n"
+           "Plays Dzwonex without a window: commands on standard input, one a line.\n"
+           "\n"
+           "Options:\n"
+           "  --seed N      play the game of seed N (0 to 4294967295); default: from the clock\n"
+           "  --user NAME   the name that signs the letters; default: the logged-on user\n"
+           "  --assets DIR  read the pictures from DIR; default: the first of the program's\n"
+           "                folder, ../share/dzwonex beside it and dzwonex in the XDG data\n"
+           "                folders that holds them\n"
+           "  -h, --help    print this help and exit\n"
+           "  --version     print the version and exit\n"
+           "\n"
+           "Commands:\n"
+           "  day           the next day\n"
+           "  tak, nie, ok  answer the front case\n"
+           "  click X Y     press the map at X, Y\n"
+           "  banner        the next banner\n"
+           "  speed X       press the speed bar at X (0 to 200)\n"
+           "  page N        show page N (0 map, 1 statistics, 2 cases, 3 menu)\n"
+           "  state         print the state as one line of JSON\n"
+           "  quit          end the game\n"
+           "\n"
+           "Exit status: 0 after quit or the end of the input, 1 when the game's files\n"
+           "cannot be read, 2 for a wrong option.\n";
+}
+
+std::string VersionText() { return "dzwonex-text " DZWONEX_VERSION "\n"; }
+
+}  // namespace dzwonex::text

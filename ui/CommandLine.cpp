@@ -1,0 +1,80 @@
+#include "CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <cstdio>
+#include <string_view>
+
+namespace dzwonex {
+
+namespace {
+
+void Print(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+}  // namespace
+
+bool AsksOnlyForText(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-h" || arg == "--help" || arg == "-v" || arg == "--version") return true;
+    }
+    return false;
+}
+
+std::optional<int> ParseCommandLine(const QStringList& arguments, CommandLine& out) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Dzwonex: run the local branch of the telephone company Dzwonex S.A.\n"
+                       "The pictures, sounds and Banner.url are read from the first of the program's folder,\n"
+                       "../share/dzwonex beside it and dzwonex in the XDG data folders that holds them.\n"
+                       "Exit status: 0 when the window is closed, 1 when the game's files cannot be read,\n"
+                       "2 for a wrong option."));
+    // Not Qt's own help option: it announces --help-all, whose Qt options
+    // only QCommandLineParser::process() can print, and process() ends
+    // with status 1 on a wrong option.
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Print this help and exit."));
+    parser.addOption(help);
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Print the version and exit."));
+    parser.addOption(version);
+    const QCommandLineOption assets(QStringList{QStringLiteral("assets")},
+                                    QStringLiteral("Read the pictures, sounds and Banner.url from <dir>."),
+                                    QStringLiteral("dir"));
+    parser.addOption(assets);
+
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+        const QString error = parser.positionalArguments().isEmpty()
+                                  ? parser.errorText()
+                                  : QStringLiteral("Unexpected argument: ") + parser.positionalArguments().front();
+        Print(stderr, QCoreApplication::applicationName() + QStringLiteral(": ") + error + QStringLiteral("\n\n") +
+                          parser.helpText());
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        Print(stdout, parser.helpText());
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        Print(stdout, QCoreApplication::applicationName() + QStringLiteral(" ") +
+                          QCoreApplication::applicationVersion() + QStringLiteral("\n"));
+        return 0;
+    }
+    if (parser.isSet(assets)) {
+        const QString dir = parser.value(assets);
+        if (dir.isEmpty()) {
+            Print(stderr, QStringLiteral("%1: --assets needs a folder\n\n%2")
+                              .arg(QCoreApplication::applicationName(), parser.helpText()));
+            return 2;
+        }
+        out.assets = QFile::encodeName(dir).toStdString();
+    }
+    return std::nullopt;
+}
+
+}  // namespace dzwonex

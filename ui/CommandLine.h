@@ -1,0 +1,25 @@
+#pragma once
+// The window's command line: --assets DIR, --help and --version.
+#include <optional>
+#include <string>
+
+#include <QStringList>
+
+namespace dzwonex {
+
+struct CommandLine {
+    // Where the pictures, sounds and Banner.url are read; none: searched.
+    std::optional<std::string> assets;
+};
+
+// True when the arguments ask only for text (the help or the version), so
+// that no display is needed to answer them.
+bool AsksOnlyForText(int argc, const char* const* argv);
+
+// Parses the arguments (the program's name first) after Qt has taken its
+// own. --help and --version print their text to standard output and give
+// the exit status 0; a wrong option or argument prints the usage to
+// standard error and gives 2. Nothing: the game is to start with `out`.
+std::optional<int> ParseCommandLine(const QStringList& arguments, CommandLine& out);
+
+}  // namespace dzwonex
