@@ -19,9 +19,9 @@ set(CPACK_GENERATOR DEB TGZ)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_SOURCE_GENERATOR "")
 
-# Debian: the packaging tools lay it out under /usr; libraries the programs
-# link are found by dpkg-shlibdeps.
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Debian: laid out under /usr (CPack's default for it); the libraries the
+# programs link are found by dpkg-shlibdeps. The tarball holds bin/ and
+# share/ at its top, to unpack anywhere.
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(
   build-essential cmake pkg-config
-  qt6-base-dev libgl1-mesa-dev
+  qt6-base-dev qt6-svg-dev libgl1-mesa-dev
   libjpeg-dev
   libsdl2-mixer-dev
   nlohmann-json3-dev
@@ -15,6 +15,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libopenmpt-dev libmodplug-dev
   clang-format
+  desktop-file-utils appstream shared-mime-info
 )
 if [[ "${DZWONEX_EXTRA_PACKAGES:-}" != "" ]]; then
   read -r -a extra <<<"$DZWONEX_EXTRA_PACKAGES"
