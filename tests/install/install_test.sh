@@ -27,6 +27,10 @@ for size in 16 32 48 64 128 256; do
   read -r w h < <(od -An -j16 -N8 -tu1 "$png" | awk '{print $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8}')
   [[ "$w $h" == "$size $size" ]] || fail "$png is $w x $h"
 done
+# The metainfo together with the desktop entry it launches.
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate-tree --no-net "$prefix" >"$tmp/validate" 2>&1 || fail "appstreamcli: $(cat "$tmp/validate")"
+fi
 if command -v update-mime-database >/dev/null; then
   update-mime-database "$prefix/share/mime"
   grep -qx 'application/x-dzwonex:\*\.dzwonex' "$prefix/share/mime/globs" || fail "no *.dzwonex in the MIME database"
