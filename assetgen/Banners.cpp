@@ -12,7 +12,7 @@
 #include <cmath>
 #include <functional>
 
-namespace assets {
+namespace dzwonex::assetgen {
 namespace {
 
 struct Banner {
@@ -27,11 +27,11 @@ struct Banner {
 
 // Draws `text` with its left end at x and baseline at y, shrinking the
 // font until it fits in `maxWidth`.
-void fittedText(QPainter& p, const QString& text, double x, double y, double maxWidth, int size, bool bold,
+void FittedText(QPainter& p, const QString& text, double x, double y, double maxWidth, int size, bool bold,
                 const QColor& colour, bool shadow) {
-    QFont font = sansFont(size, bold);
-    while (size > 8 && textWidth(text, font) > maxWidth) font = sansFont(--size, bold);
-    const QPainterPath path = textPath(text, font).translated(x, y);
+    QFont font = SansFont(size, bold);
+    while (size > 8 && TextWidth(text, font) > maxWidth) font = SansFont(--size, bold);
+    const QPainterPath path = TextPath(text, font).translated(x, y);
     p.setPen(Qt::NoPen);
     if (shadow) {
         p.setBrush(QColor(0, 0, 0, 70));
@@ -41,7 +41,7 @@ void fittedText(QPainter& p, const QString& text, double x, double y, double max
     p.drawPath(path);
 }
 
-void paintBanner(QPainter& p, const Banner& b, int index) {
+void PaintBanner(QPainter& p, const Banner& b, int index) {
     const QRectF area(0, 0, kBannerWidth, kBannerHeight);
     QLinearGradient bg(area.topLeft(), area.topRight());
     bg.setColorAt(0.0, b.from);
@@ -74,20 +74,20 @@ void paintBanner(QPainter& p, const Banner& b, int index) {
     p.restore();
 
     // Headline and the line below.
-    fittedText(p, QString::fromUtf16(b.headline), 54, 23, b.sticker ? 244 : 268, 17, true, QColor(255, 255, 255), true);
-    fittedText(p, QString::fromUtf16(b.subline), 55, 40, 268, 11, false, QColor(255, 255, 255, 235), false);
+    FittedText(p, QString::fromUtf16(b.headline), 54, 23, b.sticker ? 244 : 268, 17, true, QColor(255, 255, 255), true);
+    FittedText(p, QString::fromUtf16(b.subline), 55, 40, 268, 11, false, QColor(255, 255, 255, 235), false);
 
     // The company tag.
     const QRectF tag(330, 9, 62, 32);
     p.setPen(QPen(QColor(255, 255, 255, 200), 1.0));
     p.setBrush(QColor(255, 255, 255, 235));
     p.drawRoundedRect(tag, 6, 6);
-    const QFont name = sansFont(11, true);
-    const QPainterPath n = textPath(QStringLiteral("Dzwonex"), name);
+    const QFont name = SansFont(11, true);
+    const QPainterPath n = TextPath(QStringLiteral("Dzwonex"), name);
     p.setPen(Qt::NoPen);
     p.setBrush(b.accent);
     p.drawPath(n.translated(tag.center().x() - n.boundingRect().center().x(), tag.top() + 15));
-    const QPainterPath sa = textPath(QStringLiteral("S.A."), sansFont(9, true));
+    const QPainterPath sa = TextPath(QStringLiteral("S.A."), SansFont(9, true));
     p.drawPath(sa.translated(tag.center().x() - sa.boundingRect().center().x(), tag.top() + 27));
 
     if (b.sticker) {
@@ -102,7 +102,7 @@ void paintBanner(QPainter& p, const Banner& b, int index) {
         p.setPen(QPen(QColor(200, 30, 30), 1.0));
         p.setBrush(QColor(255, 224, 40));
         p.drawPolygon(star);
-        QPainterPath s = textPath(QString::fromUtf16(b.sticker), sansFont(7, true));
+        QPainterPath s = TextPath(QString::fromUtf16(b.sticker), SansFont(7, true));
         QTransform t;
         t.translate(c.x(), c.y());
         t.rotate(-15);
@@ -115,20 +115,20 @@ void paintBanner(QPainter& p, const Banner& b, int index) {
 
 }  // namespace
 
-QImage drawBanners() {
+QImage DrawBanners() {
     using namespace pictogram;
     const Banner banners[] = {
         {QColor(16, 82, 170), QColor(20, 160, 190), QColor(16, 82, 170), u"Dzwonex S.A. – zawsze w zasięgu!",
          u"Twój lokalny operator: dzwonimy, łączymy, uśmiechamy się.",
          [](QPainter& p, double s, const QColor& c) {
-             bell(p, s * 0.8, QColor(240, 180, 30), c);
+             Bell(p, s * 0.8, QColor(240, 180, 30), c);
              p.translate(s * 0.72, 0);
-             soundWaves(p, s * 0.6, c);
+             SoundWaves(p, s * 0.6, c);
          },
          nullptr},
         {QColor(232, 96, 20), QColor(250, 184, 40), QColor(210, 80, 10), u"Linia telefoniczna w 7 dni!",
          u"Podłączenie za jedyne 99 zł – zadzwoń do bliskich już dziś.",
-         [](QPainter& p, double s, const QColor& c) { telephone(p, s, c); }, u"PROMO"},
+         [](QPainter& p, double s, const QColor& c) { Telephone(p, s, c); }, u"PROMO"},
         {QColor(110, 40, 160), QColor(200, 70, 170), QColor(110, 40, 160), u"ISDN: dwie linie w jednym kablu",
          u"Rozmawiaj i surfuj jednocześnie, 128 kb/s bez czekania.",
          [](QPainter& p, double s, const QColor& c) {
@@ -136,27 +136,27 @@ QImage drawBanners() {
              p.save();
              p.translate(-s * 0.06, s * 0.02);
              p.scale(0.62, 0.62);
-             telephone(p, s, c);
+             Telephone(p, s, c);
              p.restore();
              p.save();
              p.translate(s * 0.44, s * 0.40);
              p.scale(0.62, 0.62);
-             telephone(p, s, c);
+             Telephone(p, s, c);
              p.restore();
          },
          nullptr},
         {QColor(30, 130, 70), QColor(130, 190, 50), QColor(30, 120, 60), u"SDI – stały dostęp do Internetu",
          u"Bez impulsów i bez limitu czasu. Sieć zawsze włączona!",
-         [](QPainter& p, double s, const QColor& c) { globe(p, s, c); }, nullptr},
+         [](QPainter& p, double s, const QColor& c) { Globe(p, s, c); }, nullptr},
         {QColor(0, 150, 170), QColor(40, 90, 200), QColor(0, 120, 150), u"Neostrada – pędź po sieci!",
          u"Szybki Internet dla całej rodziny. Zestaw startowy gratis.",
-         [](QPainter& p, double s, const QColor& c) { lightning(p, s, c); }, u"NOWOŚĆ"},
+         [](QPainter& p, double s, const QColor& c) { Lightning(p, s, c); }, u"NOWOŚĆ"},
         {QColor(30, 40, 80), QColor(70, 90, 140), QColor(40, 50, 100), u"Polpak-T – łącze dla Twojej firmy",
          u"Pewna transmisja danych 24 godziny na dobę, 7 dni w tygodniu.",
-         [](QPainter& p, double s, const QColor& c) { briefcase(p, s, c); }, nullptr},
+         [](QPainter& p, double s, const QColor& c) { Briefcase(p, s, c); }, nullptr},
         {QColor(200, 30, 40), QColor(240, 120, 40), QColor(190, 30, 40), u"Budki Dzwonex – na każdym rogu!",
          u"Karty telefoniczne w każdym kiosku. Zadzwoń, gdzie chcesz.",
-         [](QPainter& p, double s, const QColor& c) { booth(p, s, c, QColor(200, 226, 240)); }, nullptr},
+         [](QPainter& p, double s, const QColor& c) { Booth(p, s, c, QColor(200, 226, 240)); }, nullptr},
     };
     const int count = static_cast<int>(std::size(banners));
     QImage strip(kBannerWidth, kBannerHeight * count, QImage::Format_RGB32);
@@ -167,11 +167,11 @@ QImage drawBanners() {
         p.save();
         p.translate(0, i * kBannerHeight);
         p.setClipRect(QRectF(0, 0, kBannerWidth, kBannerHeight));
-        paintBanner(p, banners[i], i);
+        PaintBanner(p, banners[i], i);
         p.restore();
     }
     p.end();
     return strip;
 }
 
-}  // namespace assets
+}  // namespace dzwonex::assetgen

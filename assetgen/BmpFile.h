@@ -1,14 +1,13 @@
 #pragma once
 // Windows bitmaps, 24 bits per pixel, as the game loads them.
 #include <QImage>
-#include <cstdint>
 #include <string>
-#include <vector>
 
-namespace assets {
+namespace dzwonex::assetgen {
 
-// The bytes of an uncompressed 24-bit bottom-up BMP (BITMAPINFOHEADER)
-// holding `image`; any alpha is dropped.
-std::vector<std::uint8_t> encodeBmp24(const QImage& image);
+// Writes `image` to `path` as an uncompressed 24-bit bottom-up BMP at
+// 72 dpi, through Qt's BMP writer; any alpha is dropped. Throws when the
+// file cannot be written.
+void SaveBmp24(const std::string& path, const QImage& image);
 
-}  // namespace assets
+}  // namespace dzwonex::assetgen

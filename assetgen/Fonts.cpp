@@ -4,13 +4,13 @@
 #include <QFontMetricsF>
 #include <stdexcept>
 
-namespace assets {
+namespace dzwonex::assetgen {
 namespace {
 
 QString g_regular;
 QString g_bold;
 
-QString load(const char* path) {
+QString Load(const char* path) {
     const int id = QFontDatabase::addApplicationFont(QString::fromUtf8(path));
     if (id < 0) throw std::runtime_error(std::string("cannot load font ") + path);
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
@@ -20,13 +20,13 @@ QString load(const char* path) {
 
 }  // namespace
 
-void loadFonts() {
+void LoadFonts() {
     if (!g_regular.isEmpty()) return;
-    g_regular = load(DZWONEX_FONT_SANS);
-    g_bold = load(DZWONEX_FONT_SANS_BOLD);
+    g_regular = Load(DZWONEX_FONT_SANS);
+    g_bold = Load(DZWONEX_FONT_SANS_BOLD);
 }
 
-QFont sansFont(int pixelSize, bool bold) {
+QFont SansFont(int pixelSize, bool bold) {
     QFont font(bold ? g_bold : g_regular);
     font.setPixelSize(pixelSize);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
@@ -36,12 +36,12 @@ QFont sansFont(int pixelSize, bool bold) {
     return font;
 }
 
-QPainterPath textPath(const QString& text, const QFont& font) {
+QPainterPath TextPath(const QString& text, const QFont& font) {
     QPainterPath path;
     path.addText(0, 0, font, text);
     return path;
 }
 
-double textWidth(const QString& text, const QFont& font) { return QFontMetricsF(font).horizontalAdvance(text); }
+double TextWidth(const QString& text, const QFont& font) { return QFontMetricsF(font).horizontalAdvance(text); }
 
-}  // namespace assets
+}  // namespace dzwonex::assetgen

@@ -5,20 +5,20 @@
 #include <QPainterPath>
 #include <QString>
 
-namespace assets {
+namespace dzwonex::assetgen {
 
 // Loads the font files once; needs a QGuiApplication. Throws when a file
 // cannot be loaded.
-void loadFonts();
+void LoadFonts();
 
 // DejaVu Sans at `pixelSize`, bold or not, unhinted.
-QFont sansFont(int pixelSize, bool bold = false);
+QFont SansFont(int pixelSize, bool bold = false);
 
 // The outline of `text` with its baseline starting at (0, 0). Text is
 // filled as paths so that no glyph cache or hinting enters the pixels.
-QPainterPath textPath(const QString& text, const QFont& font);
+QPainterPath TextPath(const QString& text, const QFont& font);
 
 // Advance width of `text`.
-double textWidth(const QString& text, const QFont& font);
+double TextWidth(const QString& text, const QFont& font);
 
-}  // namespace assets
+}  // namespace dzwonex::assetgen

@@ -6,25 +6,24 @@
 
 #include <filesystem>
 
-namespace assets {
+namespace dzwonex::assetgen {
 
-std::string bannerShortcut() { return "[InternetShortcut]\r\nURL=https://dzwonex.example/\r\n"; }
+std::string BannerShortcut() { return "[InternetShortcut]\r\nURL=https://dzwonex.example/\r\n"; }
 
-void generateAll(const std::string& folder) {
+void GenerateAll(const std::string& folder) {
     std::filesystem::create_directories(folder);
     const std::string dir = folder.empty() || folder.back() == '/' ? folder : folder + "/";
-    saveFile(dir + "Mapa.jpg", encodeJpeg(drawMap(), kMapJpegQuality));
-    const std::array<QImage, 6> icons = drawIcons();
-    for (int k = 0; k < 6; ++k)
-        saveFile(dir + std::to_string(k + 1) + ".bmp", encodeBmp24(icons[static_cast<std::size_t>(k)]));
-    saveFile(dir + "Bannery.bmp", encodeBmp24(drawBanners()));
-    saveFile(dir + "Logo.bmp", encodeBmp24(drawLogo()));
-    saveFile(dir + "psych.xm", xm::encode(composeMusic()));
-    saveFile(dir + "button.wav", encodeWav16(buttonSound(), kEffectRate));
-    saveFile(dir + "page.wav", encodeWav16(pageSound(), kEffectRate));
-    saveFile(dir + "click.wav", encodeWav16(clickSound(), kEffectRate));
-    const std::string url = bannerShortcut();
-    saveFile(dir + "Banner.url", std::vector<std::uint8_t>(url.begin(), url.end()));
+    SaveFile(dir + "Mapa.jpg", EncodeJpeg(DrawMap(), kMapJpegQuality));
+    const std::array<QImage, 6> icons = DrawIcons();
+    for (int k = 0; k < 6; ++k) SaveBmp24(dir + std::to_string(k + 1) + ".bmp", icons[static_cast<std::size_t>(k)]);
+    SaveBmp24(dir + "Bannery.bmp", DrawBanners());
+    SaveBmp24(dir + "Logo.bmp", DrawLogo());
+    SaveFile(dir + "psych.xm", xm::Encode(ComposeMusic()));
+    SaveFile(dir + "button.wav", EncodeWav16(ButtonSound(), kEffectRate));
+    SaveFile(dir + "page.wav", EncodeWav16(PageSound(), kEffectRate));
+    SaveFile(dir + "click.wav", EncodeWav16(ClickSound(), kEffectRate));
+    const std::string url = BannerShortcut();
+    SaveFile(dir + "Banner.url", std::vector<std::uint8_t>(url.begin(), url.end()));
 }
 
-}  // namespace assets
+}  // namespace dzwonex::assetgen

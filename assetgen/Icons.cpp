@@ -9,7 +9,7 @@
 #include <map>
 #include <stdexcept>
 
-namespace assets {
+namespace dzwonex::assetgen {
 namespace {
 
 using Grid = const char* [16];
@@ -162,7 +162,7 @@ const Icon kBooth = {{
                      qRgb(40, 40, 48),
                      qRgb(206, 226, 238)};
 
-QImage render(const Icon& icon) {
+QImage Render(const Icon& icon) {
     QImage image(kIconSize, kIconSize, QImage::Format_RGB32);
     const std::map<char, QRgb> colours = {
         {'.', qRgb(255, 255, 255)}, {'K', kRim}, {'F', icon.body}, {'D', icon.shade}, {'L', icon.light},
@@ -180,8 +180,8 @@ QImage render(const Icon& icon) {
 
 }  // namespace
 
-std::array<QImage, 6> drawIcons() {
-    return {render(kPhone), render(kIsdn), render(kSdi), render(kNeostrada), render(kPolpak), render(kBooth)};
+std::array<QImage, 6> DrawIcons() {
+    return {Render(kPhone), Render(kIsdn), Render(kSdi), Render(kNeostrada), Render(kPolpak), Render(kBooth)};
 }
 
-}  // namespace assets
+}  // namespace dzwonex::assetgen

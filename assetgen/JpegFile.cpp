@@ -9,7 +9,7 @@
 #include <jerror.h>
 // clang-format on
 
-namespace assets {
+namespace dzwonex::assetgen {
 namespace {
 
 struct ErrorTrap {
@@ -18,7 +18,7 @@ struct ErrorTrap {
     char message[JMSG_LENGTH_MAX];
 };
 
-void onError(j_common_ptr info) {
+void OnError(j_common_ptr info) {
     auto* trap = reinterpret_cast<ErrorTrap*>(info->err);
     (*info->err->format_message)(info, trap->message);
     std::longjmp(trap->jump, 1);
@@ -26,12 +26,12 @@ void onError(j_common_ptr info) {
 
 }  // namespace
 
-std::vector<std::uint8_t> encodeJpeg(const QImage& source, int quality) {
+std::vector<std::uint8_t> EncodeJpeg(const QImage& source, int quality) {
     const QImage image = source.convertToFormat(QImage::Format_RGB888);
     jpeg_compress_struct info{};
     ErrorTrap trap{};
     info.err = jpeg_std_error(&trap.mgr);
-    trap.mgr.error_exit = onError;
+    trap.mgr.error_exit = OnError;
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
     if (setjmp(trap.jump)) {
@@ -61,13 +61,13 @@ std::vector<std::uint8_t> encodeJpeg(const QImage& source, int quality) {
     return bytes;
 }
 
-QImage decodeJpegFile(const std::string& path) {
+QImage DecodeJpegFile(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) throw std::runtime_error("cannot open " + path);
     jpeg_decompress_struct info{};
     ErrorTrap trap{};
     info.err = jpeg_std_error(&trap.mgr);
-    trap.mgr.error_exit = onError;
+    trap.mgr.error_exit = OnError;
     if (setjmp(trap.jump)) {
         jpeg_destroy_decompress(&info);
         std::fclose(file);
@@ -89,4 +89,4 @@ QImage decodeJpegFile(const std::string& path) {
     return image;
 }
 
-}  // namespace assets
+}  // namespace dzwonex::assetgen

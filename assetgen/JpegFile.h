@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-namespace assets {
+namespace dzwonex::assetgen {
 
 // Baseline (sequential, Huffman-coded) JPEG of `image` at `quality`
 // (1..100), 4:2:0 chroma, optimised Huffman tables, no comments.
-std::vector<std::uint8_t> encodeJpeg(const QImage& image, int quality);
+std::vector<std::uint8_t> EncodeJpeg(const QImage& image, int quality);
 
 // Decodes a JPEG file into an RGB image; throws on failure.
-QImage decodeJpegFile(const std::string& path);
+QImage DecodeJpegFile(const std::string& path);
 
-}  // namespace assets
+}  // namespace dzwonex::assetgen

@@ -10,9 +10,9 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-namespace assets {
+namespace dzwonex::assetgen {
 
-QImage drawLogo() {
+QImage DrawLogo() {
     QImage image(kLogoSize, kLogoSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
@@ -37,11 +37,11 @@ QImage drawLogo() {
     p.translate(centre.x() - 6, centre.y() - 4);
     p.rotate(-12);
     p.translate(-21, -23);
-    pictogram::bell(p, 42, QColor(236, 176, 34), QColor(120, 70, 10));
+    pictogram::Bell(p, 42, QColor(236, 176, 34), QColor(120, 70, 10));
     p.restore();
     p.save();
     p.translate(centre.x() + 14, centre.y() - 22);
-    pictogram::soundWaves(p, 30, QColor(255, 255, 255));
+    pictogram::SoundWaves(p, 30, QColor(255, 255, 255));
     p.restore();
 
     // Ribbon with the name.
@@ -59,9 +59,9 @@ QImage drawLogo() {
     p.setPen(QPen(QColor(120, 10, 20), 1.0));
     p.setBrush(red);
     p.drawPath(ribbon);
-    QFont font = sansFont(12, true);
+    QFont font = SansFont(12, true);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
-    const QPainterPath name = textPath(QStringLiteral("DZWONEX"), font);
+    const QPainterPath name = TextPath(QStringLiteral("DZWONEX"), font);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 250, 235));
     p.drawPath(name.translated(45 - name.boundingRect().center().x(), 71 - name.boundingRect().center().y()));
@@ -69,4 +69,4 @@ QImage drawLogo() {
     return image;
 }
 
-}  // namespace assets
+}  // namespace dzwonex::assetgen

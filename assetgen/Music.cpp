@@ -26,7 +26,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace assets {
+namespace dzwonex::assetgen {
 namespace {
 
 using synth::Partial;
@@ -76,13 +76,13 @@ constexpr int kRowsPerPattern = kRowsPerBar * kBarsPerPattern;
 // ---------------------------------------------------------------------
 // Instruments.
 
-double softness(int harmonic, double cutoff) { return 1.0 / (1.0 + (harmonic / cutoff) * (harmonic / cutoff)); }
+double Softness(int harmonic, double cutoff) { return 1.0 / (1.0 + (harmonic / cutoff) * (harmonic / cutoff)); }
 
 // Length in sample points of an attack that lasts `seconds` when a sample
 // that plays at `rateAtC4` for C-4 is played at `highest`, the highest
 // note it gets: at lower notes the attack lasts longer.
-int attackLength(double seconds, double rateAtC4, std::uint8_t highest) {
-    const double rate = rateAtC4 * std::pow(2.0, (highest - xm::note(4, 0)) / 12.0);
+int AttackLength(double seconds, double rateAtC4, std::uint8_t highest) {
+    const double rate = rateAtC4 * std::pow(2.0, (highest - xm::Note(4, 0)) / 12.0);
     return static_cast<int>(std::ceil(seconds * rate));
 }
 
@@ -90,16 +90,16 @@ int attackLength(double seconds, double rateAtC4, std::uint8_t highest) {
 // its own first `attack` samples rising from silence: the loop starts
 // where the attack ends, at the same point of the wave, so the sound
 // goes on without a seam.
-xm::Sample loopedSample(const char* name, Signal period, int attack, std::int8_t relative, std::uint8_t volume,
+xm::Sample LoopedSample(const char* name, Signal period, int attack, std::int8_t relative, std::uint8_t volume,
                         std::uint8_t panning) {
-    synth::normalise(period, 0.95);
+    synth::Normalise(period, 0.95);
     const std::size_t length = period.size();
     Signal wave(static_cast<std::size_t>(attack) + length);
     for (std::size_t i = 0; i < wave.size(); ++i) wave[i] = period[i % length];
-    synth::fade(wave, attack, 0);
+    synth::Fade(wave, attack, 0);
     xm::Sample s;
     s.name = name;
-    s.data = synth::toPcm16(wave);
+    s.data = synth::ToPcm16(wave);
     s.loop = xm::Sample::Loop::Forward;
     s.loopStart = static_cast<std::uint32_t>(attack);
     s.loopLength = static_cast<std::uint32_t>(length);
@@ -109,20 +109,20 @@ xm::Sample loopedSample(const char* name, Signal period, int attack, std::int8_t
     return s;
 }
 
-xm::Sample oneShot(const char* name, Signal wave, int attack, std::int8_t relative, std::uint8_t volume,
+xm::Sample OneShot(const char* name, Signal wave, int attack, std::int8_t relative, std::uint8_t volume,
                    std::uint8_t panning) {
-    synth::normalise(wave, 0.95);
-    synth::fade(wave, attack, static_cast<int>(wave.size() / 10));
+    synth::Normalise(wave, 0.95);
+    synth::Fade(wave, attack, static_cast<int>(wave.size() / 10));
     xm::Sample s;
     s.name = name;
-    s.data = synth::toPcm16(wave);
+    s.data = synth::ToPcm16(wave);
     s.relativeNote = relative;
     s.volume = volume;
     s.panning = panning;
     return s;
 }
 
-xm::Instrument instrument(const char* name, xm::Sample sample) {
+xm::Instrument NamedInstrument(const char* name, xm::Sample sample) {
     xm::Instrument ins;
     ins.name = name;
     ins.samples.push_back(std::move(sample));
@@ -132,8 +132,8 @@ xm::Instrument instrument(const char* name, xm::Sample sample) {
 // A one-shot instrument: its sample decays by itself, and its flat
 // envelope only makes a key-off fade it out quickly (without a volume
 // envelope a key-off silences a note at once).
-xm::Instrument oneShotInstrument(const char* name, xm::Sample sample) {
-    xm::Instrument ins = instrument(name, std::move(sample));
+xm::Instrument OneShotInstrument(const char* name, xm::Sample sample) {
+    xm::Instrument ins = NamedInstrument(name, std::move(sample));
     ins.volumeEnvelope.points = {{0, 64}, {1, 64}};
     ins.volumeEnvelope.sustain = 1;
     ins.fadeout = 4095;  // gone 8 ticks after the key-off
@@ -149,17 +149,18 @@ constexpr double kSnareAttack = 0.004;
 constexpr double kHatAttack = 0.005;
 
 // Warm lead: a soft pulse with a quieter saw a few cents above it.
-xm::Instrument makeLead(Prng& rng, std::uint8_t highest) {
+xm::Instrument MakeLead(Prng& rng, std::uint8_t highest) {
     const int cycles = 128;
     std::vector<Partial> partials;
     for (int h = 1; h <= 15; ++h) {
         const double odd = h % 2 ? 1.0 : 0.3;
-        partials.push_back({cycles * h, odd / h * softness(h, 6.0), rng.real(0, kTwoPi)});
+        partials.push_back({cycles * h, odd / h * Softness(h, 6.0), rng.Real(0, kTwoPi)});
     }
     for (int h = 1; h <= 12; ++h)
-        partials.push_back({(cycles + 1) * h, 0.40 / h * softness(h, 5.0), rng.real(0, kTwoPi)});
-    xm::Instrument ins = instrument("Lead", loopedSample("lead", synth::loopOf(cycles * kPeriod, partials),
-                                                         attackLength(kToneAttack, kFullRate, highest), 24, 64, 0x60));
+        partials.push_back({(cycles + 1) * h, 0.40 / h * Softness(h, 5.0), rng.Real(0, kTwoPi)});
+    xm::Instrument ins =
+        NamedInstrument("Lead", LoopedSample("lead", synth::LoopOf(cycles * kPeriod, partials),
+                                             AttackLength(kToneAttack, kFullRate, highest), 24, 64, 0x60));
     // It starts above zero: the sample's own attack brings it in from
     // silence, the envelope then swells it within two ticks.
     ins.volumeEnvelope.points = {{0, 16}, {2, 64}, {12, 50}, {40, 44}};
@@ -173,15 +174,16 @@ xm::Instrument makeLead(Prng& rng, std::uint8_t highest) {
 }
 
 // Pad: three detuned saws, gently filtered, over a sine an octave down.
-xm::Instrument makePad(Prng& rng, std::uint8_t highest) {
+xm::Instrument MakePad(Prng& rng, std::uint8_t highest) {
     const int cycles = 64;
     std::vector<Partial> partials;
     for (int detune : {0, 1, -1})
         for (int h = 1; h <= 18; ++h)
-            partials.push_back({(cycles + detune) * h, 1.0 / h * softness(h, 4.0), rng.real(0, kTwoPi)});
+            partials.push_back({(cycles + detune) * h, 1.0 / h * Softness(h, 4.0), rng.Real(0, kTwoPi)});
     partials.push_back({cycles / 2, 0.8, 0.0});
-    xm::Instrument ins = instrument("Pad", loopedSample("pad", synth::loopOf(cycles * kPeriod, partials),
-                                                        attackLength(kToneAttack, kFullRate, highest), 24, 64, 0x80));
+    xm::Instrument ins =
+        NamedInstrument("Pad", LoopedSample("pad", synth::LoopOf(cycles * kPeriod, partials),
+                                            AttackLength(kToneAttack, kFullRate, highest), 24, 64, 0x80));
     ins.volumeEnvelope.points = {{0, 8}, {8, 64}, {30, 52}};
     ins.volumeEnvelope.sustain = 2;
     ins.fadeout = 600;
@@ -192,12 +194,13 @@ xm::Instrument makePad(Prng& rng, std::uint8_t highest) {
 }
 
 // Bass: a rounded saw with a sine under it; plucked by its envelope.
-xm::Instrument makeBass(std::uint8_t highest) {
+xm::Instrument MakeBass(std::uint8_t highest) {
     std::vector<Partial> partials;
-    for (int h = 1; h <= 40; ++h) partials.push_back({h, (h % 2 ? 1.0 : 0.7) / h * softness(h, 9.0), 0.0});
+    for (int h = 1; h <= 40; ++h) partials.push_back({h, (h % 2 ? 1.0 : 0.7) / h * Softness(h, 9.0), 0.0});
     partials.push_back({1, 0.8, 0.0});
-    xm::Instrument ins = instrument("Bass", loopedSample("bass", synth::loopOf(kPeriod, partials),
-                                                         attackLength(kToneAttack, kFullRate, highest), 24, 64, 0x80));
+    xm::Instrument ins =
+        NamedInstrument("Bass", LoopedSample("bass", synth::LoopOf(kPeriod, partials),
+                                             AttackLength(kToneAttack, kFullRate, highest), 24, 64, 0x80));
     ins.volumeEnvelope.points = {{0, 64}, {8, 46}, {40, 34}};
     ins.volumeEnvelope.sustain = 2;
     ins.fadeout = 3000;
@@ -205,7 +208,7 @@ xm::Instrument makeBass(std::uint8_t highest) {
 }
 
 // Pluck for the arpeggios: harmonics dying away faster the higher they are.
-xm::Instrument makePluck(std::uint8_t highest) {
+xm::Instrument MakePluck(std::uint8_t highest) {
     const int n = static_cast<int>(0.42 * kFullRate);
     Signal s(static_cast<std::size_t>(n), 0.0);
     for (int h = 1; h <= 14; ++h) {
@@ -217,12 +220,12 @@ xm::Instrument makePluck(std::uint8_t highest) {
             s[static_cast<std::size_t>(i)] += amplitude * std::sin(phase) * std::exp(-decay * t);
         }
     }
-    return oneShotInstrument("Pluck",
-                             oneShot("pluck", s, attackLength(kPluckAttack, kFullRate, highest), 24, 64, 0xA8));
+    return OneShotInstrument("Pluck",
+                             OneShot("pluck", s, AttackLength(kPluckAttack, kFullRate, highest), 24, 64, 0xA8));
 }
 
 // Bells for the counter-melody: a few inharmonic partials.
-xm::Instrument makeBell(std::uint8_t highest) {
+xm::Instrument MakeBell(std::uint8_t highest) {
     const int n = static_cast<int>(0.75 * kHalfRate);
     const double base = kHalfRate / (kPeriod / 2);  // C-4 at the half rate
     const double ratios[] = {1.0, 2.0, 2.76, 3.0, 4.07, 5.43};
@@ -235,58 +238,58 @@ xm::Instrument makeBell(std::uint8_t highest) {
             s[static_cast<std::size_t>(i)] +=
                 amplitudes[k] * std::sin(kTwoPi * base * ratios[k] * t) * std::exp(-decays[k] * t);
         }
-    return oneShotInstrument("Bell", oneShot("bell", s, attackLength(kBellAttack, kHalfRate, highest), 12, 64, 0x58));
+    return OneShotInstrument("Bell", OneShot("bell", s, AttackLength(kBellAttack, kHalfRate, highest), 12, 64, 0x58));
 }
 
-xm::Instrument makeKick(Prng& rng, std::uint8_t highest) {
+xm::Instrument MakeKick(Prng& rng, std::uint8_t highest) {
     const int n = static_cast<int>(0.30 * kHalfRate);
     Signal s(static_cast<std::size_t>(n));
     double phase = 0.0;
-    synth::Biquad click = synth::Biquad::lowPass(kHalfRate, 3000.0, 0.7);
+    synth::Biquad click = synth::Biquad::LowPass(kHalfRate, 3000.0, 0.7);
     for (int i = 0; i < n; ++i) {
         const double t = i / kHalfRate;
         phase += kTwoPi * (47.0 + 115.0 * std::exp(-t / 0.032)) / kHalfRate;
         const double body = std::sin(phase) * std::exp(-t / 0.15);
         s[static_cast<std::size_t>(i)] =
-            std::tanh(1.6 * body) + 0.25 * click.process(rng.noise()) * std::exp(-t / 0.003);
+            std::tanh(1.6 * body) + 0.25 * click.Process(rng.Noise()) * std::exp(-t / 0.003);
     }
-    return oneShotInstrument("Kick", oneShot("kick", s, attackLength(kKickAttack, kHalfRate, highest), 12, 64, 0x80));
+    return OneShotInstrument("Kick", OneShot("kick", s, AttackLength(kKickAttack, kHalfRate, highest), 12, 64, 0x80));
 }
 
-xm::Instrument makeSnare(Prng& rng, std::uint8_t highest) {
+xm::Instrument MakeSnare(Prng& rng, std::uint8_t highest) {
     const int n = static_cast<int>(0.22 * kFullRate);
     Signal s(static_cast<std::size_t>(n));
-    synth::Biquad high = synth::Biquad::highPass(kFullRate, 1200.0, 0.7);
-    synth::Biquad low = synth::Biquad::lowPass(kFullRate, 9000.0, 0.7);
+    synth::Biquad high = synth::Biquad::HighPass(kFullRate, 1200.0, 0.7);
+    synth::Biquad low = synth::Biquad::LowPass(kFullRate, 9000.0, 0.7);
     double phase = 0.0;
     for (int i = 0; i < n; ++i) {
         const double t = i / kFullRate;
         phase += kTwoPi * (178.0 + 30.0 * std::exp(-t / 0.01)) / kFullRate;
         const double body = 0.6 * std::sin(phase) * std::exp(-t / 0.045);
-        const double noise = 0.9 * low.process(high.process(rng.noise())) * std::exp(-t / 0.06);
+        const double noise = 0.9 * low.Process(high.Process(rng.Noise())) * std::exp(-t / 0.06);
         s[static_cast<std::size_t>(i)] = body + noise;
     }
-    return oneShotInstrument("Snare",
-                             oneShot("snare", s, attackLength(kSnareAttack, kFullRate, highest), 24, 64, 0x78));
+    return OneShotInstrument("Snare",
+                             OneShot("snare", s, AttackLength(kSnareAttack, kFullRate, highest), 24, 64, 0x78));
 }
 
-xm::Instrument makeHat(Prng& rng, const char* name, double seconds, double decay, std::uint8_t highest) {
+xm::Instrument MakeHat(Prng& rng, const char* name, double seconds, double decay, std::uint8_t highest) {
     const int n = static_cast<int>(seconds * kFullRate);
     Signal s(static_cast<std::size_t>(n));
-    synth::Biquad a = synth::Biquad::highPass(kFullRate, 7000.0, 0.8);
-    synth::Biquad b = synth::Biquad::highPass(kFullRate, 7000.0, 0.8);
+    synth::Biquad a = synth::Biquad::HighPass(kFullRate, 7000.0, 0.8);
+    synth::Biquad b = synth::Biquad::HighPass(kFullRate, 7000.0, 0.8);
     for (int i = 0; i < n; ++i) {
         const double t = i / kFullRate;
-        s[static_cast<std::size_t>(i)] = b.process(a.process(rng.noise())) * std::exp(-t / decay);
+        s[static_cast<std::size_t>(i)] = b.Process(a.Process(rng.Noise())) * std::exp(-t / decay);
     }
-    return oneShotInstrument(name, oneShot(name, s, attackLength(kHatAttack, kFullRate, highest), 24, 64, 0x98));
+    return OneShotInstrument(name, OneShot(name, s, AttackLength(kHatAttack, kFullRate, highest), 24, 64, 0x98));
 }
 
 // ---------------------------------------------------------------------
 // The score.
 
 // XM note number of a name such as "A4", "G#5" or "C3".
-std::uint8_t noteOf(const std::string& name) {
+std::uint8_t NoteOf(const std::string& name) {
     static const std::map<char, int> semitones = {{'C', 0}, {'D', 2}, {'E', 4}, {'F', 5},
                                                   {'G', 7}, {'A', 9}, {'B', 11}};
     if (name.size() < 2 || !semitones.count(name[0])) throw std::logic_error("bad note " + name);
@@ -297,7 +300,7 @@ std::uint8_t noteOf(const std::string& name) {
         ++pos;
     }
     const int octave = std::stoi(name.substr(pos));
-    return xm::note(octave, semitone);
+    return xm::Note(octave, semitone);
 }
 
 class Score {
@@ -305,26 +308,26 @@ public:
     explicit Score(int patterns)
         : rows_(patterns * kRowsPerPattern), cells_(static_cast<std::size_t>(rows_ * kChannels)) {}
 
-    Cell& at(int row, int channel) {
+    Cell& At(int row, int channel) {
         if (row < 0 || row >= rows_) throw std::logic_error("row outside the song");
         return cells_[static_cast<std::size_t>(row * kChannels + channel)];
     }
 
-    void play(int row, int channel, std::uint8_t note, Instrument ins, int volume = -1, std::uint8_t effect = 0,
+    void Play(int row, int channel, std::uint8_t note, Instrument ins, int volume = -1, std::uint8_t effect = 0,
               std::uint8_t param = 0) {
-        Cell& c = at(row, channel);
+        Cell& c = At(row, channel);
         c.note = note;
         c.instrument = ins;
-        c.volume = volume >= 0 ? xm::setVolume(volume) : 0;
+        c.volume = volume >= 0 ? xm::SetVolume(volume) : 0;
         c.effect = effect;
         c.param = param;
     }
 
-    void keyOff(int row, int channel) { at(row, channel) = Cell{xm::kKeyOff, 0, 0, 0, 0}; }
+    void KeyOff(int row, int channel) { At(row, channel) = Cell{xm::kKeyOff, 0, 0, 0, 0}; }
 
     // A line in the form "A4:6 C5:2 r:4 ...": note and length in rows,
     // "r" a rest (a key-off). Returns the row after the line.
-    int line(int row, int channel, Instrument ins, const std::string& text, int volume, std::uint8_t panning = 0,
+    int Line(int row, int channel, Instrument ins, const std::string& text, int volume, std::uint8_t panning = 0,
              int transpose = 0) {
         std::istringstream in(text);
         std::string token;
@@ -333,9 +336,9 @@ public:
             const std::string name = token.substr(0, colon);
             const int length = std::stoi(token.substr(colon + 1));
             if (name == "r")
-                keyOff(row, channel);
+                KeyOff(row, channel);
             else
-                play(row, channel, static_cast<std::uint8_t>(noteOf(name) + transpose), ins, volume, panning ? 0x08 : 0,
+                Play(row, channel, static_cast<std::uint8_t>(NoteOf(name) + transpose), ins, volume, panning ? 0x08 : 0,
                      panning);
             row += length;
         }
@@ -343,7 +346,7 @@ public:
     }
 
     // The highest note the instrument is played at.
-    std::uint8_t highest(Instrument ins) const {
+    std::uint8_t Highest(Instrument ins) const {
         std::uint8_t top = 0;
         for (const Cell& c : cells_)
             if (c.instrument == ins && c.note != xm::kKeyOff) top = std::max(top, c.note);
@@ -351,13 +354,13 @@ public:
         return top;
     }
 
-    std::vector<xm::Pattern> patterns() const {
+    std::vector<xm::Pattern> Patterns() const {
         std::vector<xm::Pattern> out;
         for (int start = 0; start < rows_; start += kRowsPerPattern) {
             xm::Pattern p(kRowsPerPattern, kChannels);
             for (int r = 0; r < kRowsPerPattern; ++r)
                 for (int c = 0; c < kChannels; ++c)
-                    p.at(r, c) = cells_[static_cast<std::size_t>((start + r) * kChannels + c)];
+                    p.At(r, c) = cells_[static_cast<std::size_t>((start + r) * kChannels + c)];
             out.push_back(std::move(p));
         }
         return out;
@@ -422,12 +425,12 @@ const Section kSong[] = {
 };
 constexpr int kRestart = 2;
 
-std::string withoutBars(std::string s) {
+std::string WithoutBars(std::string s) {
     std::replace(s.begin(), s.end(), '|', ' ');
     return s;
 }
 
-void writeSection(Score& score, const Section& sec, int start, bool last, const char* previousVoices[3]) {
+void WriteSection(Score& score, const Section& sec, int start, bool last, const char* previousVoices[3]) {
     for (int bar = 0; bar < kBarsPerPattern; ++bar) {
         const Chord& chord = *sec.chords[bar];
         const int row = start + bar * kRowsPerBar;
@@ -436,7 +439,7 @@ void writeSection(Score& score, const Section& sec, int start, bool last, const 
         const std::uint8_t pans[3] = {0x50, 0x80, 0xB0};
         for (int v = 0; v < 3; ++v) {
             if (previousVoices[v] && std::string(previousVoices[v]) == chord.voices[v]) continue;
-            score.play(row, chPad1 + v, noteOf(chord.voices[v]), kPad, 30, 0x08, pans[v]);
+            score.Play(row, chPad1 + v, NoteOf(chord.voices[v]), kPad, 30, 0x08, pans[v]);
             previousVoices[v] = chord.voices[v];
         }
 
@@ -447,23 +450,23 @@ void writeSection(Score& score, const Section& sec, int start, bool last, const 
             if (sec.arpStyle == 2 && r % 2) continue;
             const int index = sec.arpStyle == 1 ? broken[r] : upDown[r];
             const int volume = r % 4 == 0 ? sec.arpVolume + 8 : (r % 2 == 0 ? sec.arpVolume : sec.arpVolume - 6);
-            score.play(row + r, chArp, noteOf(chord.arp[index]), kPluck, volume);
+            score.Play(row + r, chArp, NoteOf(chord.arp[index]), kPluck, volume);
         }
 
         // Bass.
         if (sec.bass == Section::Long) {
-            score.play(row, chBass, noteOf(chord.root), kBass, 44);
-            score.play(row + 8, chBass, noteOf(chord.root), kBass, 36);
+            score.Play(row, chBass, NoteOf(chord.root), kBass, 44);
+            score.Play(row + 8, chBass, NoteOf(chord.root), kBass, 36);
         } else if (sec.bass == Section::Groove) {
-            const std::uint8_t root = noteOf(chord.root);
-            const std::uint8_t fifth = noteOf(chord.fifth);
+            const std::uint8_t root = NoteOf(chord.root);
+            const std::uint8_t fifth = NoteOf(chord.fifth);
             const struct {
                 int row;
                 std::uint8_t note;
                 int volume;
             } groove[] = {{0, root, 52},  {3, root, 40},   {6, static_cast<std::uint8_t>(root + 12), 44}, {8, root, 50},
                           {10, root, 38}, {12, fifth, 46}, {14, static_cast<std::uint8_t>(root + 12), 40}};
-            for (const auto& g : groove) score.play(row + g.row, chBass, g.note, kBass, g.volume);
+            for (const auto& g : groove) score.Play(row + g.row, chBass, g.note, kBass, g.volume);
         }
 
         // Drums.
@@ -473,43 +476,43 @@ void writeSection(Score& score, const Section& sec, int start, bool last, const 
                 break;
             case Section::Hats:
                 for (int r = 0; r < kRowsPerBar; r += 2)
-                    score.play(row + r, chHat, xm::note(4, 0), kClosedHat, r % 4 ? 30 : 18);
+                    score.Play(row + r, chHat, xm::Note(4, 0), kClosedHat, r % 4 ? 30 : 18);
                 if (lastBar && !last)
                     for (int r = 12; r < 16; ++r)
-                        score.play(row + r, chSnare, xm::note(4, 0), kSnare, 14 + (r - 12) * 8);
+                        score.Play(row + r, chSnare, xm::Note(4, 0), kSnare, 14 + (r - 12) * 8);
                 break;
             case Section::Full:
-                score.play(row, chKick, xm::note(4, 0), kKick, 60);
-                score.play(row + 8, chKick, xm::note(4, 0), kKick, 56);
-                if (bar % 2 == 1) score.play(row + 10, chKick, xm::note(4, 0), kKick, 44);
-                score.play(row + 4, chSnare, xm::note(4, 0), kSnare, 46);
-                score.play(row + 12, chSnare, xm::note(4, 0), kSnare, 46);
+                score.Play(row, chKick, xm::Note(4, 0), kKick, 60);
+                score.Play(row + 8, chKick, xm::Note(4, 0), kKick, 56);
+                if (bar % 2 == 1) score.Play(row + 10, chKick, xm::Note(4, 0), kKick, 44);
+                score.Play(row + 4, chSnare, xm::Note(4, 0), kSnare, 46);
+                score.Play(row + 12, chSnare, xm::Note(4, 0), kSnare, 46);
                 for (int r = 0; r < kRowsPerBar; r += 2) {
                     const bool open = r == 6 || r == 14;
-                    score.play(row + r, chHat, xm::note(4, 0), open ? kOpenHat : kClosedHat,
+                    score.Play(row + r, chHat, xm::Note(4, 0), open ? kOpenHat : kClosedHat,
                                open ? 22 : (r % 4 ? 28 : 18));
                 }
                 if (lastBar) {
-                    score.play(row + 14, chSnare, xm::note(4, 0), kSnare, 30);
-                    score.play(row + 15, chSnare, xm::note(4, 0), kSnare, 38);
+                    score.Play(row + 14, chSnare, xm::Note(4, 0), kSnare, 30);
+                    score.Play(row + 15, chSnare, xm::Note(4, 0), kSnare, 38);
                 }
                 break;
             case Section::Build:
                 for (int r = 0; r < kRowsPerBar; r += 2)
-                    score.play(row + r, chHat, xm::note(4, 0), kClosedHat, 14 + bar * 4);
+                    score.Play(row + r, chHat, xm::Note(4, 0), kClosedHat, 14 + bar * 4);
                 if (bar >= 2)
                     for (int r = 0; r < kRowsPerBar; r += 4)
-                        score.play(row + r, chKick, xm::note(4, 0), kKick, 40 + bar * 5);
+                        score.Play(row + r, chKick, xm::Note(4, 0), kKick, 40 + bar * 5);
                 if (lastBar)
                     for (int r = 0; r < kRowsPerBar; r += (r < 8 ? 2 : 1))
-                        score.play(row + r, chSnare, xm::note(4, 0), kSnare, 12 + r * 2);
+                        score.Play(row + r, chSnare, xm::Note(4, 0), kSnare, 12 + r * 2);
                 break;
         }
     }
 
     if (sec.lead) {
-        const std::string melody = withoutBars(sec.lead);
-        score.line(start, chLead, kLead, melody, 46);
+        const std::string melody = WithoutBars(sec.lead);
+        score.Line(start, chLead, kLead, melody, 46);
         // The echo: the same line three rows later, quieter, on the other side.
         std::istringstream in(melody);
         std::string token;
@@ -520,26 +523,26 @@ void writeSection(Score& score, const Section& sec, int start, bool last, const 
             const int length = std::stoi(token.substr(colon + 1));
             if (row < start + kRowsPerPattern) {
                 if (name == "r")
-                    score.keyOff(row, chEcho);
+                    score.KeyOff(row, chEcho);
                 else
-                    score.play(row, chEcho, noteOf(name), kLead, 16, 0x08, 0xC0);
+                    score.Play(row, chEcho, NoteOf(name), kLead, 16, 0x08, 0xC0);
             }
             row += length;
         }
         // Nothing may ring on from the end of the song into its restart.
         if (last) {
-            score.keyOff(start + kRowsPerPattern - 1, chEcho);
+            score.KeyOff(start + kRowsPerPattern - 1, chEcho);
         }
     } else if (start > 0) {
-        score.keyOff(start, chLead);
-        score.keyOff(start, chEcho);
+        score.KeyOff(start, chLead);
+        score.KeyOff(start, chEcho);
     }
-    if (sec.bells) score.line(start, chBell, kBell, withoutBars(sec.bells), 34);
+    if (sec.bells) score.Line(start, chBell, kBell, WithoutBars(sec.bells), 34);
 }
 
 }  // namespace
 
-xm::Module composeMusic() {
+xm::Module ComposeMusic() {
     xm::Module m;
     m.name = "Dzwonex - psych";
     m.channels = kChannels;
@@ -555,25 +558,25 @@ xm::Module composeMusic() {
         // again there, whatever they held.
         if (s == kRestart)
             for (auto& v : voices) v = nullptr;
-        writeSection(score, kSong[s], s * kRowsPerPattern, s == sections - 1, voices);
+        WriteSection(score, kSong[s], s * kRowsPerPattern, s == sections - 1, voices);
     }
-    m.patterns = score.patterns();
+    m.patterns = score.Patterns();
 
     // The instruments after the score: their attacks depend on the
     // highest notes they get.
     Prng rng(0x50737963u);
-    m.instruments.push_back(makeLead(rng, score.highest(kLead)));
-    m.instruments.push_back(makePad(rng, score.highest(kPad)));
-    m.instruments.push_back(makeBass(score.highest(kBass)));
-    m.instruments.push_back(makePluck(score.highest(kPluck)));
-    m.instruments.push_back(makeKick(rng, score.highest(kKick)));
-    m.instruments.push_back(makeSnare(rng, score.highest(kSnare)));
-    m.instruments.push_back(makeHat(rng, "Closed hat", 0.05, 0.012, score.highest(kClosedHat)));
-    m.instruments.push_back(makeHat(rng, "Open hat", 0.22, 0.06, score.highest(kOpenHat)));
-    m.instruments.push_back(makeBell(score.highest(kBell)));
+    m.instruments.push_back(MakeLead(rng, score.Highest(kLead)));
+    m.instruments.push_back(MakePad(rng, score.Highest(kPad)));
+    m.instruments.push_back(MakeBass(score.Highest(kBass)));
+    m.instruments.push_back(MakePluck(score.Highest(kPluck)));
+    m.instruments.push_back(MakeKick(rng, score.Highest(kKick)));
+    m.instruments.push_back(MakeSnare(rng, score.Highest(kSnare)));
+    m.instruments.push_back(MakeHat(rng, "Closed hat", 0.05, 0.012, score.Highest(kClosedHat)));
+    m.instruments.push_back(MakeHat(rng, "Open hat", 0.22, 0.06, score.Highest(kOpenHat)));
+    m.instruments.push_back(MakeBell(score.Highest(kBell)));
     for (int s = 0; s < sections; ++s) m.order.push_back(static_cast<std::uint8_t>(s));
     m.restartPosition = kRestart;
     return m;
 }
 
-}  // namespace assets
+}  // namespace dzwonex::assetgen

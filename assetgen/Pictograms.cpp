@@ -2,9 +2,9 @@
 
 #include <QPainterPath>
 
-namespace assets::pictogram {
+namespace dzwonex::assetgen::pictogram {
 
-void bell(QPainter& p, double s, const QColor& body, const QColor& edge) {
+void Bell(QPainter& p, double s, const QColor& body, const QColor& edge) {
     QPainterPath path;
     // Crown, flaring sides, lip.
     path.moveTo(0.50 * s, 0.10 * s);
@@ -31,7 +31,7 @@ void bell(QPainter& p, double s, const QColor& body, const QColor& edge) {
     p.drawPath(glint);
 }
 
-void soundWaves(QPainter& p, double s, const QColor& colour) {
+void SoundWaves(QPainter& p, double s, const QColor& colour) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(colour, s * 0.07, Qt::SolidLine, Qt::RoundCap));
     for (int k = 0; k < 3; ++k) {
@@ -40,7 +40,7 @@ void soundWaves(QPainter& p, double s, const QColor& colour) {
     }
 }
 
-void telephone(QPainter& p, double s, const QColor& c) {
+void Telephone(QPainter& p, double s, const QColor& c) {
     p.setPen(Qt::NoPen);
     p.setBrush(c);
     // Handset: a bar with ear and mouth pieces.
@@ -62,7 +62,7 @@ void telephone(QPainter& p, double s, const QColor& c) {
     p.drawEllipse(QPointF(0.50 * s, 0.66 * s), 0.05 * s, 0.05 * s);
 }
 
-void globe(QPainter& p, double s, const QColor& c) {
+void Globe(QPainter& p, double s, const QColor& c) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(c, 0.06 * s));
     const QPointF m(0.5 * s, 0.5 * s);
@@ -74,7 +74,7 @@ void globe(QPainter& p, double s, const QColor& c) {
     p.drawArc(QRectF(0.18 * s, 0.58 * s, 0.64 * s, 0.16 * s), 180 * 16, 180 * 16);
 }
 
-void lightning(QPainter& p, double s, const QColor& c) {
+void Lightning(QPainter& p, double s, const QColor& c) {
     QPolygonF bolt;
     bolt << QPointF(0.58 * s, 0.04 * s) << QPointF(0.20 * s, 0.56 * s) << QPointF(0.46 * s, 0.56 * s)
          << QPointF(0.36 * s, 0.96 * s) << QPointF(0.80 * s, 0.40 * s) << QPointF(0.54 * s, 0.40 * s)
@@ -84,7 +84,7 @@ void lightning(QPainter& p, double s, const QColor& c) {
     p.drawPolygon(bolt);
 }
 
-void briefcase(QPainter& p, double s, const QColor& c) {
+void Briefcase(QPainter& p, double s, const QColor& c) {
     p.setPen(Qt::NoPen);
     p.setBrush(c);
     QPainterPath handle;
@@ -100,7 +100,7 @@ void briefcase(QPainter& p, double s, const QColor& c) {
     p.drawRect(QRectF(0.44 * s, 0.48 * s, 0.12 * s, 0.12 * s));
 }
 
-void booth(QPainter& p, double s, const QColor& c, const QColor& glass) {
+void Booth(QPainter& p, double s, const QColor& c, const QColor& glass) {
     p.setPen(Qt::NoPen);
     p.setBrush(c);
     p.drawRoundedRect(QRectF(0.26 * s, 0.04 * s, 0.48 * s, 0.12 * s), 0.05 * s, 0.05 * s);
@@ -111,4 +111,4 @@ void booth(QPainter& p, double s, const QColor& c, const QColor& glass) {
     p.drawRoundedRect(QRectF(0.44 * s, 0.32 * s, 0.10 * s, 0.26 * s), 0.03 * s, 0.03 * s);
 }
 
-}  // namespace assets::pictogram
+}  // namespace dzwonex::assetgen::pictogram

@@ -5,14 +5,14 @@
 #include <QColor>
 #include <QPainter>
 
-namespace assets::pictogram {
+namespace dzwonex::assetgen::pictogram {
 
-void bell(QPainter& p, double size, const QColor& body, const QColor& edge);
-void soundWaves(QPainter& p, double size, const QColor& colour);
-void telephone(QPainter& p, double size, const QColor& colour);
-void globe(QPainter& p, double size, const QColor& colour);
-void lightning(QPainter& p, double size, const QColor& colour);
-void briefcase(QPainter& p, double size, const QColor& colour);
-void booth(QPainter& p, double size, const QColor& colour, const QColor& glass);
+void Bell(QPainter& p, double size, const QColor& body, const QColor& edge);
+void SoundWaves(QPainter& p, double size, const QColor& colour);
+void Telephone(QPainter& p, double size, const QColor& colour);
+void Globe(QPainter& p, double size, const QColor& colour);
+void Lightning(QPainter& p, double size, const QColor& colour);
+void Briefcase(QPainter& p, double size, const QColor& colour);
+void Booth(QPainter& p, double size, const QColor& colour, const QColor& glass);
 
-}  // namespace assets::pictogram
+}  // namespace dzwonex::assetgen::pictogram

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace assets::synth {
+namespace dzwonex::assetgen::synth {
 
 namespace {
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
@@ -21,27 +21,27 @@ struct Design {
         c = std::cos(w);
         a0 = 1.0 + alpha;
     }
-    double a1() const { return -2.0 * c / a0; }
-    double a2() const { return (1.0 - alpha) / a0; }
+    double A1() const { return -2.0 * c / a0; }
+    double A2() const { return (1.0 - alpha) / a0; }
 };
 }  // namespace
 
-Biquad Biquad::lowPass(double rate, double cutoff, double q) {
+Biquad Biquad::LowPass(double rate, double cutoff, double q) {
     const Design d(rate, cutoff, q);
-    return Biquad((1.0 - d.c) / 2.0 / d.a0, (1.0 - d.c) / d.a0, (1.0 - d.c) / 2.0 / d.a0, d.a1(), d.a2());
+    return Biquad((1.0 - d.c) / 2.0 / d.a0, (1.0 - d.c) / d.a0, (1.0 - d.c) / 2.0 / d.a0, d.A1(), d.A2());
 }
 
-Biquad Biquad::highPass(double rate, double cutoff, double q) {
+Biquad Biquad::HighPass(double rate, double cutoff, double q) {
     const Design d(rate, cutoff, q);
-    return Biquad((1.0 + d.c) / 2.0 / d.a0, -(1.0 + d.c) / d.a0, (1.0 + d.c) / 2.0 / d.a0, d.a1(), d.a2());
+    return Biquad((1.0 + d.c) / 2.0 / d.a0, -(1.0 + d.c) / d.a0, (1.0 + d.c) / 2.0 / d.a0, d.A1(), d.A2());
 }
 
-Biquad Biquad::bandPass(double rate, double centre, double q) {
+Biquad Biquad::BandPass(double rate, double centre, double q) {
     const Design d(rate, centre, q);
-    return Biquad(d.alpha / d.a0, 0.0, -d.alpha / d.a0, d.a1(), d.a2());
+    return Biquad(d.alpha / d.a0, 0.0, -d.alpha / d.a0, d.A1(), d.A2());
 }
 
-double Biquad::process(double x) {
+double Biquad::Process(double x) {
     const double y = b0_ * x + b1_ * x1_ + b2_ * x2_ - a1_ * y1_ - a2_ * y2_;
     x2_ = x1_;
     x1_ = x;
@@ -50,7 +50,7 @@ double Biquad::process(double x) {
     return y;
 }
 
-Signal loopOf(int length, const std::vector<Partial>& partials) {
+Signal LoopOf(int length, const std::vector<Partial>& partials) {
     Signal s(static_cast<std::size_t>(length), 0.0);
     for (const Partial& p : partials) {
         for (int i = 0; i < length; ++i) {
@@ -63,14 +63,14 @@ Signal loopOf(int length, const std::vector<Partial>& partials) {
     return s;
 }
 
-void normalise(Signal& s, double peak) {
+void Normalise(Signal& s, double peak) {
     double largest = 0.0;
     for (double v : s) largest = std::max(largest, std::abs(v));
     if (largest > 0.0)
         for (double& v : s) v *= peak / largest;
 }
 
-void fade(Signal& s, int in, int out) {
+void Fade(Signal& s, int in, int out) {
     const int n = static_cast<int>(s.size());
     for (int i = 0; i < std::min(in, n); ++i)
         s[static_cast<std::size_t>(i)] *= 0.5 - 0.5 * std::cos(std::numbers::pi * i / in);
@@ -78,7 +78,7 @@ void fade(Signal& s, int in, int out) {
         s[static_cast<std::size_t>(n - 1 - i)] *= 0.5 - 0.5 * std::cos(std::numbers::pi * i / out);
 }
 
-std::vector<std::int16_t> toPcm16(const Signal& s) {
+std::vector<std::int16_t> ToPcm16(const Signal& s) {
     std::vector<std::int16_t> out;
     out.reserve(s.size());
     for (double v : s) {
@@ -88,4 +88,4 @@ std::vector<std::int16_t> toPcm16(const Signal& s) {
     return out;
 }
 
-}  // namespace assets::synth
+}  // namespace dzwonex::assetgen::synth

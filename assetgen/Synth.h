@@ -3,18 +3,18 @@
 #include <cstdint>
 #include <vector>
 
-namespace assets::synth {
+namespace dzwonex::assetgen::synth {
 
 using Signal = std::vector<double>;
 
 // RBJ biquad filter, direct form I.
 class Biquad {
 public:
-    static Biquad lowPass(double rate, double cutoff, double q);
-    static Biquad highPass(double rate, double cutoff, double q);
-    static Biquad bandPass(double rate, double centre, double q);
+    static Biquad LowPass(double rate, double cutoff, double q);
+    static Biquad HighPass(double rate, double cutoff, double q);
+    static Biquad BandPass(double rate, double centre, double q);
 
-    double process(double x);
+    double Process(double x);
 
 private:
     Biquad() = default;
@@ -33,17 +33,17 @@ struct Partial {
 
 // A loop of `length` samples that repeats seamlessly: every partial
 // makes a whole number of cycles in it.
-Signal loopOf(int length, const std::vector<Partial>& partials);
+Signal LoopOf(int length, const std::vector<Partial>& partials);
 
 // Scales so that the largest magnitude is `peak`.
-void normalise(Signal& s, double peak);
+void Normalise(Signal& s, double peak);
 
 // Raised-cosine fades: from silence over the first `in` samples and to
 // silence over the last `out` samples (the very first and last samples
 // become exactly 0).
-void fade(Signal& s, int in, int out);
+void Fade(Signal& s, int in, int out);
 
 // Rounds to 16-bit, clamping.
-std::vector<std::int16_t> toPcm16(const Signal& s);
+std::vector<std::int16_t> ToPcm16(const Signal& s);
 
-}  // namespace assets::synth
+}  // namespace dzwonex::assetgen::synth

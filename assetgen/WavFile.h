@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace assets {
+namespace dzwonex::assetgen {
 
 // The bytes of a RIFF WAVE file: one channel, 16-bit signed samples.
-std::vector<std::uint8_t> encodeWav16(const std::vector<std::int16_t>& samples, int sampleRate);
+std::vector<std::uint8_t> EncodeWav16(const std::vector<std::int16_t>& samples, int sampleRate);
 
-}  // namespace assets
+}  // namespace dzwonex::assetgen

@@ -6,12 +6,12 @@
 #include <utility>
 #include <vector>
 
-namespace assets::xm {
+namespace dzwonex::assetgen::xm {
 
 constexpr std::uint8_t kKeyOff = 97;
 
 // XM note number of a pitch: octave 0..7, semitone 0 (C) .. 11 (B).
-constexpr std::uint8_t note(int octave, int semitone) { return static_cast<std::uint8_t>(octave * 12 + semitone + 1); }
+constexpr std::uint8_t Note(int octave, int semitone) { return static_cast<std::uint8_t>(octave * 12 + semitone + 1); }
 
 struct Cell {
     std::uint8_t note = 0;        // 0 none, 1..96 C-0..B-7, 97 key off
@@ -20,17 +20,17 @@ struct Cell {
     std::uint8_t effect = 0;
     std::uint8_t param = 0;
 
-    bool empty() const { return note == 0 && instrument == 0 && volume == 0 && effect == 0 && param == 0; }
+    bool Empty() const { return note == 0 && instrument == 0 && volume == 0 && effect == 0 && param == 0; }
 };
 
 // Volume column byte that sets the volume 0..64.
-constexpr std::uint8_t setVolume(int v) { return static_cast<std::uint8_t>(0x10 + v); }
+constexpr std::uint8_t SetVolume(int v) { return static_cast<std::uint8_t>(0x10 + v); }
 
 struct Pattern {
     Pattern(int rowCount, int channelCount)
         : rows(rowCount), channels(channelCount), cells(static_cast<std::size_t>(rowCount * channelCount)) {}
-    Cell& at(int row, int channel) { return cells.at(static_cast<std::size_t>(row * channels + channel)); }
-    const Cell& at(int row, int channel) const { return cells.at(static_cast<std::size_t>(row * channels + channel)); }
+    Cell& At(int row, int channel) { return cells.at(static_cast<std::size_t>(row * channels + channel)); }
+    const Cell& At(int row, int channel) const { return cells.at(static_cast<std::size_t>(row * channels + channel)); }
 
     int rows;
     int channels;
@@ -84,6 +84,6 @@ struct Module {
 
 // The bytes of the module as an XM file; throws std::invalid_argument
 // when the module breaks a limit of the format.
-std::vector<std::uint8_t> encode(const Module& module);
+std::vector<std::uint8_t> Encode(const Module& module);
 
-}  // namespace assets::xm
+}  // namespace dzwonex::assetgen::xm

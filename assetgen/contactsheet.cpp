@@ -19,13 +19,15 @@
 #include <string>
 #include <vector>
 
+namespace assetgen = dzwonex::assetgen;
+
 namespace {
 
 // The game's own generator, with a fixed seed.
 class Lcg {
 public:
     explicit Lcg(std::uint32_t seed) : state_(seed) {}
-    int random(int n) {
+    int Random(int n) {
         state_ = state_ * 134775813u + 1u;
         return static_cast<int>((static_cast<std::uint64_t>(state_) * static_cast<std::uint64_t>(n)) >> 32);
     }
@@ -34,14 +36,14 @@ private:
     std::uint32_t state_;
 };
 
-QImage loadBmp(const std::string& path) {
+QImage LoadBmp(const std::string& path) {
     QImage image(QString::fromStdString(path), "BMP");
     if (image.isNull()) throw std::runtime_error("cannot read " + path);
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
 // White pixels see-through, as the game draws the icons.
-QImage transparentWhite(const QImage& icon) {
+QImage TransparentWhite(const QImage& icon) {
     QImage out = icon.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < out.height(); ++y)
         for (int x = 0; x < out.width(); ++x)
@@ -52,7 +54,7 @@ QImage transparentWhite(const QImage& icon) {
 // Reduces `image` to at most 256 colours by median cut (no dithering):
 // the sheet is mostly pale map tones, which a palette holds well, and
 // the PNG shrinks to a size worth keeping in the repository.
-QImage quantise(const QImage& image) {
+QImage Quantise(const QImage& image) {
     struct Box {
         std::vector<QRgb> pixels;
     };
@@ -133,10 +135,10 @@ QImage quantise(const QImage& image) {
     return out;
 }
 
-void drawText(QPainter& p, const QString& text, QPointF at, int size, bool bold, QColor colour) {
+void DrawText(QPainter& p, const QString& text, QPointF at, int size, bool bold, QColor colour) {
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
-    p.drawPath(assets::textPath(text, assets::sansFont(size, bold)).translated(at));
+    p.drawPath(assetgen::TextPath(text, assetgen::SansFont(size, bold)).translated(at));
 }
 
 }  // namespace
@@ -150,14 +152,14 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     try {
-        assets::loadFonts();
+        assetgen::LoadFonts();
         const std::string dir = std::string(argv[1]) + "/";
-        QImage map = assets::decodeJpegFile(dir + "Mapa.jpg").convertToFormat(QImage::Format_RGB32);
+        QImage map = assetgen::DecodeJpegFile(dir + "Mapa.jpg").convertToFormat(QImage::Format_RGB32);
         std::array<QImage, 6> icons;
         for (int k = 0; k < 6; ++k)
-            icons[static_cast<std::size_t>(k)] = transparentWhite(loadBmp(dir + std::to_string(k + 1) + ".bmp"));
-        const QImage banners = loadBmp(dir + "Bannery.bmp");
-        const QImage logo = loadBmp(dir + "Logo.bmp");
+            icons[static_cast<std::size_t>(k)] = TransparentWhite(LoadBmp(dir + std::to_string(k + 1) + ".bmp"));
+        const QImage banners = LoadBmp(dir + "Bannery.bmp");
+        const QImage logo = LoadBmp(dir + "Logo.bmp");
 
         // Subscribers as a new game places them: a thousand phone lines,
         // a few dozen ISDN lines and booths, a handful of the rest.
@@ -167,8 +169,8 @@ int main(int argc, char** argv) {
             QPainter p(&map);
             for (int k = 0; k < 6; ++k)
                 for (int n = 0; n < counts[k]; ++n) {
-                    const int x = lcg.random(map.width());
-                    const int y = lcg.random(map.height());
+                    const int x = lcg.Random(map.width());
+                    const int y = lcg.Random(map.height());
                     p.drawImage(x - 8, y - 8, icons[static_cast<std::size_t>(k)]);
                 }
         }
@@ -177,7 +179,7 @@ int main(int argc, char** argv) {
         const QImage half =
             map.scaled(map.width() / 2, map.height() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const QRect cropArea(440, 300, width - 20, 300);
-        const int bannerRows = (banners.height() / assets::kBannerHeight + 1) / 2;
+        const int bannerRows = (banners.height() / assetgen::kBannerHeight + 1) / 2;
         const int height = 20 + half.height() + 40 + cropArea.height() + 40 + bannerRows * 60 + 20;
         QImage sheet(width, height, QImage::Format_RGB32);
         sheet.fill(QColor(250, 249, 245));
@@ -185,7 +187,7 @@ int main(int argc, char** argv) {
         p.setRenderHint(QPainter::Antialiasing, true);
 
         p.drawImage(10, 20, half);
-        drawText(p, QStringLiteral("Mapa.jpg (1:2)"), QPointF(10, 15), 11, true, QColor(60, 60, 60));
+        DrawText(p, QStringLiteral("Mapa.jpg (1:2)"), QPointF(10, 15), 11, true, QColor(60, 60, 60));
 
         // Legend: the icons at four times their size with their kinds.
         const char16_t* names[6] = {u"1.bmp  Telefon/modem", u"2.bmp  ISDN",     u"3.bmp  SDI",
@@ -196,27 +198,27 @@ int main(int argc, char** argv) {
             p.fillRect(QRect(lx, y, 52, 52), QColor(232, 226, 214));
             p.drawImage(QRect(lx + 2, y + 2, 48, 48), icons[static_cast<std::size_t>(k)]);
             p.drawImage(lx + 60, y + 18, icons[static_cast<std::size_t>(k)]);
-            drawText(p, QString::fromUtf16(names[k]), QPointF(lx + 84, y + 31), 12, false, QColor(50, 50, 50));
+            DrawText(p, QString::fromUtf16(names[k]), QPointF(lx + 84, y + 31), 12, false, QColor(50, 50, 50));
         }
         const int logoY = 22 + 6 * 58 + 6;
-        drawText(p, QStringLiteral("Logo.bmp"), QPointF(lx, logoY + 10), 11, true, QColor(60, 60, 60));
+        DrawText(p, QStringLiteral("Logo.bmp"), QPointF(lx, logoY + 10), 11, true, QColor(60, 60, 60));
         p.drawImage(lx, logoY + 16, logo);
 
         const int cropY = 20 + half.height() + 40;
-        drawText(p, QStringLiteral("Mapa.jpg (1:1, fragment)"), QPointF(10, cropY - 6), 11, true, QColor(60, 60, 60));
+        DrawText(p, QStringLiteral("Mapa.jpg (1:1, fragment)"), QPointF(10, cropY - 6), 11, true, QColor(60, 60, 60));
         p.drawImage(QPoint(10, cropY), map, cropArea);
 
         const int bannerY = cropY + cropArea.height() + 40;
-        drawText(p, QStringLiteral("Bannery.bmp"), QPointF(10, bannerY - 6), 11, true, QColor(60, 60, 60));
-        const int count = banners.height() / assets::kBannerHeight;
+        DrawText(p, QStringLiteral("Bannery.bmp"), QPointF(10, bannerY - 6), 11, true, QColor(60, 60, 60));
+        const int count = banners.height() / assetgen::kBannerHeight;
         for (int i = 0; i < count; ++i) {
-            const QRect source(0, i * assets::kBannerHeight, assets::kBannerWidth, assets::kBannerHeight);
-            const QPoint at(10 + (i % 2) * (assets::kBannerWidth + 20), bannerY + (i / 2) * 60);
+            const QRect source(0, i * assetgen::kBannerHeight, assetgen::kBannerWidth, assetgen::kBannerHeight);
+            const QPoint at(10 + (i % 2) * (assetgen::kBannerWidth + 20), bannerY + (i / 2) * 60);
             p.drawImage(at, banners, source);
         }
         p.end();
 
-        if (!quantise(sheet).save(QString::fromUtf8(argv[2]), "PNG", 9))
+        if (!Quantise(sheet).save(QString::fromUtf8(argv[2]), "PNG", 9))
             throw std::runtime_error(std::string("cannot write ") + argv[2]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "dzwonex-contactsheet: %s\n", e.what());

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <exception>
 
+namespace assetgen = dzwonex::assetgen;
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
@@ -19,8 +21,8 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     try {
-        assets::loadFonts();
-        assets::generateAll(argv[1]);
+        assetgen::LoadFonts();
+        assetgen::GenerateAll(argv[1]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "dzwonex-assetgen: %s\n", e.what());
         return 1;

@@ -10,9 +10,11 @@ PACKAGES=(
   libjpeg-dev
   libsdl2-mixer-dev
   nlohmann-json3-dev
+  fontconfig fonts-dejavu-core
+  # tests and benchmarks (BUILD_TESTING)
   libgtest-dev libgmock-dev libbenchmark-dev
   libopenmpt-dev libmodplug-dev
-  fonts-dejavu-core
+  clang-format
 )
 if [[ "${DZWONEX_EXTRA_PACKAGES:-}" != "" ]]; then
   read -r -a extra <<<"$DZWONEX_EXTRA_PACKAGES"
