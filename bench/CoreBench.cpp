@@ -1,9 +1,11 @@
 // Headless speed of the game core: a new game and one daily turn.
 #include <benchmark/benchmark.h>
 
-#include "Game.h"
+#include "Company.h"
+#include "CompanyBuilder.h"
 
 using namespace dzwonex;
+using dzwonex::testing::CompanyBuilder;
 
 namespace {
 
@@ -11,11 +13,11 @@ void NewGame(benchmark::State& state) {
     uint32_t seed = 1;
     for (auto _ : state) {
         NullView view;
-        TGame game(view, std::make_unique<Lcg32>(seed++));
+        Company game(view, std::make_unique<Lcg32>(seed++));
         game.SetMapPictureSize(1400, 1000);
         game.SetBannerStripHeight(200);
         game.NewGame();
-        benchmark::DoNotOptimize(game.FMoney);
+        benchmark::DoNotOptimize(game.Cash());
     }
 }
 BENCHMARK(NewGame)->Unit(benchmark::kMicrosecond);
@@ -25,25 +27,22 @@ BENCHMARK(NewGame)->Unit(benchmark::kMicrosecond);
 void DailyTurn(benchmark::State& state) {
     const int total = static_cast<int>(state.range(0));
     NullView view;
-    TGame game(view, std::make_unique<Lcg32>(4711));
+    Company game(view, std::make_unique<Lcg32>(4711));
     game.SetMapPictureSize(1400, 1000);
     const int shares[6] = {total * 90 / 100, total * 3 / 100, total * 2 / 100, total / 200, 2, total * 2 / 100};
+    CompanyBuilder build(game);
     auto topUp = [&] {
         for (int k = 1; k <= 6; ++k) {
-            while (game.Count(k) < shares[k - 1])
-                game.Subscribers(k).push_back(std::make_shared<TCos>(game.Rng(), 1400, 1000));
-            while (game.Count(k) > shares[k - 1]) game.Subscribers(k).pop_back();
+            while (game.Count(k) < shares[k - 1]) build.AddSubscriber(k);
+            while (game.Count(k) > shares[k - 1]) build.RemoveSubscriberAt(k, game.Count(k) - 1);
         }
-        game.FCases.clear();
-        game.FOpinion = 0;
-        game.FQuality = 0;
-        game.FMoney = 10000;
+        build.ClearCases().Opinion(0).Quality(0).Cash(10000);
     };
     for (auto _ : state) {
         state.PauseTiming();
         topUp();
         state.ResumeTiming();
-        game.MainTimerTimer();
+        game.NextDay();
     }
 }
 BENCHMARK(DailyTurn)->Arg(1100)->Arg(100000)->Unit(benchmark::kMicrosecond);

@@ -28,10 +28,4 @@ int32_t RoundToInt32(double x) {
     return static_cast<int32_t>(r);
 }
 
-int32_t Saturate32(int64_t x) {
-    if (x > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-    if (x < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(x);
-}
-
 }  // namespace dzwonex

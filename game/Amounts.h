@@ -15,7 +15,4 @@ double RoundHalfEven(double x);
 // the ends of the range; NaN gives 0.
 int32_t RoundToInt32(double x);
 
-// A 64-bit whole number held at the ends of the 32-bit range.
-int32_t Saturate32(int64_t x);
-
 }  // namespace dzwonex

@@ -1,51 +1,49 @@
 // The inbox: cases queue up at the back or jump the queue at the front;
 // only the front case is shown.
+#include <algorithm>
+
 #include "Amounts.h"
-#include "Game.h"
+#include "Company.h"
 
 namespace dzwonex {
 
-TSprawa& TGame::AppendCase() {
-    FCases.push_back(std::make_unique<TSprawa>());
-    return *FCases.back();
-}
+Case& Company::AppendCase() { return cases_.emplace_back(); }
 
-TSprawa& TGame::PushCase() {
-    FCases.push_front(std::make_unique<TSprawa>());
-    return *FCases.front();
-}
+Case& Company::PushCase() { return cases_.emplace_front(); }
 
-void TGame::ShowCurrentCase() {
-    if (FCases.empty()) {
-        FView.SetText(Control::lblTytul, "");
-        FView.SetText(Control::memSprawa, "");
-        FView.SetButtonEnabled(Button::btnYes, false);
-        FView.SetButtonEnabled(Button::btnNo, false);
-        FView.SetButtonEnabled(Button::btnOK, false);
+void Company::ShowCurrentCase() {
+    if (cases_.empty()) {
+        view_.SetText(Control::lblTytul, "");
+        view_.SetText(Control::memSprawa, "");
+        view_.SetButtonEnabled(Button::btnYes, false);
+        view_.SetButtonEnabled(Button::btnNo, false);
+        view_.SetButtonEnabled(Button::btnOK, false);
     } else {
-        const TSprawa& current = *FCases.front();
-        FView.SetText(Control::lblTytul, current.Title);
-        FView.SetText(Control::memSprawa, current.Body);
-        if (current.Kind == ckInfo) {
-            FView.SetButtonEnabled(Button::btnYes, false);
-            FView.SetButtonEnabled(Button::btnNo, false);
-            FView.SetButtonEnabled(Button::btnOK, true);
-        } else if (current.Kind >= ckDisconnect && current.Kind <= ckQuality) {
-            FView.SetButtonEnabled(Button::btnYes, true);
-            FView.SetButtonEnabled(Button::btnNo, true);
-            FView.SetButtonEnabled(Button::btnOK, false);
+        const Case& current = cases_.front();
+        view_.SetText(Control::lblTytul, current.title);
+        view_.SetText(Control::memSprawa, current.body);
+        if (current.kind == ckInfo) {
+            view_.SetButtonEnabled(Button::btnYes, false);
+            view_.SetButtonEnabled(Button::btnNo, false);
+            view_.SetButtonEnabled(Button::btnOK, true);
+        } else if (current.kind >= ckDisconnect && current.kind <= kLastCaseKind) {
+            view_.SetButtonEnabled(Button::btnYes, true);
+            view_.SetButtonEnabled(Button::btnNo, true);
+            view_.SetButtonEnabled(Button::btnOK, false);
         }
         // An unknown kind leaves the buttons as they were.
     }
-    const auto count = static_cast<int32_t>(std::min<size_t>(FCases.size(), 2147483647u));
-    FView.SetText(Control::tabSprawy, "Sprawy (" + FormatAmount(count) + ")");
+    const auto count = static_cast<int32_t>(std::min<size_t>(cases_.size(), 2147483647u));
+    view_.SetText(Control::tabSprawy, "Sprawy (" + FormatAmount(count) + ")");
 }
 
-void TGame::btnOKClick() {
+void Company::AnswerOk() { DismissFrontCase(); }
+
+void Company::DismissFrontCase() {
     // The sound comes first and on every press, even with nothing to dismiss.
-    FView.PlayButtonSound();
-    if (FCases.empty()) return;
-    FCases.pop_front();
+    view_.PlayButtonSound();
+    if (cases_.empty()) return;
+    cases_.pop_front();
     ShowCurrentCase();
 }
 

@@ -1,6 +1,9 @@
-// Company state: cash, opinion, quality and the six subscriber lists.
+// Cash, opinion, quality and the six subscriber lists.
+#include "Company.h"
+
+#include <unordered_map>
+
 #include "Amounts.h"
-#include "Game.h"
 
 namespace dzwonex {
 
@@ -10,54 +13,127 @@ constexpr Control kCountLabels[kKindCount] = {
 };
 }
 
-TGame::TGame(GameView& view, std::unique_ptr<RandomSource> random)
-    : FView(view), FRandom(random ? std::move(random) : std::make_unique<Lcg32>(Lcg32::ClockSeed())) {}
+Company::Company(GameView& view, std::unique_ptr<RandomSource> random)
+    : view_(view), random_(random ? std::move(random) : std::make_unique<Lcg32>(Lcg32::ClockSeed())) {}
 
-TGame::~TGame() { FreeObjects(); }
+Company::~Company() { Clear(); }
 
-void TGame::AddMoney(int32_t delta) {
-    // Cash is held at both ends of the 32-bit range instead of wrapping.
-    FMoney = Saturate32(static_cast<int64_t>(FMoney) + delta);
-    FView.SetText(Control::lblKasa, FormatAmount(FMoney) + " zł");
+void Company::AddMoney(Money delta) {
+    cash_ += delta;
+    view_.SetText(Control::lblKasa, FormatAmount(cash_.Value()) + " zł");
 }
 
-void TGame::AddOpinion(double delta) {
-    FOpinion = FOpinion + delta;
-    FView.SetText(Control::lblOpinia, FormatAmount(RoundToInt32(FOpinion)));
+void Company::AddOpinion(double delta) {
+    opinion_ = opinion_ + delta;
+    view_.SetText(Control::lblOpinia, FormatAmount(RoundToInt32(opinion_)));
 }
 
-void TGame::AddQuality(double delta) {
-    FQuality = FQuality + delta;
-    FView.SetText(Control::lblJakosc, FormatAmount(RoundToInt32(FQuality)));
+void Company::AddQuality(double delta) {
+    quality_ = quality_ + delta;
+    view_.SetText(Control::lblJakosc, FormatAmount(RoundToInt32(quality_)));
 }
 
-void TGame::ShowSubscriberCounts() {
-    for (int k = 1; k <= kKindCount; ++k) FView.SetText(kCountLabels[k - 1], FormatAmount(Count(k)));
-    FView.RepaintMap();
+void Company::ShowSubscriberCounts() {
+    for (int k = 1; k <= kKindCount; ++k) view_.SetText(kCountLabels[k - 1], FormatAmount(Count(k)));
+    view_.RepaintMap();
 }
 
-void TGame::PlaceRandomly(TCos& point) { point.PlaceRandomly(*FRandom, MapWidth, MapHeight); }
+void Company::AddSubscriber(int32_t kind) {
+    const int32_t x = random_->Random(mapWidth_);
+    const int32_t y = random_->Random(mapHeight_);
+    AddSubscriberAt(kind, x, y);
+}
 
-std::shared_ptr<TCos> TGame::AddSubscriber(int32_t kind) {
-    auto point = std::make_shared<TCos>(*FRandom, MapWidth, MapHeight);
-    Subscribers(kind).push_back(point);
+void Company::AddSubscriberAt(int32_t kind, int32_t x, int32_t y) {
+    subscribers_[static_cast<size_t>(kind - 1)].push_back(std::make_shared<const MapPoint>(x, y));
     ShowSubscriberCounts();
-    return point;
 }
 
-void TGame::RemoveSubscriberAt(int32_t kind, int32_t index) {
-    auto& list = Subscribers(kind);
+void Company::RemoveSubscriberAt(int32_t kind, int32_t index) {
+    auto& list = subscribers_[static_cast<size_t>(kind - 1)];
     if (index < 0 || index >= static_cast<int32_t>(list.size())) return;
     // A case may still hold the point; shared ownership keeps it alive.
     list.erase(list.begin() + index);
     ShowSubscriberCounts();
 }
 
-bool TGame::IsListed(const TCos* point) const {
-    for (const auto& list : FSubscribers)
+void Company::RemoveSubscriber(const MapPoint* point) {
+    if (!point) return;
+    for (auto& list : subscribers_) {
+        for (auto it = list.begin(); it != list.end(); ++it) {
+            if (it->get() == point) {
+                list.erase(it);
+                ShowSubscriberCounts();
+                return;
+            }
+        }
+    }
+}
+
+void Company::DriftSubscribers(int32_t kind, int32_t n) {
+    if (n > 0) {
+        for (int32_t i = 0; i < n; ++i) AddSubscriber(kind);
+    } else {
+        for (int64_t i = 0; i < -static_cast<int64_t>(n); ++i) {
+            const int32_t count = Count(kind);
+            if (count == 0) break;
+            RemoveSubscriberAt(kind, random_->Random(count));
+        }
+    }
+}
+
+bool Company::IsListed(const MapPoint* point) const {
+    for (const auto& list : subscribers_)
         for (const auto& p : list)
             if (p.get() == point) return true;
     return false;
+}
+
+CompanySnapshot Company::Snapshot() const {
+    CompanySnapshot s;
+    s.day = day_;
+    s.cash = cash_.Value();
+    s.opinion = opinion_;
+    s.quality = quality_;
+    struct Place {
+        int32_t kind, index;
+    };
+    std::unordered_map<const MapPoint*, Place> listed;
+    for (int k = 1; k <= kKindCount; ++k) {
+        const PointList& list = Subscribers(k);
+        auto& out = s.subscribers[static_cast<size_t>(k - 1)];
+        out.reserve(list.size());
+        for (size_t i = 0; i < list.size(); ++i) {
+            out.push_back({list[i]->X(), list[i]->Y()});
+            if (!cases_.empty()) listed.emplace(list[i].get(), Place{k, static_cast<int32_t>(i)});
+        }
+    }
+    std::unordered_map<const MapPoint*, int32_t> departed;
+    s.cases.reserve(cases_.size());
+    for (const Case& c : cases_) {
+        CaseSnapshot& out = s.cases.emplace_back();
+        out.kind = c.kind;
+        out.param = c.param;
+        out.param2 = c.param2;
+        out.title = c.title;
+        out.body = c.body;
+        if (!c.subject) continue;
+        SubjectSnapshot subject{c.subject->X(), c.subject->Y(), false, 0, 0};
+        if (auto it = listed.find(c.subject.get()); it != listed.end()) {
+            subject.listed = true;
+            subject.kind = it->second.kind;
+            subject.index = it->second.index;
+        } else {
+            subject.index = departed.emplace(c.subject.get(), static_cast<int32_t>(departed.size())).first->second;
+        }
+        out.subject = subject;
+    }
+    s.bannerIndex = bannerIndex_;
+    s.speed = speedPosition_;
+    s.generator = random_->State();
+    s.userName = userName_;
+    s.lastDay = lastDay_;
+    return s;
 }
 
 }  // namespace dzwonex

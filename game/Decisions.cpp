@@ -1,5 +1,5 @@
 // Tak and Nie on the front case, and the refusal letters.
-#include "Game.h"
+#include "Company.h"
 
 namespace dzwonex {
 
@@ -17,62 +17,62 @@ const char* const kPolpakRefusal =
     "lokalizacji.\r\n\r\n  ";
 }  // namespace
 
-void TGame::btnYesClick() {
-    FView.PlayButtonSound();
-    if (FCases.empty()) return;
-    const TSprawa& c = *FCases.front();
-    const int32_t kind = c.Kind;
-    if (kind < ckInfo || kind > ckQuality) return;
-    const int32_t param = c.Param;
-    const int32_t param2 = c.Param2;
+void Company::AnswerYes() {
+    view_.PlayButtonSound();
+    if (cases_.empty()) return;
+    const Case& c = cases_.front();
+    const int32_t kind = c.kind;
+    if (kind <= ckInfo || kind > kLastCaseKind) return;  // a message is dismissed only by OK
+    const int32_t param = c.param;
+    const int32_t param2 = c.param2;
     switch (kind) {
-        case ckInfo:
-            return;  // a message is dismissed only by OK
         case ckDisconnect: {
-            const auto subject = c.Subject;  // keeps the point while we work
+            const auto subject = c.subject;  // keeps the point while we work
             RemoveSubscriber(subject.get());
-            AddOpinion(-FRandom->RandomReal() * param);
+            AddOpinion(-random_->RandomReal() * param);
             break;
         }
         case ckSdiRequest:
             AddSubscriber(skSdi);
-            AddOpinion(2 * FRandom->RandomReal());
+            AddOpinion(2 * random_->RandomReal());
             break;
         case ckSdiBribe:
             AddSubscriber(skSdi);
-            AddOpinion(2 * FRandom->RandomReal() - 1);
-            AddMoney(param);
+            AddOpinion(2 * random_->RandomReal() - 1);
+            AddMoney(Money(param));
             break;
         case ckNeostradaRequest:
             AddSubscriber(skNeostrada);
-            AddOpinion(3 * FRandom->RandomReal());
+            AddOpinion(3 * random_->RandomReal());
             break;
         case ckNeostradaBribe:
             AddSubscriber(skNeostrada);
-            AddOpinion(3 * FRandom->RandomReal() - 1.5);
-            AddMoney(param);
+            AddOpinion(3 * random_->RandomReal() - 1.5);
+            AddMoney(Money(param));
             break;
         case ckPolpakRequest:
             AddSubscriber(skPolpak);
-            AddOpinion(5 * FRandom->RandomReal());
+            AddOpinion(5 * random_->RandomReal());
             break;
         case ckPolpakBribe:
             AddSubscriber(skPolpak);
-            AddOpinion(5 * FRandom->RandomReal() - 2.5);
-            AddMoney(param);
+            AddOpinion(5 * random_->RandomReal() - 2.5);
+            AddMoney(Money(param));
             break;
         case ckBooth: {
-            const auto booth = AddSubscriber(skBooth);
-            booth->X = param;
-            booth->Y = param2;
-            AddOpinion(10 * FRandom->RandomReal());
-            AddMoney(-1000);
+            // A booth gets a random place like any new subscriber, then
+            // stands where the player pressed; the two draws stay in the sequence.
+            random_->Random(mapWidth_);
+            random_->Random(mapHeight_);
+            AddSubscriberAt(skBooth, param, param2);
+            AddOpinion(10 * random_->RandomReal());
+            AddMoney(Money(-1000));
             break;
         }
         case ckSpyReport:
             if (param2 >= 1 && param2 <= kKindCount) {
                 const int32_t n = Count(param2);
-                if (n > 0) RemoveSubscriberAt(param2, FRandom->Random(n));
+                if (n > 0) RemoveSubscriberAt(param2, random_->Random(n));
             }
             AddOpinion(-static_cast<double>(param));
             AddQuality(static_cast<double>(param));
@@ -83,78 +83,61 @@ void TGame::btnYesClick() {
             AddQuality(static_cast<double>(param));
             break;
     }
-    btnOKClick();
+    DismissFrontCase();
 }
 
-void TGame::btnNoClick() {
-    FView.PlayButtonSound();
-    if (FCases.empty()) return;
-    const TSprawa& c = *FCases.front();
-    const int32_t kind = c.Kind;
-    if (kind < ckInfo || kind > ckQuality) return;
-    void (TGame::*reply)() = nullptr;
+void Company::AnswerNo() {
+    view_.PlayButtonSound();
+    if (cases_.empty()) return;
+    const int32_t kind = cases_.front().kind;
+    if (kind <= ckInfo || kind > kLastCaseKind) return;
+    const char* replyTitle = nullptr;
+    const char* replyBody = nullptr;
+    auto refuse = [&](const char* title, const char* body) {
+        replyTitle = title;
+        replyBody = body;
+    };
     switch (kind) {
-        case ckInfo:
-            return;
         case ckSdiRequest:
-            AddOpinion(-2 * FRandom->RandomReal());
-            reply = &TGame::ReplySdiRefused;
+            AddOpinion(-2 * random_->RandomReal());
+            refuse("Odpowiedź na SDI", kSdiRefusal);
             break;
         case ckSdiBribe:
-            AddOpinion(2 * FRandom->RandomReal() - 1);
-            reply = &TGame::ReplySdiRefused;
+            AddOpinion(2 * random_->RandomReal() - 1);
+            refuse("Odpowiedź na SDI", kSdiRefusal);
             break;
         case ckNeostradaRequest:
-            AddOpinion(-3 * FRandom->RandomReal());
-            reply = &TGame::ReplyNeostradaRefused;
+            AddOpinion(-3 * random_->RandomReal());
+            refuse("Odpowiedź na Neostradę", kNeostradaRefusal);
             break;
         case ckNeostradaBribe:
-            AddOpinion(3 * FRandom->RandomReal() - 1.5);
-            reply = &TGame::ReplyNeostradaRefused;
+            AddOpinion(3 * random_->RandomReal() - 1.5);
+            refuse("Odpowiedź na Neostradę", kNeostradaRefusal);
             break;
         case ckPolpakRequest:
-            AddOpinion(-5 * FRandom->RandomReal());
-            reply = &TGame::ReplyPolpakRefused;
+            AddOpinion(-5 * random_->RandomReal());
+            refuse("Odpowiedź na Polpak-T", kPolpakRefusal);
             break;
         case ckPolpakBribe:
-            AddOpinion(5 * FRandom->RandomReal() - 2.5);
-            reply = &TGame::ReplyPolpakRefused;
+            AddOpinion(5 * random_->RandomReal() - 2.5);
+            refuse("Odpowiedź na Polpak-T", kPolpakRefusal);
             break;
         case ckRaise:
-            AddOpinion(-10 * FRandom->RandomReal());
+            AddOpinion(-10 * random_->RandomReal());
             break;
         default:  // disconnect, booth, spy report, quality: dismissed as they are
             break;
     }
-    btnOKClick();
-    if (reply) (this->*reply)();
+    DismissFrontCase();
+    if (replyTitle) ReplyRefused(replyTitle, replyBody);
 }
 
-void TGame::RemoveSubscriber(const TCos* point) {
-    if (!point) return;
-    for (auto& list : FSubscribers) {
-        for (auto it = list.begin(); it != list.end(); ++it) {
-            if (it->get() == point) {
-                list.erase(it);
-                ShowSubscriberCounts();
-                return;
-            }
-        }
-    }
+void Company::ReplyRefused(const char* title, const char* body) {
+    Case& letter = PushCase();
+    letter.kind = ckInfo;
+    letter.title = title;
+    letter.body = std::string(body) + userName_;
+    ShowCurrentCase();
 }
-
-namespace {
-void Reply(TGame& game, const char* title, const char* body) {
-    TSprawa& letter = game.PushCase();
-    letter.Kind = ckInfo;
-    letter.Title = title;
-    letter.Body = std::string(body) + game.UserName;
-    game.ShowCurrentCase();
-}
-}  // namespace
-
-void TGame::ReplySdiRefused() { Reply(*this, "Odpowiedź na SDI", kSdiRefusal); }
-void TGame::ReplyNeostradaRefused() { Reply(*this, "Odpowiedź na Neostradę", kNeostradaRefusal); }
-void TGame::ReplyPolpakRefused() { Reply(*this, "Odpowiedź na Polpak-T", kPolpakRefusal); }
 
 }  // namespace dzwonex

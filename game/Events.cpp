@@ -2,7 +2,7 @@
 // public letters, equipment proposals. Each rule draws its test first,
 // then its own values, and the letter's draws come last.
 #include "Amounts.h"
-#include "Game.h"
+#include "Company.h"
 #include "Letters.h"
 
 namespace dzwonex {
@@ -53,8 +53,6 @@ const char* const kHighCostNote =
 
 }  // namespace
 
-namespace {
-
 // SDI and Neostrada run the same four rules with their own constants.
 struct LineRules {
     int32_t kind;          // the subscriber kind the rules are about
@@ -70,147 +68,148 @@ struct LineRules {
     const char* spyQuestion;
 };
 
+namespace {
+
 const LineRules kSdiRules = {skSdi,     8,         false,        ckSdiRequest, ckSdiBribe, 100,         1000,
                              kSdiTitle, kSdiPlain, kSdiEnvelope, 256,          4,          kSdiQuestion};
 const LineRules kNeostradaRules = {skNeostrada, 16,   true,        ckNeostradaRequest, ckNeostradaBribe,
                                    200,         2000, kNeoTitle,   kNeoPlain,          kNeoEnvelope,
                                    128,         6,    kNeoQuestion};
 
-// Demand for the line among phone and ISDN subscribers, evaluated left to right.
-double Demand(const TGame& game, double opinionPart, double qualityPart, double r, const LineRules& rules) {
-    double x = opinionPart + qualityPart - rules.chanceDivisor * r + game.Count(skPhone) / 1000.0 +
-               game.Count(skIsdn) / 1000.0;
-    if (rules.sdiRaisesDemand) x = x + game.Count(skSdi) / 100.0;
-    return x;
-}
+}  // namespace
 
-void LineEvents(TGame& game, const LineRules& rules) {
+void Company::LineEvents(const LineRules& rules) {
     using namespace letters;
-    RandomSource& rng = game.Rng();
-    const double O = game.FOpinion, Q = game.FQuality;
+    RandomSource& rng = *random_;
+    const double O = opinion_, Q = quality_;
+    // Demand for the line among phone and ISDN subscribers, evaluated left to right.
+    auto demand = [&](double opinionPart, double qualityPart, double r) {
+        double x =
+            opinionPart + qualityPart - rules.chanceDivisor * r + Count(skPhone) / 1000.0 + Count(skIsdn) / 1000.0;
+        if (rules.sdiRaisesDemand) x = x + Count(skSdi) / 100.0;
+        return x;
+    };
 
     double r = rng.RandomReal();
-    if (Demand(game, O / 10, -Q / 10, r, rules) > 0) {
-        TSprawa& c = game.AppendCase();
-        c.Kind = rules.requestKind;
-        c.Title = rules.title;
-        c.Body = ApplicationLetter(rng, rules.plainSentence);
-        game.ShowCurrentCase();
+    if (demand(O / 10, -Q / 10, r) > 0) {
+        Case& c = AppendCase();
+        c.kind = rules.requestKind;
+        c.title = rules.title;
+        c.body = ApplicationLetter(rng, rules.plainSentence);
+        ShowCurrentCase();
     }
     r = rng.RandomReal();
-    if (Demand(game, -O / 10, Q / 10, r, rules) > 0) {
-        TSprawa& c = game.AppendCase();
-        c.Kind = rules.bribeKind;
-        c.Param = rules.envelopeBase + rng.Random(rules.envelopeSpread);
-        c.Title = rules.title;
-        c.Body = EnvelopeLetter(rng, rules.envelopeSentence, c.Param);
-        game.ShowCurrentCase();
+    if (demand(-O / 10, Q / 10, r) > 0) {
+        Case& c = AppendCase();
+        c.kind = rules.bribeKind;
+        c.param = rules.envelopeBase + rng.Random(rules.envelopeSpread);
+        c.title = rules.title;
+        c.body = EnvelopeLetter(rng, rules.envelopeSentence, c.param);
+        ShowCurrentCase();
     }
     // Lost subscribers: k rounds half to even, and each of the -k removals
     // happens only while somebody is left.
     r = rng.RandomReal();
-    const int32_t k = RoundToInt32(O / 10 + Q / 10 - r + game.Count(rules.kind) / 1000.0);
-    if (k < 0) game.DriftSubscribers(rules.kind, k);
-    if (rng.Random(rules.spyOdds) < game.Count(rules.kind)) {
-        TSprawa& c = game.AppendCase();
-        c.Kind = ckSpyReport;
-        c.Param = 1 + rng.Random(rules.spyWeights);
-        c.Param2 = rules.kind;
-        c.Title = kSpyTitle;
-        c.Body = SpyReportMemo(rng, rules.spyQuestion);
-        game.ShowCurrentCase();
+    const int32_t k = RoundToInt32(O / 10 + Q / 10 - r + Count(rules.kind) / 1000.0);
+    if (k < 0) DriftSubscribers(rules.kind, k);
+    if (rng.Random(rules.spyOdds) < Count(rules.kind)) {
+        Case& c = AppendCase();
+        c.kind = ckSpyReport;
+        c.param = 1 + rng.Random(rules.spyWeights);
+        c.param2 = rules.kind;
+        c.title = kSpyTitle;
+        c.body = SpyReportMemo(rng, rules.spyQuestion);
+        ShowCurrentCase();
     }
 }
 
-}  // namespace
+void Company::SdiEvents() { LineEvents(kSdiRules); }
 
-void TGame::SdiEvents() { LineEvents(*this, kSdiRules); }
+void Company::NeostradaEvents() { LineEvents(kNeostradaRules); }
 
-void TGame::NeostradaEvents() { LineEvents(*this, kNeostradaRules); }
-
-void TGame::PolpakEvents() {
+void Company::PolpakEvents() {
     using namespace letters;
-    const double O = FOpinion, Q = FQuality;
-    double r = FRandom->RandomReal();
+    const double O = opinion_, Q = quality_;
+    double r = random_->RandomReal();
     if (O / 10 + Q / 10 - 32 * r > 0) {
-        TSprawa& c = AppendCase();
-        c.Kind = ckPolpakRequest;
-        c.Title = kPolpakTitle;
-        c.Body = InstitutionLetter(*FRandom, kPolpakPlain);
+        Case& c = AppendCase();
+        c.kind = ckPolpakRequest;
+        c.title = kPolpakTitle;
+        c.body = InstitutionLetter(*random_, kPolpakPlain);
         ShowCurrentCase();
     }
-    r = FRandom->RandomReal();
+    r = random_->RandomReal();
     if (Q / 10 - 32 * r > 0) {
-        TSprawa& c = AppendCase();
-        c.Kind = ckPolpakBribe;
-        c.Param = 1000 + FRandom->Random(10000);
-        c.Title = kPolpakTitle;
-        c.Body = InstitutionEnvelopeLetter(*FRandom, kPolpakEnvelope, c.Param);
+        Case& c = AppendCase();
+        c.kind = ckPolpakBribe;
+        c.param = 1000 + random_->Random(10000);
+        c.title = kPolpakTitle;
+        c.body = InstitutionEnvelopeLetter(*random_, kPolpakEnvelope, c.param);
         ShowCurrentCase();
     }
-    if (FRandom->Random(100) == 0 && Count(skPolpak) > 0)
-        RemoveSubscriberAt(skPolpak, FRandom->Random(Count(skPolpak)));
+    if (random_->Random(100) == 0 && Count(skPolpak) > 0)
+        RemoveSubscriberAt(skPolpak, random_->Random(Count(skPolpak)));
 }
 
-void TGame::RaiseDemand() {
-    if (FRandom->Random(64) == 0) {
-        TSprawa& c = AppendCase();
-        c.Kind = ckRaise;
-        c.Title = "Podwyżka";
-        c.Body = letters::StaffNote(*FRandom, kRaiseNote);
+void Company::RaiseDemand() {
+    if (random_->Random(64) == 0) {
+        Case& c = AppendCase();
+        c.kind = ckRaise;
+        c.title = "Podwyżka";
+        c.body = letters::StaffNote(*random_, kRaiseNote);
         ShowCurrentCase();
     }
 }
 
-void TGame::OpinionLetters() {
+void Company::OpinionLetters() {
     using namespace letters;
-    if (FOpinion > 0 && FRandom->Random(32) == 0) {
-        AddOpinion(FRandom->RandomReal());
-        TSprawa& c = AppendCase();
-        c.Kind = ckInfo;
-        c.Title = "Pozdrowienia dla firmy";
-        c.Body = OpinionLetter(*FRandom, Opinion::Praise);
+    if (opinion_ > 0 && random_->Random(32) == 0) {
+        AddOpinion(random_->RandomReal());
+        Case& c = AppendCase();
+        c.kind = ckInfo;
+        c.title = "Pozdrowienia dla firmy";
+        c.body = OpinionLetter(*random_, Opinion::Praise);
         ShowCurrentCase();
     }
     // Reads the opinion after the praise letter.
-    if (FOpinion < 0 && FRandom->Random(32) == 0) {
-        AddOpinion(-FRandom->RandomReal());
-        TSprawa& c = AppendCase();
-        c.Kind = ckInfo;
-        c.Title = "Bluzgi";
-        c.Body = OpinionLetter(*FRandom, Opinion::Insult);
+    if (opinion_ < 0 && random_->Random(32) == 0) {
+        AddOpinion(-random_->RandomReal());
+        Case& c = AppendCase();
+        c.kind = ckInfo;
+        c.title = "Bluzgi";
+        c.body = OpinionLetter(*random_, Opinion::Insult);
         ShowCurrentCase();
     }
 }
 
-void TGame::QualityProposals() {
-    using namespace letters;
-    auto propose = [this](double scale, const char* title, const char* note) {
-        TSprawa& c = AppendCase();
-        c.Kind = ckQuality;
-        c.Param = RoundToInt32(scale * FRandom->RandomReal());
-        c.Title = title;
-        c.Body = StaffNote(*FRandom, note);
-        ShowCurrentCase();
-    };
-    if (FQuality > 0 && FRandom->Random(48) == 0) propose(5, "Jakość łączy", kQualityUpNote);
-    if (FQuality < 0 && FRandom->Random(48) == 0) propose(-5, "Bluzgi", kQualityDownNote);
-    if (FRandom->Random(48) == 0) {
-        TSprawa& c = AppendCase();
-        c.Kind = ckQuality;
-        c.Param = RoundToInt32(5 * FRandom->RandomReal());
-        const bool branch = FRandom->Random(2) == 1;
-        c.Title = branch ? "Nowy oddział" : "Centrala";
-        c.Body = StaffNote(*FRandom, branch ? kBranchNote : kExchangeNote);
+void Company::ProposeQuality(double scale, const char* title, const char* note) {
+    Case& c = AppendCase();
+    c.kind = ckQuality;
+    c.param = RoundToInt32(scale * random_->RandomReal());
+    c.title = title;
+    c.body = letters::StaffNote(*random_, note);
+    ShowCurrentCase();
+}
+
+void Company::QualityProposals() {
+    if (quality_ > 0 && random_->Random(48) == 0) ProposeQuality(5, "Jakość łączy", kQualityUpNote);
+    if (quality_ < 0 && random_->Random(48) == 0) ProposeQuality(-5, "Bluzgi", kQualityDownNote);
+    if (random_->Random(48) == 0) {
+        Case& c = AppendCase();
+        c.kind = ckQuality;
+        c.param = RoundToInt32(5 * random_->RandomReal());
+        const bool branch = random_->Random(2) == 1;
+        c.title = branch ? "Nowy oddział" : "Centrala";
+        c.body = letters::StaffNote(*random_, branch ? kBranchNote : kExchangeNote);
         ShowCurrentCase();
     }
-    if (FRandom->Random(48) == 0) {
-        TSprawa& c = AppendCase();
-        c.Kind = ckQuality;
-        c.Param = RoundToInt32(-5 * FRandom->RandomReal());
-        const bool costs = FRandom->Random(2) == 1;
-        c.Title = costs ? "Wysokie koszty" : "Niepotrzebna centrala";
-        c.Body = StaffNote(*FRandom, costs ? kHighCostNote : kIdleExchangeNote);
+    if (random_->Random(48) == 0) {
+        Case& c = AppendCase();
+        c.kind = ckQuality;
+        c.param = RoundToInt32(-5 * random_->RandomReal());
+        const bool costs = random_->Random(2) == 1;
+        c.title = costs ? "Wysokie koszty" : "Niepotrzebna centrala";
+        c.body = letters::StaffNote(*random_, costs ? kHighCostNote : kIdleExchangeNote);
         ShowCurrentCase();
     }
 }

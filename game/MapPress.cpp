@@ -1,7 +1,7 @@
 // A press on the map: disconnect the subscriber under it, or put up a booth.
 #include <cstdlib>
 
-#include "Game.h"
+#include "Company.h"
 #include "Letters.h"
 
 namespace dzwonex {
@@ -18,16 +18,16 @@ const char* const kDisconnectQuestions[kKindCount] = {
 constexpr int64_t kHitReach = 8;
 }  // namespace
 
-void TGame::paintboxMapaMouseDown(int32_t x, int32_t y) {
-    FView.PlayClickSound();
+void Company::PressMap(int32_t x, int32_t y) {
+    view_.PlayClickSound();
 
     // Booths are drawn on top, so they are searched first; within a kind
     // the earliest point wins.
-    std::shared_ptr<TCos> hit;
+    std::shared_ptr<const MapPoint> hit;
     int32_t hitKind = 0;
     for (int32_t k = kKindCount; k >= 1 && !hit; --k) {
         for (const auto& p : Subscribers(k)) {
-            if (std::llabs(int64_t{p->X} - x) <= kHitReach && std::llabs(int64_t{p->Y} - y) <= kHitReach) {
+            if (std::llabs(int64_t{p->X()} - x) <= kHitReach && std::llabs(int64_t{p->Y()} - y) <= kHitReach) {
                 hit = p;
                 hitKind = k;
                 break;
@@ -35,22 +35,22 @@ void TGame::paintboxMapaMouseDown(int32_t x, int32_t y) {
         }
     }
 
-    TSprawa& c = PushCase();
+    Case& c = PushCase();
     if (hit) {
-        c.Kind = ckDisconnect;
-        c.Subject = hit;
-        c.Title = "Odłączenie abonenta";
-        c.Param = hitKind;
-        c.Body = letters::RandomGreeting(*FRandom) + "\r\n" + "\r\n" + kDisconnectQuestions[hitKind - 1];
+        c.kind = ckDisconnect;
+        c.subject = hit;
+        c.title = "Odłączenie abonenta";
+        c.param = hitKind;
+        c.body = letters::RandomGreeting(*random_) + "\r\n" + "\r\n" + kDisconnectQuestions[hitKind - 1];
     } else {
-        c.Kind = ckBooth;
-        c.Param = x;
-        c.Param2 = y;
-        c.Title = "Postawnienie budki";
-        c.Body = "Czy na pewno chcesz postawić budkę telefoniczną w tej części miasta ?";
+        c.kind = ckBooth;
+        c.param = x;
+        c.param2 = y;
+        c.title = "Postawnienie budki";
+        c.body = "Czy na pewno chcesz postawić budkę telefoniczną w tej części miasta ?";
     }
     ShowCurrentCase();
-    FView.SetActivePage(kPageCases);
+    view_.SetActivePage(kPageCases);
 }
 
 }  // namespace dzwonex

@@ -12,6 +12,10 @@ public:
     virtual int32_t Random(int32_t n) = 0;
     // A real in [0, 1).
     virtual double RandomReal() = 0;
+    // The whole state of the source, so that a saved game goes on with the
+    // same draws; sources that cannot be saved report 0 and ignore a restore.
+    virtual uint32_t State() const { return 0; }
+    virtual void SetState(uint32_t) {}
 };
 
 // The game's generator: state := state * 134775813 + 1 (mod 2^32).
@@ -20,8 +24,8 @@ public:
     explicit Lcg32(uint32_t seed = 0) : state_(seed) {}
     int32_t Random(int32_t n) override;
     double RandomReal() override;
-    uint32_t State() const { return state_; }
-    void Seed(uint32_t seed) { state_ = seed; }
+    uint32_t State() const override { return state_; }
+    void SetState(uint32_t state) override { state_ = state; }
     // ((hour * 60 + minute) * 60 + second) * 1000 + millisecond, UTC.
     static uint32_t ClockSeed();
 

@@ -2,32 +2,32 @@
 #include <algorithm>
 #include <string>
 
-#include "Game.h"
+#include "Company.h"
 
 namespace dzwonex {
 
-void TGame::SetSpeed(int32_t x) {
-    const int32_t width = FView.SpeedGaugeWidth();
+void Company::SetSpeed(int32_t x) {
+    const int32_t width = view_.SpeedGaugeWidth();
     // Integer division truncates toward zero, so x from -19 to -1 still gives 0.
     const int64_t p = width > 0 ? static_cast<int64_t>(x) * 10 / width : 0;
-    FSpeedPosition = static_cast<int32_t>(std::clamp<int64_t>(p, 0, 10));
-    FView.SetSpeedPosition(FSpeedPosition);
-    FView.SetText(Control::lblSpeed1, "Szybkość gry: " + std::to_string(FSpeedPosition));
-    if (FSpeedPosition == 0)
-        FView.StopMainTimer();
+    speedPosition_ = static_cast<int32_t>(std::clamp<int64_t>(p, 0, 10));
+    view_.SetSpeedPosition(speedPosition_);
+    view_.SetText(Control::lblSpeed1, "Szybkość gry: " + std::to_string(speedPosition_));
+    if (speedPosition_ == 0)
+        view_.StopMainTimer();
     else
-        FView.StartMainTimer((11 - FSpeedPosition) * 2000);
+        view_.StartMainTimer((11 - speedPosition_) * 2000);
 }
 
-void TGame::progressSpeedMouseDown(int32_t x) {
-    FSpeedDragging = true;
+void Company::PressSpeedGauge(int32_t x) {
+    speedDragging_ = true;
     SetSpeed(x);
 }
 
-void TGame::progressSpeedMouseMove(int32_t x) {
-    if (FSpeedDragging) SetSpeed(x);
+void Company::DragSpeedGauge(int32_t x) {
+    if (speedDragging_) SetSpeed(x);
 }
 
-void TGame::progressSpeedMouseUp() { FSpeedDragging = false; }
+void Company::ReleaseSpeedGauge() { speedDragging_ = false; }
 
 }  // namespace dzwonex

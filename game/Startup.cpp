@@ -1,5 +1,5 @@
 // Start-up, a new game and the release of everything at the end.
-#include "Game.h"
+#include "Company.h"
 #include "ImageFiles.h"
 
 namespace dzwonex {
@@ -13,51 +13,50 @@ const char* const kWelcomeBody =
     "  Skryptor";
 }
 
-void TGame::InitState(const std::string& appDir, const std::string& userName) {
-    AppDir = appDir;
-    UserName = userName.size() > 255 ? userName.substr(0, 255) : userName;
-    FSpeedDragging = false;
-    FCases.clear();
-    for (auto& list : FSubscribers) list.clear();
+void Company::Reset(const std::string& assetDir, const std::string& userName) {
+    assetDir_ = assetDir;
+    userName_ = userName.size() > 255 ? userName.substr(0, 255) : userName;
+    speedDragging_ = false;
+    Clear();
 }
 
-void TGame::SetBannerStripHeight(int32_t height) { FBannerCount = height / 50; }
+void Company::SetBannerStripHeight(int32_t height) { bannerCount_ = height / 50; }
 
-void TGame::SetMapPictureSize(int32_t width, int32_t height) {
-    MapWidth = width;
-    MapHeight = height;
-    FView.SetMapSize(width, height);
+void Company::SetMapPictureSize(int32_t width, int32_t height) {
+    mapWidth_ = width;
+    mapHeight_ = height;
+    view_.SetMapSize(width, height);
 }
 
-void TGame::LoadGraphicsSizes() {
-    const BmpInfo banners = ReadBmpInfo(AppDir + "Bannery.bmp");
+void Company::LoadAssetSizes() {
+    const BmpInfo banners = ReadBmpInfo(assetDir_ + "Bannery.bmp");
     SetBannerStripHeight(banners.height);
-    const JpegSize map = CheckJpeg(AppDir + "Mapa.jpg");
+    const JpegSize map = CheckJpeg(assetDir_ + "Mapa.jpg");
     SetMapPictureSize(map.width, map.height);
 }
 
-void TGame::NewGame() {
-    PickBanner();
-    SetSpeed(FView.SpeedGaugeWidth() / 2);
+void Company::NewGame() {
+    NextBanner();
+    SetSpeed(view_.SpeedGaugeWidth() / 2);
     SetDay(0);
     PopulateMap();
-    FMoney = 7500 + FRandom->Random(5001);
-    AddMoney(0);
-    FOpinion = 1 - FRandom->Random(5);
+    cash_ = Money(7500 + random_->Random(5001));
+    AddMoney(Money(0));
+    opinion_ = 1 - random_->Random(5);
     AddOpinion(0);
-    FQuality = 0;
+    quality_ = 0;
     AddQuality(0);
-    TSprawa& welcome = AppendCase();
-    welcome.Kind = ckInfo;
-    welcome.Title = "Witaj !";
-    welcome.Body = kWelcomeBody;
+    Case& welcome = AppendCase();
+    welcome.kind = ckInfo;
+    welcome.title = "Witaj !";
+    welcome.body = kWelcomeBody;
     ShowCurrentCase();
-    MainTimerTimer();
-    // Programmatic page change: no page sound.
-    FView.SetActivePage(kPageCases);
+    NextDay();
+    // Turned by the game, not the player: no page sound.
+    view_.SetActivePage(kPageCases);
 }
 
-void TGame::PopulateMap() {
+void Company::PopulateMap() {
     struct Range {
         int32_t base, spread;
     };
@@ -65,23 +64,23 @@ void TGame::PopulateMap() {
     static constexpr Range kStart[kKindCount] = {{950, 101}, {28, 11}, {14, 5}, {3, 3}, {2, 0}, {22, 5}};
     for (int k = 1; k <= kKindCount; ++k) {
         const Range r = kStart[k - 1];
-        const int32_t n = r.spread ? r.base + FRandom->Random(r.spread) : r.base;
+        const int32_t n = r.spread ? r.base + random_->Random(r.spread) : r.base;
         for (int32_t i = 0; i < n; ++i) AddSubscriber(k);
     }
 }
 
-void TGame::FreeObjects() {
+void Company::Clear() {
     // The lists drop their share of each point first; a point still named by
     // a queued case goes with that case.
-    for (auto& list : FSubscribers) list.clear();
-    FCases.clear();
+    for (auto& list : subscribers_) list.clear();
+    cases_.clear();
 }
 
-void TGame::PickBanner() {
-    FBannerIndex = FRandom->Random(FBannerCount);
-    FView.RepaintBanner();
+void Company::NextBanner() {
+    bannerIndex_ = random_->Random(bannerCount_);
+    view_.RepaintBanner();
 }
 
-void TGame::PageControlChange() { FView.PlayPageSound(); }
+void Company::PageChangedByPlayer() { view_.PlayPageSound(); }
 
 }  // namespace dzwonex

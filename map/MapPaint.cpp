@@ -20,7 +20,7 @@ QImage WhiteTransparent(const QImage& icon) {
     return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-void PaintMap(QPainter& painter, const QRect& exposed, const MapPictures& pictures, const TGame& game) {
+void PaintMap(QPainter& painter, const QRect& exposed, const MapPictures& pictures, const Company& game) {
     if (!pictures.map.isNull()) painter.drawImage(exposed.topLeft(), pictures.map, exposed);
 
     // An icon can touch the exposed area only if its point lies within this
@@ -33,26 +33,26 @@ void PaintMap(QPainter& painter, const QRect& exposed, const MapPictures& pictur
         const QImage& icon = pictures.icons[k - 1];
         if (icon.isNull()) continue;
         for (const auto& point : game.Subscribers(k)) {
-            const int x = point->X;
-            const int y = point->Y;
+            const int x = point->X();
+            const int y = point->Y();
             if (x <= left || x > right || y <= top || y > bottom) continue;
             painter.drawImage(QPoint(x - kIconOffset, y - kIconOffset), icon);
         }
     }
 }
 
-TMapPaintBox::TMapPaintBox(const MapPictures& pictures, const TGame& game, QWidget* parent)
-    : QWidget(parent), FPictures(pictures), FGame(game) {
+TMapPaintBox::TMapPaintBox(const MapPictures& pictures, const Company& game, QWidget* parent)
+    : QWidget(parent), pictures_(pictures), game_(game) {
     // The picture covers every pixel, so nothing needs clearing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void TMapPaintBox::paintEvent(QPaintEvent* event) {
-    ++FPaintCount;
+    ++paintCount_;
     if (BeforePaint) BeforePaint();
     QPainter painter(this);
-    if (FPictures.map.isNull()) painter.fillRect(event->rect(), Qt::white);
-    PaintMap(painter, event->rect(), FPictures, FGame);
+    if (pictures_.map.isNull()) painter.fillRect(event->rect(), Qt::white);
+    PaintMap(painter, event->rect(), pictures_, game_);
 }
 
 void TMapPaintBox::mousePressEvent(QMouseEvent* event) {
@@ -62,12 +62,12 @@ void TMapPaintBox::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-TLegendPaintBox::TLegendPaintBox(const MapPictures& pictures, QWidget* parent) : QWidget(parent), FPictures(pictures) {}
+TLegendPaintBox::TLegendPaintBox(const MapPictures& pictures, QWidget* parent) : QWidget(parent), pictures_(pictures) {}
 
 void TLegendPaintBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     for (int k = 1; k <= kKindCount; ++k) {
-        const QImage& icon = FPictures.icons[k - 1];
+        const QImage& icon = pictures_.icons[k - 1];
         if (!icon.isNull()) painter.drawImage(QPoint(0, kIconTops[k - 1]), icon);
     }
 }

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "Game.h"
+#include "Company.h"
 
 namespace dzwonex {
 
@@ -27,21 +27,21 @@ inline constexpr int kIconSize = 16;
 // Draws the part of the map inside `exposed`: the picture first, then the
 // icons of kinds 1 to 6, each kind in list order, so booths lie on top of
 // everything and a later point covers an earlier one.
-void PaintMap(QPainter& painter, const QRect& exposed, const MapPictures& pictures, const TGame& game);
+void PaintMap(QPainter& painter, const QRect& exposed, const MapPictures& pictures, const Company& game);
 
 // paintboxMapa: as large as the map picture, inside the scroll box. It only
 // draws and reports presses; what a press means is the game's business.
 class TMapPaintBox : public QWidget {
     Q_OBJECT
 public:
-    TMapPaintBox(const MapPictures& pictures, const TGame& game, QWidget* parent = nullptr);
+    TMapPaintBox(const MapPictures& pictures, const Company& game, QWidget* parent = nullptr);
 
     // Runs before each paint; the window decodes the picture here when it
     // has not yet done so.
     std::function<void()> BeforePaint;
 
     // Paints counted since construction; lets tests see merged repaints.
-    long PaintCount() const { return FPaintCount; }
+    long PaintCount() const { return paintCount_; }
 
 signals:
     // Any mouse button, in map picture pixels.
@@ -52,9 +52,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    const MapPictures& FPictures;
-    const TGame& FGame;
-    long FPaintCount = 0;
+    const MapPictures& pictures_;
+    const Company& game_;
+    long paintCount_ = 0;
 };
 
 // paintboxLegenda: the column of the six kind icons beside their names.
@@ -71,7 +71,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const MapPictures& FPictures;
+    const MapPictures& pictures_;
 };
 
 }  // namespace dzwonex

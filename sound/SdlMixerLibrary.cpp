@@ -82,20 +82,20 @@ struct SdlMixerLibrary::State {
     }
 };
 
-SdlMixerLibrary::SdlMixerLibrary() : FState(std::make_unique<State>()) {}
+SdlMixerLibrary::SdlMixerLibrary() : state_(std::make_unique<State>()) {}
 
 SdlMixerLibrary::~SdlMixerLibrary() { Close(); }
 
 void SdlMixerLibrary::SetOutput(int output) {
-    if (!FState->open) FState->output = output;
+    if (!state_->open) state_->output = output;
 }
 
 void SdlMixerLibrary::SetDriver(int driver) {
-    if (!FState->open) FState->driver = driver;
+    if (!state_->open) state_->driver = driver;
 }
 
 bool SdlMixerLibrary::Init(int mixRate, int maxChannels, unsigned /*flags*/) {
-    State& s = *FState;
+    State& s = *state_;
     if (s.open) return true;
     if (s.output == kOutputNoSound || mixRate <= 0 || maxChannels <= 0) return false;
 
@@ -133,7 +133,7 @@ bool SdlMixerLibrary::Init(int mixRate, int maxChannels, unsigned /*flags*/) {
 }
 
 SongHandle SdlMixerLibrary::LoadSong(const std::string& path) {
-    State& s = *FState;
+    State& s = *state_;
     if (!s.open) return {};
     Mix_Music* music = Mix_LoadMUS(path.c_str());
     if (music == nullptr) return {};
@@ -143,7 +143,7 @@ SongHandle SdlMixerLibrary::LoadSong(const std::string& path) {
 }
 
 void SdlMixerLibrary::PlaySong(SongHandle song) {
-    State& s = *FState;
+    State& s = *state_;
     Mix_Music* music = s.Song(song);
     if (!s.open || music == nullptr) return;
     // SDL2_mixer would wait for a fade-out still running; cut its tail.
@@ -153,7 +153,7 @@ void SdlMixerLibrary::PlaySong(SongHandle song) {
 }
 
 bool SdlMixerLibrary::IsSongPlaying(SongHandle song) {
-    const State& s = *FState;
+    const State& s = *state_;
     if (!s.open || s.Song(song) == nullptr || s.currentSong != song.id) return false;
     // Music fading out after StopSong counts as stopped.
     return Mix_PlayingMusic() != 0 && Mix_FadingMusic() != MIX_FADING_OUT;
@@ -164,7 +164,7 @@ void SdlMixerLibrary::StopSong(SongHandle song) {
 }
 
 void SdlMixerLibrary::FreeSong(SongHandle song) {
-    State& s = *FState;
+    State& s = *state_;
     auto it = s.songs.find(song.id);
     if (it == s.songs.end()) return;
     if (s.currentSong == song.id) {
@@ -181,7 +181,7 @@ void SdlMixerLibrary::FreeSong(SongHandle song) {
 }
 
 SampleHandle SdlMixerLibrary::SampleLoad(int /*slot*/, const std::string& path, unsigned mode, int /*length*/) {
-    State& s = *FState;
+    State& s = *state_;
     if (!s.open) return {};
     // Mix_LoadWAV converts the file to the output's format, whatever the
     // file's own bits and channels are.
@@ -193,7 +193,7 @@ SampleHandle SdlMixerLibrary::SampleLoad(int /*slot*/, const std::string& path, 
 }
 
 void SdlMixerLibrary::PlaySound(int channel, SampleHandle sample) {
-    State& s = *FState;
+    State& s = *state_;
     const State::Sample* found = s.FindSample(sample);
     if (!s.ValidChannel(channel) || found == nullptr) return;
     // The new play takes the channel's place from what sounds there: that
@@ -213,18 +213,18 @@ void SdlMixerLibrary::PlaySound(int channel, SampleHandle sample) {
 
 bool SdlMixerLibrary::IsChannelPlaying(int channel) {
     // A voice fading out after a replay no longer counts.
-    return FState->ValidChannel(channel) && Mix_Playing(FState->Voice(channel)) != 0;
+    return state_->ValidChannel(channel) && Mix_Playing(state_->Voice(channel)) != 0;
 }
 
 void SdlMixerLibrary::StopSound(int channel) {
-    State& s = *FState;
+    State& s = *state_;
     if (!s.ValidChannel(channel)) return;
     Mix_HaltChannel(channel);
     Mix_HaltChannel(channel + s.channels);
 }
 
 void SdlMixerLibrary::SampleFree(SampleHandle sample) {
-    State& s = *FState;
+    State& s = *state_;
     auto it = s.samples.find(sample.id);
     if (it == s.samples.end()) return;
     // SDL2_mixer halts every channel still playing the chunk first.
@@ -233,7 +233,7 @@ void SdlMixerLibrary::SampleFree(SampleHandle sample) {
 }
 
 void SdlMixerLibrary::Close() {
-    State& s = *FState;
+    State& s = *state_;
     if (s.open) {
         Mix_HaltMusic();
         Mix_HaltChannel(-1);
@@ -261,10 +261,10 @@ void SdlMixerLibrary::Close() {
     }
 }
 
-bool SdlMixerLibrary::IsOpen() const { return FState->open; }
+bool SdlMixerLibrary::IsOpen() const { return state_->open; }
 
 std::optional<AudioOutputFormat> SdlMixerLibrary::OutputFormat() const {
-    if (!FState->open) return std::nullopt;
+    if (!state_->open) return std::nullopt;
     int rate = 0;
     Uint16 format = 0;
     int channels = 0;

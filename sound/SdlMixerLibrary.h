@@ -55,7 +55,7 @@ public:
 
 private:
     struct State;
-    std::unique_ptr<State> FState;
+    std::unique_ptr<State> state_;
 };
 
 }  // namespace dzwonex

@@ -6,9 +6,9 @@
 
 namespace dzwonex {
 
-TSound::TSound(AudioLibrary& library) : FLibrary(library) {}
+TSound::TSound(AudioLibrary& library) : library_(library) {}
 
-TSound::TSound(std::unique_ptr<AudioLibrary> library) : FOwnedLibrary(std::move(library)), FLibrary(*FOwnedLibrary) {}
+TSound::TSound(std::unique_ptr<AudioLibrary> library) : ownedLibrary_(std::move(library)), library_(*ownedLibrary_) {}
 
 std::unique_ptr<TSound> TSound::CreateWithSdlMixer() {
     return std::make_unique<TSound>(std::make_unique<SdlMixerLibrary>());
@@ -17,61 +17,61 @@ std::unique_ptr<TSound> TSound::CreateWithSdlMixer() {
 TSound::~TSound() { DoneSound(); }
 
 void TSound::InitSound(const std::string& appDir) {
-    if (FOpen) return;
-    FOpen = true;
+    if (open_) return;
+    open_ = true;
     // The library's answers are not consulted: whatever failed leaves zero
     // handles behind, and the library ignores them from then on.
-    FLibrary.SetOutput(kOutputWave);
-    FLibrary.SetDriver(kDriverDefault);
-    FLibrary.Init(kMixRate, kMixChannels, 0);
-    FMusic = FLibrary.LoadSong(appDir + "psych.xm");
-    FSndButton = FLibrary.SampleLoad(kButtonChannel, appDir + "button.wav", kEffectSampleMode, 0);
-    FSndPage = FLibrary.SampleLoad(kPageChannel, appDir + "page.wav", kEffectSampleMode, 0);
-    FSndClick = FLibrary.SampleLoad(kClickChannel, appDir + "click.wav", kEffectSampleMode, 0);
+    library_.SetOutput(kOutputWave);
+    library_.SetDriver(kDriverDefault);
+    library_.Init(kMixRate, kMixChannels, 0);
+    music_ = library_.LoadSong(appDir + "psych.xm");
+    sndButton_ = library_.SampleLoad(kButtonChannel, appDir + "button.wav", kEffectSampleMode, 0);
+    sndPage_ = library_.SampleLoad(kPageChannel, appDir + "page.wav", kEffectSampleMode, 0);
+    sndClick_ = library_.SampleLoad(kClickChannel, appDir + "click.wav", kEffectSampleMode, 0);
     // The "Muzyka" box starts ticked, so the music starts at once.
-    FLibrary.PlaySong(FMusic);
+    library_.PlaySong(music_);
 }
 
 void TSound::DoneSound() {
-    if (!FOpen) return;
+    if (!open_) return;
     // Everything that sounds is stopped before anything is freed.
-    if (FLibrary.IsSongPlaying(FMusic)) FLibrary.StopSong(FMusic);
+    if (library_.IsSongPlaying(music_)) library_.StopSong(music_);
     for (int channel : {kClickChannel, kPageChannel, kButtonChannel}) {
-        if (FLibrary.IsChannelPlaying(channel)) FLibrary.StopSound(channel);
+        if (library_.IsChannelPlaying(channel)) library_.StopSound(channel);
     }
-    FLibrary.FreeSong(FMusic);
-    FLibrary.SampleFree(FSndClick);
-    FLibrary.SampleFree(FSndPage);
-    FLibrary.SampleFree(FSndButton);
-    FLibrary.Close();
-    FMusic = {};
-    FSndButton = {};
-    FSndPage = {};
-    FSndClick = {};
-    FOpen = false;
+    library_.FreeSong(music_);
+    library_.SampleFree(sndClick_);
+    library_.SampleFree(sndPage_);
+    library_.SampleFree(sndButton_);
+    library_.Close();
+    music_ = {};
+    sndButton_ = {};
+    sndPage_ = {};
+    sndClick_ = {};
+    open_ = false;
 }
 
 void TSound::PlayButtonSound() {
-    if (FOpen) FLibrary.PlaySound(kButtonChannel, FSndButton);
+    if (open_) library_.PlaySound(kButtonChannel, sndButton_);
 }
 
 void TSound::PlayPageSound() {
-    if (FOpen) FLibrary.PlaySound(kPageChannel, FSndPage);
+    if (open_) library_.PlaySound(kPageChannel, sndPage_);
 }
 
 void TSound::PlayClickSound() {
-    if (FOpen) FLibrary.PlaySound(kClickChannel, FSndClick);
+    if (open_) library_.PlaySound(kClickChannel, sndClick_);
 }
 
 void TSound::chkMuzykaClick(bool ticked) {
-    if (!FOpen) return;
+    if (!open_) return;
     // The module may have ended by itself, so the box's state alone does
     // not tell whether the music plays.
-    const bool playing = FLibrary.IsSongPlaying(FMusic);
+    const bool playing = library_.IsSongPlaying(music_);
     if (ticked && !playing) {
-        FLibrary.PlaySong(FMusic);
+        library_.PlaySong(music_);
     } else if (!ticked && playing) {
-        FLibrary.StopSong(FMusic);
+        library_.StopSong(music_);
     }
 }
 

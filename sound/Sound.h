@@ -53,21 +53,21 @@ public:
     // The "Muzyka" box was clicked; ticked is its state after the click.
     void chkMuzykaClick(bool ticked);
 
-    bool IsOpen() const { return FOpen; }
-    SongHandle Music() const { return FMusic; }
-    SampleHandle ButtonSample() const { return FSndButton; }
-    SampleHandle PageSample() const { return FSndPage; }
-    SampleHandle ClickSample() const { return FSndClick; }
-    AudioLibrary& Library() { return FLibrary; }
+    bool IsOpen() const { return open_; }
+    SongHandle Music() const { return music_; }
+    SampleHandle ButtonSample() const { return sndButton_; }
+    SampleHandle PageSample() const { return sndPage_; }
+    SampleHandle ClickSample() const { return sndClick_; }
+    AudioLibrary& Library() { return library_; }
 
 private:
-    std::unique_ptr<AudioLibrary> FOwnedLibrary;
-    AudioLibrary& FLibrary;
-    bool FOpen = false;
-    SongHandle FMusic;
-    SampleHandle FSndButton;
-    SampleHandle FSndPage;
-    SampleHandle FSndClick;
+    std::unique_ptr<AudioLibrary> ownedLibrary_;
+    AudioLibrary& library_;
+    bool open_ = false;
+    SongHandle music_;
+    SampleHandle sndButton_;
+    SampleHandle sndPage_;
+    SampleHandle sndClick_;
 };
 
 }  // namespace dzwonex

@@ -16,7 +16,6 @@ std::string Plain(std::string s) {
 }  // namespace
 
 std::string Session::Screen() const {
-    const TGame& g = *game_;
     const RecordingView& v = view_;
     std::ostringstream o;
     o << "\n==== Dzwonex S.A. ====  " << v.Text(Control::lblSpeed2) << "   " << v.Text(Control::lblSpeed1) << "\n";
@@ -28,7 +27,7 @@ std::string Session::Screen() const {
     o << "Wydatki: Pracownicy " << v.Text(Control::lblPracownicy) << ", Naprawy " << v.Text(Control::lblNaprawy)
       << ", Nowy sprzęt " << v.Text(Control::lblSprzet) << "\n";
     o << "---- " << v.Text(Control::tabSprawy) << " ----\n";
-    if (g.FCases.empty()) {
+    if (game_->Cases().empty()) {
         o << "(brak spraw)\n";
     } else {
         o << "[ " << v.Text(Control::lblTytul) << " ]\n" << Plain(v.Text(Control::memSprawa)) << "\n";

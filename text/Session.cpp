@@ -1,5 +1,6 @@
 #include "Session.h"
 
+#include <map>
 #include <sstream>
 #include <vector>
 
@@ -22,17 +23,16 @@ std::vector<std::string> Split(const std::string& line) {
 }  // namespace
 
 Session::Session(const Options& options) : options_(options) {
-    auto rng = std::make_unique<Lcg32>(options.seed ? *options.seed : Lcg32::ClockSeed());
-    rng_ = rng.get();
-    game_ = std::make_unique<TGame>(view_, std::move(rng));
+    game_ =
+        std::make_unique<Company>(view_, std::make_unique<Lcg32>(options.seed ? *options.seed : Lcg32::ClockSeed()));
 }
 
 std::optional<std::string> Session::Start() {
     std::string dir = options_.assets ? *options_.assets : ExecutableDir();
     if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '/';
-    game_->InitState(dir, options_.user ? *options_.user : LogonUserName());
+    game_->Reset(dir, options_.user ? *options_.user : LogonUserName());
     try {
-        game_->LoadGraphicsSizes();
+        game_->LoadAssetSizes();
     } catch (const AssetError& e) {
         const std::string message = e.what();
         // Every message names the file it is about.
@@ -57,19 +57,15 @@ Session::Result Session::Execute(const std::string& rawLine) {
     };
     auto expectArgs = [&](size_t n) { return words.size() == n + 1; };
 
-    if (cmd == "day" || cmd == "tak" || cmd == "nie" || cmd == "ok" || cmd == "banner" || cmd == "state" ||
-        cmd == "quit") {
+    // Commands without arguments that act on the company.
+    static const std::map<std::string, void (Company::*)()> kActions = {
+        {"day", &Company::NextDay}, {"tak", &Company::AnswerYes},     {"nie", &Company::AnswerNo},
+        {"ok", &Company::AnswerOk}, {"banner", &Company::NextBanner},
+    };
+    if (auto action = kActions.find(cmd); action != kActions.end() || cmd == "state" || cmd == "quit") {
         if (!expectArgs(0)) return fail(cmd + " takes no arguments");
-        if (cmd == "day")
-            game_->MainTimerTimer();
-        else if (cmd == "tak")
-            game_->btnYesClick();
-        else if (cmd == "nie")
-            game_->btnNoClick();
-        else if (cmd == "ok")
-            game_->btnOKClick();
-        else if (cmd == "banner")
-            game_->PickBanner();
+        if (action != kActions.end())
+            ((*game_).*(action->second))();
         else if (cmd == "state")
             result.output = StateLine();
         else
@@ -80,17 +76,17 @@ Session::Result Session::Execute(const std::string& rawLine) {
         int32_t x = 0, y = 0;
         if (!expectArgs(2) || !ParseNumber(words[1], x) || !ParseNumber(words[2], y))
             return fail("click needs two whole numbers: click X Y");
-        if (x < 0 || y < 0 || x >= game_->MapWidth || y >= game_->MapHeight)
+        if (x < 0 || y < 0 || x >= game_->MapWidth() || y >= game_->MapHeight())
             return fail("click " + words[1] + " " + words[2] + " lies outside the map (0.." +
-                        std::to_string(game_->MapWidth - 1) + ", 0.." + std::to_string(game_->MapHeight - 1) + ")");
-        game_->paintboxMapaMouseDown(x, y);
+                        std::to_string(game_->MapWidth() - 1) + ", 0.." + std::to_string(game_->MapHeight() - 1) + ")");
+        game_->PressMap(x, y);
         return result;
     }
     if (cmd == "speed") {
         int32_t x = 0;
         if (!expectArgs(1) || !ParseNumber(words[1], x)) return fail("speed needs one whole number: speed X");
-        game_->progressSpeedMouseDown(x);
-        game_->progressSpeedMouseUp();
+        game_->PressSpeedGauge(x);
+        game_->ReleaseSpeedGauge();
         return result;
     }
     if (cmd == "page") {
@@ -99,8 +95,8 @@ Session::Result Session::Execute(const std::string& rawLine) {
             return fail("page needs a page number from 0 to 3");
         // Only a real change of page sounds.
         if (n != view_.Page()) {
-            game_->PageControlChange();
-            game_->View().SetActivePage(n);
+            game_->PageChangedByPlayer();
+            view_.SetActivePage(n);
         }
         return result;
     }

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "Game.h"
+#include "Company.h"
 #include "Options.h"
 #include "RecordingView.h"
 
@@ -33,14 +33,13 @@ public:
     // A screen for a person at a terminal.
     std::string Screen() const;
 
-    TGame& Game() { return *game_; }
+    const Company& Game() const { return *game_; }
     const RecordingView& View() const { return view_; }
 
 private:
     Options options_;
     RecordingView view_{200};
-    Lcg32* rng_ = nullptr;  // owned by the game
-    std::unique_ptr<TGame> game_;
+    std::unique_ptr<Company> game_;
 };
 
 std::string HelpText();

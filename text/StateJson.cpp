@@ -10,75 +10,68 @@ namespace dzwonex::text {
 
 namespace {
 
-std::string Str(const std::string& s) {
-    // Texts are UTF-8; replace anything that is not, rather than fail.
-    return nlohmann::json(s).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
+using Json = nlohmann::ordered_json;
 
-std::string Real(double x) {
-    if (!std::isfinite(x)) return "null";
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.17g", x);
-    return buf;
+// Reals are written with all 17 significant digits ("%.17g": 0.1 reads
+// 0.10000000000000001, 1 reads 1), as the state line always has; the
+// library would write the shortest form instead ("0.1", "1.0"). They go in
+// as null and their text replaces it; a NaN or infinity stays null.
+void PutReal(std::string& line, const char* key, double value) {
+    if (!std::isfinite(value)) return;
+    char text[40];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    // Inside a JSON string a quote is always escaped, so the first match is the key itself.
+    const std::string placeholder = std::string("\"") + key + "\":null";
+    const auto at = line.find(placeholder);
+    line.replace(at + placeholder.size() - 4, 4, text);
 }
-
-const char* Bool(bool b) { return b ? "true" : "false"; }
 
 }  // namespace
 
 std::string Session::StateLine() const {
-    const TGame& g = *game_;
-    std::string s;
-    s.reserve(64 * 1024);
-    s += "{\"rng\":" + std::to_string(rng_->State());
-    s += ",\"day\":" + std::to_string(g.FDay);
-    s += ",\"money\":" + std::to_string(g.FMoney);
-    s += ",\"opinion\":" + Real(g.FOpinion);
-    s += ",\"quality\":" + Real(g.FQuality);
-    s += ",\"subscribers\":[";
-    for (int k = 1; k <= kKindCount; ++k) {
-        if (k > 1) s += ',';
-        s += '[';
-        bool first = true;
-        for (const auto& p : g.Subscribers(k)) {
-            if (!first) s += ',';
-            first = false;
-            s += '[' + std::to_string(p->X) + ',' + std::to_string(p->Y) + ']';
-        }
-        s += ']';
+    const CompanySnapshot s = game_->Snapshot();
+    Json state;
+    state["rng"] = s.generator;
+    state["day"] = s.day;
+    state["money"] = s.cash;
+    state["opinion"] = nullptr;
+    state["quality"] = nullptr;
+    Json& lists = state["subscribers"] = Json::array();
+    for (const auto& list : s.subscribers) {
+        Json points = Json::array();
+        for (const PointSnapshot& p : list) points.push_back({p.x, p.y});
+        lists.push_back(std::move(points));
     }
-    s += "],\"cases\":[";
-    bool firstCase = true;
-    for (const auto& c : g.FCases) {
-        if (!firstCase) s += ',';
-        firstCase = false;
-        s += "{\"kind\":" + std::to_string(c->Kind) + ",\"param\":" + std::to_string(c->Param) +
-             ",\"param2\":" + std::to_string(c->Param2) + ",\"title\":" + Str(c->Title) + ",\"body\":" + Str(c->Body) +
-             ",\"subject\":";
-        if (c->Subject)
-            s += "{\"x\":" + std::to_string(c->Subject->X) + ",\"y\":" + std::to_string(c->Subject->Y) +
-                 ",\"listed\":" + Bool(g.IsListed(c->Subject.get())) + "}";
-        else
-            s += "null";
-        s += '}';
+    Json& cases = state["cases"] = Json::array();
+    for (const CaseSnapshot& c : s.cases) {
+        Json subject = nullptr;
+        if (c.subject) subject = {{"x", c.subject->x}, {"y", c.subject->y}, {"listed", c.subject->listed}};
+        cases.push_back({{"kind", c.kind},
+                         {"param", c.param},
+                         {"param2", c.param2},
+                         {"title", c.title},
+                         {"body", c.body},
+                         {"subject", std::move(subject)}});
     }
-    s += "],\"banner\":" + std::to_string(g.FBannerIndex);
-    s += ",\"speed\":" + std::to_string(view_.Speed());
-    s += ",\"timer\":" + std::to_string(view_.TimerPeriod());
-    s += ",\"page\":" + std::to_string(view_.Page());
-    s += ",\"labels\":{";
+    state["banner"] = s.bannerIndex;
+    state["speed"] = view_.Speed();
+    state["timer"] = view_.TimerPeriod();
+    state["page"] = view_.Page();
+    Json& labels = state["labels"] = Json::object();
     for (int i = 0; i < kControlCount; ++i) {
         const auto c = static_cast<Control>(i);
-        if (i) s += ',';
-        s += std::string("\"") + ControlName(c) + "\":" + Str(view_.Text(c));
+        labels[ControlName(c)] = view_.Text(c);
     }
-    s += "},\"buttons\":{";
-    s += std::string("\"btnYes\":") + Bool(view_.Enabled(Button::btnYes));
-    s += std::string(",\"btnNo\":") + Bool(view_.Enabled(Button::btnNo));
-    s += std::string(",\"btnOK\":") + Bool(view_.Enabled(Button::btnOK));
-    s += "},\"sounds\":{\"button\":" + std::to_string(view_.ButtonSounds()) +
-         ",\"page\":" + std::to_string(view_.PageSounds()) + ",\"click\":" + std::to_string(view_.ClickSounds()) + "}}";
-    return s;
+    state["buttons"] = {{"btnYes", view_.Enabled(Button::btnYes)},
+                        {"btnNo", view_.Enabled(Button::btnNo)},
+                        {"btnOK", view_.Enabled(Button::btnOK)}};
+    state["sounds"] = {{"button", view_.ButtonSounds()}, {"page", view_.PageSounds()}, {"click", view_.ClickSounds()}};
+
+    // Texts are UTF-8; anything that is not is replaced rather than refused.
+    std::string line = state.dump(-1, ' ', false, Json::error_handler_t::replace);
+    PutReal(line, "opinion", s.opinion);
+    PutReal(line, "quality", s.quality);
+    return line;
 }
 
 }  // namespace dzwonex::text

@@ -52,14 +52,14 @@ void TPanel::resizeEvent(QResizeEvent*) {
     if (OnResize) OnResize();
 }
 
-TShape::TShape(const QColor& fill, const QColor& frame, QWidget* parent) : QWidget(parent), FFill(fill), FFrame(frame) {
+TShape::TShape(const QColor& fill, const QColor& frame, QWidget* parent) : QWidget(parent), fill_(fill), frame_(frame) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void TShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), FFill);
-    painter.setPen(FFrame);
+    painter.fillRect(rect(), fill_);
+    painter.setPen(frame_);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
@@ -84,8 +84,8 @@ TSpeedGauge::TSpeedGauge(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt:
 
 void TSpeedGauge::SetPosition(int position) {
     position = std::clamp(position, kMinimum, kMaximum);
-    if (position == FPosition) return;
-    FPosition = position;
+    if (position == position_) return;
+    position_ = position;
     update();
 }
 
@@ -95,7 +95,7 @@ void TSpeedGauge::paintEvent(QPaintEvent*) {
     option.initFrom(this);
     option.minimum = kMinimum;
     option.maximum = kMaximum;
-    option.progress = FPosition;
+    option.progress = position_;
     option.textVisible = false;
     option.state |= QStyle::State_Horizontal;
     style()->drawControl(QStyle::CE_ProgressBar, &option, &painter, this);
@@ -146,7 +146,7 @@ void TButtonTabBar::paintEvent(QPaintEvent*) {
             option.state |= QStyle::State_Sunken | QStyle::State_On;
         else
             option.state |= QStyle::State_Raised;
-        if (i == FHot) option.state |= QStyle::State_MouseOver;
+        if (i == hot_) option.state |= QStyle::State_MouseOver;
         style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
         if (i == currentIndex() && hasFocus()) {
             QStyleOptionFocusRect focus;
@@ -158,8 +158,8 @@ void TButtonTabBar::paintEvent(QPaintEvent*) {
 }
 
 void TButtonTabBar::SetHot(int index) {
-    if (index == FHot) return;
-    FHot = index;
+    if (index == hot_) return;
+    hot_ = index;
     update();
 }
 
@@ -174,34 +174,34 @@ void TButtonTabBar::leaveEvent(QEvent* event) {
     QTabBar::leaveEvent(event);
 }
 
-TPageControl::TPageControl(QWidget* parent) : QWidget(parent), FTabs(new TButtonTabBar(this)) {
-    connect(FTabs, &QTabBar::currentChanged, this, [this](int index) {
+TPageControl::TPageControl(QWidget* parent) : QWidget(parent), tabs_(new TButtonTabBar(this)) {
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
         ShowPage(index);
-        if (!FProgrammatic && index >= 0) emit Change();
+        if (!programmatic_ && index >= 0) emit Change();
     });
 }
 
 int TPageControl::AddPage(QWidget* page, const QString& caption) {
     page->setParent(this);
-    FPages.push_back(page);
+    pages_.push_back(page);
     page->setVisible(false);
-    FProgrammatic = true;
-    const int index = FTabs->addTab(caption);
-    FProgrammatic = false;
-    ShowPage(FTabs->currentIndex());
+    programmatic_ = true;
+    const int index = tabs_->addTab(caption);
+    programmatic_ = false;
+    ShowPage(tabs_->currentIndex());
     LayoutPages();
     return index;
 }
 
 void TPageControl::SetActivePage(int index) {
-    FProgrammatic = true;
-    FTabs->setCurrentIndex(index);
-    FProgrammatic = false;
+    programmatic_ = true;
+    tabs_->setCurrentIndex(index);
+    programmatic_ = false;
 }
 
-int TPageControl::ActivePageIndex() const { return FTabs->currentIndex(); }
+int TPageControl::ActivePageIndex() const { return tabs_->currentIndex(); }
 
-void TPageControl::SetCaption(int index, const QString& caption) { FTabs->setTabText(index, caption); }
+void TPageControl::SetCaption(int index, const QString& caption) { tabs_->setTabText(index, caption); }
 
 QRect TPageControl::PageRect() const {
     return {kMargin, kPagesTop, width() - 2 * kMargin, height() - kPagesTop - kMargin};
@@ -209,15 +209,15 @@ QRect TPageControl::PageRect() const {
 
 void TPageControl::ShowPage(int index) {
     // The new page shows before the old one hides, so nothing flickers.
-    if (index >= 0 && index < static_cast<int>(FPages.size())) FPages[static_cast<size_t>(index)]->setVisible(true);
-    for (int i = 0; i < static_cast<int>(FPages.size()); ++i)
-        if (i != index) FPages[static_cast<size_t>(i)]->setVisible(false);
+    if (index >= 0 && index < static_cast<int>(pages_.size())) pages_[static_cast<size_t>(index)]->setVisible(true);
+    for (int i = 0; i < static_cast<int>(pages_.size()); ++i)
+        if (i != index) pages_[static_cast<size_t>(i)]->setVisible(false);
 }
 
 void TPageControl::LayoutPages() {
-    FTabs->setGeometry(kMargin, 2, std::max(0, width() - 2 * kMargin), TButtonTabBar::kButtonHeight);
+    tabs_->setGeometry(kMargin, 2, std::max(0, width() - 2 * kMargin), TButtonTabBar::kButtonHeight);
     const QRect pages = PageRect();
-    for (QWidget* page : FPages) SetBounds(page, pages);
+    for (QWidget* page : pages_) SetBounds(page, pages);
 }
 
 void TPageControl::resizeEvent(QResizeEvent*) { LayoutPages(); }

@@ -47,8 +47,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QColor FFill;
-    QColor FFrame;
+    QColor fill_;
+    QColor frame_;
 };
 
 // A label that reports a press of any mouse button.
@@ -92,7 +92,7 @@ public:
     explicit TSpeedGauge(QWidget* parent = nullptr);
     // Clamped to 0..10.
     void SetPosition(int position);
-    int Position() const { return FPosition; }
+    int Position() const { return position_; }
 
 signals:
     void MouseDown(int x);
@@ -106,7 +106,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    int FPosition = 5;
+    int position_ = 5;
 };
 
 // Tabs drawn as push buttons, each 100 px wide; the one under the pointer
@@ -121,7 +121,7 @@ public:
     explicit TButtonTabBar(QWidget* parent = nullptr);
     // The button drawn for a tab.
     QRect ButtonRect(int index) const;
-    int HotIndex() const { return FHot; }
+    int HotIndex() const { return hot_; }
 
 protected:
     QSize tabSizeHint(int index) const override;
@@ -132,7 +132,7 @@ protected:
 
 private:
     void SetHot(int index);
-    int FHot = -1;
+    int hot_ = -1;
 };
 
 // The page control: a row of button tabs over the pages. Change is
@@ -150,8 +150,8 @@ public:
     int AddPage(QWidget* page, const QString& caption);
     void SetActivePage(int index);
     int ActivePageIndex() const;
-    QWidget* Page(int index) const { return FPages.at(static_cast<size_t>(index)); }
-    TButtonTabBar* TabBar() const { return FTabs; }
+    QWidget* Page(int index) const { return pages_.at(static_cast<size_t>(index)); }
+    TButtonTabBar* TabBar() const { return tabs_; }
     void SetCaption(int index, const QString& caption);
     // Where the pages lie in the control.
     QRect PageRect() const;
@@ -165,9 +165,9 @@ protected:
 private:
     void ShowPage(int index);
     void LayoutPages();
-    TButtonTabBar* FTabs;
-    std::vector<QWidget*> FPages;
-    bool FProgrammatic = false;
+    TButtonTabBar* tabs_;
+    std::vector<QWidget*> pages_;
+    bool programmatic_ = false;
 };
 
 }  // namespace dzwonex

@@ -12,9 +12,9 @@ namespace dzwonex {
 
 TfrmLogo::TfrmLogo(const std::string& appDir, ErrorReporter reportError, UrlOpener openUrl, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      FAppDir(appDir),
-      FReportError(std::move(reportError)),
-      FOpenUrl(std::move(openUrl)) {
+      appDir_(appDir),
+      reportError_(std::move(reportError)),
+      openUrl_(std::move(openUrl)) {
     setObjectName(QStringLiteral("frmLogo"));
     setFixedSize(kWidth, kHeight);
     setFont(WindowFont());
@@ -78,10 +78,10 @@ TfrmLogo::TfrmLogo(const std::string& appDir, ErrorReporter reportError, UrlOpen
 
 void TfrmLogo::FormCreate() {
     try {
-        imgLogo->setPixmap(QPixmap::fromImage(LoadBitmap(FAppDir + "Logo.bmp")));
+        imgLogo->setPixmap(QPixmap::fromImage(LoadBitmap(appDir_ + "Logo.bmp")));
     } catch (const AssetError& e) {
         // The dialog opens all the same, without its picture.
-        if (FReportError) FReportError(QString::fromStdString(e.what()));
+        if (reportError_) reportError_(QString::fromStdString(e.what()));
     }
 }
 
@@ -91,7 +91,7 @@ void TfrmLogo::Label2MouseDown() { done(QDialog::Accepted); }
 
 void TfrmLogo::Label5MouseDown() {
     // Only the mail address is handed on; the dialog stays open.
-    if (auto url = MailLink(Label5->text()); url && FOpenUrl) FOpenUrl(*url);
+    if (auto url = MailLink(Label5->text()); url && openUrl_) openUrl_(*url);
 }
 
 void TfrmLogo::paintEvent(QPaintEvent*) {

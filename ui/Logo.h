@@ -39,9 +39,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    std::string FAppDir;
-    ErrorReporter FReportError;
-    UrlOpener FOpenUrl;
+    std::string appDir_;
+    ErrorReporter reportError_;
+    UrlOpener openUrl_;
 };
 
 }  // namespace dzwonex

@@ -73,13 +73,13 @@ void ShowErrorBox(const QString& message) {
 
 void OpenInDesktop(const QUrl& url) { QDesktopServices::openUrl(url); }
 
-TfrmMain::TfrmMain(TfrmMainOptions options) : FOptions(std::move(options)) {
+TfrmMain::TfrmMain(TfrmMainOptions options) : options_(std::move(options)) {
     setObjectName(QStringLiteral("frmMain"));
-    FSound = FOptions.sound ? std::move(FOptions.sound) : MakeGameSound();
-    if (!FOptions.reportError) FOptions.reportError = ShowErrorBox;
-    if (!FOptions.openUrl) FOptions.openUrl = OpenInDesktop;
-    FGame = std::make_unique<TGame>(
-        *this, FOptions.seed ? std::make_unique<Lcg32>(*FOptions.seed) : std::unique_ptr<RandomSource>());
+    sound_ = options_.sound ? std::move(options_.sound) : MakeGameSound();
+    if (!options_.reportError) options_.reportError = ShowErrorBox;
+    if (!options_.openUrl) options_.openUrl = OpenInDesktop;
+    game_ = std::make_unique<Company>(
+        *this, options_.seed ? std::make_unique<Lcg32>(*options_.seed) : std::unique_ptr<RandomSource>());
 
     BuildControls();
     FormCreate();
@@ -160,7 +160,7 @@ void TfrmMain::BuildMapPage() {
     pnlLegenda = Panel(tabMap, "pnlLegenda");
     shapeLegenda = Shape(pnlLegenda, "shapeLegenda", {4, 4, 140, 165});
     FixedLabel(pnlLegenda, "Label1", QStringLiteral("Legenda"), {8, 8, 129, 13}, true, Qt::AlignHCenter);
-    paintboxLegenda = new TLegendPaintBox(FPictures, pnlLegenda);
+    paintboxLegenda = new TLegendPaintBox(pictures_, pnlLegenda);
     paintboxLegenda->setObjectName(QStringLiteral("paintboxLegenda"));
     paintboxLegenda->setGeometry(12, 32, 16, 129);
     AutoLabel(pnlLegenda, "Label2", QStringLiteral("Telefon/modem"), {36, 32});
@@ -176,7 +176,7 @@ void TfrmMain::BuildMapPage() {
     scrollboxMapa->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     scrollboxMapa->setWidgetResizable(false);
     scrollboxMapa->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    paintboxMapa = new TMapPaintBox(FPictures, *FGame);
+    paintboxMapa = new TMapPaintBox(pictures_, *game_);
     paintboxMapa->setObjectName(QStringLiteral("paintboxMapa"));
     paintboxMapa->resize(0, 0);
     scrollboxMapa->setWidget(paintboxMapa);
@@ -347,41 +347,41 @@ void TfrmMain::pnlLegendaResize() {
 
 // ------------------------------------------------------ start-up, shutdown
 
-void TfrmMain::ReportError(const QString& message) { FOptions.reportError(message); }
+void TfrmMain::ReportError(const QString& message) { options_.reportError(message); }
 
 void TfrmMain::FormCreate() {
     try {
-        const std::string appDir = FOptions.appDir.empty() ? ExecutableDir() : FOptions.appDir;
-        FGame->InitState(appDir, FOptions.userName ? *FOptions.userName : LogonUserName());
+        const std::string appDir = options_.appDir.empty() ? ExecutableDir() : options_.appDir;
+        game_->Reset(appDir, options_.userName ? *options_.userName : LogonUserName());
         LoadGraphics();
         InitSound();
-        FGame->NewGame();
+        game_->NewGame();
     } catch (const std::exception& e) {
         // The rest of the start-up is skipped.
-        FStartupFailed = true;
+        startupFailed_ = true;
         ReportError(QString::fromStdString(e.what()));
     }
 }
 
 void TfrmMain::LoadGraphics() {
-    const std::string& dir = FGame->AppDir;
-    FBanners = LoadBitmap(dir + "Bannery.bmp").convertToFormat(QImage::Format_RGB32);
-    FGame->SetBannerStripHeight(FBanners.height());
+    const std::string& dir = game_->AssetDir();
+    banners_ = LoadBitmap(dir + "Bannery.bmp").convertToFormat(QImage::Format_RGB32);
+    game_->SetBannerStripHeight(banners_.height());
     // The whole map file is checked now, so a bad one stops the start-up
     // here; its full decoding waits until the window has been painted.
     const JpegSize map = CheckJpeg(dir + "Mapa.jpg");
-    FMapPending = true;
-    FGame->SetMapPictureSize(map.width, map.height);
+    mapPending_ = true;
+    game_->SetMapPictureSize(map.width, map.height);
     for (int k = 1; k <= kKindCount; ++k)
-        FPictures.icons[static_cast<size_t>(k - 1)] = WhiteTransparent(LoadBitmap(dir + std::to_string(k) + ".bmp"));
+        pictures_.icons[static_cast<size_t>(k - 1)] = WhiteTransparent(LoadBitmap(dir + std::to_string(k) + ".bmp"));
     paintboxLegenda->update();
 }
 
 void TfrmMain::DecodeMap() {
-    if (!FMapPending) return;
-    FMapPending = false;
+    if (!mapPending_) return;
+    mapPending_ = false;
     try {
-        FPictures.map = LoadJpeg(FGame->AppDir + "Mapa.jpg");
+        pictures_.map = LoadJpeg(game_->AssetDir() + "Mapa.jpg");
     } catch (const AssetError& e) {
         // Only if the file changed since it was checked; the map stays blank.
         ReportError(QString::fromStdString(e.what()));
@@ -391,85 +391,85 @@ void TfrmMain::DecodeMap() {
 
 bool TfrmMain::event(QEvent* event) {
     // The first paint of the window: the map picture is decoded right after.
-    if (event->type() == QEvent::Paint && FMapPending && !FMapQueued) {
-        FMapQueued = true;
+    if (event->type() == QEvent::Paint && mapPending_ && !mapQueued_) {
+        mapQueued_ = true;
         QTimer::singleShot(0, this, &TfrmMain::DecodeMap);
     }
     return QWidget::event(event);
 }
 
-void TfrmMain::InitSound() { FSound->InitSound(FGame->AppDir); }
+void TfrmMain::InitSound() { sound_->InitSound(game_->AssetDir()); }
 
-void TfrmMain::DoneSound() { FSound->DoneSound(); }
+void TfrmMain::DoneSound() { sound_->DoneSound(); }
 
 void TfrmMain::FreeGraphics() {
-    FMapPending = false;
-    for (QImage& icon : FPictures.icons) icon = QImage();
-    FPictures.map = QImage();
-    FBanners = QImage();
+    mapPending_ = false;
+    for (QImage& icon : pictures_.icons) icon = QImage();
+    pictures_.map = QImage();
+    banners_ = QImage();
 }
 
 void TfrmMain::FormDestroy() {
     DoneSound();
     FreeGraphics();
-    FGame->FreeObjects();
+    game_->Clear();
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!FShown && !event->spontaneous()) {
-        FShown = true;
+    if (!shown_ && !event->spontaneous()) {
+        shown_ = true;
         FormShow();
     }
 }
 
 void TfrmMain::FormShow() {
     // After the window has had its first paint; the timers run on meanwhile.
-    if (FOptions.showLogo) QTimer::singleShot(0, this, &TfrmMain::ShowLogo);
+    if (options_.showLogo) QTimer::singleShot(0, this, &TfrmMain::ShowLogo);
 }
 
 void TfrmMain::ShowLogo() {
-    TfrmLogo logo(FGame->AppDir, FOptions.reportError, FOptions.openUrl, this);
+    TfrmLogo logo(game_->AssetDir(), options_.reportError, options_.openUrl, this);
     logo.exec();
 }
 
 // --------------------------------------------------------------- handlers
 
 void TfrmMain::pbBannerPaint(QPainter& painter) {
-    if (FBanners.isNull()) return;
+    if (banners_.isNull()) return;
     // Band FBannerIndex, unscaled; where the strip does not reach, the
     // white panel shows.
-    const int top = FGame->FBannerIndex * kBannerHeight;
-    const QRect source = QRect(0, top, kBannerWidth, kBannerHeight) & FBanners.rect();
-    if (!source.isEmpty()) painter.drawImage(QPoint(source.left(), source.top() - top), FBanners, source);
+    const int top = game_->BannerIndex() * kBannerHeight;
+    const QRect source = QRect(0, top, kBannerWidth, kBannerHeight) & banners_.rect();
+    if (!source.isEmpty()) painter.drawImage(QPoint(source.left(), source.top() - top), banners_, source);
 }
 
 void TfrmMain::pbBannerMouseDown() {
-    const QString path = QString::fromStdString(FGame->AppDir + "Banner.url");
-    if (auto url = WebLinkFromShortcutFile(path)) FOptions.openUrl(*url);
+    const QString path = QString::fromStdString(game_->AssetDir() + "Banner.url");
+    if (auto url = WebLinkFromShortcutFile(path)) options_.openUrl(*url);
 }
 
-void TfrmMain::paintboxMapaMouseDown(int x, int y) { FGame->paintboxMapaMouseDown(x, y); }
+void TfrmMain::paintboxMapaMouseDown(int x, int y) { game_->PressMap(x, y); }
 
-void TfrmMain::progressSpeedMouseDown(int x) { FGame->progressSpeedMouseDown(x); }
+void TfrmMain::progressSpeedMouseDown(int x) { game_->PressSpeedGauge(x); }
 
-void TfrmMain::progressSpeedMouseMove(int x) { FGame->progressSpeedMouseMove(x); }
+void TfrmMain::progressSpeedMouseMove(int x) { game_->DragSpeedGauge(x); }
 
-void TfrmMain::progressSpeedMouseUp() { FGame->progressSpeedMouseUp(); }
+void TfrmMain::progressSpeedMouseUp() { game_->ReleaseSpeedGauge(); }
 
-void TfrmMain::PageControlChange() { FGame->PageControlChange(); }
+void TfrmMain::PageControlChange() { game_->PageChangedByPlayer(); }
 
-void TfrmMain::btnOKClick() { FGame->btnOKClick(); }
+void TfrmMain::btnOKClick() { game_->AnswerOk(); }
 
-void TfrmMain::btnYesClick() { FGame->btnYesClick(); }
+void TfrmMain::btnYesClick() { game_->AnswerYes(); }
 
-void TfrmMain::btnNoClick() { FGame->btnNoClick(); }
+void TfrmMain::btnNoClick() { game_->AnswerNo(); }
 
-void TfrmMain::chkMuzykaClick() { FSound->chkMuzykaClick(chkMuzyka->isChecked()); }
+void TfrmMain::chkMuzykaClick() { sound_->chkMuzykaClick(chkMuzyka->isChecked()); }
 
-void TfrmMain::MainTimerTimer() { FGame->MainTimerTimer(); }
+void TfrmMain::MainTimerTimer() { game_->NextDay(); }
 
-void TfrmMain::BannerTimerTimer() { FGame->BannerTimerTimer(); }
+void TfrmMain::BannerTimerTimer() { game_->NextBanner(); }
 
 // ------------------------------------------------------------------- view
 
@@ -563,10 +563,10 @@ void TfrmMain::StartMainTimer(int periodMs) {
 
 void TfrmMain::StopMainTimer() { MainTimer->stop(); }
 
-void TfrmMain::PlayButtonSound() { FSound->PlayButtonSound(); }
+void TfrmMain::PlayButtonSound() { sound_->PlayButtonSound(); }
 
-void TfrmMain::PlayPageSound() { FSound->PlayPageSound(); }
+void TfrmMain::PlayPageSound() { sound_->PlayPageSound(); }
 
-void TfrmMain::PlayClickSound() { FSound->PlayClickSound(); }
+void TfrmMain::PlayClickSound() { sound_->PlayClickSound(); }
 
 }  // namespace dzwonex

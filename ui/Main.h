@@ -14,8 +14,8 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "Company.h"
 #include "Controls.h"
-#include "Game.h"
 #include "MapPaint.h"
 #include "SoundPort.h"
 
@@ -59,11 +59,12 @@ public:
     explicit TfrmMain(TfrmMainOptions options = {});
     ~TfrmMain() override;
 
-    TGame& Game() { return *FGame; }
+    Company& Game() { return *game_; }
+    const Company& Game() const { return *game_; }
     // True when a picture could not be loaded and the game was not set up.
-    bool StartupFailed() const { return FStartupFailed; }
-    const QImage& Banners() const { return FBanners; }
-    const MapPictures& Pictures() const { return FPictures; }
+    bool StartupFailed() const { return startupFailed_; }
+    const QImage& Banners() const { return banners_; }
+    const MapPictures& Pictures() const { return pictures_; }
 
     // --- GameView ---
     void SetText(Control control, const std::string& text) override;
@@ -170,15 +171,15 @@ private:
     void LayoutClient();
     void ReportError(const QString& message);
 
-    TfrmMainOptions FOptions;
-    std::unique_ptr<SoundPort> FSound;
-    std::unique_ptr<TGame> FGame;
-    MapPictures FPictures;  // FMap and FIcons
-    QImage FBanners;
-    bool FStartupFailed = false;
-    bool FMapPending = false;
-    bool FMapQueued = false;
-    bool FShown = false;
+    TfrmMainOptions options_;
+    std::unique_ptr<SoundPort> sound_;
+    std::unique_ptr<Company> game_;
+    MapPictures pictures_;  // the map picture and the six icons
+    QImage banners_;
+    bool startupFailed_ = false;
+    bool mapPending_ = false;
+    bool mapQueued_ = false;
+    bool shown_ = false;
 };
 
 }  // namespace dzwonex

@@ -10,16 +10,16 @@ namespace dzwonex {
 namespace {
 class GameSound final : public SoundPort {
 public:
-    GameSound() : FSound(TSound::CreateWithSdlMixer()) {}
-    void InitSound(const std::string& appDir) override { FSound->InitSound(appDir); }
-    void DoneSound() override { FSound->DoneSound(); }
-    void PlayButtonSound() override { FSound->PlayButtonSound(); }
-    void PlayPageSound() override { FSound->PlayPageSound(); }
-    void PlayClickSound() override { FSound->PlayClickSound(); }
-    void chkMuzykaClick(bool ticked) override { FSound->chkMuzykaClick(ticked); }
+    GameSound() : sound_(TSound::CreateWithSdlMixer()) {}
+    void InitSound(const std::string& appDir) override { sound_->InitSound(appDir); }
+    void DoneSound() override { sound_->DoneSound(); }
+    void PlayButtonSound() override { sound_->PlayButtonSound(); }
+    void PlayPageSound() override { sound_->PlayPageSound(); }
+    void PlayClickSound() override { sound_->PlayClickSound(); }
+    void chkMuzykaClick(bool ticked) override { sound_->chkMuzykaClick(ticked); }
 
 private:
-    std::unique_ptr<TSound> FSound;
+    std::unique_ptr<TSound> sound_;
 };
 }  // namespace
 

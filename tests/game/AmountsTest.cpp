@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "Amounts.h"
+#include "Money.h"
 
 using namespace dzwonex;
 
@@ -48,6 +49,8 @@ TEST(Rounding, HoldsAtTheEndsOfTheRange) {
     EXPECT_EQ(RoundToInt32(-1e300), std::numeric_limits<int32_t>::min());
     EXPECT_EQ(RoundToInt32(std::numeric_limits<double>::infinity()), std::numeric_limits<int32_t>::max());
     EXPECT_EQ(RoundToInt32(std::numeric_limits<double>::quiet_NaN()), 0);
-    EXPECT_EQ(Saturate32(int64_t{1} << 40), std::numeric_limits<int32_t>::max());
-    EXPECT_EQ(Saturate32(-(int64_t{1} << 40)), std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(Money(int64_t{1} << 40).Value(), Money::kMax);
+    EXPECT_EQ(Money(-(int64_t{1} << 40)).Value(), Money::kMin);
+    // Paying the smallest amount there is cannot wrap either.
+    EXPECT_EQ((Money(0) - Money(Money::kMin)).Value(), Money::kMax);
 }

@@ -5,40 +5,40 @@ namespace dzwonex::testing {
 using CaseQueue = GameTest;
 
 TEST_F(CaseQueue, EmptyQueueShowsNothingAndOkOnlySounds) {
-    game->ShowCurrentCase();
+    build.ShowCurrentCase();
     EXPECT_EQ(view.Text(Control::tabSprawy), "Sprawy (0)");
     EXPECT_EQ(view.Text(Control::lblTytul), "");
     EXPECT_EQ(view.Text(Control::memSprawa), "");
     EXPECT_FALSE(view.Enabled(Button::btnYes));
     EXPECT_FALSE(view.Enabled(Button::btnNo));
     EXPECT_FALSE(view.Enabled(Button::btnOK));
-    game->btnOKClick();
+    game->AnswerOk();
     EXPECT_EQ(view.ButtonSounds(), 1);
-    EXPECT_TRUE(game->FCases.empty());
+    EXPECT_TRUE(game->Cases().empty());
 }
 
 TEST_F(CaseQueue, ButtonsFollowTheFrontCaseKind) {
-    TSprawa& info = game->AppendCase();
-    info.Title = "A";
-    game->ShowCurrentCase();
+    Case& info = build.AppendCase();
+    info.title = "A";
+    build.ShowCurrentCase();
     EXPECT_TRUE(view.Enabled(Button::btnOK));
     EXPECT_FALSE(view.Enabled(Button::btnYes));
 
-    TSprawa& question = game->PushCase();
-    question.Kind = ckRaise;
-    question.Title = "B";
-    game->ShowCurrentCase();
+    Case& question = build.PushCase();
+    question.kind = ckRaise;
+    question.title = "B";
+    build.ShowCurrentCase();
     EXPECT_EQ(view.Text(Control::lblTytul), "B");
     EXPECT_TRUE(view.Enabled(Button::btnYes));
     EXPECT_TRUE(view.Enabled(Button::btnNo));
     EXPECT_FALSE(view.Enabled(Button::btnOK));
 
     // A kind outside 0..11 shows its text but leaves the buttons alone.
-    TSprawa& odd = game->PushCase();
-    odd.Kind = 42;
-    odd.Title = "C";
-    odd.Body = "ciało";
-    game->ShowCurrentCase();
+    Case& odd = build.PushCase();
+    odd.kind = 42;
+    odd.title = "C";
+    odd.body = "ciało";
+    build.ShowCurrentCase();
     EXPECT_EQ(view.Text(Control::lblTytul), "C");
     EXPECT_EQ(view.Text(Control::memSprawa), "ciało");
     EXPECT_TRUE(view.Enabled(Button::btnYes));
@@ -46,52 +46,58 @@ TEST_F(CaseQueue, ButtonsFollowTheFrontCaseKind) {
     EXPECT_EQ(view.Text(Control::tabSprawy), "Sprawy (3)");
 
     // OK dismisses the front case whatever its kind, and the one behind returns.
-    game->btnOKClick();
+    game->AnswerOk();
     EXPECT_EQ(view.Text(Control::lblTytul), "B");
-    game->btnOKClick();
+    game->AnswerOk();
     EXPECT_EQ(view.Text(Control::lblTytul), "A");
     EXPECT_TRUE(view.Enabled(Button::btnOK));
     EXPECT_FALSE(view.Enabled(Button::btnNo));
-    game->btnOKClick();
+    game->AnswerOk();
     EXPECT_EQ(view.Text(Control::tabSprawy), "Sprawy (0)");
     EXPECT_FALSE(view.Enabled(Button::btnOK));
     EXPECT_EQ(view.ButtonSounds(), 3);
 }
 
 TEST_F(CaseQueue, AppendingChangesOnlyTheCount) {
-    TSprawa& first = game->AppendCase();
-    first.Title = "Pierwsza";
-    game->ShowCurrentCase();
-    TSprawa& second = game->AppendCase();
-    second.Kind = ckQuality;
-    second.Title = "Druga";
-    game->ShowCurrentCase();
+    Case& first = build.AppendCase();
+    first.title = "Pierwsza";
+    build.ShowCurrentCase();
+    Case& second = build.AppendCase();
+    second.kind = ckQuality;
+    second.title = "Druga";
+    build.ShowCurrentCase();
     EXPECT_EQ(view.Text(Control::lblTytul), "Pierwsza");
     EXPECT_TRUE(view.Enabled(Button::btnOK));
     EXPECT_EQ(view.Text(Control::tabSprawy), "Sprawy (2)");
+    // Once the message is gone the proposal behind it asks its question.
+    game->AnswerOk();
+    EXPECT_EQ(view.Text(Control::lblTytul), "Druga");
+    EXPECT_TRUE(view.Enabled(Button::btnYes));
+    EXPECT_TRUE(view.Enabled(Button::btnNo));
+    EXPECT_FALSE(view.Enabled(Button::btnOK));
 }
 
 TEST_F(CaseQueue, CaptionUsesTheAmountFormat) {
-    for (int i = 0; i < 1000; ++i) game->AppendCase();
-    game->ShowCurrentCase();
+    for (int i = 0; i < 1000; ++i) build.AppendCase();
+    build.ShowCurrentCase();
     EXPECT_EQ(view.Text(Control::tabSprawy), "Sprawy (1 000)");
-    for (int i = 0; i < 234; ++i) game->AppendCase();
-    game->ShowCurrentCase();
+    for (int i = 0; i < 234; ++i) build.AppendCase();
+    build.ShowCurrentCase();
     EXPECT_EQ(view.Text(Control::tabSprawy), "Sprawy (1 234)");
-    game->btnOKClick();
+    game->AnswerOk();
     EXPECT_EQ(view.Text(Control::tabSprawy), "Sprawy (1 233)");
 }
 
-TEST_F(CaseQueue, OkDestroysTheCaseButNotItsPoint) {
-    auto p = PointAt(skPhone, 10, 10);
-    const long cases = TSprawa::LiveCount();
-    TSprawa& c = game->PushCase();
-    c.Kind = ckDisconnect;
-    c.Subject = p;
-    EXPECT_EQ(TSprawa::LiveCount(), cases + 1);
-    game->btnOKClick();
-    EXPECT_EQ(TSprawa::LiveCount(), cases);
-    EXPECT_TRUE(game->IsListed(p.get()));
+TEST_F(CaseQueue, OkReleasesTheCasesShareOfItsPoint) {
+    // A point named only by a case lives exactly as long as the case.
+    std::weak_ptr<const MapPoint> point = build.PointAt(skPhone, 10, 10);
+    Case& c = build.PushCase();
+    c.kind = ckDisconnect;
+    c.subject = point.lock();
+    build.RemoveSubscriberAt(skPhone, 0);
+    EXPECT_FALSE(point.expired());
+    game->AnswerOk();
+    EXPECT_TRUE(point.expired());
 }
 
 }  // namespace dzwonex::testing

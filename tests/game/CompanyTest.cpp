@@ -5,97 +5,97 @@
 
 namespace dzwonex::testing {
 
-using Company = GameTest;
+using CompanyState = GameTest;
 
-TEST_F(Company, CashIsHeldAtTheTop) {
-    game->FMoney = 2147483000;
-    game->AddMoney(1000);
-    EXPECT_EQ(game->FMoney, 2147483647);
+TEST_F(CompanyState, CashIsHeldAtTheTop) {
+    build.Cash(2147483000);
+    build.AddMoney(1000);
+    EXPECT_EQ(game->Cash().Value(), 2147483647);
     EXPECT_EQ(view.Text(Control::lblKasa), "2147 483 647 zł");
 }
 
-TEST_F(Company, CashIsHeldAtTheBottomInsteadOfWrapping) {
-    game->FMoney = std::numeric_limits<int32_t>::min() + 10;
-    game->AddMoney(-1000);
-    EXPECT_EQ(game->FMoney, std::numeric_limits<int32_t>::min());
+TEST_F(CompanyState, CashIsHeldAtTheBottomInsteadOfWrapping) {
+    build.Cash(std::numeric_limits<int32_t>::min() + 10);
+    build.AddMoney(-1000);
+    EXPECT_EQ(game->Cash().Value(), std::numeric_limits<int32_t>::min());
     EXPECT_EQ(view.Text(Control::lblKasa), "-2147 483 648 zł");
-    game->AddMoney(5);
-    EXPECT_EQ(game->FMoney, std::numeric_limits<int32_t>::min() + 5);
+    build.AddMoney(5);
+    EXPECT_EQ(game->Cash().Value(), std::numeric_limits<int32_t>::min() + 5);
 }
 
-TEST_F(Company, CashMayGoNegative) {
-    game->FMoney = 7500;
-    game->AddMoney(-20000);
-    EXPECT_EQ(game->FMoney, -12500);
+TEST_F(CompanyState, CashMayGoNegative) {
+    build.Cash(7500);
+    build.AddMoney(-20000);
+    EXPECT_EQ(game->Cash().Value(), -12500);
     EXPECT_EQ(view.Text(Control::lblKasa), "-12 500 zł");
 }
 
-TEST_F(Company, OpinionAndQualityShowRoundedHalfToEven) {
+TEST_F(CompanyState, OpinionAndQualityShowRoundedHalfToEven) {
     const std::pair<double, const char*> cases[] = {{1.5, "2"},   {0.5, "0"},  {-3.7, "-4"},     {2.5, "2"},
                                                     {-2.5, "-2"}, {-0.4, "0"}, {1234.6, "1 235"}};
     for (const auto& [value, text] : cases) {
-        game->FOpinion = value;
-        game->AddOpinion(0);
+        build.Opinion(value);
+        build.AddOpinion(0);
         EXPECT_EQ(view.Text(Control::lblOpinia), text) << value;
-        game->FQuality = 0;
-        game->AddQuality(value);
+        build.Quality(0);
+        build.AddQuality(value);
         EXPECT_EQ(view.Text(Control::lblJakosc), text) << value;
-        EXPECT_EQ(game->FQuality, value);
+        EXPECT_EQ(game->Quality(), value);
     }
 }
 
-TEST_F(Company, AnAbsurdOpinionShowsTheEndOfTheRange) {
-    game->FOpinion = 1e12;
-    game->AddOpinion(0);
+TEST_F(CompanyState, AnAbsurdOpinionShowsTheEndOfTheRange) {
+    build.Opinion(1e12);
+    build.AddOpinion(0);
     EXPECT_EQ(view.Text(Control::lblOpinia), "2147 483 647");
 }
 
-TEST_F(Company, AddSubscriberShowsTheNewCountBeforeReturning) {
+TEST_F(CompanyState, AddSubscriberShowsTheNewCountBeforeReturning) {
     const long repaints = view.MapRepaints();
-    auto booth = game->AddSubscriber(skBooth);
+    build.AddSubscriber(skBooth);
+    const auto booth = game->Subscribers(skBooth).back();
     EXPECT_EQ(view.Text(Control::lbl6), "1");
     EXPECT_EQ(view.MapRepaints(), repaints + 1);
-    EXPECT_EQ(game->Subscribers(skBooth).back(), booth);
-    EXPECT_GE(booth->X, 0);
-    EXPECT_LT(booth->X, 1400);
-    EXPECT_GE(booth->Y, 0);
-    EXPECT_LT(booth->Y, 1000);
+    EXPECT_GE(booth->X(), 0);
+    EXPECT_LT(booth->X(), 1400);
+    EXPECT_GE(booth->Y(), 0);
+    EXPECT_LT(booth->Y(), 1000);
 }
 
-TEST_F(Company, NewPointDrawsXBeforeY) {
+TEST_F(CompanyState, NewPointDrawsXBeforeY) {
     Lcg32 expected(lcg->State());
     const int x = expected.Random(1400);
     const int y = expected.Random(1000);
-    auto p = game->AddSubscriber(skPhone);
-    EXPECT_EQ(p->X, x);
-    EXPECT_EQ(p->Y, y);
+    build.AddSubscriber(skPhone);
+    const auto p = game->Subscribers(skPhone).back();
+    EXPECT_EQ(p->X(), x);
+    EXPECT_EQ(p->Y(), y);
 }
 
-TEST_F(Company, RemovedPointStaysReadableThroughAReference) {
-    SetCounts({3, 0, 0, 0, 0, 0});
+TEST_F(CompanyState, RemovedPointStaysReadableThroughAReference) {
+    build.Counts({3, 0, 0, 0, 0, 0});
     auto middle = game->Subscribers(skPhone)[1];
     auto last = game->Subscribers(skPhone)[2];
-    const int x = middle->X, y = middle->Y;
-    game->RemoveSubscriberAt(skPhone, 1);
+    const int x = middle->X(), y = middle->Y();
+    build.RemoveSubscriberAt(skPhone, 1);
     EXPECT_EQ(game->Count(skPhone), 2);
     EXPECT_EQ(view.Text(Control::lbl1), "2");
     EXPECT_EQ(game->Subscribers(skPhone)[1], last);  // the list keeps its order
-    EXPECT_EQ(middle->X, x);
-    EXPECT_EQ(middle->Y, y);
+    EXPECT_EQ(middle->X(), x);
+    EXPECT_EQ(middle->Y(), y);
     EXPECT_FALSE(game->IsListed(middle.get()));
 }
 
-TEST_F(Company, ALeftPointIsFreedWhenNothingRefersToIt) {
-    const long before = TCos::LiveCount();
-    game->AddSubscriber(skSdi);
-    EXPECT_EQ(TCos::LiveCount(), before + 1);
-    game->RemoveSubscriberAt(skSdi, 0);
-    EXPECT_EQ(TCos::LiveCount(), before);
+TEST_F(CompanyState, ALeftPointIsFreedWhenNothingRefersToIt) {
+    build.AddSubscriber(skSdi);
+    std::weak_ptr<const MapPoint> point = game->Subscribers(skSdi).front();
+    build.RemoveSubscriberAt(skSdi, 0);
+    EXPECT_TRUE(point.expired());
 }
 
-TEST_F(Company, CountsUseTheAmountFormat) {
-    SetCounts({1050, 38, 0, 0, 2, 26});
-    game->ShowSubscriberCounts();
+TEST_F(CompanyState, CountsUseTheAmountFormat) {
+    build.Counts({1049, 38, 0, 0, 2, 26});
+    build.AddSubscriber(skPhone);
     EXPECT_EQ(view.Text(Control::lbl1), "1 050");
     EXPECT_EQ(view.Text(Control::lbl2), "38");
     EXPECT_EQ(view.Text(Control::lbl3), "0");

@@ -5,37 +5,37 @@ namespace dzwonex::testing {
 using MapPress = GameTest;
 
 TEST_F(MapPress, HitSquareReachesEightPixelsEachWay) {
-    auto p = PointAt(skPhone, 100, 200);
+    auto p = build.PointAt(skPhone, 100, 200);
     const std::pair<int, int> hits[] = {{108, 208}, {92, 192}, {100, 200}, {108, 192}, {92, 208}};
     for (const auto& [x, y] : hits) {
-        game->paintboxMapaMouseDown(x, y);
-        const TSprawa& c = *game->FCases.front();
-        EXPECT_EQ(c.Kind, ckDisconnect) << x << "," << y;
-        EXPECT_EQ(c.Subject, p);
+        game->PressMap(x, y);
+        const Case& c = game->Cases().front();
+        EXPECT_EQ(c.kind, ckDisconnect) << x << "," << y;
+        EXPECT_EQ(c.subject, p);
     }
     const std::pair<int, int> misses[] = {{109, 200}, {91, 200}, {100, 209}, {100, 191}};
     for (const auto& [x, y] : misses) {
-        game->paintboxMapaMouseDown(x, y);
-        const TSprawa& c = *game->FCases.front();
-        EXPECT_EQ(c.Kind, ckBooth) << x << "," << y;
-        EXPECT_EQ(c.Param, x);
-        EXPECT_EQ(c.Param2, y);
-        EXPECT_EQ(c.Subject, nullptr);
+        game->PressMap(x, y);
+        const Case& c = game->Cases().front();
+        EXPECT_EQ(c.kind, ckBooth) << x << "," << y;
+        EXPECT_EQ(c.param, x);
+        EXPECT_EQ(c.param2, y);
+        EXPECT_EQ(c.subject, nullptr);
     }
 }
 
 TEST_F(MapPress, BoothsWinOverPhonesAndTheEarliestPointWithinAKind) {
-    auto phone1 = PointAt(skPhone, 50, 50);
-    auto phone2 = PointAt(skPhone, 52, 52);
-    game->paintboxMapaMouseDown(51, 51);
-    EXPECT_EQ(game->FCases.front()->Subject, phone1);
-    EXPECT_EQ(game->FCases.front()->Param, skPhone);
+    auto phone1 = build.PointAt(skPhone, 50, 50);
+    auto phone2 = build.PointAt(skPhone, 52, 52);
+    game->PressMap(51, 51);
+    EXPECT_EQ(game->Cases().front().subject, phone1);
+    EXPECT_EQ(game->Cases().front().param, skPhone);
 
-    auto booth = PointAt(skBooth, 55, 55);
-    auto polpak = PointAt(skPolpak, 53, 53);
-    game->paintboxMapaMouseDown(51, 51);
-    EXPECT_EQ(game->FCases.front()->Subject, booth);
-    EXPECT_EQ(game->FCases.front()->Param, skBooth);
+    auto booth = build.PointAt(skBooth, 55, 55);
+    auto polpak = build.PointAt(skPolpak, 53, 53);
+    game->PressMap(51, 51);
+    EXPECT_EQ(game->Cases().front().subject, booth);
+    EXPECT_EQ(game->Cases().front().param, skBooth);
     EXPECT_EQ(view.Text(Control::tabSprawy), "Sprawy (2)");
 }
 
@@ -49,13 +49,13 @@ TEST_F(MapPress, DisconnectCaseTextsPerKind) {
         "Czy na pewno chcesz usunąć tą budkę telefoniczną ?",
     };
     for (int k = 1; k <= 6; ++k) {
-        PointAt(k, 300 * k, 500);
+        build.PointAt(k, 300 * k, 500);
         Lcg32 copy(lcg->State());
         const int greeting = copy.Random(7);
-        game->paintboxMapaMouseDown(300 * k, 500);
-        const TSprawa& c = *game->FCases.front();
-        EXPECT_EQ(c.Title, "Odłączenie abonenta");
-        EXPECT_EQ(c.Param, k);
+        game->PressMap(300 * k, 500);
+        const Case& c = game->Cases().front();
+        EXPECT_EQ(c.title, "Odłączenie abonenta");
+        EXPECT_EQ(c.param, k);
         const char* greetings[] = {"Panie kierowniku.",
                                    "Szanowny panie kierowniku.",
                                    "Panie dyrektorze.",
@@ -63,22 +63,22 @@ TEST_F(MapPress, DisconnectCaseTextsPerKind) {
                                    "Panie prezesie.",
                                    "Szanowny panie prezesie.",
                                    "Szefie!"};
-        EXPECT_EQ(c.Body, std::string(greetings[greeting]) + "\r\n\r\n" + questions[k - 1]);
+        EXPECT_EQ(c.body, std::string(greetings[greeting]) + "\r\n\r\n" + questions[k - 1]);
         EXPECT_EQ(lcg->State(), copy.State());
     }
 }
 
 TEST_F(MapPress, EmptyGroundOffersABoothAndShowsTheCasePage) {
-    TSprawa& earlier = game->AppendCase();
-    earlier.Title = "Wcześniejsza";
-    game->ShowCurrentCase();
+    Case& earlier = build.AppendCase();
+    earlier.title = "Wcześniejsza";
+    build.ShowCurrentCase();
     const uint32_t before = lcg->State();
-    game->paintboxMapaMouseDown(700, 400);
+    game->PressMap(700, 400);
     EXPECT_EQ(lcg->State(), before);  // no greeting drawn
-    const TSprawa& c = *game->FCases.front();
-    EXPECT_EQ(c.Kind, ckBooth);
-    EXPECT_EQ(c.Title, "Postawnienie budki");
-    EXPECT_EQ(c.Body, "Czy na pewno chcesz postawić budkę telefoniczną w tej części miasta ?");
+    const Case& c = game->Cases().front();
+    EXPECT_EQ(c.kind, ckBooth);
+    EXPECT_EQ(c.title, "Postawnienie budki");
+    EXPECT_EQ(c.body, "Czy na pewno chcesz postawić budkę telefoniczną w tej części miasta ?");
     EXPECT_EQ(view.Text(Control::lblTytul), "Postawnienie budki");
     EXPECT_TRUE(view.Enabled(Button::btnYes));
     EXPECT_TRUE(view.Enabled(Button::btnNo));
@@ -87,23 +87,23 @@ TEST_F(MapPress, EmptyGroundOffersABoothAndShowsTheCasePage) {
     EXPECT_EQ(view.ClickSounds(), 1);
     EXPECT_EQ(view.Text(Control::tabSprawy), "Sprawy (2)");
     // The earlier case waits behind and comes back after an answer.
-    game->btnNoClick();
+    game->AnswerNo();
     EXPECT_EQ(view.Text(Control::lblTytul), "Wcześniejsza");
 }
 
 TEST_F(MapPress, PointsAtTheEdgeCanBeHitFromInside) {
-    auto corner = PointAt(skIsdn, 1399, 0);
-    game->paintboxMapaMouseDown(1391, 8);
-    EXPECT_EQ(game->FCases.front()->Subject, corner);
+    auto corner = build.PointAt(skIsdn, 1399, 0);
+    game->PressMap(1391, 8);
+    EXPECT_EQ(game->Cases().front().subject, corner);
 }
 
 TEST_F(MapPress, ASecondPressOnTheSamePointMakesASecondCase) {
-    auto p = PointAt(skSdi, 10, 10);
-    game->paintboxMapaMouseDown(10, 10);
-    game->paintboxMapaMouseDown(10, 10);
-    ASSERT_EQ(game->FCases.size(), 2u);
-    EXPECT_EQ(game->FCases[0]->Subject, p);
-    EXPECT_EQ(game->FCases[1]->Subject, p);
+    auto p = build.PointAt(skSdi, 10, 10);
+    game->PressMap(10, 10);
+    game->PressMap(10, 10);
+    ASSERT_EQ(game->Cases().size(), 2u);
+    EXPECT_EQ(game->Cases()[0].subject, p);
+    EXPECT_EQ(game->Cases()[1].subject, p);
 }
 
 }  // namespace dzwonex::testing

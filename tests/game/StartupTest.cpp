@@ -4,6 +4,7 @@
 #include "Fixtures.h"
 #include "GameFixture.h"
 #include "ImageFiles.h"
+#include "PointWatch.h"
 
 namespace dzwonex::testing {
 
@@ -12,11 +13,11 @@ namespace fs = std::filesystem;
 TEST(NewGame, FreshGamesStayInTheirRanges) {
     for (uint32_t seed : {0u, 1u, 42u, 86399999u, 4294967295u}) {
         RecordingView view;
-        TGame game(view, std::make_unique<Lcg32>(seed));
-        game.InitState("/x/", "u");
+        Company game(view, std::make_unique<Lcg32>(seed));
+        game.Reset("/x/", "u");
         game.SetMapPictureSize(1400, 1000);
         game.SetBannerStripHeight(200);
-        game.PopulateMap();
+        CompanyBuilder(game).PopulateMap();
         int total = 0;
         for (int k = 1; k <= 6; ++k) total += game.Count(k);
         EXPECT_GE(total, 1019);
@@ -34,10 +35,10 @@ TEST(NewGame, FreshGamesStayInTheirRanges) {
         EXPECT_LE(game.Count(skBooth), 26);
         for (int k = 1; k <= 6; ++k)
             for (const auto& p : game.Subscribers(k)) {
-                ASSERT_GE(p->X, 0);
-                ASSERT_LT(p->X, 1400);
-                ASSERT_GE(p->Y, 0);
-                ASSERT_LT(p->Y, 1000);
+                ASSERT_GE(p->X(), 0);
+                ASSERT_LT(p->X(), 1400);
+                ASSERT_GE(p->Y(), 0);
+                ASSERT_LT(p->Y(), 1000);
             }
     }
 }
@@ -47,9 +48,9 @@ TEST(NewGame, PopulatesKindByKindWithTheCountDrawnFirst) {
     Lcg32 base(99);
     auto logging = std::make_unique<LoggingRandom>(base);
     LoggingRandom* log = logging.get();
-    TGame game(view, std::move(logging));
+    Company game(view, std::move(logging));
     game.SetMapPictureSize(1400, 1000);
-    game.PopulateMap();
+    CompanyBuilder(game).PopulateMap();
     const auto& draws = log->Draws();
     size_t i = 0;
     for (int k = 1; k <= 6; ++k) {
@@ -69,22 +70,21 @@ TEST(NewGame, PopulatesKindByKindWithTheCountDrawnFirst) {
 }
 
 TEST(NewGame, StartsWithTheWelcomeCaseOnTheCasePage) {
-    const long pointsBefore = TCos::LiveCount();
-    const long casesBefore = TSprawa::LiveCount();
+    PointWatch points;
     {
         RecordingView view;
-        TGame game(view, std::make_unique<Lcg32>(2024));
-        game.InitState("/x/", "u");
+        Company game(view, std::make_unique<Lcg32>(2024));
+        game.Reset("/x/", "u");
         game.SetMapPictureSize(1400, 1000);
         game.SetBannerStripHeight(230);
         game.NewGame();
-        EXPECT_EQ(game.FDay, 1);
+        EXPECT_EQ(game.Day(), 1);
         EXPECT_EQ(view.Text(Control::lblSpeed2), "Rok: 1  Miesiąc: 1  Dzień: 2");
-        ASSERT_FALSE(game.FCases.empty());
-        const TSprawa& welcome = *game.FCases.front();
-        EXPECT_EQ(welcome.Kind, ckInfo);
-        EXPECT_EQ(welcome.Title, "Witaj !");
-        EXPECT_EQ(welcome.Body,
+        ASSERT_FALSE(game.Cases().empty());
+        const Case& welcome = game.Cases().front();
+        EXPECT_EQ(welcome.kind, ckInfo);
+        EXPECT_EQ(welcome.title, "Witaj !");
+        EXPECT_EQ(welcome.body,
                   "Witaj w grze ekonomicznej \"Dzwonex S.A.\".\r\n\r\nPoprowadź swój lokalny oddział tej wspaniałej "
                   "firmy prostą drogą do rozwoju ekonomicznego i nie przejmuj się, co o Twojej firmie mówią "
                   "inni...\r\n\r\nMiłego grania życzy...\r\n\r\n  Skryptor");
@@ -95,20 +95,23 @@ TEST(NewGame, StartsWithTheWelcomeCaseOnTheCasePage) {
         EXPECT_EQ(view.Speed(), 5);
         EXPECT_EQ(view.TimerPeriod(), 12000);
         EXPECT_EQ(view.Text(Control::lblSpeed1), "Szybkość gry: 5");
-        EXPECT_EQ(game.FBannerCount, 4);
-        EXPECT_GE(game.FBannerIndex, 0);
-        EXPECT_LT(game.FBannerIndex, 4);
-        EXPECT_EQ(game.FQuality, 0.0);
-        EXPECT_EQ(view.Text(Control::tabSprawy), "Sprawy (" + std::to_string(game.FCases.size()) + ")");
+        EXPECT_EQ(game.BannerCount(), 4);
+        EXPECT_GE(game.BannerIndex(), 0);
+        EXPECT_LT(game.BannerIndex(), 4);
+        EXPECT_EQ(game.Quality(), 0.0);
+        EXPECT_EQ(view.Text(Control::tabSprawy), "Sprawy (" + std::to_string(game.Cases().size()) + ")");
         // Keep one point alive through a case to prove it is freed with the case.
-        game.paintboxMapaMouseDown(game.Subscribers(skBooth)[0]->X, game.Subscribers(skBooth)[0]->Y);
-        EXPECT_GT(TCos::LiveCount(), pointsBefore + 1000);
-        game.FreeObjects();
-        EXPECT_EQ(TCos::LiveCount(), pointsBefore);
-        EXPECT_EQ(TSprawa::LiveCount(), casesBefore);
+        game.PressMap(game.Subscribers(skBooth)[0]->X(), game.Subscribers(skBooth)[0]->Y());
+        points.Watch(game);
+        EXPECT_GT(points.Alive(), 1000);
+        game.Clear();
+        EXPECT_TRUE(game.Cases().empty());
+        EXPECT_EQ(points.Alive(), 0);
+        // A second game in the same company releases its points too.
+        game.NewGame();
+        points.Watch(game);
     }
-    EXPECT_EQ(TCos::LiveCount(), pointsBefore);
-    EXPECT_EQ(TSprawa::LiveCount(), casesBefore);
+    EXPECT_EQ(points.Alive(), 0);
 }
 
 // Remembers every text written, in order.
@@ -129,7 +132,7 @@ public:
 TEST(NewGame, CashOpinionAndQualityBeforeTheFirstDay) {
     for (uint32_t seed : {5u, 77u, 123456u, 3000000000u}) {
         HistoryView view;
-        TGame game(view, std::make_unique<Lcg32>(seed));
+        Company game(view, std::make_unique<Lcg32>(seed));
         game.SetMapPictureSize(1400, 1000);
         game.SetBannerStripHeight(200);
         game.NewGame();
@@ -153,13 +156,13 @@ TEST(NewGame, CashOpinionAndQualityBeforeTheFirstDay) {
 
 TEST(NewGame, BannerCountIsTheStripHeightInWholeBands) {
     RecordingView view;
-    TGame game(view, std::make_unique<Lcg32>(1));
+    Company game(view, std::make_unique<Lcg32>(1));
     game.SetBannerStripHeight(120);
-    EXPECT_EQ(game.FBannerCount, 2);
+    EXPECT_EQ(game.BannerCount(), 2);
     game.SetBannerStripHeight(49);
-    EXPECT_EQ(game.FBannerCount, 0);
-    game.PickBanner();
-    EXPECT_EQ(game.FBannerIndex, 0);
+    EXPECT_EQ(game.BannerCount(), 0);
+    game.NextBanner();
+    EXPECT_EQ(game.BannerIndex(), 0);
     EXPECT_EQ(view.BannerRepaints(), 1);
 }
 
@@ -167,10 +170,10 @@ class StartupFiles : public ::testing::Test {
 protected:
     std::string LoadError() {
         RecordingView view;
-        TGame game(view, std::make_unique<Lcg32>(1));
-        game.InitState(assets.Dir(), "u");
+        Company game(view, std::make_unique<Lcg32>(1));
+        game.Reset(assets.Dir(), "u");
         try {
-            game.LoadGraphicsSizes();
+            game.LoadAssetSizes();
         } catch (const AssetError& e) {
             return e.what();
         }

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cmath>
 #include <random>
 
 #include "Fixtures.h"
@@ -77,7 +78,7 @@ TEST_F(TextSession, CommandsReachTheGame) {
 TEST_F(TextSession, DisconnectSubjectShowsWhetherItIsStillListed) {
     auto s = Open();
     const auto& booth = s->Game().Subscribers(6).front();
-    const int x = booth->X, y = booth->Y;
+    const int x = booth->X(), y = booth->Y();
     s->Execute("click " + std::to_string(x) + " " + std::to_string(y));
     s->Execute("click " + std::to_string(x) + " " + std::to_string(y));
     json st = State(*s);
@@ -88,6 +89,36 @@ TEST_F(TextSession, DisconnectSubjectShowsWhetherItIsStillListed) {
     EXPECT_EQ(st["cases"][0]["subject"]["x"], x);
     EXPECT_EQ(st["cases"][0]["subject"]["listed"], false);
     EXPECT_EQ(st["sounds"]["button"], 2);
+}
+
+TEST_F(TextSession, RealsReadBackExactly) {
+    auto s = Open(4242);
+    for (int i = 0; i < 60; ++i) {
+        s->Execute("day");
+        s->Execute(i % 2 ? "tak" : "nie");
+        s->Execute("ok");
+    }
+    const json st = State(*s);
+    // Not a whole number, so the digits matter; read back it is the same double.
+    ASSERT_NE(s->Game().Opinion(), std::nearbyint(s->Game().Opinion()));
+    EXPECT_EQ(st["opinion"].get<double>(), s->Game().Opinion());
+    EXPECT_EQ(st["quality"].get<double>(), s->Game().Quality());
+}
+
+TEST_F(TextSession, ANameThatIsNotUtf8NeverBreaksTheState) {
+    auto s = Open(99, "Jan\xff\xfe\xc3");
+    bool signedLetter = false;
+    for (int i = 0; i < 300 && !signedLetter; ++i) {
+        s->Execute("day");
+        s->Execute("nie");
+        signedLetter = s->Game().CurrentCase() && s->Game().CurrentCase()->title.rfind("Odpowiedź", 0) == 0;
+        if (!signedLetter) s->Execute("ok");
+    }
+    ASSERT_TRUE(signedLetter);
+    const auto r = s->Execute("state");
+    EXPECT_EQ(r.outcome, Session::Outcome::Done);
+    ASSERT_NO_THROW((void)json::parse(r.output));
+    EXPECT_NE(r.output.find("Jan\xEF\xBF\xBD"), std::string::npos);  // the bad bytes become U+FFFD
 }
 
 TEST_F(TextSession, BadCommandsChangeNothing) {

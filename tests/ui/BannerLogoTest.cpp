@@ -4,11 +4,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include "CompanyBuilder.h"
 #include "Logo.h"
 #include "Support.h"
 
 namespace dzwonex::uitest {
 namespace {
+
+using dzwonex::testing::CompanyBuilder;
 
 class BannerTest : public ::testing::Test {
 protected:
@@ -20,18 +23,18 @@ protected:
 
 TEST_F(BannerTest, TheBannerShowsItsBandOfTheStrip) {
     // 120 rows: two whole banners, the last 20 rows never show.
-    EXPECT_EQ(w->Game().FBannerCount, 2);
-    w->Game().FBannerIndex = 1;
+    EXPECT_EQ(w->Game().BannerCount(), 2);
+    CompanyBuilder(w->Game()).BannerIndex(1);
     QImage shot = Grab(w->pbBanner);
     EXPECT_EQ(shot.size(), QSize(400, 50));
     EXPECT_EQ(shot.pixelColor(0, 0), kBand1);
     EXPECT_EQ(shot.pixelColor(399, 49), kBand1);
-    w->Game().FBannerIndex = 0;
+    CompanyBuilder(w->Game()).BannerIndex(0);
     shot = Grab(w->pbBanner);
     EXPECT_EQ(shot.pixelColor(0, 0), kBand0);
     EXPECT_EQ(shot.pixelColor(399, 49), kBand0);
     // A band the strip does not cover leaves the panel's white.
-    w->Game().FBannerIndex = 2;
+    CompanyBuilder(w->Game()).BannerIndex(2);
     shot = Grab(w->pbBanner);
     EXPECT_EQ(shot.pixelColor(10, 5), kStripTail);
     EXPECT_EQ(shot.pixelColor(10, 30), kWhite);

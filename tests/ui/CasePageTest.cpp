@@ -25,7 +25,7 @@ protected:
     }
 
     QString Caption() const { return w.window->PageControl->TabBar()->tabText(kPageCases); }
-    QString CountCaption() const { return QString("Sprawy (%1)").arg(w.window->Game().FCases.size()); }
+    QString CountCaption() const { return QString("Sprawy (%1)").arg(w.window->Game().Cases().size()); }
 
     void ExpectButtons(bool yes, bool ok, bool no) {
         EXPECT_EQ(w->btnYes->isEnabled(), yes);
@@ -40,7 +40,7 @@ protected:
 };
 
 TEST_F(CasePageTest, StartUpShowsTheWelcomeOnTheCasePage) {
-    TGame& game = w->Game();
+    const Company& game = w->Game();
     EXPECT_EQ(w->PageControl->ActivePageIndex(), kPageCases);
     EXPECT_EQ(w->lblTytul->text(), "Witaj !");
     const QString body = w->memSprawa->toPlainText();
@@ -50,7 +50,7 @@ TEST_F(CasePageTest, StartUpShowsTheWelcomeOnTheCasePage) {
     ExpectButtons(false, true, false);
     EXPECT_EQ(Caption(), CountCaption());
     EXPECT_EQ(w->lblSpeed2->text(), QString::fromUtf8("Rok: 1  Miesiąc: 1  Dzień: 2"));
-    EXPECT_EQ(w->lblKasa->text(), QString::fromStdString(FormatAmount(game.FMoney) + " zł"));
+    EXPECT_EQ(w->lblKasa->text(), QString::fromStdString(FormatAmount(game.Cash().Value()) + " zł"));
     EXPECT_EQ(w->lblCounts[skPolpak - 1]->text(), "2");
     EXPECT_EQ(w->lblCounts[skPhone - 1]->text().remove(' ').toInt(), game.Count(skPhone));
     // The start-up moved the page itself: no page sound.
@@ -58,27 +58,27 @@ TEST_F(CasePageTest, StartUpShowsTheWelcomeOnTheCasePage) {
 }
 
 TEST_F(CasePageTest, ButtonsFollowTheFrontCaseUntilTheQueueIsEmpty) {
-    TGame& game = w->Game();
+    const Company& game = w->Game();
     w->SetActivePage(kPageMap);
     PressMap(Qt::LeftButton, EmptyGround(game));
-    ASSERT_EQ(game.FCases.front()->Kind, ckBooth);
+    ASSERT_EQ(game.Cases().front().kind, ckBooth);
     ExpectButtons(true, false, true);
 
     // Nie on a booth: the case goes, the welcome is in front again.
     QTest::mouseClick(w->btnNo, Qt::LeftButton);
-    EXPECT_EQ(game.FCases.front()->Kind, ckInfo);
+    EXPECT_EQ(game.Cases().front().kind, ckInfo);
     EXPECT_EQ(w->lblTytul->text(), "Witaj !");
     ExpectButtons(false, true, false);
     EXPECT_EQ(Caption(), CountCaption());
 
     // OK until nothing is left; an unknown kind never comes up here.
-    for (int guard = 0; guard < 100 && !game.FCases.empty(); ++guard) {
+    for (int guard = 0; guard < 100 && !game.Cases().empty(); ++guard) {
         if (w->btnOK->isEnabled())
             QTest::mouseClick(w->btnOK, Qt::LeftButton);
         else
             QTest::mouseClick(w->btnYes, Qt::LeftButton);
     }
-    ASSERT_TRUE(game.FCases.empty());
+    ASSERT_TRUE(game.Cases().empty());
     ExpectButtons(false, false, false);
     EXPECT_EQ(w->lblTytul->text(), "");
     EXPECT_EQ(w->memSprawa->toPlainText(), "");
@@ -87,19 +87,19 @@ TEST_F(CasePageTest, ButtonsFollowTheFrontCaseUntilTheQueueIsEmpty) {
 }
 
 TEST_F(CasePageTest, PressOnAPointAsksToDisconnectIt) {
-    TGame& game = w->Game();
+    const Company& game = w->Game();
     const auto booth = game.Subscribers(skBooth).front();
-    const size_t before = game.FCases.size();
+    const size_t before = game.Cases().size();
     w->SetActivePage(kPageMap);
 
     // The right button, 8 px off on both axes: still a hit.
-    PressMap(Qt::RightButton, QPoint(booth->X + 8, booth->Y + 8));
+    PressMap(Qt::RightButton, QPoint(booth->X() + 8, booth->Y() + 8));
 
-    ASSERT_EQ(game.FCases.size(), before + 1);
-    const TSprawa& c = *game.FCases.front();
-    EXPECT_EQ(c.Kind, ckDisconnect);
-    EXPECT_EQ(c.Subject, booth);
-    EXPECT_EQ(c.Param, skBooth);
+    ASSERT_EQ(game.Cases().size(), before + 1);
+    const Case& c = game.Cases().front();
+    EXPECT_EQ(c.kind, ckDisconnect);
+    EXPECT_EQ(c.subject, booth);
+    EXPECT_EQ(c.param, skBooth);
     EXPECT_EQ(w->PageControl->ActivePageIndex(), kPageCases);
     EXPECT_TRUE(w->tabSprawy->isVisible());
     EXPECT_EQ(w->lblTytul->text(), QString::fromUtf8("Odłączenie abonenta"));
@@ -112,17 +112,17 @@ TEST_F(CasePageTest, PressOnAPointAsksToDisconnectIt) {
 }
 
 TEST_F(CasePageTest, PressOnEmptyGroundOffersABoothThere) {
-    TGame& game = w->Game();
+    const Company& game = w->Game();
     const QPoint at = EmptyGround(game);
     ASSERT_GE(at.x(), 0);
     w->SetActivePage(kPageMap);
 
     PressMap(Qt::MiddleButton, at);
 
-    const TSprawa& c = *game.FCases.front();
-    EXPECT_EQ(c.Kind, ckBooth);
-    EXPECT_EQ(c.Param, at.x());
-    EXPECT_EQ(c.Param2, at.y());
+    const Case& c = game.Cases().front();
+    EXPECT_EQ(c.kind, ckBooth);
+    EXPECT_EQ(c.param, at.x());
+    EXPECT_EQ(c.param2, at.y());
     EXPECT_EQ(w->lblTytul->text(), "Postawnienie budki");
     EXPECT_EQ(w->memSprawa->toPlainText(),
               QString::fromUtf8("Czy na pewno chcesz postawić budkę telefoniczną w tej części miasta ?"));

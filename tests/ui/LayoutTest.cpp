@@ -109,7 +109,7 @@ TEST_F(LayoutTest, PagesTabsAndFontsAreTheGames) {
     ASSERT_EQ(tabs->count(), 4);
     EXPECT_EQ(tabs->tabText(0), "Mapa");
     EXPECT_EQ(tabs->tabText(1), "Statystyka");
-    EXPECT_EQ(tabs->tabText(2), QString("Sprawy (%1)").arg(w->Game().FCases.size()));
+    EXPECT_EQ(tabs->tabText(2), QString("Sprawy (%1)").arg(w->Game().Cases().size()));
     EXPECT_EQ(tabs->tabText(3), "Menu");
     for (int i = 0; i < 4; ++i) EXPECT_EQ(tabs->ButtonRect(i).width(), 100);
 

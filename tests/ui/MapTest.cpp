@@ -3,10 +3,13 @@
 
 #include <QTest>
 
+#include "CompanyBuilder.h"
 #include "Support.h"
 
 namespace dzwonex::uitest {
 namespace {
+
+using dzwonex::testing::CompanyBuilder;
 
 class MapTest : public ::testing::Test {
 protected:
@@ -20,17 +23,11 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    std::shared_ptr<TCos> Place(int kind, int x, int y) {
-        TGame& game = w->Game();
-        auto p = game.AddSubscriber(kind);
-        p->X = x;
-        p->Y = y;
-        return p;
-    }
+    std::shared_ptr<const MapPoint> Place(int kind, int x, int y) { return Build().PointAt(kind, x, y); }
 
-    void ClearMap() {
-        for (auto& list : w->Game().FSubscribers) list.clear();
-    }
+    void ClearMap() { Build().Counts({0, 0, 0, 0, 0, 0}); }
+
+    CompanyBuilder Build() { return CompanyBuilder(w->Game()); }
 
     QColor MapPixel(int x, int y) const { return w.window->Pictures().map.pixelColor(x, y); }
 };
@@ -103,7 +100,7 @@ TEST_F(MapTest, ABurstOfAdditionsPaintsTheMapOnce) {
     QTest::qWait(20);
     const long before = w->paintboxMapa->PaintCount();
     ASSERT_GT(before, 0);
-    for (int i = 0; i < 1100; ++i) w->Game().AddSubscriber(skPhone);
+    for (int i = 0; i < 1100; ++i) Build().AddSubscriber(skPhone);
     QTest::qWait(20);
     EXPECT_EQ(w->paintboxMapa->PaintCount(), before + 1);
 
@@ -116,7 +113,7 @@ TEST_F(MapTest, AHiddenMapIsNotPainted) {
     w->SetActivePage(kPageStat);
     QTest::qWait(20);
     const long before = w->paintboxMapa->PaintCount();
-    for (int i = 0; i < 50; ++i) w->Game().AddSubscriber(skIsdn);
+    for (int i = 0; i < 50; ++i) Build().AddSubscriber(skIsdn);
     QTest::qWait(20);
     EXPECT_EQ(w->paintboxMapa->PaintCount(), before);
 }

@@ -4,8 +4,7 @@
 #include <QFile>
 #include <QTest>
 
-#include "Cos.h"
-#include "Sprawa.h"
+#include "PointWatch.h"
 #include "Support.h"
 
 namespace dzwonex::uitest {
@@ -18,9 +17,9 @@ protected:
     // What is left of the start-up after a picture failed.
     static void ExpectNothingAfterThePictures(WindowUnderTest& w) {
         EXPECT_TRUE(w->StartupFailed());
-        EXPECT_EQ(w.sound->Count("InitSound(" + w->Game().AppDir + ")"), 0);
-        EXPECT_TRUE(w->Game().FCases.empty());
-        EXPECT_EQ(w->Game().FDay, 0);
+        EXPECT_EQ(w.sound->Count("InitSound(" + w->Game().AssetDir() + ")"), 0);
+        EXPECT_TRUE(w->Game().Cases().empty());
+        EXPECT_EQ(w->Game().Day(), 0);
         EXPECT_FALSE(w->MainTimer->isActive());
         EXPECT_EQ(w->lblKasa->text(), "X");
     }
@@ -32,16 +31,16 @@ TEST_F(StartupTest, AllPicturesPresentStartsTheGame) {
     WindowUnderTest w(assets.Dir());
     EXPECT_FALSE(w->StartupFailed());
     EXPECT_TRUE(w.errors->empty());
-    EXPECT_EQ(w->Game().AppDir, assets.Dir());
-    EXPECT_EQ(w->Game().MapWidth, 640);
-    EXPECT_EQ(w->Game().MapHeight, 480);
+    EXPECT_EQ(w->Game().AssetDir(), assets.Dir());
+    EXPECT_EQ(w->Game().MapWidth(), 640);
+    EXPECT_EQ(w->Game().MapHeight(), 480);
     EXPECT_EQ(w->paintboxMapa->size(), QSize(640, 480));
     EXPECT_EQ(w->Banners().height(), 120);
     for (const QImage& icon : w->Pictures().icons) EXPECT_EQ(icon.size(), QSize(16, 16));
     // Sound starts after the pictures, before the game.
     ASSERT_FALSE(w.sound->calls.empty());
     EXPECT_EQ(w.sound->calls.front(), "InitSound(" + assets.Dir() + ")");
-    EXPECT_EQ(w->Game().FDay, 1);
+    EXPECT_EQ(w->Game().Day(), 1);
 }
 
 TEST_F(StartupTest, TheMapPictureIsDecodedOnceTheWindowHasBeenPainted) {
@@ -71,7 +70,7 @@ TEST_F(StartupTest, AMissingBannerStripIsReportedWithItsFullPath) {
     ASSERT_EQ(w.errors->size(), 1u);
     EXPECT_EQ(w.errors->front(), QString("Cannot open file %1.").arg(assets.File("Bannery.bmp")));
     ExpectNothingAfterThePictures(w);
-    EXPECT_EQ(w->Game().MapWidth, 0);
+    EXPECT_EQ(w->Game().MapWidth(), 0);
 }
 
 TEST_F(StartupTest, AMalformedIconIsNotAValidBitmap) {
@@ -81,7 +80,7 @@ TEST_F(StartupTest, AMalformedIconIsNotAValidBitmap) {
     EXPECT_EQ(w.errors->front(), "Bitmap image is not valid");
     ExpectNothingAfterThePictures(w);
     // Loaded before the failure.
-    EXPECT_EQ(w->Game().MapWidth, 640);
+    EXPECT_EQ(w->Game().MapWidth(), 640);
     EXPECT_FALSE(w->Pictures().icons[2].isNull());
     EXPECT_TRUE(w->Pictures().icons[3].isNull());
 }
@@ -116,21 +115,19 @@ TEST_F(StartupTest, AMissingOrCorruptMapIsReported) {
 }
 
 TEST_F(StartupTest, ClosingReleasesSoundThenEverythingElse) {
-    const long points = TCos::LiveCount();
-    const long cases = TSprawa::LiveCount();
+    testing::PointWatch points;
     auto sound = std::make_shared<SoundLog>();
     {
         WindowUnderTest w(assets.Dir());
         sound = w.sound;
         w.Show();
-        EXPECT_GT(TCos::LiveCount(), points + 1000);
-        EXPECT_GT(TSprawa::LiveCount(), cases);
+        points.Watch(w->Game());
+        EXPECT_GT(points.Alive(), 1000);
         w->close();
     }
     EXPECT_EQ(sound->calls.back(), "DoneSound");
     EXPECT_EQ(sound->Count("DoneSound"), 1);
-    EXPECT_EQ(TCos::LiveCount(), points);
-    EXPECT_EQ(TSprawa::LiveCount(), cases);
+    EXPECT_EQ(points.Alive(), 0);
 }
 
 #ifdef DZWONEX_TEST_ASSET_DIR
@@ -138,8 +135,8 @@ TEST(GeneratedAssetsTest, TheGameStartsOnTheGeneratedAssets) {
     WindowUnderTest w(DZWONEX_TEST_ASSET_DIR);
     EXPECT_FALSE(w->StartupFailed());
     EXPECT_TRUE(w.errors->empty()) << qPrintable(w.errors->empty() ? QString() : w.errors->front());
-    EXPECT_GE(w->Game().FBannerCount, 1);
-    EXPECT_GT(w->Game().MapWidth, 0);
+    EXPECT_GE(w->Game().BannerCount(), 1);
+    EXPECT_GT(w->Game().MapWidth(), 0);
 }
 #endif
 

@@ -64,9 +64,9 @@ TestAssets::TestAssets() {
     Write("Banner.url", "[InternetShortcut]\r\nURL=https://dzwonex.example/reklama\r\n");
 }
 
-std::string TestAssets::Dir() const { return FDir.path().toStdString() + "/"; }
+std::string TestAssets::Dir() const { return dir_.path().toStdString() + "/"; }
 
-QString TestAssets::File(const QString& name) const { return FDir.filePath(name); }
+QString TestAssets::File(const QString& name) const { return dir_.filePath(name); }
 
 void TestAssets::Remove(const QString& name) const { QFile::remove(File(name)); }
 
@@ -110,13 +110,13 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
 
 QImage Grab(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-QPoint EmptyGround(const TGame& game) {
-    for (int y = 20; y < game.MapHeight - 20; y += 5) {
-        for (int x = 20; x < game.MapWidth - 20; x += 5) {
+QPoint EmptyGround(const Company& game) {
+    for (int y = 20; y < game.MapHeight() - 20; y += 5) {
+        for (int x = 20; x < game.MapWidth() - 20; x += 5) {
             bool reached = false;
             for (int k = 1; k <= kKindCount && !reached; ++k)
                 for (const auto& p : game.Subscribers(k))
-                    if (std::abs(p->X - x) <= 8 && std::abs(p->Y - y) <= 8) {
+                    if (std::abs(p->X() - x) <= 8 && std::abs(p->Y() - y) <= 8) {
                         reached = true;
                         break;
                     }

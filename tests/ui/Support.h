@@ -43,7 +43,7 @@ public:
     void Write(const QString& name, const QByteArray& bytes) const;
 
 private:
-    QTemporaryDir FDir;
+    QTemporaryDir dir_;
 };
 
 // Every call the window makes into the sound.
@@ -54,18 +54,18 @@ struct SoundLog {
 
 class RecordingSound final : public SoundPort {
 public:
-    explicit RecordingSound(std::shared_ptr<SoundLog> log) : FLog(std::move(log)) {}
-    void InitSound(const std::string& appDir) override { FLog->calls.push_back("InitSound(" + appDir + ")"); }
-    void DoneSound() override { FLog->calls.push_back("DoneSound"); }
-    void PlayButtonSound() override { FLog->calls.push_back("PlayButtonSound"); }
-    void PlayPageSound() override { FLog->calls.push_back("PlayPageSound"); }
-    void PlayClickSound() override { FLog->calls.push_back("PlayClickSound"); }
+    explicit RecordingSound(std::shared_ptr<SoundLog> log) : log_(std::move(log)) {}
+    void InitSound(const std::string& appDir) override { log_->calls.push_back("InitSound(" + appDir + ")"); }
+    void DoneSound() override { log_->calls.push_back("DoneSound"); }
+    void PlayButtonSound() override { log_->calls.push_back("PlayButtonSound"); }
+    void PlayPageSound() override { log_->calls.push_back("PlayPageSound"); }
+    void PlayClickSound() override { log_->calls.push_back("PlayClickSound"); }
     void chkMuzykaClick(bool ticked) override {
-        FLog->calls.push_back(std::string("chkMuzykaClick(") + (ticked ? "true" : "false") + ")");
+        log_->calls.push_back(std::string("chkMuzykaClick(") + (ticked ? "true" : "false") + ")");
     }
 
 private:
-    std::shared_ptr<SoundLog> FLog;
+    std::shared_ptr<SoundLog> log_;
 };
 
 // A window on test assets whose sound, error boxes and opened links are
@@ -91,6 +91,6 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMs);
 QImage Grab(QWidget* widget);
 
 // A place on the map that no point reaches within 8 px on both axes.
-QPoint EmptyGround(const TGame& game);
+QPoint EmptyGround(const Company& game);
 
 }  // namespace dzwonex::uitest

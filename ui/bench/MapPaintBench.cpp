@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPainter>
 
+#include "CompanyBuilder.h"
 #include "Main.h"
 
 namespace {
@@ -28,21 +29,19 @@ TfrmMain& Window() {
 }
 
 // Fills the lists with `points` points spread over the kinds like a game's.
-void Populate(TGame& game, int points) {
-    for (auto& list : game.FSubscribers) list.clear();
+void Populate(Company& game, int points) {
     const int perKind[kKindCount] = {92, 3, 2, 1, 1, 2};  // out of 101
-    for (int k = 1; k <= kKindCount; ++k) {
-        const int n = k == skPhone ? points - points / 101 * 9 : points / 101 * perKind[k - 1];
-        for (int i = 0; i < n; ++i)
-            game.Subscribers(k).push_back(std::make_shared<TCos>(game.Rng(), game.MapWidth, game.MapHeight));
-    }
+    std::array<int, kKindCount> counts{};
+    for (int k = 1; k <= kKindCount; ++k)
+        counts[k - 1] = k == skPhone ? points - points / 101 * 9 : points / 101 * perKind[k - 1];
+    dzwonex::testing::CompanyBuilder(game).Counts(counts);
 }
 
 // PaintMap straight into an image of the screen's format.
 void BM_PaintMap(benchmark::State& state) {
     TfrmMain& w = Window();
     Populate(w.Game(), static_cast<int>(state.range(0)));
-    QImage target(w.Game().MapWidth, w.Game().MapHeight, QImage::Format_RGB32);
+    QImage target(w.Game().MapWidth(), w.Game().MapHeight(), QImage::Format_RGB32);
     const QRect all = target.rect();
     for (auto _ : state) {
         QPainter painter(&target);

@@ -44,12 +44,12 @@ double ThreadCpuSeconds() {
 // Reports once the first paint of `window` has been done and flushed.
 class FirstPaint : public QObject {
 public:
-    explicit FirstPaint(QWidget* window) : FWindow(window) { window->installEventFilter(this); }
+    explicit FirstPaint(QWidget* window) : window_(window) { window->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == FWindow && event->type() == QEvent::Paint && !FSeen) {
-            FSeen = true;
+        if (watched == window_ && event->type() == QEvent::Paint && !seen_) {
+            seen_ = true;
             // Queued behind the rest of this paint pass and its flush.
             QTimer::singleShot(0, [] {
                 std::printf("%lld\n", RealtimeNs());
@@ -61,8 +61,8 @@ protected:
     }
 
 private:
-    QWidget* FWindow;
-    bool FSeen = false;
+    QWidget* window_;
+    bool seen_ = false;
 };
 
 // Counts the paints of every widget.

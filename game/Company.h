@@ -1,0 +1,157 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+
+#include "Case.h"
+#include "Money.h"
+#include "Random.h"
+#include "Snapshot.h"
+#include "Subscribers.h"
+#include "View.h"
+
+namespace dzwonex {
+
+namespace testing {
+class CompanyBuilder;
+}
+
+struct LineRules;
+
+// The local branch of Dzwonex S.A.: its cash, public opinion, equipment
+// quality, six subscriber lists and the inbox of cases, with every rule
+// that changes them. The state is private: it is read through the const
+// accessors and Snapshot(), and changed only by the operations below,
+// each named for what the player or the clock does. Everything the player
+// sees goes out through the view.
+class Company {
+public:
+    explicit Company(GameView& view, std::unique_ptr<RandomSource> random = nullptr);
+    ~Company();
+    Company(const Company&) = delete;
+    Company& operator=(const Company&) = delete;
+
+    // --- Start-up and shutdown ---
+    // Forgets any game; assets are read from assetDir (ending in a separator)
+    // and userName signs the refusal letters (cut to 255 bytes).
+    void Reset(const std::string& assetDir, const std::string& userName);
+    // Reads the banner strip's height and the map picture's size from the
+    // asset files. Throws AssetError.
+    void LoadAssetSizes();
+    // What loading the pictures found, when the window decodes them itself.
+    void SetBannerStripHeight(int32_t height);
+    void SetMapPictureSize(int32_t width, int32_t height);
+    // A fresh random company: banner, speed 5, map, cash, opinion, quality,
+    // the welcome case and the first day.
+    void NewGame();
+    // Releases every point and case.
+    void Clear();
+
+    // --- What the clock and the player do ---
+    void NextDay();
+    // Answers to the front case; each sounds even with nothing to answer.
+    void AnswerYes();
+    void AnswerNo();
+    void AnswerOk();
+    // A press on the map at (x, y) in map picture pixels, with any button.
+    void PressMap(int32_t x, int32_t y);
+    // The speed gauge, x in gauge pixels.
+    void PressSpeedGauge(int32_t x);
+    void DragSpeedGauge(int32_t x);
+    void ReleaseSpeedGauge();
+    void NextBanner();
+    // The player turned to another page.
+    void PageChangedByPlayer();
+
+    // --- Reading the company ---
+    int32_t Day() const { return day_; }
+    Money Cash() const { return cash_; }
+    double Opinion() const { return opinion_; }
+    double Quality() const { return quality_; }
+    const PointList& Subscribers(int32_t kind) const { return subscribers_[static_cast<size_t>(kind - 1)]; }
+    int32_t Count(int32_t kind) const { return static_cast<int32_t>(Subscribers(kind).size()); }
+    // True while the point stands in one of the six lists.
+    bool IsListed(const MapPoint* point) const;
+    // The inbox, front case first.
+    const std::deque<Case>& Cases() const { return cases_; }
+    // The front case, or nullptr with an empty inbox.
+    const Case* CurrentCase() const { return cases_.empty() ? nullptr : &cases_.front(); }
+    int32_t BannerIndex() const { return bannerIndex_; }
+    int32_t BannerCount() const { return bannerCount_; }
+    int32_t SpeedPosition() const { return speedPosition_; }
+    bool SpeedDragging() const { return speedDragging_; }
+    int32_t MapWidth() const { return mapWidth_; }
+    int32_t MapHeight() const { return mapHeight_; }
+    const std::string& AssetDir() const { return assetDir_; }
+    const std::string& UserName() const { return userName_; }
+    // The money of the latest daily turn.
+    const DayAccount& LastDay() const { return lastDay_; }
+    uint32_t GeneratorState() const { return random_->State(); }
+    CompanySnapshot Snapshot() const;
+
+private:
+    friend class testing::CompanyBuilder;
+
+    // Amounts; each refreshes its label.
+    void AddMoney(Money delta);
+    void AddOpinion(double delta);
+    void AddQuality(double delta);
+
+    // Subscribers; each change refreshes the counts and the map.
+    void ShowSubscriberCounts();
+    // A new subscriber at a random place: X is drawn before Y.
+    void AddSubscriber(int32_t kind);
+    void AddSubscriberAt(int32_t kind, int32_t x, int32_t y);
+    void RemoveSubscriberAt(int32_t kind, int32_t index);
+    void RemoveSubscriber(const MapPoint* point);
+    // n > 0 adds n points of the kind; n < 0 removes -n random ones while
+    // any remain (an empty list draws nothing).
+    void DriftSubscribers(int32_t kind, int32_t n);
+    void PopulateMap();
+
+    // The daily turn, step by step.
+    void SetDay(int32_t day);
+    void CollectIncome();
+    void PayExpenses();
+    void GrowPhones();
+    void GrowIsdn();
+    void LineEvents(const LineRules& rules);
+    void SdiEvents();
+    void NeostradaEvents();
+    void PolpakEvents();
+    void RaiseDemand();
+    void OpinionLetters();
+    void QualityProposals();
+    void ProposeQuality(double scale, const char* title, const char* note);
+
+    // The inbox: creators fill the new case, then show the front one.
+    Case& AppendCase();
+    Case& PushCase();
+    void ShowCurrentCase();
+    void DismissFrontCase();
+    void ReplyRefused(const char* title, const char* body);
+
+    void SetSpeed(int32_t x);
+
+    GameView& view_;
+    std::unique_ptr<RandomSource> random_;
+    std::string assetDir_;                           // where the assets are read, ending in a separator
+    std::string userName_;                           // signs the refusal letters
+    int32_t mapWidth_ = 0;                           // map picture width in pixels
+    int32_t mapHeight_ = 0;                          // map picture height in pixels
+    int32_t bannerIndex_ = 0;                        // the banner shown
+    int32_t bannerCount_ = 0;                        // whole banners in the strip
+    bool speedDragging_ = false;                     // the gauge is held down
+    int32_t speedPosition_ = 5;                      // 0..10; the gauge is built at 5
+    int32_t day_ = 0;                                // days since the game began
+    std::array<PointList, kKindCount> subscribers_;  // by kind 1..6; the lists share their points with cases
+    Money cash_;                                     // złoty, may be negative
+    double opinion_ = 0;                             // public opinion, unbounded
+    double quality_ = 0;                             // equipment level, unbounded
+    std::deque<Case> cases_;                         // the inbox, front case first
+    DayAccount lastDay_;                             // the latest daily turn's money
+};
+
+}  // namespace dzwonex
