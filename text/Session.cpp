@@ -49,12 +49,16 @@ std::optional<std::string> ParseOptions(int argc, const char* const* argv, Optio
             auto v = value();
             if (!v) return "--user needs a name";
             out.user = *v;
+        } else if (arg == "--load") {
+            auto v = value();
+            if (!v || v->empty()) return "--load needs a saved game";
+            out.load = *v;
         } else if (arg == "--assets") {
             auto v = value();
             if (!v || v->empty()) return "--assets needs a folder";
             out.assets = *v;
         } else {
-            return "unknown option: " + arg + " (options: --seed N, --user NAME, --assets DIR)";
+            return "unknown option: " + arg + " (options: --seed N, --user NAME, --assets DIR, --load PATH)";
         }
     }
     return std::nullopt;
@@ -77,6 +81,7 @@ std::optional<std::string> Session::Start() {
         if (message.find(e.File()) == std::string::npos) return e.File() + ": " + message;
         return message;
     }
+    if (options_.load) return StartSaved();
     game_->NewGame();
     return std::nullopt;
 }
@@ -110,6 +115,7 @@ Session::Result Session::Execute(const std::string& rawLine) {
             result.outcome = Outcome::Quit;
         return result;
     }
+    if (cmd == "save" || cmd == "load") return SaveOrLoad(cmd, line);
     if (cmd == "click") {
         int32_t x = 0, y = 0;
         if (!expectArgs(2) || !ParseNumber(words[1], x) || !ParseNumber(words[2], y))
@@ -147,7 +153,7 @@ Session::Result Session::Execute(const std::string& rawLine) {
 std::string HelpText() {
     return "Polecenia: day (następny dzień), tak, nie, ok (odpowiedź na sprawę), click X Y (kliknięcie na mapie),\n"
            "banner, speed X (0..200 na pasku szybkości), page N (0 Mapa, 1 Statystyka, 2 Sprawy, 3 Menu),\n"
-           "state (stan w JSON), quit (koniec).\n";
+           "save PLIK, load PLIK (zapis i odczyt gry), state (stan w JSON), quit (koniec).\n";
 }
 
 }  // namespace dzwonex::text

@@ -13,9 +13,10 @@ struct Options {
     std::optional<uint32_t> seed;
     std::optional<std::string> user;
     std::optional<std::string> assets;
+    std::optional<std::string> load;  // a saved game to start from
 };
 
-// Parses --seed N, --user NAME, --assets DIR. Returns an error text, or
+// Parses --seed N, --user NAME, --assets DIR, --load PATH. Returns an error text, or
 // nothing when the arguments are fine.
 std::optional<std::string> ParseOptions(int argc, const char* const* argv, Options& out);
 
@@ -25,8 +26,9 @@ class Session {
 public:
     explicit Session(const Options& options);
 
-    // Reads the assets and sets up a new game. Returns an error text naming
-    // the file when an asset is missing or unreadable.
+    // Reads the assets and sets up a new game, or the saved one of --load.
+    // Returns an error text naming the file when an asset or the saved game
+    // cannot be used.
     std::optional<std::string> Start();
 
     enum class Outcome { Done, Quit, Error };
@@ -46,6 +48,10 @@ public:
     const RecordingView& View() const { return view_; }
 
 private:
+    std::optional<std::string> StartSaved();
+    // save PATH and load PATH; the path is the rest of the line.
+    Result SaveOrLoad(const std::string& command, const std::string& line);
+
     Options options_;
     RecordingView view_{200};
     std::unique_ptr<Company> game_;

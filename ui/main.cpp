@@ -10,10 +10,16 @@ int main(int argc, char** argv) {
     FloatingPointSetup floatingPoint;
 
     QApplication app(argc, argv);
+    // Settings and the kept game live under these names (~/.config/dzwonex,
+    // ~/.local/share/dzwonex/dzwonex).
+    QApplication::setOrganizationName(QStringLiteral("dzwonex"));
     QApplication::setApplicationName(QStringLiteral("dzwonex"));
     QApplication::setApplicationDisplayName(QStringLiteral("Dzwonex"));
 
-    TfrmMain frmMain;
+    TfrmMainOptions options;
+    // dzwonex GAME.dzwonex opens a saved game, as a file manager asks.
+    if (const QStringList args = QApplication::arguments(); args.size() > 1) options.loadPath = args.at(1);
+    TfrmMain frmMain(std::move(options));
     // A picture that could not be loaded has been reported in an error box
     // naming the file. A window without its map or game would only puzzle
     // the player, so the program ends there.
