@@ -122,6 +122,7 @@ public:
     FileRead read;
     std::optional<std::string> syntaxError;
     bool tooDeep = false;
+    std::optional<std::string> notObject;
     std::optional<std::string> fault;  // the first thing wrong
 
     // --- The parser's events ---
@@ -261,7 +262,7 @@ private:
 
     bool Scalar(const Value& v) {
         if (frames_.empty()) {
-            Fail("the file holds a single value, not an object");
+            notObject = "the file holds a single value, not an object";
             return true;
         }
         Begin();
@@ -356,7 +357,7 @@ private:
         child.array = array;
         if (frames_.empty()) {
             if (array)
-                Fail("the file holds a list, not an object");
+                notObject = "the file holds a list, not an object";
             else
                 child.node = Node::Root;
             frames_.push_back(std::move(child));
@@ -505,12 +506,13 @@ CompanySnapshot ParseSavedGame(std::string_view text, const std::string& name) {
     FileRead& r = reader.read;
 
     if (r.formatVersion && *r.formatVersion > kSavedGameFormat)
-        throw SavedGameError(name + " was saved by a newer version of Dzwonex" +
-                             (r.gameVersion ? " (" + *r.gameVersion + ")" : std::string()) + ": its format is " +
-                             std::to_string(*r.formatVersion) + ", this version reads format " +
-                             std::to_string(kSavedGameFormat) + " and older");
+        throw SavedGameError(name + " was saved by a newer version of Dzwonex (" +
+                             (r.gameVersion ? "Dzwonex " + *r.gameVersion + ", " : std::string()) + "format " +
+                             std::to_string(*r.formatVersion) + "; this version reads format " +
+                             std::to_string(kSavedGameFormat) + " and older)");
     if (reader.syntaxError) NotOurs(name, "not JSON: " + *reader.syntaxError);
     if (reader.tooDeep) NotOurs(name, "nested deeper than " + std::to_string(kSavedGameMaxDepth) + " levels");
+    if (reader.notObject) NotOurs(name, *reader.notObject);
     if (r.format != kFormatName) NotOurs(name, std::string("no \"format\": \"") + kFormatName + "\"");
     if (reader.fault) NotOurs(name, *reader.fault);
     if (!r.formatVersion || *r.formatVersion < 1) NotOurs(name, "formatVersion is missing or below 1");
