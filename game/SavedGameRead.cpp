@@ -144,7 +144,7 @@ public:
         Frame& f = frames_.back();
         if (f.node != Node::Skip && !fault) {
             for (const std::string& seen : f.keys)
-                if (seen == k) Fail(Path(frames_.size() - 1) + Dot(frames_.size() - 1) + k + " appears twice");
+                if (seen == k) Fail((frames_.size() > 1 ? Path(frames_.size() - 2) + "." : "") + k + " appears twice");
             f.keys.push_back(k);
         }
         f.key = k;
@@ -177,7 +177,6 @@ private:
         return path;
     }
     std::string Here() const { return Path(frames_.size() - 1); }
-    std::string Dot(size_t depth) const { return depth ? "." : ""; }
 
     // The next element of an array begins.
     void Begin() {

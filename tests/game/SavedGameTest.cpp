@@ -252,6 +252,16 @@ const BadFile kBadFiles[] = {
     {"cash beyond 32 bits", Edit([](Json& j) { j["cash"] = 4294967296; }),
      " is not a Dzwonex saved game (cash is out of range (4294967296))"},
     {"a missing field", Edit([](Json& j) { j.erase("lastDay"); }), " is not a Dzwonex saved game (lastDay is missing)"},
+    {"a field given twice",
+     [](const std::string& p, const std::string& v) { Spill(p, "{\"cash\": 1, " + v.substr(1)); },
+     " is not a Dzwonex saved game (cash appears twice)"},
+    {"a field of a case given twice",
+     [](const std::string& p, const std::string& v) {
+         std::string text = v;
+         text.replace(text.find("\"title\""), 0, "\"kind\": 0, ");
+         Spill(p, text);
+     },
+     " is not a Dzwonex saved game (cases.list[0].kind appears twice)"},
     {"a field of no saved game", Edit([](Json& j) {
          j["cheat"] = {{"cash", 1000000}};
      }),
