@@ -17,7 +17,7 @@ class Company;
 // The format this version writes, and the newest it reads.
 inline constexpr int64_t kSavedGameFormat = 1;
 // Larger files are refused before they are read: a game of 100 000
-// subscribers takes about 1.3 MB.
+// subscribers takes about 1 MB.
 inline constexpr uint64_t kSavedGameMaxBytes = 64ull << 20;
 // The format nests five levels deep; anything deeper is refused.
 inline constexpr size_t kSavedGameMaxDepth = 8;

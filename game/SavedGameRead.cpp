@@ -17,8 +17,11 @@ using Json = nlohmann::json;
 
 const char* const kFormatName = "Dzwonex saved game";
 
-// A point is at least "[0,0]": no file holds more points than this allows.
+// A point is at least "[0,0]" and a case at least
+// {"kind":0,"param":0,"param2":0,"title":"","body":"","subject":null}:
+// no file holds more than its size allows.
 constexpr size_t kMinPointBytes = 5;
+constexpr size_t kMinCaseBytes = 67;
 
 struct PointsRead {
     bool seen = false;  // the "points" array was there
@@ -307,9 +310,8 @@ private:
                 }
                 break;
             case Node::Cases:
-                // A case takes at least "{}".
                 if (k == "count")
-                    Count(v, read.caseCount, 2, "cases");
+                    Count(v, read.caseCount, kMinCaseBytes, "cases");
                 else
                     Mismatch();
                 break;
@@ -411,7 +413,8 @@ private:
             case Node::Cases:
                 if (array && k == "list") {
                     read.hasCaseList = true;
-                    if (read.caseCount) read.cases.reserve(static_cast<size_t>(*read.caseCount));
+                    // Not reserved: a case read takes more room than its text, and
+                    // only complete ones are kept.
                     return Node::CaseList;
                 }
                 break;

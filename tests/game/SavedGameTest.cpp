@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <random>
 
 #include <nlohmann/json.hpp>
 
@@ -319,6 +320,50 @@ TEST_F(SavedGameTest, BadFilesAreRefusedAndTheGameStaysAsItWas) {
     // The unedited file loads, so each refusal was its one fault's.
     Spill(Path("valid"), valid);
     EXPECT_NO_THROW(RestoreGame(*game, Path("valid")));
+}
+
+// Damaged files of every sort: each is read or refused, and what is read
+// either restores or is refused by the company, never anything else.
+TEST_F(SavedGameTest, RandomDamageIsReadOrRefusedNeverMore) {
+    const std::string valid = SavedGameText(game->Snapshot());
+    const std::string pieces = "{}[],:\"0123456789-.eE \\ntfu";
+    std::mt19937 gen(2718);
+    int refused = 0, read = 0;
+    for (int i = 0; i < 1500; ++i) {
+        std::string text = valid;
+        for (int n = 1 + static_cast<int>(gen() % 4); n > 0; --n) {
+            const size_t at = gen() % text.size();
+            switch (gen() % 4) {
+                case 0:
+                    text[at] = pieces[gen() % pieces.size()];
+                    break;
+                case 1:
+                    text.erase(at, 1 + gen() % 40);
+                    break;
+                case 2:
+                    text.insert(at, 1, pieces[gen() % pieces.size()]);
+                    break;
+                default:
+                    text.resize(at);
+                    break;
+            }
+            if (text.empty()) text = "{";
+        }
+        try {
+            const CompanySnapshot s = ParseSavedGame(text, "x");
+            try {
+                game->Restore(s);
+                ++read;
+            } catch (const std::invalid_argument&) {
+                ++refused;
+            }
+        } catch (const SavedGameError&) {
+            ++refused;
+        }
+    }
+    // Most damage is found; some (a digit changed in a point) is a valid game.
+    EXPECT_GT(refused, 1000);
+    EXPECT_GT(read, 0);
 }
 
 }  // namespace dzwonex::testing
