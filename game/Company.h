@@ -91,6 +91,12 @@ public:
     uint32_t GeneratorState() const { return random_->State(); }
     CompanySnapshot Snapshot() const;
 
+    // --- Saved games ---
+    // Replaces the whole company with the snapshot and shows it as a fresh
+    // day would; draws nothing. Every rule is checked first: when one is
+    // broken, std::invalid_argument names it and the company is untouched.
+    void Restore(const CompanySnapshot& snapshot);
+
 private:
     friend class testing::CompanyBuilder;
 
@@ -134,6 +140,7 @@ private:
     void ReplyRefused(const char* title, const char* body);
 
     void SetSpeed(int32_t x);
+    void SetSpeedPosition(int32_t position);
 
     GameView& view_;
     std::unique_ptr<RandomSource> random_;

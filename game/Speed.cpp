@@ -10,7 +10,11 @@ void Company::SetSpeed(int32_t x) {
     const int32_t width = view_.SpeedGaugeWidth();
     // Integer division truncates toward zero, so x from -19 to -1 still gives 0.
     const int64_t p = width > 0 ? static_cast<int64_t>(x) * 10 / width : 0;
-    speedPosition_ = static_cast<int32_t>(std::clamp<int64_t>(p, 0, 10));
+    SetSpeedPosition(static_cast<int32_t>(std::clamp<int64_t>(p, 0, 10)));
+}
+
+void Company::SetSpeedPosition(int32_t position) {
+    speedPosition_ = position;
     view_.SetSpeedPosition(speedPosition_);
     view_.SetText(Control::lblSpeed1, "Szybkość gry: " + std::to_string(speedPosition_));
     if (speedPosition_ == 0)

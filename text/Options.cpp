@@ -26,6 +26,10 @@ std::optional<std::string> ParseOptions(int argc, const char* const* argv, Optio
             auto v = value();
             if (!v || v->empty()) return "--assets needs a folder";
             out.assets = *v;
+        } else if (arg == "--load") {
+            auto v = value();
+            if (!v || v->empty()) return "--load needs a saved game";
+            out.load = *v;
         } else if (arg == "--help" || arg == "-h") {
             out.help = true;
         } else if (arg == "--version") {
@@ -47,6 +51,7 @@ std::string UsageText() {
            "  --assets DIR  read the pictures from DIR; default: the first of the program's\n"
            "                folder, ../share/dzwonex beside it and dzwonex in the XDG data\n"
            "                folders that holds them\n"
+           "  --load PATH   start from the saved game PATH instead of a new game\n"
            "  -h, --help    print this help and exit\n"
            "  --version     print the version and exit\n"
            "\n"
@@ -57,11 +62,13 @@ std::string UsageText() {
            "  banner        the next banner\n"
            "  speed X       press the speed bar at X (0 to 200)\n"
            "  page N        show page N (0 map, 1 statistics, 2 cases, 3 menu)\n"
+           "  save PATH     save the game to PATH (the rest of the line)\n"
+           "  load PATH     load the saved game PATH; on failure the game goes on unchanged\n"
            "  state         print the state as one line of JSON\n"
            "  quit          end the game\n"
            "\n"
            "Exit status: 0 after quit or the end of the input, 1 when the game's files\n"
-           "cannot be read, 2 for a wrong option.\n";
+           "or the game of --load cannot be read, 2 for a wrong option.\n";
 }
 
 std::string VersionText() { return "dzwonex-text " DZWONEX_VERSION "\n"; }

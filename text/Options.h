@@ -9,11 +9,12 @@ struct Options {
     std::optional<uint32_t> seed;
     std::optional<std::string> user;
     std::optional<std::string> assets;
-    bool help = false;     // --help: print the usage and stop
-    bool version = false;  // --version: print the version and stop
+    std::optional<std::string> load;  // a saved game to start from
+    bool help = false;                // --help: print the usage and stop
+    bool version = false;             // --version: print the version and stop
 };
 
-// Parses --seed N, --user NAME, --assets DIR, --help and --version.
+// Parses --seed N, --user NAME, --assets DIR, --load PATH, --help and --version.
 // Returns an error text, or nothing when the arguments are fine.
 std::optional<std::string> ParseOptions(int argc, const char* const* argv, Options& out);
 

@@ -39,6 +39,7 @@ std::optional<std::string> Session::Start() {
         if (message.find(e.File()) == std::string::npos) return e.File() + ": " + message;
         return message;
     }
+    if (options_.load) return StartSaved();
     game_->NewGame();
     return std::nullopt;
 }
@@ -72,6 +73,7 @@ Session::Result Session::Execute(const std::string& rawLine) {
             result.outcome = Outcome::Quit;
         return result;
     }
+    if (cmd == "save" || cmd == "load") return SaveOrLoad(cmd, line);
     if (cmd == "click") {
         int32_t x = 0, y = 0;
         if (!expectArgs(2) || !ParseNumber(words[1], x) || !ParseNumber(words[2], y))
@@ -109,7 +111,7 @@ Session::Result Session::Execute(const std::string& rawLine) {
 std::string HelpText() {
     return "Polecenia: day (następny dzień), tak, nie, ok (odpowiedź na sprawę), click X Y (kliknięcie na mapie),\n"
            "banner, speed X (0..200 na pasku szybkości), page N (0 Mapa, 1 Statystyka, 2 Sprawy, 3 Menu),\n"
-           "state (stan w JSON), quit (koniec).\n";
+           "save PLIK, load PLIK (zapis i odczyt gry), state (stan w JSON), quit (koniec).\n";
 }
 
 }  // namespace dzwonex::text

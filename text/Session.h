@@ -16,8 +16,9 @@ class Session {
 public:
     explicit Session(const Options& options);
 
-    // Reads the assets and sets up a new game. Returns an error text naming
-    // the file when an asset is missing or unreadable.
+    // Reads the assets and sets up a new game, or the saved one of --load.
+    // Returns an error text naming the file when an asset or the saved game
+    // cannot be used.
     std::optional<std::string> Start();
 
     enum class Outcome { Done, Quit, Error };
@@ -37,6 +38,10 @@ public:
     const RecordingView& View() const { return view_; }
 
 private:
+    std::optional<std::string> StartSaved();
+    // save PATH and load PATH; the path is the rest of the line.
+    Result SaveOrLoad(const std::string& command, const std::string& line);
+
     Options options_;
     RecordingView view_{200};
     std::unique_ptr<Company> game_;

@@ -47,11 +47,13 @@ std::optional<int> ParseCommandLine(const QStringList& arguments, CommandLine& o
                                     QStringLiteral("Read the pictures, sounds and Banner.url from <dir>."),
                                     QStringLiteral("dir"));
     parser.addOption(assets);
+    parser.addPositionalArgument(QStringLiteral("game"), QStringLiteral("A saved game to open (*.dzwonex)."),
+                                 QStringLiteral("[GAME.dzwonex]"));
 
-    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
-        const QString error = parser.positionalArguments().isEmpty()
+    if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
+        const QString error = parser.positionalArguments().size() <= 1
                                   ? parser.errorText()
-                                  : QStringLiteral("Unexpected argument: ") + parser.positionalArguments().front();
+                                  : QStringLiteral("Unexpected argument: ") + parser.positionalArguments().at(1);
         Print(stderr, QCoreApplication::applicationName() + QStringLiteral(": ") + error + QStringLiteral("\n\n") +
                           parser.helpText());
         return 2;
@@ -74,6 +76,7 @@ std::optional<int> ParseCommandLine(const QStringList& arguments, CommandLine& o
         }
         out.assets = QFile::encodeName(dir).toStdString();
     }
+    if (!parser.positionalArguments().isEmpty()) out.game = parser.positionalArguments().front();
     return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The window's command line: --assets DIR, --help and --version.
+// The window's command line: --assets DIR, --help, --version and a saved
+// game to open.
 #include <optional>
 #include <string>
 
@@ -10,6 +11,8 @@ namespace dzwonex {
 struct CommandLine {
     // Where the pictures, sounds and Banner.url are read; none: searched.
     std::optional<std::string> assets;
+    // A saved game to open instead of a fresh company.
+    std::optional<QString> game;
 };
 
 // True when the arguments ask only for text (the help or the version), so

@@ -83,6 +83,7 @@ TfrmMain::TfrmMain(TfrmMainOptions options) : options_(std::move(options)) {
 
     BuildControls();
     FormCreate();
+    RememberedStart();
 }
 
 TfrmMain::~TfrmMain() {
@@ -296,6 +297,7 @@ void TfrmMain::BuildMenuPage() {
     // clicked, not toggled: only the player changes the box.
     connect(chkMuzyka, &QCheckBox::clicked, this, &TfrmMain::chkMuzykaClick);
     tabMenu->OnResize = [this] { tabMenuResize(); };
+    BuildGameBox();
 }
 
 void TfrmMain::LayoutClient() {

@@ -30,6 +30,12 @@ using UrlOpener = std::function<void(const QUrl& url)>;
 void ShowErrorBox(const QString& message);
 void OpenInDesktop(const QUrl& url);
 
+// Asks the player for a saved game's file; an empty text when cancelled.
+using FileAsker = std::function<QString(QWidget* parent)>;
+// The standard file dialogs, filtered to "Gra Dzwonex (*.dzwonex)".
+QString AskSaveFile(QWidget* parent);
+QString AskOpenFile(QWidget* parent);
+
 // How the window is set up; the defaults are the real game's.
 struct TfrmMainOptions {
     // Where the pictures, sounds and Banner.url are read; ends with '/'.
@@ -45,6 +51,12 @@ struct TfrmMainOptions {
     UrlOpener openUrl;
     // The greeting dialog at first show.
     bool showLogo = true;
+    // Saved games: where to save and what to open, as the player chooses;
+    // None: the standard file dialogs.
+    FileAsker askSavePath;
+    FileAsker askOpenPath;
+    // A saved game to open at start instead of the new one.
+    std::optional<QString> loadPath;
 };
 
 // The main window. It owns the game from creation to destruction, shows
@@ -157,7 +169,32 @@ public:
     QTimer* MainTimer = nullptr;
     QTimer* BannerTimer = nullptr;
 
+    // --- Saved games and remembered settings (MainSavedGames.cpp) ---
+    // The "Gra" box on the Menu page, under the "Muzyka" box.
+    void BuildGameBox();
+    // Places the box's buttons on show and sizes pnlMenu around both boxes.
+    void PlaceGameBox();
+    // After the start-up: the remembered music switch and window geometry,
+    // then the saved game of loadPath, if any.
+    void RememberedStart();
+    void btnZapiszClick();
+    void btnWczytajClick();
+    void btnNowaGraClick();
+    void btnKontynuujClick();
+    // Each reports a failure to the player and returns false; a failed load
+    // leaves the game as it was.
+    bool SaveGameTo(const QString& path);
+    bool LoadGameFrom(const QString& path);
+    // The game in progress, kept when the window closes.
+    static QString AutosavePath();
+    TShape* shapeGra = nullptr;
+    QPushButton* btnZapisz = nullptr;
+    QPushButton* btnWczytaj = nullptr;
+    QPushButton* btnNowaGra = nullptr;
+    QPushButton* btnKontynuuj = nullptr;
+
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;

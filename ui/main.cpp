@@ -21,6 +21,9 @@ int main(int argc, char** argv) {
     if (AsksOnlyForText(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "minimal");
     QApplication app(argc, argv);
+    // Settings and the kept game live under these names (~/.config/dzwonex,
+    // ~/.local/share/dzwonex/dzwonex).
+    QApplication::setOrganizationName(QStringLiteral("dzwonex"));
     QApplication::setApplicationName(QStringLiteral("dzwonex"));
     QApplication::setApplicationDisplayName(QStringLiteral("Dzwonex"));
     QApplication::setApplicationVersion(QStringLiteral(DZWONEX_VERSION));
@@ -54,6 +57,8 @@ int main(int argc, char** argv) {
     }
     if (options.appDir.back() != '/') options.appDir += '/';
 
+    // dzwonex GAME.dzwonex opens a saved game, as a file manager asks.
+    if (commandLine.game) options.loadPath = *commandLine.game;
     TfrmMain frmMain(std::move(options));
     // A picture that could not be loaded has been reported in an error box
     // naming the file. A window without its map or game would only puzzle

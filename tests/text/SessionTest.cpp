@@ -146,7 +146,12 @@ TEST_F(TextSession, BadCommandsChangeNothing) {
                          "STATE",
                          "\x01\x02\xff",
                          "click 0x10 5",
-                         "page 1.5"};
+                         "page 1.5",
+                         "save",
+                         "load   ",
+                         "save /nonexistent/folder/gra.dzwonex",
+                         "load /nonexistent/gra.dzwonex",
+                         "load /"};
     for (const char* line : bad) {
         const auto r = s->Execute(line);
         EXPECT_EQ(r.outcome, Session::Outcome::Error) << line;
@@ -215,6 +220,8 @@ TEST(TextOptions, ParsesAndRejects) {
     EXPECT_TRUE(text::ParseOptions(3, negative, o));
     const char* missing[] = {"x", "--user"};
     EXPECT_TRUE(text::ParseOptions(2, missing, o));
+    const char* noGame[] = {"x", "--load"};
+    EXPECT_TRUE(text::ParseOptions(2, noGame, o));
     const char* unknown[] = {"x", "--fast"};
     EXPECT_TRUE(text::ParseOptions(2, unknown, o));
 }

@@ -41,7 +41,8 @@ protected:
         EXPECT_EQ(w->btnNo->geometry(), QRect(199, h - 33, 67, 25));
         // Below 96 the text box has no height left.
         EXPECT_EQ(w->memSprawa->geometry(), QRect(20, 40, 265, std::max(0, h - 96)));
-        EXPECT_EQ(w->pnlMenu->geometry(), QRect(e.menu, QSize(241, 85)));
+        // The "Muzyka" box, and the "Gra" box with three buttons (no kept game).
+        EXPECT_EQ(w->pnlMenu->geometry(), QRect(e.menu, QSize(241, 211)));
     }
 };
 
@@ -50,25 +51,25 @@ TEST_F(LayoutTest, DesignSizeGivesTheWorkedValues) {
     EXPECT_EQ(w->pnlDown->geometry(), QRect(0, 434, 670, 25));
     EXPECT_EQ(w->PageControl->geometry(), QRect(0, 60, 670, 374));
     for (int i = 0; i < 4; ++i) EXPECT_EQ(w->PageControl->Page(i)->size(), QSize(662, 343)) << "page " << i;
-    ExpectLayout({135, {143, 33}, 179, 335, {211, 129}});
+    ExpectLayout({135, {143, 33}, 179, 335, {211, 66}});
 }
 
 TEST_F(LayoutTest, OddSizesTruncateEachHalf) {
     // Top panel 671: 335 - 200. Pages 663 x 344: 331 - 188, 172 - 138, ...
     ResizeTo(671, 460);
-    ExpectLayout({135, {143, 34}, 179, 336, {211, 130}});
+    ExpectLayout({135, {143, 34}, 179, 336, {211, 67}});
     // Pages 661 x 342: 330 - 188 = 142, 171 - 138 = 33; case panel 330 - 152.
     ResizeTo(669, 458);
-    ExpectLayout({134, {142, 33}, 178, 334, {210, 129}});
+    ExpectLayout({134, {142, 33}, 178, 334, {210, 66}});
 }
 
 TEST_F(LayoutTest, TooSmallWindowPushesControlsOutNeverShrinksThem) {
     // Top panel 300: banner at -50. Pages 292 x 84.
     ResizeTo(300, 200);
-    ExpectLayout({-50, {-42, -96}, -6, 76, {26, 0}});
+    ExpectLayout({-50, {-42, -96}, -6, 76, {26, -63}});
     // Pages 192 x 40: the case panel is 32 high, its text box has none.
     ResizeTo(200, 156);
-    ExpectLayout({-100, {-92, -118}, -56, 32, {-24, -22}});
+    ExpectLayout({-100, {-92, -118}, -56, 32, {-24, -85}});
     EXPECT_EQ(w->btnOK->y() + w->btnOK->height(), w->pnlSprawa->height() - 8);
 }
 

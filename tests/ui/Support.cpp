@@ -79,7 +79,8 @@ int SoundLog::Count(const std::string& call) const {
     return static_cast<int>(std::count(calls.begin(), calls.end(), call));
 }
 
-WindowUnderTest::WindowUnderTest(const std::string& appDir, uint32_t seed, bool showLogo) {
+WindowUnderTest::WindowUnderTest(const std::string& appDir, uint32_t seed, bool showLogo,
+                                 const std::function<void(TfrmMainOptions&)>& adjust) {
     TfrmMainOptions options;
     options.appDir = appDir;
     options.userName = "Tester";
@@ -88,6 +89,7 @@ WindowUnderTest::WindowUnderTest(const std::string& appDir, uint32_t seed, bool 
     options.reportError = [errors = errors](const QString& message) { errors->push_back(message); };
     options.openUrl = [urls = urls](const QUrl& url) { urls->push_back(url); };
     options.showLogo = showLogo;
+    if (adjust) adjust(options);
     window = std::make_unique<TfrmMain>(std::move(options));
 }
 

@@ -1,0 +1,79 @@
+// Saved games: writing and reading a company of 1 100 and of 100 000
+// subscribers, and the size of the file. The files go to the temporary
+// folder (TMPDIR), so the flush to the disk is part of the save.
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "Company.h"
+#include "CompanyBuilder.h"
+#include "SavedGame.h"
+
+using namespace dzwonex;
+using dzwonex::testing::CompanyBuilder;
+
+namespace {
+
+// A company some days into a game, topped up to `total` subscribers.
+struct Game {
+    explicit Game(int total) : company(view, std::make_unique<Lcg32>(4711)) {
+        company.SetMapPictureSize(1400, 1000);
+        company.SetBannerStripHeight(350);
+        company.NewGame();
+        for (int i = 0; i < 20; ++i) company.NextDay();
+        const int shares[kKindCount] = {total * 90 / 100, total * 3 / 100, total * 2 / 100, total / 200, 2,
+                                        total * 2 / 100};
+        CompanyBuilder build(company);
+        for (int k = 1; k <= kKindCount; ++k) {
+            while (company.Count(k) < shares[k - 1]) build.AddSubscriber(k);
+            while (company.Count(k) > shares[k - 1]) build.RemoveSubscriberAt(k, company.Count(k) - 1);
+        }
+    }
+    NullView view;
+    Company company;
+};
+
+std::string FilePath(int total) {
+    return (std::filesystem::temp_directory_path() /
+            ("dzwonex-bench-" + std::to_string(::getpid()) + "-" + std::to_string(total) + ".dzwonex"))
+        .string();
+}
+
+void Save(benchmark::State& state) {
+    Game game(static_cast<int>(state.range(0)));
+    const std::string path = FilePath(static_cast<int>(state.range(0)));
+    for (auto _ : state) SaveGame(path, game.company.Snapshot());
+    int points = 0;
+    for (int k = 1; k <= kKindCount; ++k) points += game.company.Count(k);
+    state.counters["points"] = points;
+    state.counters["fileBytes"] = static_cast<double>(std::filesystem::file_size(path));
+    std::filesystem::remove(path);
+}
+BENCHMARK(Save)->Arg(1100)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The text alone, without the disk.
+void SaveText(benchmark::State& state) {
+    Game game(static_cast<int>(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(SavedGameText(game.company.Snapshot()));
+}
+BENCHMARK(SaveText)->Arg(1100)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Reading the file and restoring the company from it.
+void Load(benchmark::State& state) {
+    Game game(static_cast<int>(state.range(0)));
+    const std::string path = FilePath(static_cast<int>(state.range(0)));
+    SaveGame(path, game.company.Snapshot());
+    NullView view;
+    Company other(view, std::make_unique<Lcg32>(1));
+    other.SetMapPictureSize(1400, 1000);
+    other.SetBannerStripHeight(350);
+    for (auto _ : state) RestoreGame(other, path);
+    std::filesystem::remove(path);
+}
+BENCHMARK(Load)->Arg(1100)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

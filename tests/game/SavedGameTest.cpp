@@ -1,0 +1,369 @@
+// Saved games in the core: what a file brings back, what it refuses, and
+// what a failed save leaves behind.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <random>
+
+#include <nlohmann/json.hpp>
+
+#include "Fixtures.h"
+#include "GameFixture.h"
+#include "SavedGame.h"
+
+namespace dzwonex::testing {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::ordered_json;
+
+namespace {
+
+std::string Slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void Spill(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+std::vector<std::string> FolderContents(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace
+
+// A game some days in, with three disconnect cases: two name one point that
+// has left its list, the front one a point still listed.
+class SavedGameTest : public GameTest {
+protected:
+    SavedGameTest() {
+        game->NewGame();
+        for (int i = 0; i < 30; ++i) {
+            game->NextDay();
+            game->AnswerNo();
+        }
+        const auto gone = Lonely(skPhone);
+        for (int i = 0; i < 3; ++i) game->PressMap(gone->X(), gone->Y());
+        game->AnswerYes();
+        const auto kept = Lonely(skPhone);
+        game->PressMap(kept->X(), kept->Y());
+        fs::create_directory(folder);
+    }
+
+    // A point no other point stands near, so a press on it hits it.
+    std::shared_ptr<const MapPoint> Lonely(int32_t kind) const {
+        for (const auto& p : game->Subscribers(kind)) {
+            int near = 0;
+            for (int k = 1; k <= kKindCount; ++k)
+                for (const auto& q : game->Subscribers(k))
+                    near += std::abs(q->X() - p->X()) <= 8 && std::abs(q->Y() - p->Y()) <= 8;
+            if (near == 1) return p;
+        }
+        ADD_FAILURE() << "no lonely point of kind " << kind;
+        return game->Subscribers(kind).front();
+    }
+
+    std::string Path(const char* name) const { return (folder / name).string(); }
+
+    // The state of everything the player sees.
+    std::vector<std::string> Screen(const RecordingView& v) const {
+        std::vector<std::string> texts;
+        for (int i = 0; i < kControlCount; ++i) texts.push_back(v.Text(static_cast<Control>(i)));
+        for (Button b : {Button::btnYes, Button::btnNo, Button::btnOK}) texts.push_back(v.Enabled(b) ? "on" : "off");
+        texts.push_back(std::to_string(v.Speed()) + " " + std::to_string(v.TimerPeriod()));
+        return texts;
+    }
+
+    AssetFolder scratch;
+    fs::path folder = scratch.Path() / "saves";
+};
+
+TEST_F(SavedGameTest, AFileBringsBackTheWholeCompanyAndWhatItShows) {
+    const CompanySnapshot before = game->Snapshot();
+    ASSERT_GE(before.cases.size(), 3u);
+    ASSERT_TRUE(before.cases[0].subject && before.cases[0].subject->listed);
+    ASSERT_TRUE(before.cases[1].subject && !before.cases[1].subject->listed);
+    SaveGame(Path("gra.dzwonex"), before);
+
+    RecordingView otherView;
+    Company other(otherView, std::make_unique<Lcg32>(999));
+    other.Reset("/nonexistent/", "Someone Else");
+    other.SetMapPictureSize(1400, 1000);
+    other.SetBannerStripHeight(200);
+    other.NewGame();
+    other.PressSpeedGauge(0);
+    RestoreGame(other, Path("gra.dzwonex"));
+
+    EXPECT_EQ(other.Snapshot(), before);
+    EXPECT_EQ(other.UserName(), "Jan Kowalski");
+    EXPECT_EQ(Screen(otherView), Screen(view));
+    // The two cases about the departed point still name one point, and the
+    // front case names the listed point itself.
+    EXPECT_EQ(other.Cases()[1].subject, other.Cases()[2].subject);
+    EXPECT_TRUE(other.IsListed(other.Cases()[0].subject.get()));
+    // And the games go on alike, draw for draw.
+    for (int i = 0; i < 40; ++i) {
+        for (Company* c : {game.get(), &other}) {
+            c->AnswerYes();
+            c->NextDay();
+        }
+    }
+    EXPECT_EQ(other.Snapshot(), game->Snapshot());
+}
+
+TEST_F(SavedGameTest, RestoringSetsTheGeneratorAndDrawsNothing) {
+    SaveGame(Path("gra.dzwonex"), game->Snapshot());
+    const uint32_t state = lcg->State();
+    game->NextDay();
+    RestoreGame(*game, Path("gra.dzwonex"));
+    EXPECT_EQ(lcg->State(), state);
+}
+
+TEST_F(SavedGameTest, NamesThatAreNotUtf8AndRealsComeBackByteForByte) {
+    CompanySnapshot s = game->Snapshot();
+    s.userName = "Jan\xff\xfe\xc3";
+    s.cases[0].body = std::string("a\0b\r\n\"\\", 7);
+    s.opinion = 0.1 + 0.2;
+    s.quality = -5e-324;
+    s.cash = std::numeric_limits<int32_t>::min();
+    s.generator = 4294967295u;
+    EXPECT_EQ(ParseSavedGame(SavedGameText(s), "x"), s);
+}
+
+TEST_F(SavedGameTest, AnOpinionThatIsNotANumberCannotBeSaved) {
+    build.Opinion(std::numeric_limits<double>::quiet_NaN());
+    try {
+        SaveGame(Path("gra.dzwonex"), game->Snapshot());
+        FAIL() << "saved";
+    } catch (const SavedGameError& e) {
+        EXPECT_STREQ(e.what(), "The game cannot be saved: its opinion is not a finite number.");
+    }
+    EXPECT_TRUE(FolderContents(folder).empty());
+}
+
+TEST_F(SavedGameTest, ASaveThatFailsHalfwayLeavesTheEarlierFileAndNoTemporary) {
+    SaveGame(Path("gra.dzwonex"), game->Snapshot());
+    const std::string earlier = Slurp(Path("gra.dzwonex"));
+    game->NextDay();
+    const CompanySnapshot later = game->Snapshot();
+    const size_t half = SavedGameText(later).size() / 2;
+    try {
+        SaveGame(Path("gra.dzwonex"), later, half);
+        FAIL() << "the save should have failed";
+    } catch (const SavedGameError& e) {
+        EXPECT_STREQ(e.what(),
+                     ("The game could not be saved to " + Path("gra.dzwonex") + ": No space left on device.").c_str());
+    }
+    EXPECT_EQ(Slurp(Path("gra.dzwonex")), earlier);
+    EXPECT_EQ(FolderContents(folder), std::vector<std::string>{"gra.dzwonex"});
+    // Without the fault the same save goes through.
+    SaveGame(Path("gra.dzwonex"), later);
+    EXPECT_EQ(LoadGame(Path("gra.dzwonex")), later);
+    EXPECT_EQ(FolderContents(folder), std::vector<std::string>{"gra.dzwonex"});
+}
+
+TEST_F(SavedGameTest, ASaveThatCannotBeWrittenSaysWhere) {
+    Spill(folder / "plik", "x");
+    for (const std::string path : {Path("plik") + "/gra.dzwonex", Path("brak") + "/gra.dzwonex", Path("")}) {
+        try {
+            SaveGame(path, game->Snapshot());
+            FAIL() << path;
+        } catch (const SavedGameError& e) {
+            EXPECT_EQ(std::string(e.what()).rfind("The game could not be saved to " + path + ": ", 0), 0u) << e.what();
+        }
+    }
+    // A folder where the file should go: the rename fails, and nothing stays.
+    fs::create_directory(folder / "gra.dzwonex");
+    EXPECT_THROW(SaveGame(Path("gra.dzwonex"), game->Snapshot()), SavedGameError);
+    EXPECT_EQ(FolderContents(folder), (std::vector<std::string>{"gra.dzwonex", "plik"}));
+}
+
+// Every bad file: a clear message naming it, and the game as it was.
+struct BadFile {
+    const char* name;
+    std::function<void(const std::string& path, const std::string& valid)> make;
+    const char* says;  // part of the message after the file's name
+};
+
+Json Parsed(const std::string& text) { return Json::parse(text); }
+
+// A valid file with one change.
+std::function<void(const std::string&, const std::string&)> Edit(std::function<void(Json&)> change) {
+    return [change](const std::string& path, const std::string& valid) {
+        Json j = Parsed(valid);
+        change(j);
+        Spill(path, j.dump(1));
+    };
+}
+
+std::function<void(const std::string&, const std::string&)> Bytes(std::string bytes) {
+    return [bytes](const std::string& path, const std::string&) { Spill(path, bytes); };
+}
+
+const BadFile kBadFiles[] = {
+    {"empty", Bytes(""), " is not a Dzwonex saved game (the file is empty)"},
+    {"truncated", [](const std::string& p, const std::string& v) { Spill(p, v.substr(0, v.size() / 2)); },
+     " is not a Dzwonex saved game (not JSON: parse error at line"},
+    {"not JSON", Bytes("Dzwonex S.A. 1999\n"), " is not a Dzwonex saved game (not JSON: parse error"},
+    {"another program's JSON", Bytes("{\"name\": \"Dzwonex\", \"day\": 3}"),
+     " is not a Dzwonex saved game (no \"format\": \"Dzwonex saved game\")"},
+    {"a list, not an object", Bytes("[1, 2]"), " is not a Dzwonex saved game (the file holds a list, not an object)"},
+    {"newer format", Edit([](Json& j) { j["formatVersion"] = 2; }), " was saved by a newer version of Dzwonex ("},
+    {"newer and strange", Bytes("{\"format\": \"Dzwonex saved game\", \"what\": [[[]]], \"formatVersion\": 9}"),
+     " was saved by a newer version of Dzwonex (format 9; this version reads format 1 and older)"},
+    {"negative count", Edit([](Json& j) { j["subscribers"][0]["count"] = -3; }),
+     " is not a Dzwonex saved game (subscribers[0].count is negative (-3))"},
+    {"count that disagrees",
+     Edit([](Json& j) { j["subscribers"][2]["count"] = j["subscribers"][2]["count"].get<int>() + 1; }),
+     " is not a Dzwonex saved game (subscribers[2].count says"},
+    {"a billion points declared", Edit([](Json& j) { j["subscribers"][0]["count"] = 1000000000; }),
+     " is not a Dzwonex saved game (subscribers[0].count declares 1000000000 points, more than a file of"},
+    {"a billion cases declared", Edit([](Json& j) { j["cases"]["count"] = 1000000000; }),
+     " is not a Dzwonex saved game (cases.count declares 1000000000 cases"},
+    {"a point off the map", Edit([](Json& j) {
+         j["subscribers"][0]["points"][4] = {1400, 20};
+     }),
+     " is not a Dzwonex saved game (subscriber 5 of kind 1 at (1400, 20) lies outside the 1400 x 1000 map)"},
+    {"a point that is no pair", Edit([](Json& j) {
+         j["subscribers"][1]["points"][0] = {1, 2, 3};
+     }),
+     " is not a Dzwonex saved game (subscribers[1].points[0] is not a pair [x, y])"},
+    {"a case naming a point that does not exist", Edit([](Json& j) {
+         j["cases"]["list"][0]["subject"] = {{"kind", 1}, {"index", 99999}};
+     }),
+     " is not a Dzwonex saved game (cases.list[0] names point 99999 of kind 1, which does not exist)"},
+    {"a case naming a departed point that does not exist", Edit([](Json& j) {
+         j["cases"]["list"][1]["subject"] = {{"departed", 5}};
+     }),
+     " is not a Dzwonex saved game (cases.list[1] names departed point 5, which does not exist)"},
+    {"a case naming a point of another kind", Edit([](Json& j) {
+         j["cases"]["list"][0]["subject"] = {{"kind", 6}, {"index", 0}};
+     }),
+     " is not a Dzwonex saved game (case 1 disconnects a subscriber of kind 1 but names one of kind 6)"},
+    {"a non-number where a number belongs", Edit([](Json& j) { j["cash"] = "dużo"; }),
+     " is not a Dzwonex saved game (cash is not a number)"},
+    {"a fraction where a whole number belongs", Edit([](Json& j) { j["cases"]["list"][2]["param"] = 1.5; }),
+     " is not a Dzwonex saved game (cases.list[2].param is not a whole number of the right size)"},
+    {"cash beyond 32 bits", Edit([](Json& j) { j["cash"] = 4294967296; }),
+     " is not a Dzwonex saved game (cash is out of range (4294967296))"},
+    {"a missing field", Edit([](Json& j) { j.erase("lastDay"); }), " is not a Dzwonex saved game (lastDay is missing)"},
+    {"a field given twice",
+     [](const std::string& p, const std::string& v) { Spill(p, "{\"cash\": 1, " + v.substr(1)); },
+     " is not a Dzwonex saved game (cash appears twice)"},
+    {"a field of a case given twice",
+     [](const std::string& p, const std::string& v) {
+         std::string text = v;
+         text.replace(text.find("\"title\""), 0, "\"kind\": 0, ");
+         Spill(p, text);
+     },
+     " is not a Dzwonex saved game (cases.list[0].kind appears twice)"},
+    {"a field of no saved game", Edit([](Json& j) {
+         j["cheat"] = {{"cash", 1000000}};
+     }),
+     " is not a Dzwonex saved game (cheat is not a field of a saved game)"},
+    {"a case without a title", Edit([](Json& j) { j["cases"]["list"][1].erase("title"); }),
+     " is not a Dzwonex saved game (cases.list[1] has no title)"},
+    {"a speed off the gauge", Edit([](Json& j) { j["speed"] = 11; }),
+     " is not a Dzwonex saved game (speed 11 is outside 0..10)"},
+    {"a banner that does not exist", Edit([](Json& j) { j["banner"] = 4; }),
+     " is not a Dzwonex saved game (banner 4 does not exist (there are 4))"},
+    {"a case of unknown kind", Edit([](Json& j) { j["cases"]["list"][2]["kind"] = 12; }),
+     " is not a Dzwonex saved game (case 3 is of unknown kind 12)"},
+    {"a negative generator", Edit([](Json& j) { j["generator"] = -1; }),
+     " is not a Dzwonex saved game (generator is out of range (-1))"},
+    {"deeply nested", Bytes("{\"format\": " + std::string(100000, '[')),
+     " is not a Dzwonex saved game (nested deeper than 8 levels)"},
+    {"far too large",
+     [](const std::string& p, const std::string&) {
+         // Sparse: a size past the limit without writing it.
+         const int fd = ::open(p.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+         ASSERT_GE(fd, 0);
+         ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(kSavedGameMaxBytes) + 1), 0);
+         ::close(fd);
+     },
+     " is not a Dzwonex saved game (it is larger than 64 MB)"},
+    {"a folder", [](const std::string& p, const std::string&) { fs::create_directory(p); },
+     " is not a Dzwonex saved game (it is a folder)"},
+    {"a pipe nobody writes to",
+     [](const std::string& p, const std::string&) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
+     " is not a Dzwonex saved game (it is not a regular file)"},
+    {"no file at all", [](const std::string&, const std::string&) {}, ": No such file or directory."},
+};
+
+TEST_F(SavedGameTest, BadFilesAreRefusedAndTheGameStaysAsItWas) {
+    const std::string valid = SavedGameText(game->Snapshot());
+    const CompanySnapshot before = game->Snapshot();
+    for (const BadFile& bad : kBadFiles) {
+        SCOPED_TRACE(bad.name);
+        const std::string path = Path(bad.name);
+        bad.make(path, valid);
+        const long writes = view.TextWrites(), repaints = view.MapRepaints();
+        try {
+            RestoreGame(*game, path);
+            ADD_FAILURE() << "accepted";
+        } catch (const SavedGameError& e) {
+            const std::string message = e.what();
+            EXPECT_NE(message.find(path), std::string::npos) << message;
+            EXPECT_NE(message.find(bad.says), std::string::npos) << message;
+            EXPECT_EQ(message.find('\n'), std::string::npos) << message;
+        }
+        EXPECT_EQ(game->Snapshot(), before);
+        EXPECT_EQ(view.TextWrites(), writes);
+        EXPECT_EQ(view.MapRepaints(), repaints);
+    }
+    // The unedited file loads, so each refusal was its one fault's.
+    Spill(Path("valid"), valid);
+    EXPECT_NO_THROW(RestoreGame(*game, Path("valid")));
+}
+
+// Damaged files of every sort: each is read or refused, and what is read
+// either restores or is refused by the company, never anything else.
+TEST_F(SavedGameTest, RandomDamageIsReadOrRefusedNeverMore) {
+    const std::string valid = SavedGameText(game->Snapshot());
+    const std::string pieces = "{}[],:\"0123456789-.eE \\ntfu";
+    std::mt19937 gen(2718);
+    int refused = 0, read = 0;
+    for (int i = 0; i < 1500; ++i) {
+        std::string text = valid;
+        for (int n = 1 + static_cast<int>(gen() % 4); n > 0; --n) {
+            const size_t at = gen() % text.size();
+            switch (gen() % 4) {
+                case 0:
+                    text[at] = pieces[gen() % pieces.size()];
+                    break;
+                case 1:
+                    text.erase(at, 1 + gen() % 40);
+                    break;
+                case 2:
+                    text.insert(at, 1, pieces[gen() % pieces.size()]);
+                    break;
+                default:
+                    text.resize(at);
+                    break;
+            }
+            if (text.empty()) text = "{";
+        }
+        try {
+            const CompanySnapshot s = ParseSavedGame(text, "x");
+            try {
+                game->Restore(s);
+                ++read;
+            } catch (const std::invalid_argument&) {
+                ++refused;
+            }
+        } catch (const SavedGameError&) {
+            ++refused;
+        }
+    }
+    // Most damage is found; some (a digit changed in a point) is a valid game.
+    EXPECT_GT(refused, 1000);
+    EXPECT_GT(read, 0);
+}
+
+}  // namespace dzwonex::testing

@@ -1,0 +1,195 @@
+// Saving and loading through the text front end: a loaded game plays on
+// exactly as the game it was saved from, in the same process and in a new one.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <random>
+#include <sstream>
+
+#include "Fixtures.h"
+#include "ProcessRun.h"
+#include "Session.h"
+
+namespace dzwonex::testing {
+
+namespace {
+
+using text::Options;
+using text::Session;
+using json = nlohmann::json;
+
+// A player's next command, picked from what the game shows: presses often
+// land on subscribers, so disconnect cases (and departed points) are common.
+std::string NextCommand(std::mt19937& gen, const Session& s) {
+    const Company& game = s.Game();
+    const int roll = static_cast<int>(gen() % 100);
+    if (roll < 30) return "day";
+    if (roll < 45) return "tak";
+    if (roll < 58) return "nie";
+    if (roll < 66) return "ok";
+    if (roll < 80) {
+        const int kind = 1 + static_cast<int>(gen() % kKindCount);
+        const PointList& list = game.Subscribers(kind);
+        if (!list.empty()) {
+            const auto& p = list[gen() % list.size()];
+            return "click " + std::to_string(p->X()) + " " + std::to_string(p->Y());
+        }
+    }
+    if (roll < 88)
+        return "click " + std::to_string(gen() % game.MapWidth()) + " " + std::to_string(gen() % game.MapHeight());
+    if (roll < 92) return "banner";
+    if (roll < 96) return "speed " + std::to_string(gen() % 231);
+    return "page " + std::to_string(gen() % 4);
+}
+
+class TextSavedGames : public ::testing::Test {
+protected:
+    TextSavedGames() { std::filesystem::create_directory(assets.Path() / "moje gry"); }
+
+    std::unique_ptr<Session> Open(uint32_t seed, const char* user) {
+        Options o;
+        o.seed = seed;
+        o.user = user;
+        o.assets = assets.Path().string();
+        auto s = std::make_unique<Session>(o);
+        auto error = s->Start();
+        EXPECT_FALSE(error) << *error;
+        return s;
+    }
+
+    // A path with spaces in the folder and the name.
+    std::string SavePath() const { return (assets.Path() / "moje gry" / "gra nr 1.dzwonex").string(); }
+
+    AssetFolder assets;
+};
+
+// A state line split at its sound counters, which come last; the counters
+// are taken from where they stood at `base`.
+struct State {
+    std::string game;  // everything before the counters
+    json sounds;
+    bool operator==(const State&) const = default;
+};
+State SinceBase(const std::string& line, const json& base) {
+    const size_t at = line.rfind(",\"sounds\":");
+    State s{line.substr(0, at), json::parse(line.substr(at + 10, line.size() - at - 11))};
+    for (auto& [key, count] : s.sounds.items()) count = count.get<long>() - base[key].get<long>();
+    return s;
+}
+
+std::string FirstDifference(const json& a, const json& b) {
+    for (const auto& [key, value] : a.items())
+        if (!b.contains(key) || b[key] != value) return key + ": " + value.dump().substr(0, 200);
+    return "(none)";
+}
+
+std::string FirstDifference(const State& a, const State& b) {
+    if (a.sounds != b.sounds) return "sounds: " + a.sounds.dump() + " and " + b.sounds.dump();
+    return FirstDifference(json::parse(a.game + "}"), json::parse(b.game + "}"));
+}
+
+}  // namespace
+
+TEST_F(TextSavedGames, AGameLoadedIntoAFreshSessionPlaysOnExactlyAsTheOriginal) {
+    for (uint32_t seed = 1; seed <= 30; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        std::mt19937 gen(seed * 7919u);
+        auto original = Open(seed, "Jan Kowalski");
+        const int before = 20 + static_cast<int>(gen() % 200);
+        for (int i = 0; i < before; ++i) original->Execute(NextCommand(gen, *original));
+        ASSERT_EQ(original->Execute("save  " + SavePath()).outcome, Session::Outcome::Done);
+
+        // Another seed and another name: both must come from the file. The
+        // page is set first, so that page commands sound alike in both;
+        // sound counts are compared from the load on, as each session
+        // counts what it played itself.
+        auto loaded = Open(seed + 1000, "Ktoś Inny");
+        loaded->Execute("page " + std::to_string(original->View().Page()));
+        const auto load = loaded->Execute("load " + SavePath());
+        ASSERT_EQ(load.outcome, Session::Outcome::Done) << load.error;
+        const json originalBase = json::parse(original->StateLine())["sounds"];
+        const json loadedBase = json::parse(loaded->StateLine())["sounds"];
+
+        for (int i = 0; i < 120; ++i) {
+            const std::string command = NextCommand(gen, *original);
+            original->Execute(command);
+            loaded->Execute(command);
+            // The company after every command; the whole state line, which
+            // also holds the labels, buttons, gauge and timer, after every
+            // fourth (a state line takes far longer to make).
+            ASSERT_TRUE(original->Game().Snapshot() == loaded->Game().Snapshot()) << "after " << command;
+            if (i % 4 != 3) continue;
+            const State a = SinceBase(original->StateLine(), originalBase);
+            const State b = SinceBase(loaded->StateLine(), loadedBase);
+            ASSERT_TRUE(a == b) << "after " << command << " (" << i + 1
+                                << " commands after the load), first difference " << FirstDifference(a, b);
+        }
+    }
+}
+
+TEST_F(TextSavedGames, ANewProcessGoesOnFromTheSavedGame) {
+    for (uint32_t seed : {3u, 77u, 2024u}) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        // The script is picked on a session of the same seed, which plays
+        // exactly as the process will.
+        std::mt19937 gen(seed);
+        auto guide = Open(seed, "Tester");
+        std::string before, after;
+        for (int i = 0; i < 150; ++i) {
+            const std::string command = NextCommand(gen, *guide);
+            guide->Execute(command);
+            before += command + "\n";
+        }
+        for (int i = 0; i < 150; ++i) {
+            const std::string command = NextCommand(gen, *guide);
+            guide->Execute(command);
+            after += command + "\nstate\n";
+        }
+        const std::string common = " --assets " + ShellQuote(assets.Path().string());
+        const ProcessRun first = RunText("--seed " + std::to_string(seed) + " --user Tester" + common,
+                                         before + "save " + SavePath() + "\n" + after);
+        ASSERT_EQ(first.status, 0) << first.err;
+        ASSERT_EQ(first.err, "");
+        const ProcessRun second = RunText("--seed 1 --user Other --load " + ShellQuote(SavePath()) + common, after);
+        ASSERT_EQ(second.status, 0) << second.err;
+        ASSERT_EQ(second.err, "");
+
+        // Everything that is the company must agree. The page and the sound
+        // counters are the process's own screen and speakers: the new one
+        // opens on the cases page, as every start does, and has played
+        // nothing yet.
+        std::istringstream a(first.out), b(second.out);
+        std::string lineA, lineB;
+        int lines = 0;
+        while (std::getline(a, lineA)) {
+            ASSERT_TRUE(std::getline(b, lineB)) << "the new process stopped after " << lines << " states";
+            json stateA = json::parse(lineA), stateB = json::parse(lineB);
+            for (json* s : {&stateA, &stateB}) {
+                s->erase("page");
+                s->erase("sounds");
+            }
+            ASSERT_TRUE(stateA == stateB)
+                << "state " << lines + 1 << ", first difference " << FirstDifference(stateA, stateB);
+            ++lines;
+        }
+        EXPECT_EQ(lines, 150);
+        EXPECT_FALSE(std::getline(b, lineB));
+    }
+}
+
+TEST_F(TextSavedGames, ASavedGameThatCannotBeLoadedAtStartEndsWithOne) {
+    const std::string common = " --assets " + ShellQuote(assets.Path().string());
+    const std::string missing = (assets.Path() / "brak.dzwonex").string();
+    ProcessRun r = RunText("--load " + ShellQuote(missing) + common, "state\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "dzwonex-text: Cannot open " + missing + ": No such file or directory.\n");
+
+    r = RunText("--load " + ShellQuote(assets.Path().string()) + common, "state\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "dzwonex-text: " + assets.Path().string() + " is not a Dzwonex saved game (it is a folder)\n");
+}
+
+}  // namespace dzwonex::testing

@@ -1,0 +1,171 @@
+// The window's saved games and remembered settings: the "Gra" box on the
+// Menu page, the file dialogs, the game kept when the window closes, and the
+// music switch and window geometry kept between starts.
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
+#include <QShortcut>
+#include <QStandardPaths>
+
+#include "Main.h"
+#include "Platform.h"
+#include "SavedGame.h"
+
+namespace dzwonex {
+
+namespace {
+
+const char* const kMusicKey = "sound/music";
+const char* const kGeometryKey = "window/geometry";
+
+QString Filter() { return QStringLiteral("Gra Dzwonex (*.dzwonex)"); }
+
+QString StartFolder() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
+
+// A path as the file system spells it.
+std::string FileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+QString AskSaveFile(QWidget* parent) {
+    QFileDialog dialog(parent, QStringLiteral("Zapisz grę"), StartFolder(), Filter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("dzwonex"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString AskOpenFile(QWidget* parent) {
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Wczytaj grę"), StartFolder(), Filter());
+}
+
+void TfrmMain::BuildGameBox() {
+    if (!options_.askSavePath) options_.askSavePath = AskSaveFile;
+    if (!options_.askOpenPath) options_.askOpenPath = AskOpenFile;
+
+    shapeGra = new TShape(kBoxFill, kBoxFrame, pnlMenu);
+    shapeGra->setObjectName(QStringLiteral("shapeGra"));
+    auto* title = new QLabel(QStringLiteral("Gra"), pnlMenu);
+    title->setObjectName(QStringLiteral("lblGra"));
+    title->setFont(WindowFont(true));
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    title->setGeometry(16, 88, 209, 13);
+    auto button = [this](const char* name, const QString& text, void (TfrmMain::*click)()) {
+        auto* b = new QPushButton(text, pnlMenu);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, click);
+        return b;
+    };
+    btnZapisz = button("btnZapisz", QStringLiteral("Zapisz grę…"), &TfrmMain::btnZapiszClick);
+    btnWczytaj = button("btnWczytaj", QStringLiteral("Wczytaj grę…"), &TfrmMain::btnWczytajClick);
+    btnNowaGra = button("btnNowaGra", QStringLiteral("Nowa gra"), &TfrmMain::btnNowaGraClick);
+    btnKontynuuj = button("btnKontynuuj", QStringLiteral("Kontynuuj ostatnią grę"), &TfrmMain::btnKontynuujClick);
+    btnKontynuuj->setHidden(!QFileInfo::exists(AutosavePath()));
+
+    const std::pair<QKeySequence, void (TfrmMain::*)()> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_S), &TfrmMain::btnZapiszClick},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), &TfrmMain::btnWczytajClick},
+        {QKeySequence(Qt::CTRL | Qt::Key_N), &TfrmMain::btnNowaGraClick},
+    };
+    for (const auto& [key, click] : keys) connect(new QShortcut(key, this), &QShortcut::activated, this, click);
+
+    // The switch is remembered as the player leaves it.
+    connect(chkMuzyka, &QCheckBox::clicked, this, [](bool ticked) { QSettings().setValue(kMusicKey, ticked); });
+    PlaceGameBox();
+}
+
+void TfrmMain::PlaceGameBox() {
+    // One row for each button on show, under the box's title.
+    constexpr int kBoxTop = 80, kRowHeight = 25, kRowStep = 29;
+    int top = 108;
+    for (QPushButton* b : {btnZapisz, btnWczytaj, btnNowaGra, btnKontynuuj}) {
+        if (b->isHidden()) continue;
+        b->setGeometry(16, top, 209, kRowHeight);
+        top += kRowStep;
+    }
+    const int bottom = top - kRowStep + kRowHeight + 8;
+    shapeGra->setGeometry(8, kBoxTop, 225, bottom - kBoxTop);
+    pnlMenu->resize(241, bottom + 12);
+    tabMenuResize();
+}
+
+void TfrmMain::RememberedStart() {
+    QSettings settings;
+    if (const QByteArray geometry = settings.value(kGeometryKey).toByteArray(); !geometry.isEmpty())
+        restoreGeometry(geometry);
+    if (startupFailed_) return;
+    if (!settings.value(kMusicKey, true).toBool()) {
+        chkMuzyka->setChecked(false);
+        sound_->chkMuzykaClick(false);
+    }
+    if (options_.loadPath) LoadGameFrom(*options_.loadPath);
+}
+
+QString TfrmMain::AutosavePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/ostatnia-gra.dzwonex");
+}
+
+bool TfrmMain::SaveGameTo(const QString& path) {
+    try {
+        SaveGame(FileName(path), game_->Snapshot());
+        return true;
+    } catch (const SavedGameError& e) {
+        ReportError(QString::fromStdString(e.what()));
+        return false;
+    }
+}
+
+bool TfrmMain::LoadGameFrom(const QString& path) {
+    try {
+        RestoreGame(*game_, FileName(path));
+    } catch (const SavedGameError& e) {
+        ReportError(QString::fromStdString(e.what()));
+        return false;
+    }
+    // As a new game does: the game is turned to its cases, without a sound.
+    SetActivePage(kPageCases);
+    return true;
+}
+
+void TfrmMain::btnZapiszClick() {
+    if (startupFailed_) return;
+    if (const QString path = options_.askSavePath(this); !path.isEmpty()) SaveGameTo(path);
+}
+
+void TfrmMain::btnWczytajClick() {
+    if (startupFailed_) return;
+    if (const QString path = options_.askOpenPath(this); !path.isEmpty()) LoadGameFrom(path);
+}
+
+void TfrmMain::btnNowaGraClick() {
+    if (startupFailed_) return;
+    // Replaces the game at once; the generator goes on where it stands.
+    game_->Reset(game_->AssetDir(), options_.userName ? *options_.userName : LogonUserName());
+    game_->NewGame();
+}
+
+void TfrmMain::btnKontynuujClick() {
+    if (startupFailed_) return;
+    LoadGameFrom(AutosavePath());
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    QSettings().setValue(kGeometryKey, saveGeometry());
+    if (!startupFailed_) {
+        // A failure is told, and the window still closes: the earlier kept
+        // game is left as it was.
+        const QString path = AutosavePath();
+        if (!QDir().mkpath(QFileInfo(path).path()))
+            ReportError(QStringLiteral("The game could not be saved to %1: cannot make its folder.").arg(path));
+        else if (SaveGameTo(path) && btnKontynuuj->isHidden()) {
+            btnKontynuuj->setHidden(false);
+            PlaceGameBox();
+        }
+    }
+    event->accept();
+}
+
+}  // namespace dzwonex
