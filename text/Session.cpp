@@ -5,6 +5,7 @@
 #include <sstream>
 #include <vector>
 
+#include "HelpText.h"
 #include "ImageFiles.h"
 #include "Platform.h"
 
@@ -110,6 +111,14 @@ Session::Result Session::Execute(const std::string& rawLine) {
             result.outcome = Outcome::Quit;
         return result;
     }
+    if (cmd == "pomoc" || cmd == "help") {
+        if (!expectArgs(0)) return fail(cmd + " takes no arguments");
+        // The window's help, then the commands; without the last line end,
+        // which the caller adds.
+        result.output = std::string(GameHelp()) + "\n" + HelpText();
+        while (!result.output.empty() && result.output.back() == '\n') result.output.pop_back();
+        return result;
+    }
     if (cmd == "click") {
         int32_t x = 0, y = 0;
         if (!expectArgs(2) || !ParseNumber(words[1], x) || !ParseNumber(words[2], y))
@@ -147,7 +156,7 @@ Session::Result Session::Execute(const std::string& rawLine) {
 std::string HelpText() {
     return "Polecenia: day (następny dzień), tak, nie, ok (odpowiedź na sprawę), click X Y (kliknięcie na mapie),\n"
            "banner, speed X (0..200 na pasku szybkości), page N (0 Mapa, 1 Statystyka, 2 Sprawy, 3 Menu),\n"
-           "state (stan w JSON), quit (koniec).\n";
+           "state (stan w JSON), pomoc albo help (opis gry), quit (koniec).\n";
 }
 
 }  // namespace dzwonex::text

@@ -1,0 +1,66 @@
+#pragma once
+#include <array>
+
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QWidget>
+
+class QChart;
+class QChartView;
+class QLineSeries;
+class QValueAxis;
+
+namespace dzwonex {
+
+class History;
+
+// The statistics page's chart of the company's course: cash, opinion and
+// quality, and the subscribers of each kind, one group at a time, picked
+// with the buttons above it. The x axis counts game years.
+class THistoryChart : public QWidget {
+    Q_OBJECT
+public:
+    enum Group { gCash, gOpinion, gSubscribers };
+    static constexpr int kGroupCount = 3;
+
+    explicit THistoryChart(QWidget* parent = nullptr);
+
+    // Draws the history anew; while the chart is hidden, only when it
+    // shows again. The history must outlive the chart.
+    void Show(const History& history);
+    void SetGroup(int group);
+    int CurrentGroup() const { return stack_->currentIndex(); }
+    QPushButton* GroupButton(int group) const { return buttons_[static_cast<size_t>(group)]; }
+    QChartView* View(int group) const { return views_[static_cast<size_t>(group)]; }
+    // The points of the cash line: one per sample.
+    int PointCount() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Draw(const History& history);
+    struct Axes {
+        QValueAxis* x = nullptr;
+        QValueAxis* y = nullptr;
+        QValueAxis* y2 = nullptr;  // the other kinds beside the phones
+    };
+    QChart* NewChart(int group);
+    void AddSeries();
+    QLineSeries* AddLine(int group, const QString& name, const QColor& colour, QValueAxis* y);
+
+    std::array<QPushButton*, kGroupCount> buttons_{};
+    std::array<QChartView*, kGroupCount> views_{};
+    std::array<Axes, kGroupCount> axes_{};
+    QStackedWidget* stack_ = nullptr;
+    const History* history_ = nullptr;
+    bool stale_ = false;
+    QLineSeries* cash_ = nullptr;
+    QLineSeries* zero_ = nullptr;      // the zero line of the area below it
+    QLineSeries* negative_ = nullptr;  // cash where it is below zero, else 0
+    QLineSeries* opinion_ = nullptr;
+    QLineSeries* quality_ = nullptr;
+    std::array<QLineSeries*, 6> counts_{};
+};
+
+}  // namespace dzwonex
