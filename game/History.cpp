@@ -16,14 +16,14 @@ void Demote(std::deque<HistorySample>& from, std::deque<HistorySample>& to, int3
 
 }  // namespace
 
-void History::Record(const Company& game) {
+HistorySample History::Sample(const Company& game) {
     HistorySample s;
     s.day = game.Day();
     s.cash = game.Cash().Value();
     s.opinion = static_cast<float>(game.Opinion());
     s.quality = static_cast<float>(game.Quality());
     for (int k = 1; k <= kKindCount; ++k) s.counts[static_cast<size_t>(k - 1)] = game.Count(k);
-    Record(s);
+    return s;
 }
 
 void History::Record(const HistorySample& sample) {

@@ -32,9 +32,11 @@ public:
     static constexpr int32_t kMonth = 30;
     static constexpr size_t kMaxOld = 2048;
 
+    // The company as it stands.
+    static HistorySample Sample(const Company& game);
     // After the day's turn. A day already recorded is replaced; an earlier
     // day means a new game, and the history starts again.
-    void Record(const Company& game);
+    void Record(const Company& game) { Record(Sample(game)); }
     void Record(const HistorySample& sample);
     void Clear();
 

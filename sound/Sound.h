@@ -17,8 +17,8 @@ inline constexpr int kMixRate = 44100;
 
 // Loudness in percent of full when the player has not chosen any: the
 // music and the effects together keep clear of full scale.
-inline constexpr int kDefaultMusicVolume = 70;
-inline constexpr int kDefaultEffectsVolume = 80;
+inline constexpr int kDefaultMusicVolume = 50;
+inline constexpr int kDefaultEffectsVolume = 60;
 inline constexpr int kMixChannels = 16;
 
 // The game's music and sound effects. The window owns one, calls

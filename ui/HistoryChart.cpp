@@ -4,7 +4,6 @@
 #include <cmath>
 #include <limits>
 
-#include <QAreaSeries>
 #include <QButtonGroup>
 #include <QChart>
 #include <QChartView>
@@ -47,25 +46,94 @@ void SetYears(QValueAxis* axis, double first, double last) {
         step = s;
         if (span / s <= 6) break;
     }
-    axis->setTickType(QValueAxis::TicksDynamic);
-    axis->setTickAnchor(1);
-    axis->setTickInterval(step);
-    axis->setLabelFormat(step >= 1     ? QStringLiteral("%.0f")
-                         : step >= 0.5 ? QStringLiteral("%.1f")
-                                       : QStringLiteral("%.2f"));
-    axis->setRange(first, last);
+    // Every change redraws the lines, so only real changes are made.
+    if (axis->tickType() != QValueAxis::TicksDynamic) {
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(1);
+    }
+    if (axis->tickInterval() != step) {
+        axis->setTickInterval(step);
+        axis->setLabelFormat(step >= 1     ? QStringLiteral("%.0f")
+                             : step >= 0.5 ? QStringLiteral("%.1f")
+                                           : QStringLiteral("%.2f"));
+    }
+    if (axis->min() != first || axis->max() != last) axis->setRange(first, last);
 }
 
-// A value axis over [low, high] with round ends; a flat line gets some room.
+// A value axis over [low, high] widened to round ends, with a tick at each
+// step of 1, 2 or 5 times a power of ten; a flat line gets some room.
 void SetValues(QValueAxis* axis, double low, double high) {
     if (!(low <= high)) low = high = 0;
     if (high - low < 1) {
         low -= 1;
         high += 1;
     }
-    axis->setRange(low, high);
-    axis->applyNiceNumbers();
-    axis->setLabelFormat(axis->max() - axis->min() < 10 ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
+    const double rough = (high - low) / 5;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = 10 * power;
+    for (double m : {1.0, 2.0, 5.0})
+        if (m * power >= rough) {
+            step = m * power;
+            break;
+        }
+    low = std::floor(low / step) * step;
+    high = std::ceil(high / step) * step;
+    const int ticks = static_cast<int>(std::lround((high - low) / step)) + 1;
+    if (axis->tickCount() != ticks) axis->setTickCount(ticks);
+    const QString format = step < 1 ? QStringLiteral("%.1f") : QStringLiteral("%.0f");
+    if (axis->labelFormat() != format) axis->setLabelFormat(format);
+    if (axis->min() != low || axis->max() != high) axis->setRange(low, high);
+}
+
+// The samples of one value, at most two a column of the plot: where a
+// column holds more, its lowest and highest in their order. The first and
+// the last sample always stay, so the line spans the whole game.
+template <typename Value>
+QList<QPointF> Thin(const History& history, double first, double span, int columns, Value value) {
+    QList<QPointF> out;
+    out.reserve(std::min<qsizetype>(static_cast<qsizetype>(history.Size()), 2 * columns + 2));
+    int bucket = -1;
+    int count = 0;
+    QPointF a, b, low, high, earliest, latest;
+    int lowAt = 0, highAt = 0, index = 0;
+    auto flush = [&] {
+        if (count <= 2) {
+            if (count >= 1) out.append(a);
+            if (count == 2) out.append(b);
+        } else if (lowAt == highAt) {
+            out.append(low);
+        } else {
+            out.append(lowAt < highAt ? low : high);
+            out.append(lowAt < highAt ? high : low);
+        }
+    };
+    history.ForEach([&](const HistorySample& s) {
+        const QPointF p(1 + s.day / kDaysPerYear, value(s));
+        const int at = span > 0 ? std::min(columns - 1, static_cast<int>((p.x() - first) / span * columns)) : 0;
+        if (at != bucket) {
+            flush();
+            bucket = at;
+            count = 0;
+        }
+        if (count == 0) {
+            a = low = high = p;
+            lowAt = highAt = index;
+        } else {
+            if (count == 1) b = p;
+            if (p.y() < low.y()) low = p, lowAt = index;
+            if (p.y() > high.y()) high = p, highAt = index;
+        }
+        if (index == 0) earliest = p;
+        latest = p;
+        ++count;
+        ++index;
+    });
+    flush();
+    if (index > 0) {
+        if (out.front() != earliest) out.prepend(earliest);
+        if (out.back() != latest) out.append(latest);
+    }
+    return out;
 }
 
 }  // namespace
@@ -146,7 +214,7 @@ QLineSeries* THistoryChart::AddLine(int g, const QString& name, const QColor& co
     auto* series = new QLineSeries;
     series->setName(name);
     QPen pen(colour);
-    pen.setWidthF(1.5);
+    pen.setWidthF(1.0);
     series->setPen(pen);
     chart->addSeries(series);
     series->attachAxis(axes_[static_cast<size_t>(g)].x);
@@ -157,16 +225,12 @@ QLineSeries* THistoryChart::AddLine(int g, const QString& name, const QColor& co
 int THistoryChart::PointCount() const { return cash_ ? static_cast<int>(cash_->count()) : 0; }
 
 void THistoryChart::AddSeries() {
-    zero_ = new QLineSeries(this);
-    negative_ = new QLineSeries(this);
-    auto* below = new QAreaSeries(zero_, negative_);
-    below->setName(QString::fromUtf8("poniżej zera"));
-    below->setPen(Qt::NoPen);
-    below->setColor(QColor(kBelowZero.red(), kBelowZero.green(), kBelowZero.blue(), 110));
-    views_[gCash]->chart()->addSeries(below);
-    below->attachAxis(axes_[gCash].x);
-    below->attachAxis(axes_[gCash].y);
     cash_ = AddLine(gCash, QStringLiteral("Kasa"), kCashColour, axes_[gCash].y);
+    // In red over the cash line: the zero level, and the cash below it.
+    negative_ = AddLine(gCash, QString::fromUtf8("poniżej zera"), kBelowZero, axes_[gCash].y);
+    QPen red = negative_->pen();
+    red.setWidthF(2);
+    negative_->setPen(red);
     opinion_ = AddLine(gOpinion, QStringLiteral("Opinia"), kKindColours[0], axes_[gOpinion].y);
     quality_ = AddLine(gOpinion, QString::fromUtf8("Jakość"), kKindColours[1], axes_[gOpinion].y);
     for (int k = 0; k < kKindCount; ++k)
@@ -174,71 +238,96 @@ void THistoryChart::AddSeries() {
                                                   k == 0 ? axes_[gSubscribers].y : axes_[gSubscribers].y2);
 }
 
-void THistoryChart::SetGroup(int group) {
-    if (group < 0 || group >= kGroupCount) return;
-    stack_->setCurrentIndex(group);
-    buttons_[static_cast<size_t>(group)]->setChecked(true);
-}
-
 void THistoryChart::Show(const History& history) {
     history_ = &history;
-    stale_ = !isVisible();
-    if (!stale_) Draw(history);
+    stale_.fill(true);
+    if (isVisible()) Fill(CurrentGroup());
 }
 
 void THistoryChart::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (stale_ && history_) {
-        stale_ = false;
-        Draw(*history_);
-    }
+    if (history_ && stale_[static_cast<size_t>(CurrentGroup())]) Fill(CurrentGroup());
 }
 
-void THistoryChart::Draw(const History& history) {
-    const size_t n = history.Size();
-    QList<QPointF> cash, zero, negative, opinion, quality;
-    std::array<QList<QPointF>, kKindCount> counts;
-    for (QList<QPointF>* list : {&cash, &zero, &negative, &opinion, &quality}) list->reserve(static_cast<qsizetype>(n));
-    for (auto& list : counts) list.reserve(static_cast<qsizetype>(n));
-    constexpr double inf = std::numeric_limits<double>::infinity();
-    double cashLow = inf, cashHigh = -inf, markLow = inf, markHigh = -inf, phoneHigh = 0, otherHigh = 0;
-    double first = 1, last = 1;
-    bool any = false;
-    history.ForEach([&](const HistorySample& s) {
-        const double x = 1 + s.day / kDaysPerYear;
-        if (!any) first = x;
-        any = true;
-        last = x;
-        const double c = s.cash / 1000.0;
-        cash.append({x, c});
-        negative.append({x, std::min(c, 0.0)});
-        opinion.append({x, s.opinion});
-        quality.append({x, s.quality});
-        cashLow = std::min(cashLow, c);
-        cashHigh = std::max(cashHigh, c);
-        markLow = std::min({markLow, double{s.opinion}, double{s.quality}});
-        markHigh = std::max({markHigh, double{s.opinion}, double{s.quality}});
-        for (int k = 0; k < kKindCount; ++k) {
-            const double v = s.counts[static_cast<size_t>(k)];
-            counts[static_cast<size_t>(k)].append({x, v});
-            (k == 0 ? phoneHigh : otherHigh) = std::max(k == 0 ? phoneHigh : otherHigh, v);
-        }
+void THistoryChart::SetGroup(int group) {
+    if (group < 0 || group >= kGroupCount) return;
+    stack_->setCurrentIndex(group);
+    buttons_[static_cast<size_t>(group)]->setChecked(true);
+    if (history_ && stale_[static_cast<size_t>(group)] && isVisible()) Fill(group);
+}
+
+void THistoryChart::Fill(int group) {
+    const History& history = *history_;
+    stale_[static_cast<size_t>(group)] = false;
+    if (history.Empty()) return;
+    double first = 0;
+    history.ForEach([&, seen = false](const HistorySample& s) mutable {
+        if (!seen) first = 1 + s.day / kDaysPerYear;
+        seen = true;
     });
-    // The area below zero has its upper edge at every point of the lower.
-    for (const QPointF& p : negative) zero.append({p.x(), 0.0});
-
-    cash_->replace(cash);
-    zero_->replace(zero);
-    negative_->replace(negative);
-    opinion_->replace(opinion);
-    quality_->replace(quality);
-    for (int k = 0; k < kKindCount; ++k) counts_[static_cast<size_t>(k)]->replace(counts[static_cast<size_t>(k)]);
-
-    for (const Axes& axes : axes_) SetYears(axes.x, first, last);
-    SetValues(axes_[gCash].y, std::min(cashLow, 0.0), std::max(cashHigh, 0.0));
-    SetValues(axes_[gOpinion].y, markLow, markHigh);
-    SetValues(axes_[gSubscribers].y, 0, phoneHigh);
-    SetValues(axes_[gSubscribers].y2, 0, otherHigh);
+    const double last = 1 + history.Latest().day / kDaysPerYear;
+    // About a point a pixel is all a line can show: at most two for every
+    // two pixels of the plot's width.
+    QChart* chart = views_[static_cast<size_t>(group)]->chart();
+    const double width = chart->plotArea().width() > 0 ? chart->plotArea().width() : chart->size().width();
+    const int columns = std::max(16, static_cast<int>(width / 2));
+    const double span = last - first;
+    auto thin = [&](auto value) { return Thin(history, first, span, columns, value); };
+    auto range = [](const QList<QPointF>& points, double& low, double& high) {
+        for (const QPointF& p : points) {
+            low = std::min(low, p.y());
+            high = std::max(high, p.y());
+        }
+    };
+    const Axes& axes = axes_[static_cast<size_t>(group)];
+    // The axes first: a change of range redraws the lines still holding
+    // the last day's points, which are about as many.
+    switch (group) {
+        case gCash: {
+            const QList<QPointF> cash = thin([](const HistorySample& s) { return s.cash / 1000.0; });
+            // The red line runs along zero and follows the cash below it;
+            // where cash is above zero only the ends of the stretch stay.
+            QList<QPointF> negative;
+            for (qsizetype i = 0; i < cash.size(); ++i) {
+                const QPointF p(cash[i].x(), std::min(cash[i].y(), 0.0));
+                const bool flat =
+                    p.y() == 0 && i > 0 && i + 1 < cash.size() && cash[i - 1].y() >= 0 && cash[i + 1].y() >= 0;
+                if (!flat) negative.append(p);
+            }
+            double low = 0, high = 0;
+            range(cash, low, high);
+            SetYears(axes.x, first, last);
+            SetValues(axes.y, low, high);
+            cash_->replace(cash);
+            negative_->replace(negative);
+            break;
+        }
+        case gOpinion: {
+            const QList<QPointF> opinion = thin([](const HistorySample& s) { return double{s.opinion}; });
+            const QList<QPointF> quality = thin([](const HistorySample& s) { return double{s.quality}; });
+            double low = opinion.front().y(), high = low;
+            range(opinion, low, high);
+            range(quality, low, high);
+            SetYears(axes.x, first, last);
+            SetValues(axes.y, low, high);
+            opinion_->replace(opinion);
+            quality_->replace(quality);
+            break;
+        }
+        case gSubscribers: {
+            std::array<QList<QPointF>, kKindCount> counts;
+            double phones = 0, others = 0, low = 0;
+            for (size_t k = 0; k < kKindCount; ++k) {
+                counts[k] = thin([k](const HistorySample& s) { return double{s.counts[k]}; });
+                range(counts[k], low, k == 0 ? phones : others);
+            }
+            SetYears(axes.x, first, last);
+            SetValues(axes.y, 0, phones);
+            SetValues(axes.y2, 0, others);
+            for (size_t k = 0; k < kKindCount; ++k) counts_[k]->replace(counts[k]);
+            break;
+        }
+    }
 }
 
 }  // namespace dzwonex

@@ -25,21 +25,23 @@ public:
 
     explicit THistoryChart(QWidget* parent = nullptr);
 
-    // Draws the history anew; while the chart is hidden, only when it
-    // shows again. The history must outlive the chart.
+    // Draws the history anew: the group shown at once, the others (and
+    // all while the chart is hidden) when they are next shown. At most two
+    // points a pixel column are drawn. The history must outlive the chart.
     void Show(const History& history);
     void SetGroup(int group);
     int CurrentGroup() const { return stack_->currentIndex(); }
     QPushButton* GroupButton(int group) const { return buttons_[static_cast<size_t>(group)]; }
     QChartView* View(int group) const { return views_[static_cast<size_t>(group)]; }
-    // The points of the cash line: one per sample.
+    // The points of the cash line.
     int PointCount() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Draw(const History& history);
+    // Fills one group's lines and axes from the history.
+    void Fill(int group);
     struct Axes {
         QValueAxis* x = nullptr;
         QValueAxis* y = nullptr;
@@ -54,9 +56,8 @@ private:
     std::array<Axes, kGroupCount> axes_{};
     QStackedWidget* stack_ = nullptr;
     const History* history_ = nullptr;
-    bool stale_ = false;
+    std::array<bool, kGroupCount> stale_{};  // a group waits for its next showing
     QLineSeries* cash_ = nullptr;
-    QLineSeries* zero_ = nullptr;      // the zero line of the area below it
     QLineSeries* negative_ = nullptr;  // cash where it is below zero, else 0
     QLineSeries* opinion_ = nullptr;
     QLineSeries* quality_ = nullptr;

@@ -10,6 +10,8 @@ int main(int argc, char** argv) {
     FloatingPointSetup floatingPoint;
 
     QApplication app(argc, argv);
+    // The settings (volumes and the like) live under dzwonex/dzwonex.
+    QApplication::setOrganizationName(QStringLiteral("dzwonex"));
     QApplication::setApplicationName(QStringLiteral("dzwonex"));
     QApplication::setApplicationDisplayName(QStringLiteral("Dzwonex"));
 

@@ -49,8 +49,8 @@ private:
 // Every call the window makes into the sound.
 struct SoundLog {
     std::vector<std::string> calls;
-    int music = 70;  // the volumes last set, in percent
-    int effects = 80;
+    int music = 50;  // the volumes last set, in percent
+    int effects = 60;
     int Count(const std::string& call) const;
 };
 
