@@ -198,14 +198,17 @@ QChart* THistoryChart::NewChart(int g) {
             axes.y = axis(Qt::AlignLeft, QStringLiteral("tys. zł"));
             break;
         case gOpinion:
-            axes.y = axis(Qt::AlignLeft, QString());
+            axes.y = axis(Qt::AlignLeft, QStringLiteral("Opinia"));
+            axes.y2 = axis(Qt::AlignRight, QString::fromUtf8("Jakość"));
             break;
         case gSubscribers:
-            axes.y = axis(Qt::AlignLeft, QString::fromUtf8(kKindNames[0]));
-            axes.y->setLinePenColor(kKindColours[0]);
-            axes.y2 = axis(Qt::AlignRight, QStringLiteral("pozostałe"));
+            // The many telephone lines on the left, the few others on the right.
+            axes.y = axis(Qt::AlignLeft, QStringLiteral("telefony i ISDN"));
+            axes.y2 = axis(Qt::AlignRight, QString::fromUtf8("pozostałe"));
             break;
     }
+    // One grid, the left axis's.
+    if (axes.y2) axes.y2->setGridLineVisible(false);
     return chart;
 }
 
@@ -232,10 +235,10 @@ void THistoryChart::AddSeries() {
     red.setWidthF(2);
     negative_->setPen(red);
     opinion_ = AddLine(gOpinion, QStringLiteral("Opinia"), kKindColours[0], axes_[gOpinion].y);
-    quality_ = AddLine(gOpinion, QString::fromUtf8("Jakość"), kKindColours[1], axes_[gOpinion].y);
+    quality_ = AddLine(gOpinion, QString::fromUtf8("Jakość"), kKindColours[1], axes_[gOpinion].y2);
     for (int k = 0; k < kKindCount; ++k)
         counts_[static_cast<size_t>(k)] = AddLine(gSubscribers, QString::fromUtf8(kKindNames[k]), kKindColours[k],
-                                                  k == 0 ? axes_[gSubscribers].y : axes_[gSubscribers].y2);
+                                                  k < 2 ? axes_[gSubscribers].y : axes_[gSubscribers].y2);
 }
 
 void THistoryChart::Show(const History& history) {
@@ -284,7 +287,13 @@ void THistoryChart::Fill(int group) {
     // the last day's points, which are about as many.
     switch (group) {
         case gCash: {
-            const QList<QPointF> cash = thin([](const HistorySample& s) { return s.cash / 1000.0; });
+            // Thousands of złoty, or millions once the amounts run that high.
+            int64_t most = 0;
+            history.ForEach([&](const HistorySample& s) { most = std::max(most, std::abs(int64_t{s.cash})); });
+            const double unit = most >= 10000000 ? 1e6 : 1e3;
+            const QString title = unit > 1e3 ? QStringLiteral("mln zł") : QStringLiteral("tys. zł");
+            if (axes.y->titleText() != title) axes.y->setTitleText(title);
+            const QList<QPointF> cash = thin([unit](const HistorySample& s) { return s.cash / unit; });
             // The red line runs along zero and follows the cash below it;
             // where cash is above zero only the ends of the stretch stay.
             QList<QPointF> negative;
@@ -305,24 +314,25 @@ void THistoryChart::Fill(int group) {
         case gOpinion: {
             const QList<QPointF> opinion = thin([](const HistorySample& s) { return double{s.opinion}; });
             const QList<QPointF> quality = thin([](const HistorySample& s) { return double{s.quality}; });
-            double low = opinion.front().y(), high = low;
-            range(opinion, low, high);
-            range(quality, low, high);
+            double opinionLow = 0, opinionHigh = 0, qualityLow = 0, qualityHigh = 0;
+            range(opinion, opinionLow, opinionHigh);
+            range(quality, qualityLow, qualityHigh);
             SetYears(axes.x, first, last);
-            SetValues(axes.y, low, high);
+            SetValues(axes.y, opinionLow, opinionHigh);
+            SetValues(axes.y2, qualityLow, qualityHigh);
             opinion_->replace(opinion);
             quality_->replace(quality);
             break;
         }
         case gSubscribers: {
             std::array<QList<QPointF>, kKindCount> counts;
-            double phones = 0, others = 0, low = 0;
+            double low = 0, lines = 0, others = 0;
             for (size_t k = 0; k < kKindCount; ++k) {
                 counts[k] = thin([k](const HistorySample& s) { return double{s.counts[k]}; });
-                range(counts[k], low, k == 0 ? phones : others);
+                range(counts[k], low, k < 2 ? lines : others);
             }
             SetYears(axes.x, first, last);
-            SetValues(axes.y, 0, phones);
+            SetValues(axes.y, 0, lines);
             SetValues(axes.y2, 0, others);
             for (size_t k = 0; k < kKindCount; ++k) counts_[k]->replace(counts[k]);
             break;

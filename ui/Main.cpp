@@ -322,9 +322,9 @@ void TfrmMain::resizeEvent(QResizeEvent*) { LayoutClient(); }
 void TfrmMain::pnlTopResize() { pbBanner->move(pnlTop->width() / 2 - kBannerWidth / 2, 5); }
 
 void TfrmMain::tabStatResize() {
-    // The panel keeps its vertical rule but stands at the left edge, so the
-    // history chart gets all the width beside it.
-    pnlStat->move(0, tabStat->height() / 2 - pnlStat->height() / 2);
+    // The panel stands in the top left corner, so the history chart gets
+    // all the width and height beside it.
+    pnlStat->move(0, 0);
     if (chartHistoria)
         SetBounds(chartHistoria, {pnlStat->width(), 4, std::max(0, tabStat->width() - pnlStat->width()),
                                   std::max(0, tabStat->height() - 4)});

@@ -65,7 +65,7 @@ const Description kDescriptions[] = {
     {"lblSprzet", "Nowy sprzęt", "Dzisiejsze wydatki na sprzęt, w złotych"},
     {"Label24", "Przychody", "Podpis wiersza"},
     {"lblPrzychody", "Przychody", "Dzisiejsze wpływy od abonentów, w złotych"},
-    {"Label25", "Wydatki razem", "Podpis wiersza"},
+    {"Label25", "Razem", "Podpis wiersza: suma wydatków"},
     {"lblWydatki", "Wydatki razem", "Suma dzisiejszych wydatków, w złotych"},
     {"Label26", "Bilans dnia", "Podpis wiersza"},
     {"lblBilans", "Bilans dnia", "Przychody minus wydatki; strata na czerwono"},

@@ -46,12 +46,12 @@ void TfrmMain::BuildStatExtras() {
     // "Kasa" at the left of the cash line, like Opinia and Jakość below it;
     // the amount keeps its place on the right.
     lblKasaOpis = StatLabel(p, "Label23", QStringLiteral("Kasa"), {112, 16, 65, 13}, true, left);
-    lblKasaOpis->lower();
+    lblKasaOpis->stackUnder(lblKasa);
 
     // The day's account below the three expenses, in the same box.
     StatLabel(p, "Label24", QStringLiteral("Przychody"), {208, 184, 97, 13}, false, left);
     lblPrzychody = StatLabel(p, "lblPrzychody", QString(), {240, 184, 121, 13}, false, right);
-    StatLabel(p, "Label25", QStringLiteral("Wydatki razem"), {208, 200, 97, 13}, false, left);
+    StatLabel(p, "Label25", QStringLiteral("Razem"), {208, 200, 97, 13}, false, left);
     lblWydatki = StatLabel(p, "lblWydatki", QString(), {240, 200, 121, 13}, false, right);
     auto* rule = new TShape(kBoxFrame, kBoxFrame, p);
     rule->setObjectName(QStringLiteral("Shape5"));

@@ -33,7 +33,8 @@ protected:
     };
     void ExpectLayout(const Expected& e) {
         EXPECT_EQ(w->pbBanner->geometry(), QRect(e.bannerLeft, 5, 400, 50));
-        // The statistics panel stands at the left, the chart takes the rest.
+        // The statistics panel stands in the top left corner, the chart
+        // takes the rest.
         EXPECT_EQ(w->pnlStat->geometry(), QRect(e.stat, QSize(377, 277)));
         const QSize page = w->tabStat->size();
         EXPECT_EQ(w->chartHistoria->geometry(), QRect(377, 4, std::max(0, page.width() - 377), page.height() - 4));
@@ -54,25 +55,25 @@ TEST_F(LayoutTest, DesignSizeGivesTheWorkedValues) {
     EXPECT_EQ(w->pnlDown->geometry(), QRect(0, 434, 670, 25));
     EXPECT_EQ(w->PageControl->geometry(), QRect(0, 60, 670, 374));
     for (int i = 0; i < 4; ++i) EXPECT_EQ(w->PageControl->Page(i)->size(), QSize(662, 343)) << "page " << i;
-    ExpectLayout({135, {0, 33}, 179, 335, {211, 78}});
+    ExpectLayout({135, {0, 0}, 179, 335, {211, 78}});
 }
 
 TEST_F(LayoutTest, OddSizesTruncateEachHalf) {
-    // Top panel 671: 335 - 200. Pages 663 x 344: 172 - 138, 331 - 120, ...
+    // Top panel 671: 335 - 200. Pages 663 x 344: 331 - 120, 172 - 93, ...
     ResizeTo(671, 460);
-    ExpectLayout({135, {0, 34}, 179, 336, {211, 79}});
-    // Pages 661 x 342: 171 - 138 = 33, 330 - 120 = 210; case panel 330 - 152.
+    ExpectLayout({135, {0, 0}, 179, 336, {211, 79}});
+    // Pages 661 x 342: 330 - 120 = 210, 171 - 93 = 78; case panel 330 - 152.
     ResizeTo(669, 458);
-    ExpectLayout({134, {0, 33}, 178, 334, {210, 78}});
+    ExpectLayout({134, {0, 0}, 178, 334, {210, 78}});
 }
 
 TEST_F(LayoutTest, TooSmallWindowPushesControlsOutNeverShrinksThem) {
     // Top panel 300: banner at -50. Pages 292 x 84.
     ResizeTo(300, 200);
-    ExpectLayout({-50, {0, -96}, -6, 76, {26, -51}});
+    ExpectLayout({-50, {0, 0}, -6, 76, {26, -51}});
     // Pages 192 x 40: the case panel is 32 high, its text box has none.
     ResizeTo(200, 156);
-    ExpectLayout({-100, {0, -118}, -56, 32, {-24, -73}});
+    ExpectLayout({-100, {0, 0}, -56, 32, {-24, -73}});
     EXPECT_EQ(w->btnOK->y() + w->btnOK->height(), w->pnlSprawa->height() - 8);
 }
 
