@@ -1,5 +1,7 @@
 #include "FeedbackLine.h"
 
+#include <QPauseAnimation>
+#include <QPropertyAnimation>
 #include <QStringList>
 
 namespace dzwonex {
@@ -9,11 +11,13 @@ const QString kSeparator = QString::fromUtf8(" \xC2\xB7 ");
 const QString kMore = QString::fromUtf8(" \xE2\x80\xA6");  // " …"
 }  // namespace
 
-TFeedbackLine::TFeedbackLine(QWidget* parent) : QLabel(parent), fade_(new QPropertyAnimation(this, "opacity", this)) {
-    fade_->setDuration(kHoldMs + kFadeMs);
-    fade_->setKeyValueAt(0, 1.0);
-    fade_->setKeyValueAt(static_cast<qreal>(kHoldMs) / (kHoldMs + kFadeMs), 1.0);
-    fade_->setKeyValueAt(1, 0.0);
+TFeedbackLine::TFeedbackLine(QWidget* parent) : QLabel(parent), fade_(new QSequentialAnimationGroup(this)) {
+    fade_->addPause(kHoldMs);
+    auto* out = new QPropertyAnimation(this, "opacity", fade_);
+    out->setDuration(kFadeMs);
+    out->setStartValue(1.0);
+    out->setEndValue(0.0);
+    fade_->addAnimation(out);
     connect(fade_, &QAbstractAnimation::finished, this, [this] { SetOpacity(0); });
     SetOpacity(0);
 }
@@ -34,6 +38,7 @@ void TFeedbackLine::SetOpacity(qreal opacity) {
     QPalette pal = palette();
     QColor ink = pal.color(QPalette::WindowText);
     ink.setAlphaF(static_cast<float>(opacity));
+    if (ink == pal.color(QPalette::WindowText)) return;
     pal.setColor(QPalette::WindowText, ink);
     setPalette(pal);
 }

@@ -1,12 +1,13 @@
 #pragma once
 #include <QLabel>
-#include <QPropertyAnimation>
+#include <QSequentialAnimationGroup>
 
 namespace dzwonex {
 
 // A short line that tells what the last action changed, then fades away.
-// It holds for a few seconds and fades over one; the animation is
-// reachable so that a test can step it instead of waiting.
+// It holds for a few seconds (a pause, which wakes nothing up) and fades
+// over one; the animation is reachable so that a test can step it instead
+// of waiting.
 class TFeedbackLine : public QLabel {
     Q_OBJECT
     Q_PROPERTY(qreal opacity READ Opacity WRITE SetOpacity)
@@ -23,7 +24,7 @@ public:
     QString FullText() const { return full_; }
     qreal Opacity() const { return opacity_; }
     void SetOpacity(qreal opacity);
-    QPropertyAnimation* Fade() const { return fade_; }
+    QSequentialAnimationGroup* Fade() const { return fade_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -32,7 +33,7 @@ private:
     void Fit();
     QString full_;
     qreal opacity_ = 0;
-    QPropertyAnimation* fade_;
+    QSequentialAnimationGroup* fade_;
 };
 
 }  // namespace dzwonex

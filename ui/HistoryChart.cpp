@@ -160,19 +160,28 @@ THistoryChart::THistoryChart(QWidget* parent) : QWidget(parent) {
     layout->addLayout(row);
 
     stack_ = new QStackedWidget(this);
-    for (int g = 0; g < kGroupCount; ++g) {
-        auto* view = new QChartView(NewChart(g), stack_);
-        view->setObjectName(QStringLiteral("chartWykres%1").arg(g));
-        view->setFrameShape(QFrame::NoFrame);
-        view->setRenderHint(QPainter::Antialiasing, true);
-        view->setFocusPolicy(Qt::NoFocus);
-        stack_->addWidget(view);
-        views_[static_cast<size_t>(g)] = view;
-    }
     layout->addWidget(stack_, 1);
-    AddSeries();
     connect(group, &QButtonGroup::idClicked, this, &THistoryChart::SetGroup);
-    SetGroup(gCash);
+    buttons_[gCash]->setChecked(true);
+}
+
+QChartView* THistoryChart::View(int g) {
+    QChartView*& view = views_[static_cast<size_t>(g)];
+    if (view) return view;
+    static const char* const names[kGroupCount] = {"Wykres kasy", "Wykres opinii i jakości", "Wykres abonentów"};
+    static const char* const descriptions[kGroupCount] = {"Kasa od początku gry, rok po roku",
+                                                          "Opinia i jakość od początku gry, rok po roku",
+                                                          "Abonenci każdego rodzaju od początku gry, rok po roku"};
+    view = new QChartView(NewChart(g), stack_);
+    view->setObjectName(QStringLiteral("chartWykres%1").arg(g));
+    view->setAccessibleName(QString::fromUtf8(names[g]));
+    view->setAccessibleDescription(QString::fromUtf8(descriptions[g]));
+    view->setFrameShape(QFrame::NoFrame);
+    view->setRenderHint(QPainter::Antialiasing, true);
+    view->setFocusPolicy(Qt::NoFocus);
+    stack_->addWidget(view);
+    AddSeries(g);
+    return view;
 }
 
 QChart* THistoryChart::NewChart(int g) {
@@ -213,7 +222,7 @@ QChart* THistoryChart::NewChart(int g) {
 }
 
 QLineSeries* THistoryChart::AddLine(int g, const QString& name, const QColor& colour, QValueAxis* y) {
-    QChart* chart = views_[static_cast<size_t>(g)]->chart();
+    QChart* chart = View(g)->chart();
     auto* series = new QLineSeries;
     series->setName(name);
     QPen pen(colour);
@@ -227,36 +236,48 @@ QLineSeries* THistoryChart::AddLine(int g, const QString& name, const QColor& co
 
 int THistoryChart::PointCount() const { return cash_ ? static_cast<int>(cash_->count()) : 0; }
 
-void THistoryChart::AddSeries() {
-    cash_ = AddLine(gCash, QStringLiteral("Kasa"), kCashColour, axes_[gCash].y);
-    // In red over the cash line: the zero level, and the cash below it.
-    negative_ = AddLine(gCash, QString::fromUtf8("poniżej zera"), kBelowZero, axes_[gCash].y);
-    QPen red = negative_->pen();
-    red.setWidthF(2);
-    negative_->setPen(red);
-    opinion_ = AddLine(gOpinion, QStringLiteral("Opinia"), kKindColours[0], axes_[gOpinion].y);
-    quality_ = AddLine(gOpinion, QString::fromUtf8("Jakość"), kKindColours[1], axes_[gOpinion].y2);
-    for (int k = 0; k < kKindCount; ++k)
-        counts_[static_cast<size_t>(k)] = AddLine(gSubscribers, QString::fromUtf8(kKindNames[k]), kKindColours[k],
-                                                  k < 2 ? axes_[gSubscribers].y : axes_[gSubscribers].y2);
+void THistoryChart::AddSeries(int g) {
+    const Axes& axes = axes_[static_cast<size_t>(g)];
+    switch (g) {
+        case gCash: {
+            cash_ = AddLine(g, QStringLiteral("Kasa"), kCashColour, axes.y);
+            // In red over the cash line: the zero level, and the cash below it.
+            negative_ = AddLine(g, QString::fromUtf8("poniżej zera"), kBelowZero, axes.y);
+            QPen red = negative_->pen();
+            red.setWidthF(2);
+            negative_->setPen(red);
+            break;
+        }
+        case gOpinion:
+            opinion_ = AddLine(g, QStringLiteral("Opinia"), kKindColours[0], axes.y);
+            quality_ = AddLine(g, QString::fromUtf8("Jakość"), kKindColours[1], axes.y2);
+            break;
+        case gSubscribers:
+            for (int k = 0; k < kKindCount; ++k)
+                counts_[static_cast<size_t>(k)] =
+                    AddLine(g, QString::fromUtf8(kKindNames[k]), kKindColours[k], k < 2 ? axes.y : axes.y2);
+            break;
+    }
 }
 
 void THistoryChart::Show(const History& history) {
     history_ = &history;
     stale_.fill(true);
-    if (isVisible()) Fill(CurrentGroup());
+    if (isVisible()) Fill(current_);
 }
 
 void THistoryChart::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (history_ && stale_[static_cast<size_t>(CurrentGroup())]) Fill(CurrentGroup());
+    SetGroup(current_);
 }
 
 void THistoryChart::SetGroup(int group) {
     if (group < 0 || group >= kGroupCount) return;
-    stack_->setCurrentIndex(group);
+    current_ = group;
     buttons_[static_cast<size_t>(group)]->setChecked(true);
-    if (history_ && stale_[static_cast<size_t>(group)] && isVisible()) Fill(group);
+    if (!isVisible()) return;
+    stack_->setCurrentWidget(View(group));
+    if (history_ && stale_[static_cast<size_t>(group)]) Fill(group);
 }
 
 void THistoryChart::Fill(int group) {
@@ -271,7 +292,7 @@ void THistoryChart::Fill(int group) {
     const double last = 1 + history.Latest().day / kDaysPerYear;
     // About a point a pixel is all a line can show: at most two for every
     // two pixels of the plot's width.
-    QChart* chart = views_[static_cast<size_t>(group)]->chart();
+    QChart* chart = View(group)->chart();
     const double width = chart->plotArea().width() > 0 ? chart->plotArea().width() : chart->size().width();
     const int columns = std::max(16, static_cast<int>(width / 2));
     const double span = last - first;

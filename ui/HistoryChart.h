@@ -16,7 +16,9 @@ class History;
 
 // The statistics page's chart of the company's course: cash, opinion and
 // quality, and the subscribers of each kind, one group at a time, picked
-// with the buttons above it. The x axis counts game years.
+// with the buttons above it. The x axis counts game years. A group's chart
+// is built when it is first shown, so the window starts without waiting
+// for any.
 class THistoryChart : public QWidget {
     Q_OBJECT
 public:
@@ -30,9 +32,10 @@ public:
     // points a pixel column are drawn. The history must outlive the chart.
     void Show(const History& history);
     void SetGroup(int group);
-    int CurrentGroup() const { return stack_->currentIndex(); }
+    int CurrentGroup() const { return current_; }
     QPushButton* GroupButton(int group) const { return buttons_[static_cast<size_t>(group)]; }
-    QChartView* View(int group) const { return views_[static_cast<size_t>(group)]; }
+    // The group's chart, built now if it was not yet.
+    QChartView* View(int group);
     // The points of the cash line.
     int PointCount() const;
 
@@ -48,13 +51,14 @@ private:
         QValueAxis* y2 = nullptr;  // the other kinds beside the phones
     };
     QChart* NewChart(int group);
-    void AddSeries();
+    void AddSeries(int group);
     QLineSeries* AddLine(int group, const QString& name, const QColor& colour, QValueAxis* y);
 
     std::array<QPushButton*, kGroupCount> buttons_{};
     std::array<QChartView*, kGroupCount> views_{};
     std::array<Axes, kGroupCount> axes_{};
     QStackedWidget* stack_ = nullptr;
+    int current_ = gCash;
     const History* history_ = nullptr;
     std::array<bool, kGroupCount> stale_{};  // a group waits for its next showing
     QLineSeries* cash_ = nullptr;
