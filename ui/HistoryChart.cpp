@@ -349,7 +349,7 @@ void THistoryChart::Fill(int group) {
             std::array<QList<QPointF>, kKindCount> counts;
             double low = 0, lines = 0, others = 0;
             for (size_t k = 0; k < kKindCount; ++k) {
-                counts[k] = thin([k](const HistorySample& s) { return double{s.counts[k]}; });
+                counts[k] = thin([k](const HistorySample& s) { return static_cast<double>(s.counts[k]); });
                 range(counts[k], low, k < 2 ? lines : others);
             }
             SetYears(axes.x, first, last);

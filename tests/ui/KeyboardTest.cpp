@@ -116,7 +116,9 @@ TEST_F(KeyboardTest, ArrowsOnTheFocusedGaugeChangeTheSpeed) {
         EXPECT_EQ(w->progressSpeed->Position(), row.speed);
         EXPECT_EQ(w->lblSpeed1->text(), QString::fromUtf8("Szybkość gry: %1").arg(row.speed));
         EXPECT_EQ(w->MainTimer->isActive(), row.speed > 0);
-        if (row.speed > 0) EXPECT_EQ(w->MainTimer->interval(), (11 - row.speed) * 2000);
+        if (row.speed > 0) {
+            EXPECT_EQ(w->MainTimer->interval(), (11 - row.speed) * 2000);
+        }
     }
     EXPECT_FALSE(w->Game().SpeedDragging());
 }
