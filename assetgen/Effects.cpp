@@ -42,40 +42,44 @@ std::vector<std::int16_t> ButtonSound() {
     return Finish(s, 0.70, 0.0015, 0.025);
 }
 
-// A page turned over: a rustle of filtered noise that rises and falls,
-// fluttering a little, and settles with a faint pat.
+// A page turned over: a soft rustle of paper, a faint swish with a few
+// crinkles in it, gone within a fifth of a second and well below the
+// other effects.
 std::vector<std::int16_t> PageSound() {
     Prng rng(0x50616765u);
-    const int n = Samples(0.33);
+    constexpr double kLength = 0.18;
+    const int n = Samples(kLength);
     Signal s(static_cast<std::size_t>(n));
-    Biquad high = Biquad::HighPass(kRate, 500.0, 0.7);
-    for (int i = 0; i < n; ++i) {
-        const double t = static_cast<double>(i) / kRate;
-        const double x = t / 0.33;
-        // Brighter while the page lifts, duller as it lands.
-        const double centre = 1200.0 + 3600.0 * std::sin(std::numbers::pi * std::min(1.0, x * 1.1));
-        const double envelope = std::pow(std::sin(std::numbers::pi * std::min(1.0, x * 1.08)), 1.6) *
-                                (0.78 + 0.22 * std::sin(kTwoPi * 21.0 * t));
-        s[static_cast<std::size_t>(i)] = high.Process(rng.Noise()) * envelope * (0.6 + 0.4 * centre / 4800.0);
-    }
-    // Soften the noise with a gliding two-pole low-pass.
-    double y1 = 0.0, y2 = 0.0;
+    // The swish: band-limited noise swelling and fading smoothly.
+    Biquad body = Biquad::BandPass(kRate, 2600.0, 0.8);
     for (int i = 0; i < n; ++i) {
         const double x = static_cast<double>(i) / n;
-        const double cutoff = 2500.0 + 4500.0 * std::sin(std::numbers::pi * std::min(1.0, x * 1.1));
-        const double a = 1.0 - std::exp(-kTwoPi * cutoff / kRate);
-        y1 += a * (s[static_cast<std::size_t>(i)] - y1);
-        y2 += a * (y1 - y2);
-        s[static_cast<std::size_t>(i)] = y2;
+        const double swell = std::sqrt(std::sin(std::numbers::pi * x));
+        s[static_cast<std::size_t>(i)] = 0.5 * body.Process(rng.Noise()) * swell;
     }
-    // The pat of the page landing.
-    const int land = Samples(0.25);
-    for (int i = land; i < n; ++i) {
-        const double t = static_cast<double>(i - land) / kRate;
-        s[static_cast<std::size_t>(i)] +=
-            0.35 * std::sin(kTwoPi * 170.0 * t) * std::exp(-t / 0.018) * (1.0 - std::exp(-t / 0.002));
+    // The crinkles: short grains of brighter noise, most near the middle.
+    for (int g = 0; g < 18; ++g) {
+        const double where = 0.5 * (rng.Real() + rng.Real());
+        const int begin = Samples(0.012 + 0.14 * where);
+        const int length = Samples(rng.Real(0.002, 0.006));
+        Biquad grain = Biquad::BandPass(kRate, rng.Real(2500.0, 6000.0), 2.0);
+        const double level = rng.Real(0.15, 0.4);
+        for (int j = 0; j < length && begin + j < n; ++j) {
+            const double w = std::sin(std::numbers::pi * j / length);
+            s[static_cast<std::size_t>(begin + j)] += level * grain.Process(rng.Noise()) * w * w;
+        }
     }
-    return Finish(s, 0.60, 0.004, 0.030);
+    // Soft at both ends of the spectrum: no thump, no hiss.
+    Biquad low = Biquad::LowPass(kRate, 7000.0, 0.7);
+    Biquad high = Biquad::HighPass(kRate, 700.0, 0.7);
+    for (double& v : s) v = low.Process(high.Process(v));
+    // Rounded peaks: the rustle stays low at its peak and still carries.
+    double power = 0;
+    for (double v : s) power += v * v;
+    const double knee = 2.6 * std::sqrt(power / n);
+    for (double& v : s) v = knee * std::tanh(v / knee);
+    // Peak at -12.5 dBFS.
+    return Finish(s, 0.237, 0.004, 0.025);
 }
 
 // A drop of a click: a short blip gliding down, with a tiny edge.

@@ -1,8 +1,12 @@
-// Headless speed of the game core: a new game and one daily turn.
+// Headless speed of the game core: a new game, one daily turn, and the
+// history the window keeps of the turns.
 #include <benchmark/benchmark.h>
+
+#include <malloc.h>
 
 #include "Company.h"
 #include "CompanyBuilder.h"
+#include "History.h"
 
 using namespace dzwonex;
 using dzwonex::testing::CompanyBuilder;
@@ -46,6 +50,49 @@ void DailyTurn(benchmark::State& state) {
     }
 }
 BENCHMARK(DailyTurn)->Arg(1100)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// What recording a day adds to the turn: reading the company of about
+// 1,100 subscribers and keeping the sample, one new day each time, with
+// its share of moving older samples to the coarser parts.
+void HistoryRecord(benchmark::State& state) {
+    NullView view;
+    Company game(view, std::make_unique<Lcg32>(4711));
+    game.SetMapPictureSize(1400, 1000);
+    CompanyBuilder(game).Counts({990, 33, 22, 5, 2, 22});
+    History history;
+    int32_t day = 0;
+    for (auto _ : state) {
+        HistorySample sample = History::Sample(game);
+        sample.day = ++day;
+        history.Record(sample);
+    }
+    benchmark::DoNotOptimize(history.Size());
+    state.counters["samples"] = static_cast<double>(history.Size());
+}
+BENCHMARK(HistoryRecord)->Unit(benchmark::kNanosecond);
+
+// The heap a hundred game years of history take (target: 2 MB).
+void HistoryMemory(benchmark::State& state) {
+    const int32_t days = static_cast<int32_t>(state.range(0)) * 360;
+    size_t bytes = 0, samples = 0;
+    for (auto _ : state) {
+        const size_t before = mallinfo2().uordblks;
+        {
+            History history;
+            HistorySample sample;
+            for (int32_t day = 1; day <= days; ++day) {
+                sample.day = day;
+                sample.cash = day;
+                history.Record(sample);
+            }
+            bytes = mallinfo2().uordblks - before;
+            samples = history.Size();
+        }
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+    state.counters["samples"] = static_cast<double>(samples);
+}
+BENCHMARK(HistoryMemory)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

@@ -74,6 +74,17 @@ public:
     int32_t Count(int32_t kind) const { return static_cast<int32_t>(Subscribers(kind).size()); }
     // True while the point stands in one of the six lists.
     bool IsListed(const MapPoint* point) const;
+    // The subscriber a press at (x, y) would hit: one at most kMapHitReach
+    // pixels off on both axes, booths first as they are drawn on top, the
+    // earliest within a kind. No point: kind 0. Draws nothing.
+    static constexpr int32_t kMapHitReach = 8;
+    struct MapHit {
+        std::shared_ptr<const MapPoint> point;
+        int32_t kind = 0;
+    };
+    MapHit HitAt(int32_t x, int32_t y) const;
+    // What a booth put up on the map costs.
+    static constexpr int32_t kBoothPrice = 1000;
     // The inbox, front case first.
     const std::deque<Case>& Cases() const { return cases_; }
     // The front case, or nullptr with an empty inbox.

@@ -66,7 +66,7 @@ void Company::AnswerYes() {
             random_->Random(mapHeight_);
             AddSubscriberAt(skBooth, param, param2);
             AddOpinion(10 * random_->RandomReal());
-            AddMoney(Money(-1000));
+            AddMoney(-Money(kBoothPrice));
             break;
         }
         case ckSpyReport:

@@ -15,26 +15,26 @@ const char* const kDisconnectQuestions[kKindCount] = {
     "Czy na pewno chcesz odłączyć tej firmie łącze stałe typu Polpak-T ?!",
     "Czy na pewno chcesz usunąć tą budkę telefoniczną ?",
 };
-constexpr int64_t kHitReach = 8;
 }  // namespace
+
+Company::MapHit Company::HitAt(int32_t x, int32_t y) const {
+    // Booths are drawn on top, so they are searched first; within a kind
+    // the earliest point wins.
+    for (int32_t k = kKindCount; k >= 1; --k) {
+        for (const auto& p : Subscribers(k)) {
+            if (std::llabs(int64_t{p->X()} - x) <= kMapHitReach && std::llabs(int64_t{p->Y()} - y) <= kMapHitReach)
+                return {p, k};
+        }
+    }
+    return {};
+}
 
 void Company::PressMap(int32_t x, int32_t y) {
     view_.PlayClickSound();
 
-    // Booths are drawn on top, so they are searched first; within a kind
-    // the earliest point wins.
-    std::shared_ptr<const MapPoint> hit;
-    int32_t hitKind = 0;
-    for (int32_t k = kKindCount; k >= 1 && !hit; --k) {
-        for (const auto& p : Subscribers(k)) {
-            if (std::llabs(int64_t{p->X()} - x) <= kHitReach && std::llabs(int64_t{p->Y()} - y) <= kHitReach) {
-                hit = p;
-                hitKind = k;
-                break;
-            }
-        }
-    }
-
+    const MapHit found = HitAt(x, y);
+    const std::shared_ptr<const MapPoint>& hit = found.point;
+    const int32_t hitKind = found.kind;
     Case& c = PushCase();
     if (hit) {
         c.kind = ckDisconnect;

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPen>
 #include <QtMath>
 
 namespace dzwonex {
@@ -41,6 +42,19 @@ void PaintMap(QPainter& painter, const QRect& exposed, const MapPictures& pictur
     }
 }
 
+void PaintHighlight(QPainter& painter, const QRect& exposed, const Company& game, int kind) {
+    if (kind < 1 || kind > kKindCount) return;
+    const int reach = kIconOffset + kHighlightMargin;
+    // The pen is two pixels wide, half of it outside the square.
+    const QRect band = exposed.adjusted(-reach - 2, -reach - 2, reach + 2, reach + 2);
+    painter.setPen(QPen(kHighlightColour, 2));
+    painter.setBrush(Qt::NoBrush);
+    for (const auto& point : game.Subscribers(kind)) {
+        if (!band.contains(point->X(), point->Y())) continue;
+        painter.drawRect(point->X() - reach, point->Y() - reach, 2 * reach, 2 * reach);
+    }
+}
+
 TMapPaintBox::TMapPaintBox(const MapPictures& pictures, const Company& game, QWidget* parent)
     : QWidget(parent), pictures_(pictures), game_(game) {
     // The picture covers every pixel, so nothing needs clearing first.
@@ -53,6 +67,13 @@ void TMapPaintBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (pictures_.map.isNull()) painter.fillRect(event->rect(), Qt::white);
     PaintMap(painter, event->rect(), pictures_, game_);
+    PaintHighlight(painter, event->rect(), game_, highlightKind_);
+}
+
+void TMapPaintBox::SetHighlightKind(int kind) {
+    if (kind == highlightKind_) return;
+    highlightKind_ = kind;
+    update();
 }
 
 void TMapPaintBox::mousePressEvent(QMouseEvent* event) {

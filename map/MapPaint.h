@@ -43,6 +43,11 @@ public:
     // Paints counted since construction; lets tests see merged repaints.
     long PaintCount() const { return paintCount_; }
 
+    // Rings the points of one kind 1..6 (the legend entry under the
+    // pointer); 0 rings none.
+    void SetHighlightKind(int kind);
+    int HighlightKind() const { return highlightKind_; }
+
 signals:
     // Any mouse button, in map picture pixels.
     void MouseDown(int x, int y);
@@ -55,7 +60,16 @@ private:
     const MapPictures& pictures_;
     const Company& game_;
     long paintCount_ = 0;
+    int highlightKind_ = 0;
 };
+
+// The ring around a picked-out point: a square this much larger than an
+// icon on each side, in this colour.
+inline constexpr int kHighlightMargin = 3;
+inline const QColor kHighlightColour{230, 0, 120};
+
+// Rings every point of the kind that touches `exposed`.
+void PaintHighlight(QPainter& painter, const QRect& exposed, const Company& game, int kind);
 
 // paintboxLegenda: the column of the six kind icons beside their names.
 class TLegendPaintBox : public QWidget {

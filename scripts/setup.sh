@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-svg-dev libgl1-mesa-dev
+  qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl1-mesa-dev
   libjpeg-dev
   libsdl2-mixer-dev
   nlohmann-json3-dev

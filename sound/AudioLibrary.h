@@ -32,7 +32,10 @@ inline constexpr unsigned kSampleSigned = 0x100;
 // The mode every effect is loaded with: 305, one-shot 16-bit signed mono.
 inline constexpr unsigned kEffectSampleMode = kSampleLoopOff | kSample16Bits | kSampleMono | kSampleSigned;
 
-// The fourteen calls the game makes into its sound library. The game
+// The full loudness of the music and of the effects.
+inline constexpr int kFullVolume = 128;
+
+// The sixteen calls the game makes into its sound library. The game
 // never tests a result except the two "is playing" questions, so an
 // implementation must stay silent and harmless after any failure: a closed
 // library, a zero handle, a handle already freed or an unknown channel
@@ -63,6 +66,11 @@ public:
     virtual bool IsChannelPlaying(int channel) = 0;
     virtual void StopSound(int channel) = 0;
     virtual void SampleFree(SampleHandle sample) = 0;
+
+    // Loudness of the music and of every effect channel while open, from 0
+    // (silent) to kFullVolume; Init starts both at full.
+    virtual void SetMusicVolume(int volume) = 0;
+    virtual void SetEffectsVolume(int volume) = 0;
 
     virtual void Close() = 0;
 };

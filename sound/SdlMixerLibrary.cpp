@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <chrono>
 #include <map>
 #include <thread>
@@ -126,6 +127,9 @@ bool SdlMixerLibrary::Init(int mixRate, int maxChannels, unsigned /*flags*/) {
     s.channels = Mix_AllocateChannels(2 * maxChannels) / 2;
     s.active.assign(s.channels, 0);
     s.ramps.assign(2 * s.channels, Ramp{});
+    // The mixer keeps volumes from an earlier opening; start at full.
+    Mix_VolumeMusic(MIX_MAX_VOLUME);
+    Mix_Volume(-1, MIX_MAX_VOLUME);
     int rate = 0, outChannels = 0;
     Uint16 format = 0;
     s.canRamp = Mix_QuerySpec(&rate, &format, &outChannels) != 0 && format == AUDIO_S16SYS && outChannels == 2;
@@ -230,6 +234,15 @@ void SdlMixerLibrary::SampleFree(SampleHandle sample) {
     // SDL2_mixer halts every channel still playing the chunk first.
     Mix_FreeChunk(it->second.chunk);
     s.samples.erase(it);
+}
+
+void SdlMixerLibrary::SetMusicVolume(int volume) {
+    if (state_->open) Mix_VolumeMusic(std::clamp(volume, 0, MIX_MAX_VOLUME));
+}
+
+void SdlMixerLibrary::SetEffectsVolume(int volume) {
+    // -1: both voices of every channel.
+    if (state_->open) Mix_Volume(-1, std::clamp(volume, 0, MIX_MAX_VOLUME));
 }
 
 void SdlMixerLibrary::Close() {

@@ -43,6 +43,8 @@ public:
     bool IsChannelPlaying(int channel) override;
     void StopSound(int channel) override;
     void SampleFree(SampleHandle sample) override;
+    void SetMusicVolume(int volume) override;
+    void SetEffectsVolume(int volume) override;
     void Close() override;
 
     bool IsOpen() const;

@@ -1,5 +1,6 @@
 #include "Sound.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "SdlMixerLibrary.h"
@@ -24,6 +25,8 @@ void TSound::InitSound(const std::string& appDir) {
     library_.SetOutput(kOutputWave);
     library_.SetDriver(kDriverDefault);
     library_.Init(kMixRate, kMixChannels, 0);
+    SetMusicVolume(musicVolume_);
+    SetEffectsVolume(effectsVolume_);
     music_ = library_.LoadSong(appDir + "psych.xm");
     sndButton_ = library_.SampleLoad(kButtonChannel, appDir + "button.wav", kEffectSampleMode, 0);
     sndPage_ = library_.SampleLoad(kPageChannel, appDir + "page.wav", kEffectSampleMode, 0);
@@ -61,6 +64,20 @@ void TSound::PlayPageSound() {
 
 void TSound::PlayClickSound() {
     if (open_) library_.PlaySound(kClickChannel, sndClick_);
+}
+
+namespace {
+int LibraryVolume(int percent) { return (percent * kFullVolume + 50) / 100; }
+}  // namespace
+
+void TSound::SetMusicVolume(int percent) {
+    musicVolume_ = std::clamp(percent, 0, 100);
+    if (open_) library_.SetMusicVolume(LibraryVolume(musicVolume_));
+}
+
+void TSound::SetEffectsVolume(int percent) {
+    effectsVolume_ = std::clamp(percent, 0, 100);
+    if (open_) library_.SetEffectsVolume(LibraryVolume(effectsVolume_));
 }
 
 void TSound::chkMuzykaClick(bool ticked) {

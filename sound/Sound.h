@@ -14,6 +14,11 @@ inline constexpr int kPageChannel = 1;
 inline constexpr int kClickChannel = 2;
 
 inline constexpr int kMixRate = 44100;
+
+// Loudness in percent of full when the player has not chosen any: the
+// music and the effects together keep clear of full scale.
+inline constexpr int kDefaultMusicVolume = 50;
+inline constexpr int kDefaultEffectsVolume = 60;
 inline constexpr int kMixChannels = 16;
 
 // The game's music and sound effects. The window owns one, calls
@@ -53,6 +58,13 @@ public:
     // The "Muzyka" box was clicked; ticked is its state after the click.
     void chkMuzykaClick(bool ticked);
 
+    // Loudness in percent, held to 0..100. It is kept while the sound is
+    // closed and applied whenever it opens.
+    void SetMusicVolume(int percent);
+    void SetEffectsVolume(int percent);
+    int MusicVolume() const { return musicVolume_; }
+    int EffectsVolume() const { return effectsVolume_; }
+
     bool IsOpen() const { return open_; }
     SongHandle Music() const { return music_; }
     SampleHandle ButtonSample() const { return sndButton_; }
@@ -68,6 +80,8 @@ private:
     SampleHandle sndButton_;
     SampleHandle sndPage_;
     SampleHandle sndClick_;
+    int musicVolume_ = kDefaultMusicVolume;
+    int effectsVolume_ = kDefaultEffectsVolume;
 };
 
 }  // namespace dzwonex

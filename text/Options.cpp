@@ -65,6 +65,7 @@ std::string UsageText() {
            "  save PATH     save the game to PATH (the rest of the line)\n"
            "  load PATH     load the saved game PATH; on failure the game goes on unchanged\n"
            "  state         print the state as one line of JSON\n"
+           "  pomoc, help   print a short help on the game (in Polish)\n"
            "  quit          end the game\n"
            "\n"
            "Exit status: 0 after quit or the end of the input, 1 when the game's files\n"

@@ -4,6 +4,7 @@
 #include <sstream>
 #include <vector>
 
+#include "HelpText.h"
 #include "ImageFiles.h"
 #include "ParseNumber.h"
 #include "Platform.h"
@@ -74,6 +75,14 @@ Session::Result Session::Execute(const std::string& rawLine) {
         return result;
     }
     if (cmd == "save" || cmd == "load") return SaveOrLoad(cmd, line);
+    if (cmd == "pomoc" || cmd == "help") {
+        if (!expectArgs(0)) return fail(cmd + " takes no arguments");
+        // The window's help, then the commands; without the last line end,
+        // which the caller adds.
+        result.output = std::string(GameHelp()) + "\n" + HelpText();
+        while (!result.output.empty() && result.output.back() == '\n') result.output.pop_back();
+        return result;
+    }
     if (cmd == "click") {
         int32_t x = 0, y = 0;
         if (!expectArgs(2) || !ParseNumber(words[1], x) || !ParseNumber(words[2], y))
@@ -111,7 +120,8 @@ Session::Result Session::Execute(const std::string& rawLine) {
 std::string HelpText() {
     return "Polecenia: day (następny dzień), tak, nie, ok (odpowiedź na sprawę), click X Y (kliknięcie na mapie),\n"
            "banner, speed X (0..200 na pasku szybkości), page N (0 Mapa, 1 Statystyka, 2 Sprawy, 3 Menu),\n"
-           "save PLIK, load PLIK (zapis i odczyt gry), state (stan w JSON), quit (koniec).\n";
+           "save PLIK, load PLIK (zapis i odczyt gry), state (stan w JSON), pomoc albo help (opis gry),\n"
+           "quit (koniec).\n";
 }
 
 }  // namespace dzwonex::text

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -80,7 +81,7 @@ void TPaintBox::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-TSpeedGauge::TSpeedGauge(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
+TSpeedGauge::TSpeedGauge(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::StrongFocus); }
 
 void TSpeedGauge::SetPosition(int position) {
     position = std::clamp(position, kMinimum, kMaximum);
@@ -99,6 +100,43 @@ void TSpeedGauge::paintEvent(QPaintEvent*) {
     option.textVisible = false;
     option.state |= QStyle::State_Horizontal;
     style()->drawControl(QStyle::CE_ProgressBar, &option, &painter, this);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void TSpeedGauge::keyPressEvent(QKeyEvent* event) {
+    int delta = 0;
+    switch (event->key()) {
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+            delta = 1;
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Down:
+            delta = -1;
+            break;
+        case Qt::Key_PageUp:
+            delta = 5;
+            break;
+        case Qt::Key_PageDown:
+            delta = -5;
+            break;
+        case Qt::Key_End:
+            delta = kMaximum;
+            break;
+        case Qt::Key_Home:
+            delta = -kMaximum;
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    emit KeyStep(delta);
+    event->accept();
 }
 
 void TSpeedGauge::mousePressEvent(QMouseEvent* event) {

@@ -80,9 +80,10 @@ protected:
 };
 
 // The speed gauge: shows its position 0..10 as a filled share of its
-// length. It is a display, not a slider: no thumb, no keys; it reports
-// the mouse with x relative to its left edge, also while the pointer is
-// outside it during a drag (the pressed button holds the pointer).
+// length. It is a display, not a slider: no thumb; it reports the mouse
+// with x relative to its left edge, also while the pointer is outside it
+// during a drag (the pressed button holds the pointer), and the arrow keys
+// while it has the focus as steps to take.
 class TSpeedGauge : public QWidget {
     Q_OBJECT
 public:
@@ -98,9 +99,13 @@ signals:
     void MouseDown(int x);
     void MouseMove(int x);
     void MouseUp();
+    // Right or Up: +1, Left or Down: -1, Page Up/Down: 5, Home and End:
+    // to either end.
+    void KeyStep(int delta);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

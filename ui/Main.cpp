@@ -8,11 +8,13 @@
 #include <QPainter>
 #include <QShowEvent>
 
+#include "HistoryChart.h"
 #include "ImageFiles.h"
 #include "Logo.h"
 #include "Pictures.h"
 #include "Platform.h"
 #include "Shortcut.h"
+#include "WideCheckBox.h"
 
 namespace dzwonex {
 
@@ -84,6 +86,7 @@ TfrmMain::TfrmMain(TfrmMainOptions options) : options_(std::move(options)) {
     BuildControls();
     FormCreate();
     RememberedStart();
+    if (!startupFailed_) RecordHistory();
 }
 
 TfrmMain::~TfrmMain() {
@@ -154,6 +157,7 @@ void TfrmMain::BuildControls() {
 
     resize(kDesignWidth, kDesignHeight);
     LayoutClient();
+    BuildReadableControls();
 }
 
 void TfrmMain::BuildMapPage() {
@@ -284,7 +288,7 @@ void TfrmMain::BuildMenuPage() {
     pnlMenu->resize(241, 85);
     Shape(pnlMenu, "Shape4", {8, 8, 225, 65});
     FixedLabel(pnlMenu, "Label19", QStringLiteral("Menu"), {16, 16, 209, 13}, true, Qt::AlignHCenter);
-    chkMuzyka = new QCheckBox(QStringLiteral("Muzyka"), pnlMenu);
+    chkMuzyka = new TWideCheckBox(QStringLiteral("Muzyka"), pnlMenu);
     chkMuzyka->setObjectName(QStringLiteral("chkMuzyka"));
     chkMuzyka->setGeometry(16, 40, 209, 17);
     chkMuzyka->setChecked(true);
@@ -320,7 +324,12 @@ void TfrmMain::resizeEvent(QResizeEvent*) { LayoutClient(); }
 void TfrmMain::pnlTopResize() { pbBanner->move(pnlTop->width() / 2 - kBannerWidth / 2, 5); }
 
 void TfrmMain::tabStatResize() {
-    pnlStat->move(tabStat->width() / 2 - pnlStat->width() / 2, tabStat->height() / 2 - pnlStat->height() / 2);
+    // The panel stands in the top left corner, so the history chart gets
+    // all the width and height beside it.
+    pnlStat->move(0, 0);
+    if (chartHistoria)
+        SetBounds(chartHistoria, {pnlStat->width(), 4, std::max(0, tabStat->width() - pnlStat->width()),
+                                  std::max(0, tabStat->height() - 4)});
 }
 
 void TfrmMain::tabSprawyResize() {
@@ -451,7 +460,10 @@ void TfrmMain::pbBannerMouseDown() {
     if (auto url = WebLinkFromShortcutFile(path)) options_.openUrl(*url);
 }
 
-void TfrmMain::paintboxMapaMouseDown(int x, int y) { game_->PressMap(x, y); }
+void TfrmMain::paintboxMapaMouseDown(int x, int y) {
+    game_->PressMap(x, y);
+    TellMapPress();
+}
 
 void TfrmMain::progressSpeedMouseDown(int x) { game_->PressSpeedGauge(x); }
 
@@ -461,15 +473,24 @@ void TfrmMain::progressSpeedMouseUp() { game_->ReleaseSpeedGauge(); }
 
 void TfrmMain::PageControlChange() { game_->PageChangedByPlayer(); }
 
-void TfrmMain::btnOKClick() { game_->AnswerOk(); }
+void TfrmMain::btnOKClick() {
+    Reported([this] { game_->AnswerOk(); });
+}
 
-void TfrmMain::btnYesClick() { game_->AnswerYes(); }
+void TfrmMain::btnYesClick() {
+    Reported([this] { game_->AnswerYes(); });
+}
 
-void TfrmMain::btnNoClick() { game_->AnswerNo(); }
+void TfrmMain::btnNoClick() {
+    Reported([this] { game_->AnswerNo(); });
+}
 
 void TfrmMain::chkMuzykaClick() { sound_->chkMuzykaClick(chkMuzyka->isChecked()); }
 
-void TfrmMain::MainTimerTimer() { game_->NextDay(); }
+void TfrmMain::MainTimerTimer() {
+    Reported([this] { game_->NextDay(); });
+    RecordHistory();
+}
 
 void TfrmMain::BannerTimerTimer() { game_->NextBanner(); }
 
@@ -524,6 +545,7 @@ void TfrmMain::SetText(Control control, const std::string& text) {
             PageControl->SetCaption(kPageCases, s);
             break;
     }
+    TextShown(control);
 }
 
 void TfrmMain::SetButtonEnabled(Button button, bool enabled) {
@@ -538,6 +560,7 @@ void TfrmMain::SetButtonEnabled(Button button, bool enabled) {
             btnOK->setEnabled(enabled);
             break;
     }
+    ButtonsShown();
 }
 
 void TfrmMain::SetActivePage(int index) { PageControl->SetActivePage(index); }
@@ -554,7 +577,10 @@ void TfrmMain::SetMapSize(int width, int height) { paintboxMapa->resize(width, h
 
 int TfrmMain::SpeedGaugeWidth() const { return progressSpeed->width(); }
 
-void TfrmMain::SetSpeedPosition(int position) { progressSpeed->SetPosition(position); }
+void TfrmMain::SetSpeedPosition(int position) {
+    progressSpeed->SetPosition(position);
+    if (position > 0) resumeSpeed_ = position;
+}
 
 void TfrmMain::StartMainTimer(int periodMs) {
     // QTimer::start restarts a running timer, so an unchanged period must

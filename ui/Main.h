@@ -10,16 +10,23 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSlider>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
 #include "Company.h"
 #include "Controls.h"
+#include "History.h"
 #include "MapPaint.h"
 #include "SoundPort.h"
 
 namespace dzwonex {
+
+class TFeedbackLine;
+class THelpDialog;
+class THistoryChart;
+class TLegendHover;
 
 // Shows an error to the player; the game's own shows a modal error box
 // titled "Dzwonex".
@@ -193,6 +200,57 @@ public:
     QPushButton* btnNowaGra = nullptr;
     QPushButton* btnKontynuuj = nullptr;
 
+    // --- A company the player can read and drive: the history chart and
+    //     the day's account (MainStatistics.cpp), the feedback line
+    //     (MainFeedback.cpp), map hints (MainMapHints.cpp), keys and
+    //     accessible names (MainKeyboard.cpp, MainAccessible.cpp), help and
+    //     volume on the Menu page (MainMenu.cpp) ---
+    void BuildReadableControls();
+    void BuildStatExtras();
+    void BuildFeedbackLine();
+    void BuildMapHints();
+    void BuildShortcuts();
+    void BuildMenuExtras();
+    void DescribeControls();
+    // After the view wrote a text or a button's state.
+    void TextShown(Control control);
+    void ButtonsShown();
+    // Samples the company into the history and redraws the chart.
+    void RecordHistory();
+    void ShowDayAccount();
+    void ShowCashColour();
+    // Runs a player's or the clock's action and tells what it changed.
+    void Reported(const std::function<void()>& action);
+    void TellMapPress();
+    void pnlDownResize();
+    // Keys.
+    void AnswerByKey(QPushButton* button);
+    void PressDefaultButton();
+    void StepSpeed(int delta);
+    void TogglePause();
+    void PickPage(int index);
+    void ShowHelp();
+    // The Menu page's panel and everything on it.
+    void LayoutMenuPanel();
+    void tbMuzykaChange(int percent);
+    void tbEfektyChange(int percent);
+    void btnPomocClick();
+    const History& GameHistory() const { return history_; }
+
+    QLabel* lblKasaOpis = nullptr;
+    QLabel* lblPrzychody = nullptr;
+    QLabel* lblWydatki = nullptr;
+    QLabel* lblBilans = nullptr;
+    THistoryChart* chartHistoria = nullptr;
+    TFeedbackLine* lblZmiany = nullptr;
+    TLegendHover* legendHover = nullptr;
+    QLabel* lblGlosnoscMuzyki = nullptr;
+    QSlider* tbMuzyka = nullptr;
+    QLabel* lblGlosnoscEfektow = nullptr;
+    QSlider* tbEfekty = nullptr;
+    QPushButton* btnPomoc = nullptr;
+    THelpDialog* frmPomoc = nullptr;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -217,6 +275,8 @@ private:
     bool mapPending_ = false;
     bool mapQueued_ = false;
     bool shown_ = false;
+    History history_;
+    int resumeSpeed_ = 5;  // what P resumes after a pause
 };
 
 }  // namespace dzwonex

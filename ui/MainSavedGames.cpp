@@ -1,6 +1,8 @@
 // The window's saved games and remembered settings: the "Gra" box on the
 // Menu page, the file dialogs, the game kept when the window closes, and the
 // music switch and window geometry kept between starts.
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -51,7 +53,6 @@ void TfrmMain::BuildGameBox() {
     title->setObjectName(QStringLiteral("lblGra"));
     title->setFont(WindowFont(true));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    title->setGeometry(16, 88, 209, 13);
     auto button = [this](const char* name, const QString& text, void (TfrmMain::*click)()) {
         auto* b = new QPushButton(text, pnlMenu);
         b->setObjectName(QString::fromLatin1(name));
@@ -78,17 +79,21 @@ void TfrmMain::BuildGameBox() {
 }
 
 void TfrmMain::PlaceGameBox() {
-    // One row for each button on show, under the box's title.
-    constexpr int kBoxTop = 80, kRowHeight = 25, kRowStep = 29;
-    int top = 108;
+    // Beside the "Menu" box, as wide and level with it: the title, then one
+    // row for each button on show.
+    const QRect menuBox = pnlMenu->findChild<TShape*>(QStringLiteral("Shape4"))->geometry();
+    const int left = menuBox.right() + 1 + 8;
+    constexpr int kRowHeight = 25, kRowStep = 29;
+    pnlMenu->findChild<QLabel*>(QStringLiteral("lblGra"))->setGeometry(left + 8, menuBox.top() + 8, 209, 13);
+    int top = menuBox.top() + 32;
     for (QPushButton* b : {btnZapisz, btnWczytaj, btnNowaGra, btnKontynuuj}) {
         if (b->isHidden()) continue;
-        b->setGeometry(16, top, 209, kRowHeight);
+        b->setGeometry(left + 8, top, 209, kRowHeight);
         top += kRowStep;
     }
-    const int bottom = top - kRowStep + kRowHeight + 8;
-    shapeGra->setGeometry(8, kBoxTop, 225, bottom - kBoxTop);
-    pnlMenu->resize(241, bottom + 12);
+    const int bottom = std::max(top - kRowStep + kRowHeight + 8, menuBox.bottom() + 1);
+    shapeGra->setGeometry(left, menuBox.top(), menuBox.width(), bottom - menuBox.top());
+    pnlMenu->resize(left + menuBox.width() + 8, bottom + 8);
     tabMenuResize();
 }
 
@@ -125,6 +130,9 @@ bool TfrmMain::LoadGameFrom(const QString& path) {
         ReportError(QString::fromStdString(e.what()));
         return false;
     }
+    // Another company: its course starts here.
+    history_.Clear();
+    RecordHistory();
     // As a new game does: the game is turned to its cases, without a sound.
     SetActivePage(kPageCases);
     return true;
@@ -145,6 +153,8 @@ void TfrmMain::btnNowaGraClick() {
     // Replaces the game at once; the generator goes on where it stands.
     game_->Reset(game_->AssetDir(), options_.userName ? *options_.userName : LogonUserName());
     game_->NewGame();
+    history_.Clear();
+    RecordHistory();
 }
 
 void TfrmMain::btnKontynuujClick() {

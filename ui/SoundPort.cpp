@@ -17,6 +17,10 @@ public:
     void PlayPageSound() override { sound_->PlayPageSound(); }
     void PlayClickSound() override { sound_->PlayClickSound(); }
     void chkMuzykaClick(bool ticked) override { sound_->chkMuzykaClick(ticked); }
+    void SetMusicVolume(int percent) override { sound_->SetMusicVolume(percent); }
+    void SetEffectsVolume(int percent) override { sound_->SetEffectsVolume(percent); }
+    int MusicVolume() const override { return sound_->MusicVolume(); }
+    int EffectsVolume() const override { return sound_->EffectsVolume(); }
 
 private:
     std::unique_ptr<TSound> sound_;

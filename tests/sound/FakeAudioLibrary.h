@@ -39,6 +39,8 @@ public:
     std::map<uint32_t, std::string> songs;            // live handles
     std::map<uint32_t, std::string> samples;
     std::set<uint32_t> freedSongs, freedSamples;
+    int musicVolume = kFullVolume;
+    int effectsVolume = kFullVolume;
 
     // The module reached its end and stopped by itself.
     void EndSong() { playingSong = 0; }
@@ -138,6 +140,14 @@ public:
             }
         }
         if (samples.erase(sample.id) != 0) freedSamples.insert(sample.id);
+    }
+    void SetMusicVolume(int volume) override {
+        Log("SetMusicVolume(" + std::to_string(volume) + ")");
+        if (open) musicVolume = volume;
+    }
+    void SetEffectsVolume(int volume) override {
+        Log("SetEffectsVolume(" + std::to_string(volume) + ")");
+        if (open) effectsVolume = volume;
     }
     void Close() override {
         Log("Close()");

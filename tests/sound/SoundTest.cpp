@@ -35,12 +35,16 @@ protected:
 };
 
 TEST_F(SoundTest, InitSoundOpensLoadsAndStartsTheMusicInOrder) {
+    // Volumes chosen while closed wait for the opening: 50 % and 25 % of 128.
+    sound.SetMusicVolume(50);
+    sound.SetEffectsVolume(25);
+    EXPECT_THAT(lib.calls, IsEmpty());
     sound.InitSound(kDir);
-    EXPECT_THAT(
-        lib.calls,
-        ElementsAre("SetOutput(1)", "SetDriver(0)", "Init(44100,16,0)", "LoadSong(/opt/dzwonex/psych.xm)=1",
-                    "SampleLoad(0,/opt/dzwonex/button.wav,305,0)=2", "SampleLoad(1,/opt/dzwonex/page.wav,305,0)=3",
-                    "SampleLoad(2,/opt/dzwonex/click.wav,305,0)=4", "PlaySong(1)"));
+    EXPECT_THAT(lib.calls, ElementsAre("SetOutput(1)", "SetDriver(0)", "Init(44100,16,0)", "SetMusicVolume(64)",
+                                       "SetEffectsVolume(32)", "LoadSong(/opt/dzwonex/psych.xm)=1",
+                                       "SampleLoad(0,/opt/dzwonex/button.wav,305,0)=2",
+                                       "SampleLoad(1,/opt/dzwonex/page.wav,305,0)=3",
+                                       "SampleLoad(2,/opt/dzwonex/click.wav,305,0)=4", "PlaySong(1)"));
     EXPECT_EQ(sound.Music().id, 1u);
     EXPECT_EQ(sound.ButtonSample().id, 2u);
     EXPECT_EQ(sound.PageSample().id, 3u);
@@ -135,6 +139,26 @@ TEST_F(SoundTest, OwnedLibraryIsUsedAndShutDown) {
     EXPECT_EQ(&s->Library(), raw);
     s->DoneSound();
     EXPECT_EQ(raw->calls.back(), "Close()");
+}
+
+TEST_F(SoundTest, VolumesReachTheOpenLibraryHeldToTheirRange) {
+    Start();
+    sound.SetMusicVolume(100);
+    sound.SetEffectsVolume(0);
+    EXPECT_THAT(lib.calls, ElementsAre("SetMusicVolume(128)", "SetEffectsVolume(0)"));
+    sound.SetMusicVolume(150);
+    sound.SetEffectsVolume(-5);
+    EXPECT_EQ(sound.MusicVolume(), 100);
+    EXPECT_EQ(sound.EffectsVolume(), 0);
+    EXPECT_EQ(lib.musicVolume, 128);
+    EXPECT_EQ(lib.effectsVolume, 0);
+
+    // Kept across a reopening, which starts the library at full again.
+    sound.DoneSound();
+    lib.musicVolume = lib.effectsVolume = kFullVolume;
+    sound.InitSound(kDir);
+    EXPECT_EQ(lib.musicVolume, 128);
+    EXPECT_EQ(lib.effectsVolume, 0);
 }
 
 TEST_F(SoundTest, MuzykaBoxStopsAndRestartsTheMusic) {

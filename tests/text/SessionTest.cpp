@@ -6,6 +6,7 @@
 #include <random>
 
 #include "Fixtures.h"
+#include "HelpText.h"
 #include "Session.h"
 
 namespace dzwonex::testing {
@@ -119,6 +120,21 @@ TEST_F(TextSession, ANameThatIsNotUtf8NeverBreaksTheState) {
     EXPECT_EQ(r.outcome, Session::Outcome::Done);
     ASSERT_NO_THROW((void)json::parse(r.output));
     EXPECT_NE(r.output.find("Jan\xEF\xBF\xBD"), std::string::npos);  // the bad bytes become U+FFFD
+}
+
+TEST_F(TextSession, PomocAndHelpPrintTheGamesHelpAndChangeNothing) {
+    auto s = Open();
+    const std::string before = s->StateLine();
+    for (const char* command : {"pomoc", "help"}) {
+        const auto r = s->Execute(command);
+        EXPECT_EQ(r.outcome, Session::Outcome::Done);
+        // The window's help first, then the commands.
+        EXPECT_EQ(r.output.rfind(GameHelp(), 0), 0u) << command;
+        EXPECT_NE(r.output.find("pomoc albo help"), std::string::npos);
+        EXPECT_NE(r.output.back(), '\n');
+    }
+    EXPECT_EQ(s->Execute("pomoc 2").outcome, Session::Outcome::Error);
+    EXPECT_EQ(s->StateLine(), before);
 }
 
 TEST_F(TextSession, BadCommandsChangeNothing) {

@@ -132,6 +132,21 @@ TEST_F(CasePageTest, PressOnEmptyGroundOffersABoothThere) {
     EXPECT_EQ(w.sound->Count("PlayPageSound"), 0);
 }
 
+TEST_F(CasePageTest, TheReadOnlyCaseTextShowsNoCaret) {
+    QApplication::setActiveWindow(w.window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
+    w->SetText(Control::memSprawa, "");
+    w->memSprawa->setFocus();
+    ASSERT_TRUE(w->memSprawa->hasFocus());
+    // An empty text on the paper: any other pixel is a caret.
+    const QImage shot = Grab(w->memSprawa);
+    const QColor paper = w->memSprawa->palette().color(QPalette::Base);
+    int marks = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) marks += shot.pixelColor(x, y) != paper;
+    EXPECT_EQ(marks, 0);
+}
+
 TEST_F(CasePageTest, LongCaseTextWrapsInsideTheBox) {
     w->SetText(Control::memSprawa, std::string(200, 'x') + "\r\nkoniec");
     EXPECT_EQ(w->memSprawa->toPlainText(), QString(200, 'x') + "\nkoniec");

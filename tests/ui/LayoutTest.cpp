@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "HistoryChart.h"
 #include "Support.h"
 
 namespace dzwonex::uitest {
@@ -32,7 +33,11 @@ protected:
     };
     void ExpectLayout(const Expected& e) {
         EXPECT_EQ(w->pbBanner->geometry(), QRect(e.bannerLeft, 5, 400, 50));
+        // The statistics panel stands in the top left corner, the chart
+        // takes the rest.
         EXPECT_EQ(w->pnlStat->geometry(), QRect(e.stat, QSize(377, 277)));
+        const QSize page = w->tabStat->size();
+        EXPECT_EQ(w->chartHistoria->geometry(), QRect(377, 4, std::max(0, page.width() - 377), page.height() - 4));
         EXPECT_EQ(w->pnlSprawa->geometry(), QRect(e.caseLeft, 4, 305, e.caseHeight));
         const int h = e.caseHeight;
         EXPECT_EQ(w->shapeSprawa->geometry(), QRect(8, 4, 289, h - 4));
@@ -41,8 +46,8 @@ protected:
         EXPECT_EQ(w->btnNo->geometry(), QRect(199, h - 33, 67, 25));
         // Below 96 the text box has no height left.
         EXPECT_EQ(w->memSprawa->geometry(), QRect(20, 40, 265, std::max(0, h - 96)));
-        // The "Muzyka" box, and the "Gra" box with three buttons (no kept game).
-        EXPECT_EQ(w->pnlMenu->geometry(), QRect(e.menu, QSize(241, 211)));
+        // The "Menu" box with the sound, and the "Gra" box beside it.
+        EXPECT_EQ(w->pnlMenu->geometry(), QRect(e.menu, QSize(474, 187)));
     }
 };
 
@@ -51,25 +56,25 @@ TEST_F(LayoutTest, DesignSizeGivesTheWorkedValues) {
     EXPECT_EQ(w->pnlDown->geometry(), QRect(0, 434, 670, 25));
     EXPECT_EQ(w->PageControl->geometry(), QRect(0, 60, 670, 374));
     for (int i = 0; i < 4; ++i) EXPECT_EQ(w->PageControl->Page(i)->size(), QSize(662, 343)) << "page " << i;
-    ExpectLayout({135, {143, 33}, 179, 335, {211, 66}});
+    ExpectLayout({135, {0, 0}, 179, 335, {94, 78}});
 }
 
 TEST_F(LayoutTest, OddSizesTruncateEachHalf) {
-    // Top panel 671: 335 - 200. Pages 663 x 344: 331 - 188, 172 - 138, ...
+    // Top panel 671: 335 - 200. Pages 663 x 344: 331 - 237, 172 - 93, ...
     ResizeTo(671, 460);
-    ExpectLayout({135, {143, 34}, 179, 336, {211, 67}});
-    // Pages 661 x 342: 330 - 188 = 142, 171 - 138 = 33; case panel 330 - 152.
+    ExpectLayout({135, {0, 0}, 179, 336, {94, 79}});
+    // Pages 661 x 342: 330 - 237 = 93, 171 - 93 = 78; case panel 330 - 152.
     ResizeTo(669, 458);
-    ExpectLayout({134, {142, 33}, 178, 334, {210, 66}});
+    ExpectLayout({134, {0, 0}, 178, 334, {93, 78}});
 }
 
 TEST_F(LayoutTest, TooSmallWindowPushesControlsOutNeverShrinksThem) {
     // Top panel 300: banner at -50. Pages 292 x 84.
     ResizeTo(300, 200);
-    ExpectLayout({-50, {-42, -96}, -6, 76, {26, -63}});
+    ExpectLayout({-50, {0, 0}, -6, 76, {-91, -51}});
     // Pages 192 x 40: the case panel is 32 high, its text box has none.
     ResizeTo(200, 156);
-    ExpectLayout({-100, {-92, -118}, -56, 32, {-24, -85}});
+    ExpectLayout({-100, {0, 0}, -56, 32, {-141, -73}});
     EXPECT_EQ(w->btnOK->y() + w->btnOK->height(), w->pnlSprawa->height() - 8);
 }
 

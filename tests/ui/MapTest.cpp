@@ -1,9 +1,12 @@
 // Drawing the map, its icons and the legend; merged repaints.
 #include <gtest/gtest.h>
 
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 
 #include "CompanyBuilder.h"
+#include "LegendHover.h"
 #include "Support.h"
 
 namespace dzwonex::uitest {
@@ -94,6 +97,62 @@ TEST_F(MapTest, LegendIconsStandAtTheirOddHeights) {
     EXPECT_NE(legend.pixelColor(12, 109), IconColour(skBooth));
     // The booth's white half lets the legend's fill through.
     EXPECT_EQ(legend.pixelColor(3, 115), kBoxFill);
+}
+
+TEST_F(MapTest, TheTooltipNamesTheKindAPressWouldHit) {
+    ClearMap();
+    Place(skSdi, 100, 100);
+    Place(skPhone, 300, 200);
+    Place(skBooth, 305, 200);
+    Place(skPolpak, 500, 400);
+    const uint32_t generator = w->Game().GeneratorState();
+    const size_t cases = w->Game().Cases().size();
+    auto tip = [&](int x, int y) {
+        QHelpEvent help(QEvent::ToolTip, QPoint(x, y), w->paintboxMapa->mapToGlobal(QPoint(x, y)));
+        QApplication::sendEvent(w->paintboxMapa, &help);
+        // Nothing there: the event is left unanswered and the tip goes.
+        return help.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    struct Row {
+        int x, y;
+        const char* name;
+    };
+    // 8 px off on both axes still hits; the booth lies over the phone.
+    for (const Row row : {Row{108, 92, "SDI"}, Row{297, 200, "Budka telefoniczna"}, Row{296, 200, "Telefon/modem"},
+                          Row{500, 408, "Polpak-T"}, Row{109, 100, ""}, Row{400, 300, ""}}) {
+        EXPECT_EQ(tip(row.x, row.y), QString::fromUtf8(row.name)) << row.x << "," << row.y;
+    }
+    // Only a look: no draw, no sound, no case.
+    EXPECT_EQ(w->Game().GeneratorState(), generator);
+    EXPECT_EQ(w->Game().Cases().size(), cases);
+    EXPECT_EQ(w.sound->Count("PlayClickSound"), 0);
+}
+
+TEST_F(MapTest, ALegendEntryUnderThePointerRingsItsKind) {
+    ClearMap();
+    Place(skNeostrada, 200, 150);
+    Place(skIsdn, 400, 300);
+    TLegendHover* hover = w->legendHover;
+    auto moveTo = [&](const QPoint& at) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(hover->mapToGlobal(at)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(hover, &move);
+    };
+    const int ring = kIconOffset + kHighlightMargin;
+    moveTo(hover->Row(skNeostrada).center());
+    EXPECT_EQ(w->paintboxMapa->HighlightKind(), skNeostrada);
+    QImage shot = Grab(w->paintboxMapa);
+    EXPECT_EQ(shot.pixelColor(200 - ring, 150), kHighlightColour);
+    EXPECT_NE(shot.pixelColor(400 - ring, 300), kHighlightColour);
+
+    // The name of the booth row, two pixels below its icon, counts too.
+    moveTo(hover->Row(skBooth).bottomLeft() + QPoint(30, 0));
+    EXPECT_EQ(w->paintboxMapa->HighlightKind(), skBooth);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(hover, &leave);
+    EXPECT_EQ(w->paintboxMapa->HighlightKind(), 0);
+    shot = Grab(w->paintboxMapa);
+    EXPECT_EQ(shot.pixelColor(200 - ring, 150), MapPixel(200 - ring, 150));
 }
 
 TEST_F(MapTest, ABurstOfAdditionsPaintsTheMapOnce) {

@@ -72,6 +72,25 @@ TEST_F(PageControlTest, TheTabUnderThePointerIsHighlighted) {
     EXPECT_EQ(tabs->HotIndex(), -1);
 }
 
+TEST_F(PageControlTest, VolumeSlidersReachTheSoundAndAreKeptForTheNextGame) {
+    w->SetActivePage(kPageMenu);
+    w->tbMuzyka->setFocus();
+    w->tbMuzyka->setValue(40);
+    EXPECT_EQ(w.sound->calls.back(), "SetMusicVolume(40)");
+    QTest::mouseClick(w->tbEfekty, Qt::LeftButton, {}, QPoint(2, w->tbEfekty->height() / 2));
+    EXPECT_LT(w->tbEfekty->value(), 80);
+    EXPECT_EQ(w.sound->calls.back(), "SetEffectsVolume(" + std::to_string(w->tbEfekty->value()) + ")");
+
+    // The next game starts its sound at those levels.
+    TestAssets other;
+    WindowUnderTest next(other.Dir());
+    EXPECT_EQ(next->tbMuzyka->value(), 40);
+    EXPECT_EQ(next->tbEfekty->value(), w->tbEfekty->value());
+    ASSERT_GE(next.sound->calls.size(), 3u);
+    EXPECT_EQ(next.sound->calls[0], "SetMusicVolume(40)");
+    EXPECT_EQ(next.sound->calls[2], "InitSound(" + other.Dir() + ")");
+}
+
 TEST_F(PageControlTest, TheMusicBoxTellsTheSoundItsNewState) {
     w->SetActivePage(kPageMenu);
     QTest::mouseClick(w->chkMuzyka, Qt::LeftButton, {}, QPoint(8, 8));
@@ -80,6 +99,10 @@ TEST_F(PageControlTest, TheMusicBoxTellsTheSoundItsNewState) {
     EXPECT_TRUE(w->chkMuzyka->isChecked());
     EXPECT_EQ(w.sound->Count("chkMuzykaClick(false)"), 1);
     EXPECT_EQ(w.sound->Count("chkMuzykaClick(true)"), 1);
+    // Anywhere in its 209 px, far right of its caption.
+    QTest::mouseClick(w->chkMuzyka, Qt::LeftButton, {}, QPoint(200, 12));
+    EXPECT_FALSE(w->chkMuzyka->isChecked());
+    EXPECT_EQ(w.sound->Count("chkMuzykaClick(false)"), 2);
 }
 
 }  // namespace

@@ -37,9 +37,12 @@ TEST_F(StartupTest, AllPicturesPresentStartsTheGame) {
     EXPECT_EQ(w->paintboxMapa->size(), QSize(640, 480));
     EXPECT_EQ(w->Banners().height(), 120);
     for (const QImage& icon : w->Pictures().icons) EXPECT_EQ(icon.size(), QSize(16, 16));
-    // Sound starts after the pictures, before the game.
-    ASSERT_FALSE(w.sound->calls.empty());
-    EXPECT_EQ(w.sound->calls.front(), "InitSound(" + assets.Dir() + ")");
+    // Sound starts after the pictures, before the game, at the volumes the
+    // Menu page holds.
+    ASSERT_GE(w.sound->calls.size(), 3u);
+    EXPECT_EQ(w.sound->calls[0], "SetMusicVolume(" + std::to_string(w->tbMuzyka->value()) + ")");
+    EXPECT_EQ(w.sound->calls[1], "SetEffectsVolume(" + std::to_string(w->tbEfekty->value()) + ")");
+    EXPECT_EQ(w.sound->calls[2], "InitSound(" + assets.Dir() + ")");
     EXPECT_EQ(w->Game().Day(), 1);
 }
 

@@ -49,6 +49,8 @@ private:
 // Every call the window makes into the sound.
 struct SoundLog {
     std::vector<std::string> calls;
+    int music = 50;  // the volumes last set, in percent
+    int effects = 60;
     int Count(const std::string& call) const;
 };
 
@@ -63,6 +65,16 @@ public:
     void chkMuzykaClick(bool ticked) override {
         log_->calls.push_back(std::string("chkMuzykaClick(") + (ticked ? "true" : "false") + ")");
     }
+    void SetMusicVolume(int percent) override {
+        log_->music = percent;
+        log_->calls.push_back("SetMusicVolume(" + std::to_string(percent) + ")");
+    }
+    void SetEffectsVolume(int percent) override {
+        log_->effects = percent;
+        log_->calls.push_back("SetEffectsVolume(" + std::to_string(percent) + ")");
+    }
+    int MusicVolume() const override { return log_->music; }
+    int EffectsVolume() const override { return log_->effects; }
 
 private:
     std::shared_ptr<SoundLog> log_;

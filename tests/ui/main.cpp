@@ -32,9 +32,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
     // Before anything asks Qt where settings and data live.
     QTemporaryDir home;
-    const QString dataHome = home.filePath(QStringLiteral("data"));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+    if (!home.isValid()) return 1;
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+        qputenv(name, QFile::encodeName(home.filePath(QString::fromLatin1(name))));
+    const QString dataHome = home.filePath(QStringLiteral("XDG_DATA_HOME"));
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("dzwonex"));

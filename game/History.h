@@ -1,0 +1,62 @@
+#pragma once
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+
+#include "Subscribers.h"
+
+namespace dzwonex {
+
+class Company;
+
+// The company at the end of one day, as the statistics chart draws it.
+struct HistorySample {
+    int32_t day = 0;
+    int32_t cash = 0;
+    float opinion = 0;  // a float is more than a chart can show
+    float quality = 0;
+    std::array<int32_t, kKindCount> counts{};  // by kind 1..6
+};
+
+// The company's course since the game began. The last year is kept day by
+// day, the nine years before it week by week and anything older month by
+// month; when the old part outgrows its bound, every other old sample goes
+// and the old spacing doubles. So a game of any length fits in a few
+// hundred kilobytes, and the recent past stays sharp.
+class History {
+public:
+    static constexpr int32_t kDailySpan = 360;    // one game year
+    static constexpr int32_t kWeeklySpan = 3600;  // ten game years
+    static constexpr int32_t kWeek = 7;
+    static constexpr int32_t kMonth = 30;
+    static constexpr size_t kMaxOld = 2048;
+
+    // The company as it stands.
+    static HistorySample Sample(const Company& game);
+    // After the day's turn. A day already recorded is replaced; an earlier
+    // day means a new game, and the history starts again.
+    void Record(const Company& game) { Record(Sample(game)); }
+    void Record(const HistorySample& sample);
+    void Clear();
+
+    size_t Size() const { return old_.size() + weekly_.size() + daily_.size(); }
+    bool Empty() const { return Size() == 0; }
+    const HistorySample& Latest() const { return daily_.back(); }
+    // Every sample, oldest first.
+    template <typename F>
+    void ForEach(F&& visit) const {
+        for (const auto* part : {&old_, &weekly_, &daily_})
+            for (const HistorySample& s : *part) visit(s);
+    }
+    // The days between two old samples at present.
+    int32_t OldSpacing() const { return oldSpacing_; }
+
+private:
+    std::deque<HistorySample> old_;     // older than ten years
+    std::deque<HistorySample> weekly_;  // one to ten years old
+    std::deque<HistorySample> daily_;   // the last year
+    int32_t oldSpacing_ = kMonth;
+};
+
+}  // namespace dzwonex

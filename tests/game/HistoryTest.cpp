@@ -1,0 +1,84 @@
+// The company's history: sharp for the last year, coarser before, bounded
+// however long the game runs.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "History.h"
+
+namespace dzwonex::testing {
+namespace {
+
+HistorySample Day(int32_t day) {
+    HistorySample s;
+    s.day = day;
+    s.cash = day * 10;
+    return s;
+}
+
+std::vector<int32_t> Days(const History& history) {
+    std::vector<int32_t> days;
+    history.ForEach([&](const HistorySample& s) { days.push_back(s.day); });
+    return days;
+}
+
+TEST(History, KeepsTheLastYearDailyTheNineBeforeWeeklyAndOlderMonthly) {
+    History history;
+    const int32_t last = 20 * 360;
+    for (int32_t day = 1; day <= last; ++day) history.Record(Day(day));
+    const std::vector<int32_t> days = Days(history);
+    ASSERT_EQ(days.size(), history.Size());
+    EXPECT_EQ(days.front(), 1);  // the game's start stays
+    EXPECT_EQ(history.Latest().day, last);
+    EXPECT_EQ(history.Latest().cash, last * 10);
+    for (size_t i = 1; i < days.size(); ++i) {
+        const int32_t age = last - days[i];
+        const int32_t gap = days[i] - days[i - 1];
+        if (age < History::kDailySpan)
+            EXPECT_EQ(gap, 1) << days[i];
+        else if (age >= History::kDailySpan + History::kWeek && age < History::kWeeklySpan - History::kWeek)
+            EXPECT_EQ(gap, History::kWeek) << days[i];
+        else if (age >= History::kWeeklySpan + History::kMonth)
+            EXPECT_TRUE(gap >= History::kMonth && gap < History::kMonth + History::kWeek) << days[i];
+        else
+            EXPECT_TRUE(gap >= 1 && gap < History::kMonth + History::kWeek) << days[i];
+    }
+    EXPECT_LT(history.Size(), 360u + 3240u / 7 + 1 + 3600u / 30 + 2);
+}
+
+TEST(History, AThousandYearsStayWithinTheBound) {
+    History history;
+    const int32_t last = 1000 * 360;
+    size_t most = 0;
+    for (int32_t day = 1; day <= last; ++day) {
+        history.Record(Day(day));
+        most = std::max(most, history.Size());
+    }
+    EXPECT_LE(most, 360u + 3240u / 7 + 1 + History::kMaxOld + 1);
+    const std::vector<int32_t> days = Days(history);
+    EXPECT_EQ(days.front(), 1);
+    EXPECT_EQ(days.back(), last);
+    // The old part thinned out, from the start on: no two samples closer
+    // than the present spacing, none further apart than twice that.
+    EXPECT_GT(history.OldSpacing(), History::kMonth);
+    for (size_t i = 1; i < 100; ++i) {
+        EXPECT_GE(days[i] - days[i - 1], history.OldSpacing()) << i;
+        EXPECT_LE(days[i] - days[i - 1], 2 * history.OldSpacing() + History::kWeek) << i;
+    }
+}
+
+TEST(History, TheSameDayIsReplacedAndAnEarlierOneStartsANewGame) {
+    History history;
+    for (int32_t day = 1; day <= 10; ++day) history.Record(Day(day));
+    HistorySample again = Day(10);
+    again.cash = -5;
+    history.Record(again);
+    EXPECT_EQ(history.Size(), 10u);
+    EXPECT_EQ(history.Latest().cash, -5);
+
+    history.Record(Day(1));
+    EXPECT_EQ(Days(history), std::vector<int32_t>{1});
+}
+
+}  // namespace
+}  // namespace dzwonex::testing
