@@ -2,6 +2,8 @@
 // standard input, one a line.
 #include <cstdio>
 #include <iostream>
+#include <new>
+#include <optional>
 #include <string>
 
 #include <unistd.h>
@@ -19,11 +21,19 @@ int main(int argc, char** argv) {
         std::cerr << "dzwonex-text: " << *error << "\n";
         return 2;
     }
-    text::Session session(options);
-    if (auto error = session.Start()) {
-        std::cerr << "dzwonex-text: " << *error << "\n";
+    std::optional<text::Session> started;
+    try {
+        started.emplace(options);
+        if (auto error = started->Start()) {
+            std::cerr << "dzwonex-text: " << *error << "\n";
+            return 1;
+        }
+    } catch (const std::bad_alloc&) {
+        // Each file's loader says which file it was; this is the rest.
+        std::cerr << "dzwonex-text: not enough memory to start the game\n";
         return 1;
     }
+    text::Session& session = *started;
     const bool person = isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
     if (person) std::cout << text::HelpText() << session.Screen() << std::flush;
 

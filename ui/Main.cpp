@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include <algorithm>
+#include <new>
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -356,6 +357,10 @@ void TfrmMain::FormCreate() {
         LoadGraphics();
         InitSound();
         FGame->NewGame();
+    } catch (const std::bad_alloc&) {
+        // Each file's loader says which file it was; this is the rest.
+        FStartupFailed = true;
+        ReportError(QStringLiteral("Not enough memory to start the game."));
     } catch (const std::exception& e) {
         // The rest of the start-up is skipped.
         FStartupFailed = true;
@@ -369,7 +374,7 @@ void TfrmMain::LoadGraphics() {
     FGame->SetBannerStripHeight(FBanners.height());
     // The whole map file is checked now, so a bad one stops the start-up
     // here; its full decoding waits until the window has been painted.
-    const JpegSize map = CheckJpeg(dir + "Mapa.jpg");
+    const JpegSize map = FMapFile.Check(dir + "Mapa.jpg");
     FMapPending = true;
     FGame->SetMapPictureSize(map.width, map.height);
     for (int k = 1; k <= kKindCount; ++k)
@@ -381,9 +386,9 @@ void TfrmMain::DecodeMap() {
     if (!FMapPending) return;
     FMapPending = false;
     try {
-        FPictures.map = LoadJpeg(FGame->AppDir + "Mapa.jpg");
+        FPictures.map = FMapFile.Decode();
     } catch (const AssetError& e) {
-        // Only if the file changed since it was checked; the map stays blank.
+        // Only when memory runs out; the map stays blank.
         ReportError(QString::fromStdString(e.what()));
     }
     // No repaint needed: a map on show got here from its own paint.
@@ -404,6 +409,7 @@ void TfrmMain::DoneSound() { FSound->DoneSound(); }
 
 void TfrmMain::FreeGraphics() {
     FMapPending = false;
+    FMapFile = {};
     for (QImage& icon : FPictures.icons) icon = QImage();
     FPictures.map = QImage();
     FBanners = QImage();

@@ -17,6 +17,7 @@
 #include "Controls.h"
 #include "Game.h"
 #include "MapPaint.h"
+#include "Pictures.h"
 #include "SoundPort.h"
 
 namespace dzwonex {
@@ -173,7 +174,8 @@ private:
     TfrmMainOptions FOptions;
     std::unique_ptr<SoundPort> FSound;
     std::unique_ptr<TGame> FGame;
-    MapPictures FPictures;  // FMap and FIcons
+    MapPictures FPictures;    // FMap and FIcons
+    MapPictureFile FMapFile;  // checked, waiting to be decoded
     QImage FBanners;
     bool FStartupFailed = false;
     bool FMapPending = false;

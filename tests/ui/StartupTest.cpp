@@ -78,7 +78,7 @@ TEST_F(StartupTest, AMalformedIconIsNotAValidBitmap) {
     Corrupt("4.bmp", QByteArray("BM this is no bitmap at all, only some words"));
     WindowUnderTest w(assets.Dir());
     ASSERT_EQ(w.errors->size(), 1u);
-    EXPECT_EQ(w.errors->front(), "Bitmap image is not valid");
+    EXPECT_EQ(w.errors->front(), "Bitmap image is not valid: " + assets.File("4.bmp"));
     ExpectNothingAfterThePictures(w);
     // Loaded before the failure.
     EXPECT_EQ(w->Game().MapWidth, 640);
@@ -93,7 +93,7 @@ TEST_F(StartupTest, ATruncatedBitmapIsNotValid) {
     strip.close();
     WindowUnderTest w(assets.Dir());
     ASSERT_EQ(w.errors->size(), 1u);
-    EXPECT_EQ(w.errors->front(), "Bitmap image is not valid");
+    EXPECT_EQ(w.errors->front(), "Bitmap image is not valid: " + assets.File("Bannery.bmp"));
     ExpectNothingAfterThePictures(w);
 }
 
