@@ -115,6 +115,26 @@ TEST_F(TextProcess, DamagedPicturesAreNamedAndExitWithOne) {
     }
 }
 
+// Memory running out while a picture is read is said like any other
+// failure to read it, never an abort. The map, padded after its end
+// mark, needs more than the process may have.
+TEST_F(TextProcess, RunningOutOfMemoryWhileLoadingIsNamedAndExitsWithOne) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "AddressSanitizer cannot run under a memory limit";
+#else
+    const fs::path map = assets.Path() / "Mapa.jpg";
+    fs::resize_file(map, 31u << 20);
+    const fs::path err = assets.Path() / "err.txt";
+    const std::string cmd = "ulimit -v 25000; timeout 5 " + std::string(DZWONEX_TEXT_EXE) + " " + Args(1) +
+                            " </dev/null >/dev/null 2>" + err.string();
+    const int rc = std::system(cmd.c_str());
+    EXPECT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == 1) << rc;
+    std::ifstream in(err);
+    const std::string message((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(message, "dzwonex-text: File " + map.string() + " cannot be read (not enough memory).\n");
+#endif
+}
+
 TEST_F(TextProcess, GarbageInputGivesErrorLinesAndExitZero) {
     std::mt19937 gen(4242);
     std::string input;
