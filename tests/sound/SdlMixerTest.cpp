@@ -260,11 +260,14 @@ TEST_F(SdlMixerDummyTest, ClosedLibraryIgnoresEverythingAndOpensAgain) {
     SampleHandle button = lib.SampleLoad(0, files.File("button.wav"), kEffectSampleMode, 0);
     lib.PlaySong(song);
     lib.PlaySound(0, button);
-    // Closed with both still loaded and sounding: the library frees them.
+    // Closed with both still loaded and sounding: the library frees them,
+    // and SDL goes as a whole (its settings with it), since nothing else
+    // of it runs.
     lib.Close();
     EXPECT_FALSE(lib.IsOpen());
     EXPECT_FALSE(lib.OutputFormat().has_value());
-    EXPECT_FALSE(SDL_WasInit(SDL_INIT_AUDIO));
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
+    EXPECT_EQ(SDL_GetHint(SDL_HINT_NO_SIGNAL_HANDLERS), nullptr) << "SDL was not shut down";
     lib.PlaySong(song);
     lib.PlaySound(0, button);
     EXPECT_FALSE(lib.IsSongPlaying(song));
@@ -281,6 +284,17 @@ TEST_F(SdlMixerDummyTest, ClosedLibraryIgnoresEverythingAndOpensAgain) {
     lib.PlaySong(again);
     EXPECT_TRUE(lib.IsSongPlaying(again));
     EXPECT_FALSE(lib.IsSongPlaying(song));
+}
+
+// A part of SDL that someone else started is left running.
+TEST_F(SdlMixerDummyTest, ClosingLeavesTheRestOfSdlAlone) {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0) << SDL_GetError();
+    ASSERT_TRUE(Open()) << SDL_GetError();
+    lib.Close();
+    EXPECT_FALSE(SDL_WasInit(SDL_INIT_AUDIO));
+    EXPECT_TRUE(SDL_WasInit(SDL_INIT_EVENTS));
+    SDL_QuitSubSystem(SDL_INIT_EVENTS);
+    SDL_Quit();
 }
 
 TEST_F(SdlMixerDummyTest, NoSoundOutputOpensNothing) {
