@@ -21,11 +21,18 @@ else
   exit 2
 fi
 
+mkdir -p "$BUILD_DIR"
+quietly() {  # runs a step, showing its output only when it fails
+  if ! "$@" >"$BUILD_DIR/step.log" 2>&1; then
+    cat "$BUILD_DIR/step.log"
+    exit 1
+  fi
+}
 if [[ ! -f "$BUILD_DIR/CMakeCache.txt" ]]; then
-  CC=clang CXX=clang++ cmake -S . -B "$BUILD_DIR" --no-warn-unused-cli -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DDZWONEX_FUZZ=ON -DDZWONEX_GUI=OFF -DDZWONEX_TESTS=OFF -DDZWONEX_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
+  CC=clang CXX=clang++ quietly cmake -S . -B "$BUILD_DIR" --no-warn-unused-cli -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DDZWONEX_FUZZ=ON -DDZWONEX_GUI=OFF -DDZWONEX_TESTS=OFF -DDZWONEX_BENCH=OFF -DBUILD_TESTING=OFF
 fi
-cmake --build "$BUILD_DIR" --target fuzz -j "$(nproc)" >/dev/null
+quietly cmake --build "$BUILD_DIR" --target fuzz -j "$(nproc)"
 
 status=0
 for target in "${RUN[@]}"; do
