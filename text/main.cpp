@@ -1,6 +1,7 @@
 // dzwonex-text: the whole game without a window, driven by commands on
 // standard input, one a line.
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <new>
 #include <optional>
@@ -20,6 +21,12 @@ int main(int argc, char** argv) {
     if (auto error = text::ParseOptions(argc, argv, options)) {
         std::cerr << "dzwonex-text: " << *error << "\n";
         return 2;
+    }
+    // Messages name each file by its full path.
+    if (options.assets) {
+        std::error_code ignored;
+        const auto full = std::filesystem::absolute(*options.assets, ignored).lexically_normal();
+        if (!full.empty()) options.assets = full.string();
     }
     std::optional<text::Session> started;
     try {

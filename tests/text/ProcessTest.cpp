@@ -135,6 +135,19 @@ TEST_F(TextProcess, RunningOutOfMemoryWhileLoadingIsNamedAndExitsWithOne) {
 #endif
 }
 
+TEST_F(TextProcess, AFolderGivenRelativelyIsNamedByItsFullPath) {
+    fs::remove(assets.Path() / "Mapa.jpg");
+    const fs::path err = assets.Path() / "err.txt";
+    const std::string cmd = "cd " + ShellQuote(assets.Path().parent_path().string()) + " && timeout 5 " +
+                            std::string(DZWONEX_TEXT_EXE) + " --assets ./" +
+                            ShellQuote(assets.Path().filename().string()) + " </dev/null >/dev/null 2>" + err.string();
+    const int rc = std::system(cmd.c_str());
+    EXPECT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == 1) << rc;
+    std::ifstream in(err);
+    const std::string message((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(message, "dzwonex-text: Cannot open file " + (assets.Path() / "Mapa.jpg").string() + ".\n");
+}
+
 TEST_F(TextProcess, GarbageInputGivesErrorLinesAndExitZero) {
     std::mt19937 gen(4242);
     std::string input;
