@@ -178,7 +178,8 @@ TEST(StartupDamagedFilesTest, ADamagedSoundFileLeavesTheGamePlaying) {
             EXPECT_TRUE(errors.empty());
             window.btnOKClick();
             window.MainTimerTimer();
-            EXPECT_EQ(window.Game().FDay, 2);
+            EXPECT_TRUE(window.lblSpeed2->text().endsWith(QString::fromUtf8("Dzień: 2")))
+                << window.lblSpeed2->text().toStdString();
         }
     }
 #endif
