@@ -1,37 +1,17 @@
 #include "JpegFile.h"
 
-#include <csetjmp>
-#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
-// clang-format off
-#include <jpeglib.h>
-#include <jerror.h>
-// clang-format on
+
+#include "JpegErrors.h"
 
 namespace dzwonex::assetgen {
-namespace {
-
-struct ErrorTrap {
-    jpeg_error_mgr mgr;
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
-};
-
-void OnError(j_common_ptr info) {
-    auto* trap = reinterpret_cast<ErrorTrap*>(info->err);
-    (*info->err->format_message)(info, trap->message);
-    std::longjmp(trap->jump, 1);
-}
-
-}  // namespace
 
 std::vector<std::uint8_t> EncodeJpeg(const QImage& source, int quality) {
     const QImage image = source.convertToFormat(QImage::Format_RGB888);
     jpeg_compress_struct info{};
-    ErrorTrap trap{};
-    info.err = jpeg_std_error(&trap.mgr);
-    trap.mgr.error_exit = OnError;
+    JpegErrorTrap trap{};
+    info.err = trap.Install();
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
     if (setjmp(trap.jump)) {
@@ -65,9 +45,8 @@ QImage DecodeJpegFile(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) throw std::runtime_error("cannot open " + path);
     jpeg_decompress_struct info{};
-    ErrorTrap trap{};
-    info.err = jpeg_std_error(&trap.mgr);
-    trap.mgr.error_exit = OnError;
+    JpegErrorTrap trap{};
+    info.err = trap.Install();
     if (setjmp(trap.jump)) {
         jpeg_destroy_decompress(&info);
         std::fclose(file);

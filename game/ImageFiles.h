@@ -1,23 +1,21 @@
 #pragma once
 #include <cstdint>
-#include <stdexcept>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "AssetFile.h"
+
 namespace dzwonex {
 
-// A picture file that cannot be used. what() is the text the player sees.
-class AssetError : public std::runtime_error {
-public:
-    AssetError(const std::string& message, std::string file) : std::runtime_error(message), file_(std::move(file)) {}
-    const std::string& File() const { return file_; }
+// A file's bytes as read into memory.
+using FileBytes = std::span<const unsigned char>;
 
-private:
-    std::string file_;
-};
-
-// "Cannot open file <path>."
-AssetError CannotOpen(const std::string& path);
+// The largest pictures the game takes, checked before anything is
+// allocated for their pixels: the map, and any bitmap (icons, banners,
+// logo).
+inline constexpr int kMaxMapSide = 8192;
+inline constexpr int kMaxBitmapSide = 4096;
 
 struct RgbImage {
     int width = 0;
@@ -25,15 +23,20 @@ struct RgbImage {
     std::vector<uint8_t> rgb;  // rows top to bottom, 3 bytes a pixel
 };
 
-// Decodes a whole JPEG file. A truncated or corrupt file is an error, never
-// a grey half picture, and never ends the process.
+// Decodes a whole JPEG picture. A truncated or corrupt picture is an error
+// (never a grey part), so is one wider or taller than kMaxMapSide, and so
+// is running out of memory; none ends the process. path names the file in
+// the messages. Throws AssetError.
+RgbImage DecodeJpeg(FileBytes bytes, const std::string& path);
 RgbImage DecodeJpeg(const std::string& path);
 
 struct JpegSize {
     int width = 0;
     int height = 0;
 };
-// Reads the size and checks that the whole file decodes (at 1/8 scale).
+// Reads the size and checks that the whole picture decodes (at 1/8 scale),
+// with the same rules as DecodeJpeg. Throws AssetError.
+JpegSize CheckJpeg(FileBytes bytes, const std::string& path);
 JpegSize CheckJpeg(const std::string& path);
 
 struct BmpInfo {
@@ -42,7 +45,14 @@ struct BmpInfo {
     int bitsPerPixel = 0;
     bool topDown = false;
 };
-// Reads and checks a Windows bitmap's headers against the file's length.
+// Checks a whole Windows bitmap: its headers, palette and colour masks,
+// and its pixel data against the file's length (for a run-length encoded
+// one, every run). The window decodes with Qt what passes here and the
+// text front end only reads the size, so this check alone decides which
+// files both accept. Throws AssetError: "Bitmap image is not valid: <path>",
+// or that the picture is larger than kMaxBitmapSide.
+BmpInfo CheckBmp(FileBytes bytes, const std::string& path);
+// Reads the file and checks it.
 BmpInfo ReadBmpInfo(const std::string& path);
 
 }  // namespace dzwonex

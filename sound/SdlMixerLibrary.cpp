@@ -5,9 +5,14 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <map>
+#include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
+
+#include "AssetFile.h"
 
 namespace dzwonex {
 namespace {
@@ -43,6 +48,27 @@ void SDLCALL RampDown(int /*chan*/, void* stream, int len, void* udata) {
     }
 }
 
+// A sound file the player would miss: said on the standard error, since
+// the game goes on without it.
+void ReportUnusable(const std::string& message) {
+    std::fprintf(stderr, "dzwonex: %s The game goes on without this sound.\n", message.c_str());
+}
+
+// The file's bytes, or nothing (said) when it cannot be one of ours: only
+// regular files of a sane size ever reach SDL_mixer.
+std::optional<std::vector<unsigned char>> ReadSoundFile(const std::string& path, std::size_t limit) {
+    try {
+        return ReadAssetFile(path, limit);
+    } catch (const AssetError& e) {
+        ReportUnusable(e.what());
+        return std::nullopt;
+    }
+}
+
+SDL_RWops* ReaderOf(const std::vector<unsigned char>& bytes) {
+    return SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+}
+
 }  // namespace
 
 struct SdlMixerLibrary::State {
@@ -58,7 +84,12 @@ struct SdlMixerLibrary::State {
     std::vector<int> active;
     std::vector<Ramp> ramps;
     uint32_t nextId = 1;
-    std::map<uint32_t, Mix_Music*> songs;
+    struct LoadedSong {
+        Mix_Music* music = nullptr;
+        // The module's file, which SDL_mixer may read from while it plays.
+        std::unique_ptr<std::vector<unsigned char>> bytes;
+    };
+    std::map<uint32_t, LoadedSong> songs;
     struct Sample {
         Mix_Chunk* chunk = nullptr;
         int loops = 0;
@@ -68,7 +99,7 @@ struct SdlMixerLibrary::State {
 
     Mix_Music* Song(SongHandle h) const {
         auto it = songs.find(h.id);
-        return it == songs.end() ? nullptr : it->second;
+        return it == songs.end() ? nullptr : it->second.music;
     }
     const Sample* FindSample(SampleHandle h) const {
         auto it = samples.find(h.id);
@@ -139,10 +170,17 @@ bool SdlMixerLibrary::Init(int mixRate, int maxChannels, unsigned /*flags*/) {
 SongHandle SdlMixerLibrary::LoadSong(const std::string& path) {
     State& s = *state_;
     if (!s.open) return {};
-    Mix_Music* music = Mix_LoadMUS(path.c_str());
-    if (music == nullptr) return {};
+    auto bytes = ReadSoundFile(path, kMusicFileLimit);
+    if (!bytes) return {};
+    auto kept = std::make_unique<std::vector<unsigned char>>(std::move(*bytes));
+    // The mixer closes the reader with the music, or at once on failure.
+    Mix_Music* music = Mix_LoadMUS_RW(ReaderOf(*kept), 1);
+    if (music == nullptr) {
+        ReportUnusable("File " + path + " is not a music module SDL_mixer can play (" + Mix_GetError() + ").");
+        return {};
+    }
     uint32_t id = s.NewId();
-    s.songs[id] = music;
+    s.songs[id] = State::LoadedSong{music, std::move(kept)};
     return SongHandle{id};
 }
 
@@ -180,17 +218,23 @@ void SdlMixerLibrary::FreeSong(SongHandle song) {
         Mix_HaltMusic();
         s.currentSong = 0;
     }
-    Mix_FreeMusic(it->second);
+    Mix_FreeMusic(it->second.music);
     s.songs.erase(it);
 }
 
 SampleHandle SdlMixerLibrary::SampleLoad(int /*slot*/, const std::string& path, unsigned mode, int /*length*/) {
     State& s = *state_;
     if (!s.open) return {};
-    // Mix_LoadWAV converts the file to the output's format, whatever the
-    // file's own bits and channels are.
-    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
-    if (chunk == nullptr) return {};
+    const auto bytes = ReadSoundFile(path, kSoundFileLimit);
+    if (!bytes) return {};
+    // Mix_LoadWAV_RW converts the whole sound to the output's format,
+    // whatever the file's own bits and channels are, so the file's bytes
+    // are not needed after it.
+    Mix_Chunk* chunk = Mix_LoadWAV_RW(ReaderOf(*bytes), 1);
+    if (chunk == nullptr) {
+        ReportUnusable("File " + path + " is not a sound SDL_mixer can play (" + Mix_GetError() + ").");
+        return {};
+    }
     uint32_t id = s.NewId();
     s.samples[id] = State::Sample{chunk, (mode & kSampleLoopNormal) != 0 && (mode & kSampleLoopOff) == 0 ? -1 : 0};
     return SampleHandle{id};
@@ -252,7 +296,7 @@ void SdlMixerLibrary::Close() {
         Mix_HaltChannel(-1);
     }
     // Whatever the caller left loaded goes before the output closes.
-    for (auto& [id, music] : s.songs) Mix_FreeMusic(music);
+    for (auto& [id, song] : s.songs) Mix_FreeMusic(song.music);
     s.songs.clear();
     for (auto& [id, sample] : s.samples) Mix_FreeChunk(sample.chunk);
     s.samples.clear();
@@ -271,6 +315,10 @@ void SdlMixerLibrary::Close() {
     if (s.audioSubsystem) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         s.audioSubsystem = false;
+        // With nothing else of SDL's still running, SDL itself goes too,
+        // and with it what it keeps for the whole process (its D-Bus
+        // connection among others).
+        if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
     }
 }
 

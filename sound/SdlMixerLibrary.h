@@ -19,10 +19,14 @@ struct AudioOutputFormat {
 
 // The game's sound library on top of SDL2_mixer: the module plays on the
 // mixer's music stream, the samples on mixer channels. Only SDL's audio
-// subsystem is started, and it is shut down again at Close, so the window
-// toolkit is left alone. Every call checks that the output is open and that
-// the handle is one it handed out and has not freed yet; SDL2_mixer itself
-// is not safe with every stale or null pointer.
+// subsystem is started, and it is shut down again at Close (SDL as a whole
+// too when nothing else of it runs), so the window toolkit is left alone.
+// Files are read through the game's own reader, so only regular files of
+// a sane size reach SDL_mixer; one that cannot be used is said on the
+// standard error and loads as a zero handle. Every call checks that the
+// output is open and that the handle is one it handed out and has not
+// freed yet; SDL2_mixer itself is not safe with every stale or null
+// pointer.
 class SdlMixerLibrary final : public AudioLibrary {
 public:
     SdlMixerLibrary();

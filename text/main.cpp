@@ -1,7 +1,10 @@
 // dzwonex-text: the whole game without a window, driven by commands on
 // standard input, one a line.
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
+#include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,11 +38,23 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    text::Session session(options);
-    if (auto error = session.Start()) {
-        std::cerr << "dzwonex-text: " << *error << "\n";
+    // Messages name each file by its full path.
+    std::error_code ignored;
+    const auto full = std::filesystem::absolute(*options.assets, ignored).lexically_normal();
+    if (!full.empty()) options.assets = full.string();
+    std::optional<text::Session> started;
+    try {
+        started.emplace(options);
+        if (auto error = started->Start()) {
+            std::cerr << "dzwonex-text: " << *error << "\n";
+            return 1;
+        }
+    } catch (const std::bad_alloc&) {
+        // Each file's loader says which file it was; this is the rest.
+        std::cerr << "dzwonex-text: not enough memory to start the game\n";
         return 1;
     }
+    text::Session& session = *started;
     const bool person = isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
     if (person) std::cout << text::HelpText() << session.Screen() << std::flush;
 

@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include <algorithm>
+#include <new>
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -367,6 +368,10 @@ void TfrmMain::FormCreate() {
         LoadGraphics();
         InitSound();
         game_->NewGame();
+    } catch (const std::bad_alloc&) {
+        // Each file's loader says which file it was; this is the rest.
+        startupFailed_ = true;
+        ReportError(QStringLiteral("Not enough memory to start the game."));
     } catch (const std::exception& e) {
         // The rest of the start-up is skipped.
         startupFailed_ = true;
@@ -380,7 +385,7 @@ void TfrmMain::LoadGraphics() {
     game_->SetBannerStripHeight(banners_.height());
     // The whole map file is checked now, so a bad one stops the start-up
     // here; its full decoding waits until the window has been painted.
-    const JpegSize map = CheckJpeg(dir + "Mapa.jpg");
+    const JpegSize map = mapFile_.Check(dir + "Mapa.jpg");
     mapPending_ = true;
     game_->SetMapPictureSize(map.width, map.height);
     for (int k = 1; k <= kKindCount; ++k)
@@ -392,9 +397,9 @@ void TfrmMain::DecodeMap() {
     if (!mapPending_) return;
     mapPending_ = false;
     try {
-        pictures_.map = LoadJpeg(game_->AssetDir() + "Mapa.jpg");
+        pictures_.map = mapFile_.Decode();
     } catch (const AssetError& e) {
-        // Only if the file changed since it was checked; the map stays blank.
+        // Only when memory runs out; the map stays blank.
         ReportError(QString::fromStdString(e.what()));
     }
     // No repaint needed: a map on show got here from its own paint.
@@ -415,6 +420,7 @@ void TfrmMain::DoneSound() { sound_->DoneSound(); }
 
 void TfrmMain::FreeGraphics() {
     mapPending_ = false;
+    mapFile_ = {};
     for (QImage& icon : pictures_.icons) icon = QImage();
     pictures_.map = QImage();
     banners_ = QImage();

@@ -19,6 +19,7 @@
 #include "Controls.h"
 #include "History.h"
 #include "MapPaint.h"
+#include "Pictures.h"
 #include "SoundPort.h"
 
 namespace dzwonex {
@@ -269,7 +270,8 @@ private:
     TfrmMainOptions options_;
     std::unique_ptr<SoundPort> sound_;
     std::unique_ptr<Company> game_;
-    MapPictures pictures_;  // the map picture and the six icons
+    MapPictures pictures_;    // the map picture and the six icons
+    MapPictureFile mapFile_;  // checked, waiting to be decoded
     QImage banners_;
     bool startupFailed_ = false;
     bool mapPending_ = false;

@@ -1,23 +1,49 @@
 #include "Pictures.h"
 
-#include "ImageFiles.h"
+#include <new>
 
 namespace dzwonex {
 
-QImage LoadBitmap(const std::string& path) {
-    // The headers are checked first, so the message matches what is wrong.
-    ReadBmpInfo(path);
-    QImage image;
-    if (!image.load(QString::fromStdString(path), "BMP")) throw AssetError("Bitmap image is not valid", path);
+namespace {
+
+QImage ToImage(const RgbImage& rgb, const std::string& path) {
+    const QImage view(rgb.rgb.data(), rgb.width, rgb.height, rgb.width * 3, QImage::Format_RGB888);
+    // RGB32 is what the screen takes without conversion; this also copies
+    // the pixels out of the decoder's buffer. Qt answers a failed
+    // allocation with a null image.
+    QImage image = view.convertToFormat(QImage::Format_RGB32);
+    if (image.isNull()) throw CannotRead(path, "not enough memory");
     return image;
 }
 
-QImage LoadJpeg(const std::string& path) {
-    const RgbImage rgb = DecodeJpeg(path);
-    const QImage view(rgb.rgb.data(), rgb.width, rgb.height, rgb.width * 3, QImage::Format_RGB888);
-    // RGB32 is what the screen takes without conversion; this also copies
-    // the pixels out of the decoder's buffer.
-    return view.convertToFormat(QImage::Format_RGB32);
+}  // namespace
+
+QImage LoadBitmap(const std::string& path) {
+    const std::vector<unsigned char> bytes = ReadAssetFile(path, kBitmapFileLimit);
+    CheckBmp(bytes, path);
+    QImage image;
+    try {
+        if (image.loadFromData(bytes.data(), static_cast<int>(bytes.size()), "BMP")) return image;
+    } catch (const std::bad_alloc&) {
+        throw CannotRead(path, "not enough memory");
+    }
+    throw AssetError("Bitmap image is not valid: " + path, path);
+}
+
+JpegSize MapPictureFile::Check(const std::string& path) {
+    path_ = path;
+    bytes_ = ReadAssetFile(path, kMapFileLimit);
+    return CheckJpeg(bytes_, path);
+}
+
+QImage MapPictureFile::Decode() {
+    const std::vector<unsigned char> bytes = std::move(bytes_);
+    bytes_ = {};
+    try {
+        return ToImage(DecodeJpeg(bytes, path_), path_);
+    } catch (const std::bad_alloc&) {
+        throw CannotRead(path_, "not enough memory");
+    }
 }
 
 }  // namespace dzwonex

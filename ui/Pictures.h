@@ -1,16 +1,32 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include <QImage>
 
+#include "ImageFiles.h"
+
 namespace dzwonex {
 
-// Loads a Windows bitmap. Throws AssetError: "Cannot open file <path>." for
-// a missing or unreadable file, "Bitmap image is not valid" for a bad one.
+// Loads a Windows bitmap: the game's own check first (the one the text
+// front end makes), then Qt decodes what passed. Throws AssetError naming
+// the file: "Cannot open file <path>." when it is not there, "cannot be
+// read" with the reason, "Bitmap image is not valid: <path>".
 QImage LoadBitmap(const std::string& path);
 
-// Decodes a JPEG picture with libjpeg into an image ready to draw.
-// Throws AssetError.
-QImage LoadJpeg(const std::string& path);
+// The map picture, checked at start-up and decoded later from the same
+// bytes: the file is read once.
+class MapPictureFile {
+public:
+    // Reads and checks the file, keeping its bytes. Throws AssetError.
+    JpegSize Check(const std::string& path);
+    // Decodes the checked picture with libjpeg into an image ready to draw,
+    // and lets the bytes go. Throws AssetError.
+    QImage Decode();
+
+private:
+    std::string path_;
+    std::vector<unsigned char> bytes_;
+};
 
 }  // namespace dzwonex

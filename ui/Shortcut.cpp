@@ -1,14 +1,10 @@
 #include "Shortcut.h"
 
-#include <QFile>
 #include <QList>
 
-namespace dzwonex {
+#include "AssetFile.h"
 
-namespace {
-// A shortcut is a few lines; anything larger is not one.
-constexpr qint64 kMaxShortcutSize = 64 * 1024;
-}  // namespace
+namespace dzwonex {
 
 std::optional<QUrl> WebLinkFromShortcut(const QByteArray& contents) {
     bool inSection = false;
@@ -36,9 +32,15 @@ std::optional<QUrl> WebLinkFromShortcut(const QByteArray& contents) {
 }
 
 std::optional<QUrl> WebLinkFromShortcutFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return WebLinkFromShortcut(file.read(kMaxShortcutSize));
+    // A shortcut is a few lines: anything larger, or anything but a plain
+    // file (a pipe would make the press wait), is not one.
+    try {
+        const std::vector<unsigned char> bytes = ReadAssetFile(path.toStdString(), kShortcutFileLimit);
+        return WebLinkFromShortcut(
+            QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    } catch (const AssetError&) {
+        return std::nullopt;
+    }
 }
 
 std::optional<QUrl> MailLink(const QString& text) {

@@ -13,7 +13,8 @@ namespace dzwonex {
 // gives nothing, so opening the banner never runs what the file names.
 std::optional<QUrl> WebLinkFromShortcut(const QByteArray& contents);
 
-// Reads the shortcut file; a missing or unreadable file gives nothing.
+// Reads the shortcut file; a missing or unreadable one, or one that is not
+// a plain file of at most 64 KiB, gives nothing.
 std::optional<QUrl> WebLinkFromShortcutFile(const QString& path);
 
 // The mail link: only a "mailto:" address with something after the colon.

@@ -53,6 +53,14 @@ TEST_P(Effects, AreShortMonoSixteenBitPcm) {
     const std::uint32_t rate = le32(b, 24);
     EXPECT_TRUE(rate == 44100 || rate == 22050) << rate;
     EXPECT_EQ(le16(b, 34), 16);
+    // The sizes in the headers match the file: RIFF counts all but its own
+    // eight bytes, and the data chunk runs to the end of the file.
+    EXPECT_EQ(le32(b, 4), b.size() - 8);
+    std::size_t chunk = 12;
+    while (chunk + 8 <= b.size() && std::string(b.begin() + chunk, b.begin() + chunk + 4) != "data")
+        chunk += 8 + le32(b, chunk + 4) + (le32(b, chunk + 4) & 1);
+    ASSERT_LE(chunk + 8, b.size()) << "no data chunk";
+    EXPECT_EQ(le32(b, chunk + 4), b.size() - chunk - 8);
 
     const Wav w = loadWithSdl(assetPath(GetParam().file));
     ASSERT_TRUE(w.loaded) << SDL_GetError();

@@ -224,17 +224,20 @@ TEST_F(StartupFiles, BadBitmapHeaders) {
         f.seekp(offset);
         f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     };
+    const std::string invalid = "Bitmap image is not valid: " + path.string();
     patch(0, "XX");  // no signature
-    EXPECT_EQ(LoadError(), "Bitmap image is not valid");
+    EXPECT_EQ(LoadError(), invalid);
     patch(28, std::string("\x07\x00", 2));  // 7 bits a pixel
-    EXPECT_EQ(LoadError(), "Bitmap image is not valid");
-    patch(22, std::string("\x00\x00\x01\x00", 4));  // 65536 rows: far more than the file holds
-    EXPECT_EQ(LoadError(), "Bitmap image is not valid");
+    EXPECT_EQ(LoadError(), invalid);
+    patch(22, std::string("\x00\x02\x00\x00", 4));  // 512 rows: more than the file holds
+    EXPECT_EQ(LoadError(), invalid);
+    patch(22, std::string("\x00\x00\x01\x00", 4));  // 65536 rows
+    EXPECT_EQ(LoadError(), "File " + path.string() + " is too large: 400 × 65536 pixels (the limit is 4096 × 4096).");
     WriteBmp24(path, 400, 200);
     Truncate(path, 30);
-    EXPECT_EQ(LoadError(), "Bitmap image is not valid");
+    EXPECT_EQ(LoadError(), invalid);
     Truncate(path, 0);
-    EXPECT_EQ(LoadError(), "Bitmap image is not valid");
+    EXPECT_EQ(LoadError(), invalid);
 }
 
 TEST_F(StartupFiles, TopDownBitmapCountsItsRows) {

@@ -14,7 +14,9 @@
 #include <thread>
 #include <vector>
 
+#include "AssetFile.h"
 #include "AudioFiles.h"
+#include "DamagedFiles.h"
 #include "SdlMixerLibrary.h"
 #include "Sound.h"
 
@@ -243,6 +245,18 @@ TEST_F(SdlMixerDummyTest, MissingAndCorruptFilesLoadAsZeroAndTheRestStillPlays) 
     for (const char* name : {"absent.wav", "noise.wav", "empty.wav", "cut.wav"}) {
         EXPECT_FALSE(lib.SampleLoad(0, (dir / name).string(), kEffectSampleMode, 0)) << name;
     }
+    // Not files at all: none reaches the mixer, none waits (a pipe has no
+    // writer), none is read without end (/dev/zero).
+    for (const auto& damage : testing::FileSystemDamages(kMusicFileLimit)) {
+        WriteTinyXm(dir / "bad.xm");
+        WriteToneWav(dir / "bad.wav", kClickHz, kEffectMs, 12000);
+        damage.apply(dir / "bad.xm");
+        damage.apply(dir / "bad.wav");
+        EXPECT_FALSE(lib.LoadSong((dir / "bad.xm").string())) << damage.what;
+        EXPECT_FALSE(lib.SampleLoad(0, (dir / "bad.wav").string(), kEffectSampleMode, 0)) << damage.what;
+        fs::remove_all(dir / "bad.xm");
+        fs::remove_all(dir / "bad.wav");
+    }
 
     SongHandle song = lib.LoadSong(files.File("psych.xm"));
     SampleHandle page = lib.SampleLoad(1, files.File("page.wav"), kEffectSampleMode, 0);
@@ -265,11 +279,14 @@ TEST_F(SdlMixerDummyTest, ClosedLibraryIgnoresEverythingAndOpensAgain) {
     SampleHandle button = lib.SampleLoad(0, files.File("button.wav"), kEffectSampleMode, 0);
     lib.PlaySong(song);
     lib.PlaySound(0, button);
-    // Closed with both still loaded and sounding: the library frees them.
+    // Closed with both still loaded and sounding: the library frees them,
+    // and SDL goes as a whole (its settings with it), since nothing else
+    // of it runs.
     lib.Close();
     EXPECT_FALSE(lib.IsOpen());
     EXPECT_FALSE(lib.OutputFormat().has_value());
-    EXPECT_FALSE(SDL_WasInit(SDL_INIT_AUDIO));
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
+    EXPECT_EQ(SDL_GetHint(SDL_HINT_NO_SIGNAL_HANDLERS), nullptr) << "SDL was not shut down";
     lib.PlaySong(song);
     lib.PlaySound(0, button);
     EXPECT_FALSE(lib.IsSongPlaying(song));
@@ -286,6 +303,17 @@ TEST_F(SdlMixerDummyTest, ClosedLibraryIgnoresEverythingAndOpensAgain) {
     lib.PlaySong(again);
     EXPECT_TRUE(lib.IsSongPlaying(again));
     EXPECT_FALSE(lib.IsSongPlaying(song));
+}
+
+// A part of SDL that someone else started is left running.
+TEST_F(SdlMixerDummyTest, ClosingLeavesTheRestOfSdlAlone) {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0) << SDL_GetError();
+    ASSERT_TRUE(Open()) << SDL_GetError();
+    lib.Close();
+    EXPECT_FALSE(SDL_WasInit(SDL_INIT_AUDIO));
+    EXPECT_TRUE(SDL_WasInit(SDL_INIT_EVENTS));
+    SDL_QuitSubSystem(SDL_INIT_EVENTS);
+    SDL_Quit();
 }
 
 TEST_F(SdlMixerDummyTest, NoSoundOutputOpensNothing) {
@@ -588,6 +616,26 @@ TEST(SdlMixerDiskTest, GameMusicAndEffectsAreHeard) {
     for (int16_t v : interleaved) full += (v == 32767 || v == -32768);
     EXPECT_EQ(full, 0) << "clipped samples";
 #endif
+}
+
+// An effect replayed while it sounds plays on the channel's other voice
+// while the first fades out; stopping the channel silences both at once.
+TEST_F(SdlMixerDummyTest, StoppingAReplayedEffectSilencesBothItsVoices) {
+    ASSERT_TRUE(Open()) << SDL_GetError();
+    testing::WritePlateauWav(files.Path() / "long.wav", 10000, 400);
+    SampleHandle sample = lib.SampleLoad(0, files.File("long.wav"), kEffectSampleMode, 0);
+    ASSERT_TRUE(sample);
+    for (int channel : {kButtonChannel, kClickChannel}) {
+        // The game's channel and its second voice, numbered past the channels.
+        const int voices[] = {channel, channel + kMixChannels};
+        lib.PlaySound(channel, sample);
+        lib.PlaySound(channel, sample);
+        EXPECT_TRUE(Mix_Playing(voices[0]) && Mix_Playing(voices[1])) << "the replay did not take the second voice";
+        lib.StopSound(channel);
+        EXPECT_FALSE(lib.IsChannelPlaying(channel));
+        EXPECT_EQ(Mix_Playing(voices[0]), 0) << "channel " << channel;
+        EXPECT_EQ(Mix_Playing(voices[1]), 0) << "channel " << channel;
+    }
 }
 
 // Pressing OK while the button sound still plays replaces it. The probe

@@ -9,8 +9,12 @@ struct ProcessRun {
     std::string err;
 };
 
-// Runs dzwonex-text with the arguments (shell words) and the input on stdin.
-ProcessRun RunText(const std::string& args, const std::string& input);
+// The status of a run stopped for taking longer than its time limit.
+inline constexpr int kTimedOut = 124;
+
+// Runs dzwonex-text with the arguments (shell words) and the input on
+// stdin, stopped after the time limit.
+ProcessRun RunText(const std::string& args, const std::string& input, int limitSeconds = 60);
 
 // One shell word, quoted.
 std::string ShellQuote(const std::string& word);

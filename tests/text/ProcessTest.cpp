@@ -9,7 +9,9 @@
 #include <fstream>
 #include <random>
 
+#include "DamagedFiles.h"
 #include "Fixtures.h"
+#include "ImageFiles.h"
 #include "ProcessRun.h"
 
 namespace dzwonex::testing {
@@ -22,14 +24,14 @@ std::string ShellQuote(const std::string& word) {
     return quoted + "'";
 }
 
-ProcessRun RunText(const std::string& args, const std::string& input) {
+ProcessRun RunText(const std::string& args, const std::string& input, int limitSeconds) {
     static int counter = 0;
     const fs::path dir = fs::temp_directory_path();
     const std::string tag = std::to_string(::getpid()) + "-" + std::to_string(counter++);
     const fs::path in = dir / ("dzw-in-" + tag), out = dir / ("dzw-out-" + tag), err = dir / ("dzw-err-" + tag);
     std::ofstream(in, std::ios::binary) << input;
-    const std::string cmd =
-        std::string(DZWONEX_TEXT_EXE) + " " + args + " <" + in.string() + " >" + out.string() + " 2>" + err.string();
+    const std::string cmd = "timeout -k 1 " + std::to_string(limitSeconds) + " " + std::string(DZWONEX_TEXT_EXE) + " " +
+                            args + " <" + in.string() + " >" + out.string() + " 2>" + err.string();
     const int rc = std::system(cmd.c_str());
     ProcessRun r;
     r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : 1000 + rc;
@@ -86,6 +88,64 @@ TEST_F(TextProcess, CorruptBitmapIsNamedAndExitsWithOne) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Bannery.bmp"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("Bitmap image is not valid"), std::string::npos) << r.err;
+}
+
+// Damaged pictures: each is named in one message on stderr, exit 1, and
+// nothing waits (a pipe in place of a picture has no writer).
+TEST_F(TextProcess, DamagedPicturesAreNamedAndExitWithOne) {
+    struct Row {
+        const char* file;
+        Damage damage;
+    };
+    std::vector<Row> rows;
+    for (const Damage& d : FileSystemDamages(kMapFileLimit)) rows.push_back({"Mapa.jpg", d});
+    for (const Damage& d : MapDamages()) rows.push_back({"Mapa.jpg", d});
+    for (const Damage& d : FileSystemDamages(kBitmapFileLimit)) rows.push_back({"Bannery.bmp", d});
+    for (const Damage& d : BitmapDamages()) rows.push_back({"Bannery.bmp", d});
+    for (const Row& row : rows) {
+        AssetFolder folder;
+        const fs::path file = folder.Path() / row.file;
+        row.damage.apply(file);
+        const ProcessRun r =
+            RunText("--seed 1 --user Tester --assets " + ShellQuote(folder.Path().string()), "state\n", 5);
+        SCOPED_TRACE(std::string(row.file) + " as " + row.damage.what);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "dzwonex-text: " + row.damage.message(file.string()) + "\n");
+    }
+}
+
+// Memory running out while a picture is read is said like any other
+// failure to read it, never an abort. The map, padded after its end
+// mark, needs more than the process may have.
+TEST_F(TextProcess, RunningOutOfMemoryWhileLoadingIsNamedAndExitsWithOne) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "AddressSanitizer cannot run under a memory limit";
+#else
+    const fs::path map = assets.Path() / "Mapa.jpg";
+    fs::resize_file(map, 31u << 20);
+    const fs::path err = assets.Path() / "err.txt";
+    const std::string cmd = "ulimit -v 25000; timeout 5 " + std::string(DZWONEX_TEXT_EXE) + " " + Args(1) +
+                            " </dev/null >/dev/null 2>" + err.string();
+    const int rc = std::system(cmd.c_str());
+    EXPECT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == 1) << rc;
+    std::ifstream in(err);
+    const std::string message((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(message, "dzwonex-text: File " + map.string() + " cannot be read (not enough memory).\n");
+#endif
+}
+
+TEST_F(TextProcess, AFolderGivenRelativelyIsNamedByItsFullPath) {
+    fs::remove(assets.Path() / "Mapa.jpg");
+    const fs::path err = assets.Path() / "err.txt";
+    const std::string cmd = "cd " + ShellQuote(assets.Path().parent_path().string()) + " && timeout 5 " +
+                            std::string(DZWONEX_TEXT_EXE) + " --assets ./" +
+                            ShellQuote(assets.Path().filename().string()) + " </dev/null >/dev/null 2>" + err.string();
+    const int rc = std::system(cmd.c_str());
+    EXPECT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == 1) << rc;
+    std::ifstream in(err);
+    const std::string message((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(message, "dzwonex-text: Cannot open file " + (assets.Path() / "Mapa.jpg").string() + ".\n");
 }
 
 TEST_F(TextProcess, GarbageInputGivesErrorLinesAndExitZero) {

@@ -1,17 +1,25 @@
 // The banner at the top and the logo dialog.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QTest>
 #include <QTimer>
 
 #include "CompanyBuilder.h"
+#include "DamagedFiles.h"
 #include "Logo.h"
 #include "Support.h"
 
 namespace dzwonex::uitest {
 namespace {
 
+using dzwonex::testing::BitmapDamages;
 using dzwonex::testing::CompanyBuilder;
+using dzwonex::testing::Damage;
+using dzwonex::testing::FileSystemDamages;
+using dzwonex::testing::ReadAll;
+using dzwonex::testing::WriteAll;
 
 class BannerTest : public ::testing::Test {
 protected:
@@ -50,6 +58,13 @@ TEST_F(BannerTest, APressOpensTheShortcutsWebAddressOnly) {
     QTest::mouseClick(w->pbBanner, Qt::LeftButton, {}, QPoint(10, 10));
     assets.Remove("Banner.url");
     QTest::mouseClick(w->pbBanner, Qt::LeftButton, {}, QPoint(10, 10));
+    // Nor does a press wait on a pipe, or read a device.
+    for (const Damage& damage : FileSystemDamages(kShortcutFileLimit)) {
+        std::filesystem::remove_all(assets.File("Banner.url").toStdString());
+        assets.Write("Banner.url", "[InternetShortcut]\r\nURL=https://dzwonex.example/\r\n");
+        damage.apply(assets.File("Banner.url").toStdString());
+        QTest::mouseClick(w->pbBanner, Qt::LeftButton, {}, QPoint(10, 10));
+    }
     EXPECT_EQ(w.urls->size(), 1u);
     EXPECT_TRUE(w.errors->empty());
 }
@@ -143,13 +158,25 @@ TEST_F(LogoTest, TheMailLinkOpensTheMailAddressAndTheDialogStays) {
     EXPECT_TRUE(logo->isVisible());
 }
 
-TEST_F(LogoTest, AMissingPictureIsReportedAndTheDialogOpensWithout) {
-    assets.Remove("Logo.bmp");
-    auto logo = Open();
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors.front(), QString("Cannot open file %1.").arg(assets.File("Logo.bmp")));
-    EXPECT_TRUE(logo->imgLogo->pixmap().isNull());
-    EXPECT_TRUE(logo->isVisible());
+TEST_F(LogoTest, AMissingOrDamagedPictureIsReportedAndTheDialogOpensWithout) {
+    const std::string path = assets.File("Logo.bmp").toStdString();
+    std::vector<Damage> damages = FileSystemDamages(kBitmapFileLimit);
+    for (const Damage& d : BitmapDamages()) damages.push_back(d);
+    damages.push_back({"missing", [](const std::filesystem::path& p) { std::filesystem::remove(p); },
+                       [](const std::string& p) { return "Cannot open file " + p + "."; }});
+    const std::vector<uint8_t> good = ReadAll(path);
+    for (const Damage& damage : damages) {
+        SCOPED_TRACE(damage.what);
+        std::filesystem::remove_all(path);
+        WriteAll(path, good);
+        damage.apply(path);
+        errors.clear();
+        auto logo = Open();
+        ASSERT_EQ(errors.size(), 1u);
+        EXPECT_EQ(errors.front().toStdString(), damage.message(path));
+        EXPECT_TRUE(logo->imgLogo->pixmap().isNull());
+        EXPECT_TRUE(logo->isVisible());
+    }
 }
 
 TEST_F(LogoTest, TheMainWindowGreetsWithTheDialogWhileTheClockRuns) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QHelpEvent>
+#include <QPainter>
 #include <QTest>
 #include <QToolTip>
 
@@ -78,6 +79,33 @@ TEST_F(MapTest, IconsAtTheEdgeAreClipped) {
     EXPECT_EQ(shot.pixelColor(639, 479), IconColour(skPolpak));
     EXPECT_EQ(shot.pixelColor(631, 471), IconColour(skPolpak));
     EXPECT_EQ(shot.pixelColor(630, 470), MapPixel(630, 470));
+}
+
+// A partial repaint draws every icon that reaches into the exposed area,
+// also one that reaches in by its first (or last) column or row only.
+TEST_F(MapTest, APartialRepaintDrawsIconsThatReachInByOnePixel) {
+    ClearMap();
+    Place(skIsdn, 200, 150);  // covers 192..207 x 142..157
+    struct Row {
+        QRect exposed;
+        QPoint inIcon;
+    };
+    const Row rows[] = {
+        {QRect(180, 140, 13, 30), {192, 150}},  // ends on the icon's first column
+        {QRect(207, 140, 20, 30), {207, 150}},  // starts on its last column
+        {QRect(190, 130, 30, 13), {200, 142}},  // ends on its first row
+        {QRect(190, 157, 30, 20), {200, 157}},  // starts on its last row
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::PrintToString(row.exposed));
+        QImage canvas(640, 480, QImage::Format_RGB32);
+        canvas.fill(Qt::black);
+        QPainter painter(&canvas);
+        painter.setClipRect(row.exposed);  // as in a paint event
+        PaintMap(painter, row.exposed, w->Pictures(), w->Game());
+        painter.end();
+        EXPECT_EQ(canvas.pixelColor(row.inIcon), IconColour(skIsdn));
+    }
 }
 
 TEST_F(MapTest, LegendIconsStandAtTheirOddHeights) {

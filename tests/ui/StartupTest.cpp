@@ -4,11 +4,19 @@
 #include <QFile>
 #include <QTest>
 
+#include <filesystem>
+
+#include "DamagedFiles.h"
 #include "PointWatch.h"
 #include "Support.h"
 
 namespace dzwonex::uitest {
 namespace {
+
+using dzwonex::testing::BitmapDamages;
+using dzwonex::testing::Damage;
+using dzwonex::testing::FileSystemDamages;
+using dzwonex::testing::MapDamages;
 
 class StartupTest : public ::testing::Test {
 protected:
@@ -80,7 +88,7 @@ TEST_F(StartupTest, AMalformedIconIsNotAValidBitmap) {
     Corrupt("4.bmp", QByteArray("BM this is no bitmap at all, only some words"));
     WindowUnderTest w(assets.Dir());
     ASSERT_EQ(w.errors->size(), 1u);
-    EXPECT_EQ(w.errors->front(), "Bitmap image is not valid");
+    EXPECT_EQ(w.errors->front(), "Bitmap image is not valid: " + assets.File("4.bmp"));
     ExpectNothingAfterThePictures(w);
     // Loaded before the failure.
     EXPECT_EQ(w->Game().MapWidth(), 640);
@@ -95,7 +103,7 @@ TEST_F(StartupTest, ATruncatedBitmapIsNotValid) {
     strip.close();
     WindowUnderTest w(assets.Dir());
     ASSERT_EQ(w.errors->size(), 1u);
-    EXPECT_EQ(w.errors->front(), "Bitmap image is not valid");
+    EXPECT_EQ(w.errors->front(), "Bitmap image is not valid: " + assets.File("Bannery.bmp"));
     ExpectNothingAfterThePictures(w);
 }
 
@@ -115,6 +123,68 @@ TEST_F(StartupTest, AMissingOrCorruptMapIsReported) {
         EXPECT_TRUE(w.errors->front().contains(assets.File("Mapa.jpg"))) << qPrintable(w.errors->front());
         ExpectNothingAfterThePictures(w);
     }
+}
+
+// Damaged pictures, each in place of the good one: one box names the file
+// and says what is wrong, and nothing after the pictures starts. None of
+// them waits (a pipe has no writer) or takes the memory a giant or endless
+// file would ask for.
+TEST(StartupDamagedFilesTest, EachDamagedPictureIsNamedAndTheGameEnds) {
+    struct Row {
+        const char* file;
+        Damage damage;
+    };
+    std::vector<Row> rows;
+    for (const Damage& d : FileSystemDamages(kMapFileLimit)) rows.push_back({"Mapa.jpg", d});
+    for (const Damage& d : MapDamages()) rows.push_back({"Mapa.jpg", d});
+    for (const char* file : {"Bannery.bmp", "3.bmp"}) {
+        for (const Damage& d : FileSystemDamages(kBitmapFileLimit)) rows.push_back({file, d});
+        for (const Damage& d : BitmapDamages()) rows.push_back({file, d});
+    }
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.file) + " as " + row.damage.what);
+        TestAssets assets;
+        const std::string path = assets.File(row.file).toStdString();
+        row.damage.apply(path);
+        WindowUnderTest w(assets.Dir());
+        ASSERT_EQ(w.errors->size(), 1u);
+        EXPECT_EQ(w.errors->front().toStdString(), row.damage.message(path));
+        EXPECT_TRUE(w->StartupFailed());
+        EXPECT_EQ(w.sound->Count("InitSound(" + assets.Dir() + ")"), 0);
+        EXPECT_FALSE(w->MainTimer->isActive());
+    }
+}
+
+// The game's own sound on SDL's dummy driver: a sound file that cannot be
+// one leaves the game silent and playing, as a missing one does.
+TEST(StartupDamagedFilesTest, ADamagedSoundFileLeavesTheGamePlaying) {
+#ifndef DZWONEX_TEST_ASSET_DIR
+    GTEST_SKIP() << "the asset generator is not part of this build";
+#else
+    for (const char* file : {"psych.xm", "click.wav"}) {
+        for (const Damage& damage : FileSystemDamages(kMusicFileLimit)) {
+            SCOPED_TRACE(std::string(file) + " as " + damage.what);
+            TestAssets assets;
+            for (const char* sound : {"psych.xm", "button.wav", "page.wav", "click.wav"})
+                std::filesystem::copy_file(std::string(DZWONEX_TEST_ASSET_DIR) + sound,
+                                           assets.File(sound).toStdString());
+            damage.apply(assets.File(file).toStdString());
+            std::vector<QString> errors;
+            TfrmMainOptions options;
+            options.appDir = assets.Dir();
+            options.seed = 7;
+            options.showLogo = false;
+            options.reportError = [&errors](const QString& message) { errors.push_back(message); };
+            TfrmMain window(std::move(options));
+            EXPECT_FALSE(window.StartupFailed());
+            EXPECT_TRUE(errors.empty());
+            window.btnOKClick();
+            const QString before = window.lblSpeed2->text();
+            window.MainTimerTimer();
+            EXPECT_NE(window.lblSpeed2->text(), before) << "the day did not change";
+        }
+    }
+#endif
 }
 
 TEST_F(StartupTest, ClosingReleasesSoundThenEverythingElse) {

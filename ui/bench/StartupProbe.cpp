@@ -3,6 +3,8 @@
 //   ui_startup_probe game     the game's window up to its first paint
 //   ui_startup_probe minimal  a bare window with the same page control
 //   ui_startup_probe idle N   the game left alone for N seconds
+//   ui_startup_probe soak N   the game played at top speed for N seconds,
+//                             with its sound, then closed (for leak checks)
 //
 // "game" and "minimal" print the wall-clock time (CLOCK_REALTIME, ns) at
 // which the first paint of the window was done and exit; the script took
@@ -130,12 +132,59 @@ int Idle(int argc, char** argv, int seconds) {
     return QApplication::exec();
 }
 
+int Soak(int argc, char** argv, int seconds) {
+    FloatingPointSetup floatingPoint;
+    QApplication app(argc, argv);
+    TfrmMainOptions options;
+    options.showLogo = false;
+    auto window = std::make_unique<TfrmMain>(std::move(options));
+    if (window->StartupFailed()) return 1;
+    window->show();
+    window->progressSpeedMouseDown(window->progressSpeed->width());
+    window->progressSpeedMouseUp();
+    // A player at work: answers, presses on the map, page changes, each
+    // with its sound, while the days go by.
+    QTimer player;
+    int step = 0;
+    QObject::connect(&player, &QTimer::timeout, [&] {
+        TfrmMain& w = *window;
+        switch (step++ % 5) {
+            case 0:
+                w.btnOKClick();
+                break;
+            case 1:
+                w.btnYesClick();
+                break;
+            case 2:
+                w.btnNoClick();
+                break;
+            case 3:
+                w.paintboxMapaMouseDown(step * 37 % 1400, step * 23 % 1000);
+                break;
+            default:
+                w.PageControl->SetActivePage(step % 4);
+                w.PageControlChange();
+        }
+    });
+    player.start(100);
+    QTimer::singleShot(seconds * 1000, [&] {
+        player.stop();
+        std::printf("soak %d s: %d actions, now %s\n", seconds, step, qPrintable(window->lblSpeed2->text()));
+        window->close();
+        QApplication::exit(0);
+    });
+    const int status = QApplication::exec();
+    window.reset();
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "minimal") == 0) return Minimal(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "game") == 0) return Game(argc, argv);
     if (argc >= 3 && std::strcmp(argv[1], "idle") == 0) return Idle(argc, argv, std::atoi(argv[2]));
-    std::fprintf(stderr, "usage: ui_startup_probe game|minimal|idle SECONDS\n");
+    if (argc >= 3 && std::strcmp(argv[1], "soak") == 0) return Soak(argc, argv, std::atoi(argv[2]));
+    std::fprintf(stderr, "usage: ui_startup_probe game|minimal|idle SECONDS|soak SECONDS\n");
     return 2;
 }

@@ -1,0 +1,196 @@
+#include "DamagedFiles.h"
+
+#include <sys/stat.h>
+
+#include <fstream>
+#include <stdexcept>
+
+namespace dzwonex::testing {
+
+namespace fs = std::filesystem;
+
+std::vector<uint8_t> ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void WriteAll(const fs::path& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+namespace {
+
+void Replace(const fs::path& path) { fs::remove_all(path); }
+
+std::string CannotRead(const std::string& path, const std::string& reason) {
+    return "File " + path + " cannot be read (" + reason + ").";
+}
+
+// Where a marker starts, from the given offset; npos when there is none.
+size_t FindMarker(const std::vector<uint8_t>& jpeg, uint8_t marker, size_t from = 0) {
+    for (size_t i = from; i + 1 < jpeg.size(); ++i)
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == marker) return i;
+    return std::string::npos;
+}
+
+// The first byte of the entropy-coded data after the start-of-scan header.
+size_t ScanData(const std::vector<uint8_t>& jpeg) {
+    const size_t sos = FindMarker(jpeg, 0xDA);
+    if (sos == std::string::npos) throw std::runtime_error("no scan in the test picture");
+    return sos + 2 + (jpeg[sos + 2] << 8 | jpeg[sos + 3]);
+}
+
+// The picture with another size in its frame header: the header is all
+// that is read before the size is refused.
+void Resize(const fs::path& path, int width, int height) {
+    auto jpeg = ReadAll(path);
+    const size_t sof = FindMarker(jpeg, 0xC0);
+    if (sof == std::string::npos) throw std::runtime_error("the test picture is not baseline");
+    jpeg[sof + 5] = static_cast<uint8_t>(height >> 8);
+    jpeg[sof + 6] = static_cast<uint8_t>(height);
+    jpeg[sof + 7] = static_cast<uint8_t>(width >> 8);
+    jpeg[sof + 8] = static_cast<uint8_t>(width);
+    WriteAll(path, jpeg);
+}
+
+std::string NotAJpeg(const std::string& path) { return "File " + path + " is not a valid JPEG picture"; }
+
+}  // namespace
+
+std::vector<Damage> FileSystemDamages(std::size_t sizeLimit) {
+    return {
+        {"a directory", [](const fs::path& p) { Replace(p), fs::create_directory(p); },
+         [](const std::string& p) { return CannotRead(p, "it is a directory"); }},
+        {"a named pipe",
+         [](const fs::path& p) {
+             Replace(p);
+             if (::mkfifo(p.c_str(), 0600) != 0) throw std::runtime_error("cannot make a pipe");
+         },
+         [](const std::string& p) { return CannotRead(p, "it is a named pipe"); }},
+        {"a link to /dev/zero", [](const fs::path& p) { Replace(p), fs::create_symlink("/dev/zero", p); },
+         [](const std::string& p) { return CannotRead(p, "it is a device"); }},
+        // Sparse: nothing is written to the disk.
+        {"a file over the limit",
+         [sizeLimit](const fs::path& p) { fs::resize_file(p, static_cast<uintmax_t>(sizeLimit) + 1); },
+         [sizeLimit](const std::string& p) {
+             return CannotRead(p, "it is larger than " + std::to_string(sizeLimit >> 20) + " MiB");
+         }},
+    };
+}
+
+std::vector<Damage> MapDamages() {
+    auto tooLarge = [](int side) {
+        return [side](const std::string& p) {
+            const std::string s = std::to_string(side);
+            return "File " + p + " is too large: " + s + " × " + s + " pixels (the limit is 8192 × 8192).";
+        };
+    };
+    auto notAJpeg = [](const char* reason) {
+        return [reason](const std::string& p) { return NotAJpeg(p) + " (Corrupt JPEG data: " + reason + ")."; };
+    };
+    return {
+        {"a map of 20000 x 20000 px", [](const fs::path& p) { Resize(p, 20000, 20000); }, tooLarge(20000)},
+        {"a map of 65500 x 65500 px", [](const fs::path& p) { Resize(p, 65500, 65500); }, tooLarge(65500)},
+        {"half a map with an end-of-image mark",
+         [](const fs::path& p) {
+             auto jpeg = ReadAll(p);
+             jpeg.resize(jpeg.size() / 2);
+             jpeg.insert(jpeg.end(), {0xFF, 0xD9});
+             WriteAll(p, jpeg);
+         },
+         notAJpeg("premature end of data segment")},
+        {"a bad Huffman code",
+         [](const fs::path& p) {
+             // Sixteen one bits in a row are no code of any table. Near the
+             // end of the data: libjpeg-turbo's fast decoder, which it uses
+             // while plenty of data is left, takes a bad code silently (and
+             // is thrown off for the rest of the picture).
+             auto jpeg = ReadAll(p);
+             const size_t at = jpeg.size() - 200;
+             if (at < ScanData(jpeg)) throw std::runtime_error("the test picture is too small");
+             for (size_t i = 0; i < 8; ++i) jpeg[at + 2 * i] = 0xFF, jpeg[at + 2 * i + 1] = 0x00;
+             WriteAll(p, jpeg);
+         },
+         notAJpeg("bad Huffman code")},
+        {"stray bytes before a marker",
+         [](const fs::path& p) {
+             auto jpeg = ReadAll(p);
+             jpeg.insert(jpeg.begin() + static_cast<long>(FindMarker(jpeg, 0xDA)), {0x12, 0x34, 0x56});
+             WriteAll(p, jpeg);
+         },
+         notAJpeg("3 extraneous bytes before marker 0xda")},
+    };
+}
+
+std::vector<uint8_t> BmpBytes(const BmpLayout& l) {
+    std::vector<uint8_t> out = {'B', 'M'};
+    auto put16 = [&](uint32_t v) {
+        out.push_back(static_cast<uint8_t>(v));
+        out.push_back(static_cast<uint8_t>(v >> 8));
+    };
+    auto put32 = [&](uint32_t v) { put16(v & 0xFFFF), put16(v >> 16); };
+    const uint32_t offset = 54 + static_cast<uint32_t>(l.palette.size());
+    put32(offset + static_cast<uint32_t>(l.pixels.size()));
+    put32(0);
+    put32(offset);
+    put32(40);
+    put32(static_cast<uint32_t>(l.width));
+    put32(static_cast<uint32_t>(l.height));
+    put16(1);
+    put16(l.bitsPerPixel);
+    put32(l.compression);
+    put32(static_cast<uint32_t>(l.pixels.size()));
+    put32(2835);
+    put32(2835);
+    put32(l.coloursUsed);
+    put32(0);
+    out.insert(out.end(), l.palette.begin(), l.palette.end());
+    out.insert(out.end(), l.pixels.begin(), l.pixels.end());
+    return out;
+}
+
+std::vector<Damage> BitmapDamages() {
+    auto invalid = [](const std::string& p) { return "Bitmap image is not valid: " + p; };
+    return {
+        {"run-length encoded at 24 bits a pixel",
+         [](const fs::path& p) {
+             // Four rows of four pixels in runs, then the end mark.
+             WriteAll(p, BmpBytes({.width = 4,
+                                   .height = 4,
+                                   .bitsPerPixel = 24,
+                                   .compression = 1,
+                                   .coloursUsed = 0,
+                                   .palette = {},
+                                   .pixels = {4, 1, 0, 0, 4, 2, 0, 0, 4, 3, 0, 0, 4, 4, 0, 1}}));
+         },
+         invalid},
+        {"a palette of 300 colours",
+         [](const fs::path& p) {
+             WriteAll(p, BmpBytes({.width = 4,
+                                   .height = 4,
+                                   .bitsPerPixel = 8,
+                                   .compression = 0,
+                                   .coloursUsed = 300,
+                                   .palette = std::vector<uint8_t>(300 * 4, 0x40),
+                                   .pixels = std::vector<uint8_t>(16, 7)}));
+         },
+         invalid},
+        {"32768 x 32768 px, run-length encoded",
+         [](const fs::path& p) {
+             WriteAll(p, BmpBytes({.width = 32768,
+                                   .height = 32768,
+                                   .bitsPerPixel = 8,
+                                   .compression = 1,
+                                   .coloursUsed = 0,
+                                   .palette = std::vector<uint8_t>(256 * 4, 0x80),
+                                   .pixels = {0, 1}}));
+         },
+         [](const std::string& p) {
+             return "File " + p + " is too large: 32768 × 32768 pixels (the limit is 4096 × 4096).";
+         }},
+    };
+}
+
+}  // namespace dzwonex::testing
