@@ -454,7 +454,7 @@ void TfrmMain::ShowLogo() {
 
 void TfrmMain::pbBannerPaint(QPainter& painter) {
     if (banners_.isNull()) return;
-    // Band FBannerIndex, unscaled; where the strip does not reach, the
+    // The banner shown, unscaled; where the strip does not reach, the
     // white panel shows.
     const int top = game_->BannerIndex() * kBannerHeight;
     const QRect source = QRect(0, top, kBannerWidth, kBannerHeight) & banners_.rect();
