@@ -7,10 +7,15 @@ namespace dzwonex {
 
 std::string FormatAmount(int32_t value) {
     const int64_t magnitude = value < 0 ? -static_cast<int64_t>(value) : value;
-    std::string text = std::to_string(magnitude);
-    if (text.size() > 3) text.insert(text.size() - 3, " ");
-    if (text.size() > 7) text.insert(text.size() - 7, " ");
-    if (value < 0) text.insert(0, "-");
+    const std::string digits = std::to_string(magnitude);
+    std::string text = value < 0 ? "-" : "";
+    // A space before the last three digits and before the last six; the
+    // millions and above stay together.
+    for (size_t i = 0; i < digits.size(); ++i) {
+        const size_t left = digits.size() - i;
+        if (i > 0 && (left == 3 || left == 6)) text += ' ';
+        text += digits[i];
+    }
     return text;
 }
 

@@ -170,7 +170,7 @@ TEST_F(SavedGameTest, ASaveThatFailsHalfwayLeavesTheEarlierFileAndNoTemporary) {
 
 TEST_F(SavedGameTest, ASaveThatCannotBeWrittenSaysWhere) {
     Spill(folder / "plik", "x");
-    for (const std::string path : {Path("plik") + "/gra.dzwonex", Path("brak") + "/gra.dzwonex", Path("")}) {
+    for (const std::string& path : {Path("plik") + "/gra.dzwonex", Path("brak") + "/gra.dzwonex", Path("")}) {
         try {
             SaveGame(path, game->Snapshot());
             FAIL() << path;

@@ -118,7 +118,7 @@ TEST_F(TextSession, ANameThatIsNotUtf8NeverBreaksTheState) {
     ASSERT_TRUE(signedLetter);
     const auto r = s->Execute("state");
     EXPECT_EQ(r.outcome, Session::Outcome::Done);
-    ASSERT_NO_THROW((void)json::parse(r.output));
+    EXPECT_TRUE(json::accept(r.output));
     EXPECT_NE(r.output.find("Jan\xEF\xBF\xBD"), std::string::npos);  // the bad bytes become U+FFFD
 }
 
@@ -217,7 +217,7 @@ TEST_F(TextSession, RandomCommandLinesNeverBreakIt) {
         const auto r = s->Execute(line);
         ASSERT_NE(r.outcome == Session::Outcome::Error, r.error.empty()) << line;
         if (r.outcome == Session::Outcome::Done && !r.output.empty()) {
-            ASSERT_NO_THROW((void)json::parse(r.output)) << line;
+            ASSERT_TRUE(json::accept(r.output)) << line;
         }
     }
     const json st = State(*s);
