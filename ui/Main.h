@@ -40,6 +40,9 @@ void OpenInDesktop(const QUrl& url);
 
 // Asks the player for a saved game's file; an empty text when cancelled.
 using FileAsker = std::function<QString(QWidget* parent)>;
+// Asks the player a yes-or-no question; true for Tak.
+using Confirmer = std::function<bool(QWidget* parent, const QString& question)>;
+bool AskTakNie(QWidget* parent, const QString& question);
 // The standard file dialogs, filtered to "Gra Dzwonex (*.dzwonex)".
 QString AskSaveFile(QWidget* parent);
 QString AskOpenFile(QWidget* parent);
@@ -63,6 +66,8 @@ struct TfrmMainOptions {
     // None: the standard file dialogs.
     FileAsker askSavePath;
     FileAsker askOpenPath;
+    // Before the game in progress is given up for a new one; None: a Tak/Nie box.
+    Confirmer confirm;
     // A saved game to open at start instead of the new one.
     std::optional<QString> loadPath;
 };

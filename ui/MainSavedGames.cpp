@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -39,6 +41,15 @@ QString AskSaveFile(QWidget* parent) {
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
+bool AskTakNie(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Dzwonex"), question, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
 QString AskOpenFile(QWidget* parent) {
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Wczytaj grę"), StartFolder(), Filter());
 }
@@ -46,6 +57,7 @@ QString AskOpenFile(QWidget* parent) {
 void TfrmMain::BuildGameBox() {
     if (!options_.askSavePath) options_.askSavePath = AskSaveFile;
     if (!options_.askOpenPath) options_.askOpenPath = AskOpenFile;
+    if (!options_.confirm) options_.confirm = AskTakNie;
 
     shapeGra = new TShape(kBoxFill, kBoxFrame, pnlMenu);
     shapeGra->setObjectName(QStringLiteral("shapeGra"));
@@ -150,7 +162,10 @@ void TfrmMain::btnWczytajClick() {
 
 void TfrmMain::btnNowaGraClick() {
     if (startupFailed_) return;
-    // Replaces the game at once; the generator goes on where it stands.
+    // A slip of Ctrl+N must not cost hours of play.
+    if (!options_.confirm(this, QString::fromUtf8("Zacząć nową grę? Obecna gra przepadnie, jeśli jej nie zapiszesz.")))
+        return;
+    // Replaces the game; the generator goes on where it stands.
     game_->Reset(game_->AssetDir(), options_.userName ? *options_.userName : LogonUserName());
     game_->NewGame();
     history_.Clear();

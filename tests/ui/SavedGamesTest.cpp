@@ -226,6 +226,13 @@ TEST_F(SavedGamesTest, NowaGraReplacesTheGameWithAFreshOne) {
     w.Show();
     Play(*w, 30);
     w->SetActivePage(kPageMenu);
+    // Nie to the question keeps the game.
+    const CompanySnapshot before = w->Game().Snapshot();
+    *w.answer = false;
+    Click(w->btnNowaGra);
+    ASSERT_EQ(w.questions->size(), 1u);
+    EXPECT_TRUE(w->Game().Snapshot() == before);
+    *w.answer = true;
     Click(w->btnNowaGra);
     const Company& game = w->Game();
     EXPECT_EQ(game.Day(), 1);

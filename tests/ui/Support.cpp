@@ -89,6 +89,10 @@ WindowUnderTest::WindowUnderTest(const std::string& appDir, uint32_t seed, bool 
     options.reportError = [errors = errors](const QString& message) { errors->push_back(message); };
     options.openUrl = [urls = urls](const QUrl& url) { urls->push_back(url); };
     options.showLogo = showLogo;
+    options.confirm = [questions = questions, answer = answer](QWidget*, const QString& question) {
+        questions->push_back(question);
+        return *answer;
+    };
     if (adjust) adjust(options);
     window = std::make_unique<TfrmMain>(std::move(options));
 }

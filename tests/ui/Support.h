@@ -95,6 +95,9 @@ struct WindowUnderTest {
     std::shared_ptr<SoundLog> sound = std::make_shared<SoundLog>();
     std::shared_ptr<std::vector<QString>> errors = std::make_shared<std::vector<QString>>();
     std::shared_ptr<std::vector<QUrl>> urls = std::make_shared<std::vector<QUrl>>();
+    // What the window asked, and the answer every question gets.
+    std::shared_ptr<std::vector<QString>> questions = std::make_shared<std::vector<QString>>();
+    std::shared_ptr<bool> answer = std::make_shared<bool>(true);
     std::unique_ptr<TfrmMain> window;
 };
 
