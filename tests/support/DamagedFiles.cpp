@@ -1,5 +1,7 @@
 #include "DamagedFiles.h"
 
+#include "AssetFile.h"
+
 #include <sys/stat.h>
 
 #include <fstream>
@@ -191,6 +193,17 @@ std::vector<Damage> BitmapDamages() {
              return "File " + p + " is too large: 32768 × 32768 pixels (the limit is 4096 × 4096).";
          }},
     };
+}
+
+std::vector<PictureDamage> PictureDamages(const std::vector<std::string>& bitmaps) {
+    std::vector<PictureDamage> rows;
+    for (const Damage& d : FileSystemDamages(kMapFileLimit)) rows.push_back({"Mapa.jpg", d});
+    for (const Damage& d : MapDamages()) rows.push_back({"Mapa.jpg", d});
+    for (const std::string& file : bitmaps) {
+        for (const Damage& d : FileSystemDamages(kBitmapFileLimit)) rows.push_back({file, d});
+        for (const Damage& d : BitmapDamages()) rows.push_back({file, d});
+    }
+    return rows;
 }
 
 }  // namespace dzwonex::testing

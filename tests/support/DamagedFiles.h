@@ -27,6 +27,13 @@ std::vector<Damage> MapDamages();
 // bits a pixel, a palette of 300 colours, 32 768 px square.
 std::vector<Damage> BitmapDamages();
 
+// Every damage above, each to one picture: the map, then each bitmap named.
+struct PictureDamage {
+    std::string file;
+    Damage damage;
+};
+std::vector<PictureDamage> PictureDamages(const std::vector<std::string>& bitmaps);
+
 std::vector<uint8_t> ReadAll(const std::filesystem::path& path);
 void WriteAll(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
 

@@ -93,22 +93,13 @@ TEST_F(TextProcess, CorruptBitmapIsNamedAndExitsWithOne) {
 // Damaged pictures: each is named in one message on stderr, exit 1, and
 // nothing waits (a pipe in place of a picture has no writer).
 TEST_F(TextProcess, DamagedPicturesAreNamedAndExitWithOne) {
-    struct Row {
-        const char* file;
-        Damage damage;
-    };
-    std::vector<Row> rows;
-    for (const Damage& d : FileSystemDamages(kMapFileLimit)) rows.push_back({"Mapa.jpg", d});
-    for (const Damage& d : MapDamages()) rows.push_back({"Mapa.jpg", d});
-    for (const Damage& d : FileSystemDamages(kBitmapFileLimit)) rows.push_back({"Bannery.bmp", d});
-    for (const Damage& d : BitmapDamages()) rows.push_back({"Bannery.bmp", d});
-    for (const Row& row : rows) {
+    for (const PictureDamage& row : PictureDamages({"Bannery.bmp"})) {
         AssetFolder folder;
         const fs::path file = folder.Path() / row.file;
         row.damage.apply(file);
         const ProcessRun r =
             RunText("--seed 1 --user Tester --assets " + ShellQuote(folder.Path().string()), "state\n", 5);
-        SCOPED_TRACE(std::string(row.file) + " as " + row.damage.what);
+        SCOPED_TRACE(row.file + " as " + row.damage.what);
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err, "dzwonex-text: " + row.damage.message(file.string()) + "\n");

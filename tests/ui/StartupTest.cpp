@@ -13,10 +13,8 @@
 namespace dzwonex::uitest {
 namespace {
 
-using dzwonex::testing::BitmapDamages;
 using dzwonex::testing::Damage;
 using dzwonex::testing::FileSystemDamages;
-using dzwonex::testing::MapDamages;
 
 class StartupTest : public ::testing::Test {
 protected:
@@ -130,21 +128,10 @@ TEST_F(StartupTest, AMissingOrCorruptMapIsReported) {
 // them waits (a pipe has no writer) or takes the memory a giant or endless
 // file would ask for.
 TEST(StartupDamagedFilesTest, EachDamagedPictureIsNamedAndTheGameEnds) {
-    struct Row {
-        const char* file;
-        Damage damage;
-    };
-    std::vector<Row> rows;
-    for (const Damage& d : FileSystemDamages(kMapFileLimit)) rows.push_back({"Mapa.jpg", d});
-    for (const Damage& d : MapDamages()) rows.push_back({"Mapa.jpg", d});
-    for (const char* file : {"Bannery.bmp", "3.bmp"}) {
-        for (const Damage& d : FileSystemDamages(kBitmapFileLimit)) rows.push_back({file, d});
-        for (const Damage& d : BitmapDamages()) rows.push_back({file, d});
-    }
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.file) + " as " + row.damage.what);
+    for (const testing::PictureDamage& row : testing::PictureDamages({"Bannery.bmp", "3.bmp"})) {
+        SCOPED_TRACE(row.file + " as " + row.damage.what);
         TestAssets assets;
-        const std::string path = assets.File(row.file).toStdString();
+        const std::string path = assets.File(QString::fromStdString(row.file)).toStdString();
         row.damage.apply(path);
         WindowUnderTest w(assets.Dir());
         ASSERT_EQ(w.errors->size(), 1u);
