@@ -19,6 +19,24 @@ std::string FormatAmount(int32_t value) {
     return text;
 }
 
+std::string FormatAmount(int32_t value, Language language) {
+    if (language == Language::Polish) return FormatAmount(value);
+    const int64_t magnitude = value < 0 ? -static_cast<int64_t>(value) : value;
+    const std::string digits = std::to_string(magnitude);
+    std::string text = value < 0 ? "-" : "";
+    for (size_t i = 0; i < digits.size(); ++i) {
+        const size_t left = digits.size() - i;
+        if (i > 0 && left % 3 == 0) text += ',';
+        text += digits[i];
+    }
+    return text;
+}
+
+std::string FormatMoney(int32_t value, Language language) {
+    if (language == Language::Polish) return FormatAmount(value) + " zł";
+    return "PLN " + FormatAmount(value, language);
+}
+
 double RoundHalfEven(double x) {
     // nearbyint honours the current rounding mode, which the game keeps at
     // round-to-nearest; std::round would send ties away from zero.

@@ -2,11 +2,19 @@
 #include <cstdint>
 #include <string>
 
+#include "Language.h"
+
 namespace dzwonex {
 
 // Digits of the magnitude, a space before the last three digits and one
 // more before the last seven (never more than two), a minus for negatives.
 std::string FormatAmount(int32_t value);
+
+// A whole number as the language writes it: Polish as above, English with
+// a comma between every three digits ("-1,234,567").
+std::string FormatAmount(int32_t value, Language language);
+// An amount of money: "24 867 zł" in Polish, "PLN 24,867" in English.
+std::string FormatMoney(int32_t value, Language language);
 
 // Round to nearest, ties to even, as every rounding in the game does.
 double RoundHalfEven(double x);

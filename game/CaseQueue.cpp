@@ -4,6 +4,7 @@
 
 #include "Amounts.h"
 #include "Company.h"
+#include "Texts.h"
 
 namespace dzwonex {
 
@@ -34,7 +35,7 @@ void Company::ShowCurrentCase() {
         // An unknown kind leaves the buttons as they were.
     }
     const auto count = static_cast<int32_t>(std::min<size_t>(cases_.size(), 2147483647u));
-    view_.SetText(Control::tabSprawy, "Sprawy (" + FormatAmount(count) + ")");
+    view_.SetText(Control::tabSprawy, Fill(Texts(language_).casesTab, {FormatAmount(count, language_)}));
 }
 
 void Company::AnswerOk() { DismissFrontCase(); }

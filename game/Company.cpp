@@ -18,23 +18,41 @@ Company::Company(GameView& view, std::unique_ptr<RandomSource> random)
 
 Company::~Company() { Clear(); }
 
+void Company::SetLanguage(Language language) {
+    language_ = language;
+    ShowLabels();
+}
+
+void Company::ShowLabels() {
+    ShowSpeedLine();
+    ShowDate();
+    ShowSubscriberCounts();
+    view_.SetText(Control::lblKasa, FormatMoney(cash_.Value(), language_));
+    view_.SetText(Control::lblOpinia, FormatAmount(RoundToInt32(opinion_), language_));
+    view_.SetText(Control::lblJakosc, FormatAmount(RoundToInt32(quality_), language_));
+    view_.SetText(Control::lblPracownicy, FormatAmount(lastDay_.staff, language_));
+    view_.SetText(Control::lblNaprawy, FormatAmount(lastDay_.repairs, language_));
+    view_.SetText(Control::lblSprzet, FormatAmount(lastDay_.equipment, language_));
+    ShowCurrentCase();
+}
+
 void Company::AddMoney(Money delta) {
     cash_ += delta;
-    view_.SetText(Control::lblKasa, FormatAmount(cash_.Value()) + " zł");
+    view_.SetText(Control::lblKasa, FormatMoney(cash_.Value(), language_));
 }
 
 void Company::AddOpinion(double delta) {
     opinion_ = opinion_ + delta;
-    view_.SetText(Control::lblOpinia, FormatAmount(RoundToInt32(opinion_)));
+    view_.SetText(Control::lblOpinia, FormatAmount(RoundToInt32(opinion_), language_));
 }
 
 void Company::AddQuality(double delta) {
     quality_ = quality_ + delta;
-    view_.SetText(Control::lblJakosc, FormatAmount(RoundToInt32(quality_)));
+    view_.SetText(Control::lblJakosc, FormatAmount(RoundToInt32(quality_), language_));
 }
 
 void Company::ShowSubscriberCounts() {
-    for (int k = 1; k <= kKindCount; ++k) view_.SetText(kCountLabels[k - 1], FormatAmount(Count(k)));
+    for (int k = 1; k <= kKindCount; ++k) view_.SetText(kCountLabels[k - 1], FormatAmount(Count(k), language_));
     view_.RepaintMap();
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Case.h"
+#include "Language.h"
 #include "Money.h"
 #include "Random.h"
 #include "Snapshot.h"
@@ -65,6 +66,14 @@ public:
     // The player turned to another page.
     void PageChangedByPlayer();
 
+    // --- Language ---
+    // The language of every text the company writes from now on: labels,
+    // new cases and letters, and the inbox's tab. The labels are shown again
+    // at once; cases already in the inbox keep the words they were written
+    // in, as letters do. Draws nothing and changes no rule.
+    void SetLanguage(Language language);
+    Language TextLanguage() const { return language_; }
+
     // --- Reading the company ---
     int32_t Day() const { return day_; }
     Money Cash() const { return cash_; }
@@ -110,6 +119,11 @@ public:
 
 private:
     friend class testing::CompanyBuilder;
+
+    // Every label the company owns, shown again as the rules leave it.
+    void ShowLabels();
+    void ShowDate();
+    void ShowSpeedLine();
 
     // Amounts; each refreshes its label.
     void AddMoney(Money delta);
@@ -170,6 +184,7 @@ private:
     double quality_ = 0;                             // equipment level, unbounded
     std::deque<Case> cases_;                         // the inbox, front case first
     DayAccount lastDay_;                             // the latest daily turn's money
+    Language language_ = Language::Polish;           // of the texts written from now on
 };
 
 }  // namespace dzwonex

@@ -5,6 +5,7 @@
 
 #include "Amounts.h"
 #include "Company.h"
+#include "Texts.h"
 
 namespace dzwonex {
 
@@ -24,12 +25,17 @@ void Company::NextDay() {
 
 void Company::SetDay(int32_t day) {
     day_ = day;
+    ShowDate();
+}
+
+void Company::ShowDate() {
+    const int32_t day = day_;
     // A year of 12 months of 30 days; day 0 is year 1, month 1, day 1.
     const int32_t year = day / 360 + 1;
     const int32_t month = (day % 360) / 30 + 1;
     const int32_t dayOfMonth = day % 30 + 1;
-    view_.SetText(Control::lblSpeed2, "Rok: " + std::to_string(year) + "  Miesiąc: " + std::to_string(month) +
-                                          "  Dzień: " + std::to_string(dayOfMonth));
+    view_.SetText(Control::lblSpeed2, Fill(Texts(language_).dateLine,
+                                           {std::to_string(year), std::to_string(month), std::to_string(dayOfMonth)}));
 }
 
 void Company::CollectIncome() {
@@ -64,9 +70,9 @@ void Company::PayExpenses() {
     lastDay_.staff = staff;
     lastDay_.repairs = repairs;
     lastDay_.equipment = equipment;
-    view_.SetText(Control::lblPracownicy, FormatAmount(staff));
-    view_.SetText(Control::lblNaprawy, FormatAmount(repairs));
-    view_.SetText(Control::lblSprzet, FormatAmount(equipment));
+    view_.SetText(Control::lblPracownicy, FormatAmount(staff, language_));
+    view_.SetText(Control::lblNaprawy, FormatAmount(repairs, language_));
+    view_.SetText(Control::lblSprzet, FormatAmount(equipment, language_));
 
     AddMoney(-Money(staff));
     AddMoney(-Money(repairs));

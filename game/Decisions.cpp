@@ -1,21 +1,8 @@
 // Tak and Nie on the front case, and the refusal letters.
 #include "Company.h"
+#include "Texts.h"
 
 namespace dzwonex {
-
-namespace {
-const char* const kSdiRefusal =
-    "Szanowny panie.\r\n\r\nZ przykrością muszę poinformować, że w chwili obecnej nie mamy warunków "
-    "technicznych potrzebnych do założenia łącza stałego SDI w tej lokalizacji.\r\n\r\n  ";
-const char* const kNeostradaRefusal =
-    "Szanowny panie.\r\n\r\nZ przykrością muszę poinformować, że w chwili obecnej nie mamy warunków "
-    "technicznych potrzebnych do założenia łącza stałego typu Neostrada w tej lokalizacji. Ta jakże "
-    "nowoczesna i wspaniała technologia jest dopiero w fazie testów w naszym kraju.\r\n\r\n  ";
-const char* const kPolpakRefusal =
-    "Szanowny panie.\r\n\r\nZ przykrością muszę poinformować, że w chwili obecnej nie mamy warunków "
-    "technicznych potrzebnych do założenia szerokopasmowego łącza do Internetu typu Polpak-T w tej "
-    "lokalizacji.\r\n\r\n  ";
-}  // namespace
 
 void Company::AnswerYes() {
     view_.PlayButtonSound();
@@ -91,36 +78,33 @@ void Company::AnswerNo() {
     if (cases_.empty()) return;
     const int32_t kind = cases_.front().kind;
     if (kind <= ckInfo || kind > kLastCaseKind) return;
-    const char* replyTitle = nullptr;
-    const char* replyBody = nullptr;
-    auto refuse = [&](const char* title, const char* body) {
-        replyTitle = title;
-        replyBody = body;
-    };
+    // The refusal letter is written in the language of the moment.
+    const TextCatalogue::Line* refused = nullptr;
+    auto refuse = [&](size_t line) { refused = &Texts(language_).lines[line]; };
     switch (kind) {
         case ckSdiRequest:
             AddOpinion(-2 * random_->RandomReal());
-            refuse("Odpowiedź na SDI", kSdiRefusal);
+            refuse(kSdiLine);
             break;
         case ckSdiBribe:
             AddOpinion(2 * random_->RandomReal() - 1);
-            refuse("Odpowiedź na SDI", kSdiRefusal);
+            refuse(kSdiLine);
             break;
         case ckNeostradaRequest:
             AddOpinion(-3 * random_->RandomReal());
-            refuse("Odpowiedź na Neostradę", kNeostradaRefusal);
+            refuse(kNeostradaLine);
             break;
         case ckNeostradaBribe:
             AddOpinion(3 * random_->RandomReal() - 1.5);
-            refuse("Odpowiedź na Neostradę", kNeostradaRefusal);
+            refuse(kNeostradaLine);
             break;
         case ckPolpakRequest:
             AddOpinion(-5 * random_->RandomReal());
-            refuse("Odpowiedź na Polpak-T", kPolpakRefusal);
+            refuse(kPolpakLine);
             break;
         case ckPolpakBribe:
             AddOpinion(5 * random_->RandomReal() - 2.5);
-            refuse("Odpowiedź na Polpak-T", kPolpakRefusal);
+            refuse(kPolpakLine);
             break;
         case ckRaise:
             AddOpinion(-10 * random_->RandomReal());
@@ -129,7 +113,7 @@ void Company::AnswerNo() {
             break;
     }
     DismissFrontCase();
-    if (replyTitle) ReplyRefused(replyTitle, replyBody);
+    if (refused) ReplyRefused(refused->refusalTitle, refused->refusal);
 }
 
 void Company::ReplyRefused(const char* title, const char* body) {

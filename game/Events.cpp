@@ -4,54 +4,9 @@
 #include "Amounts.h"
 #include "Company.h"
 #include "Letters.h"
+#include "Texts.h"
 
 namespace dzwonex {
-
-namespace {
-
-const char* const kSdiTitle = "Podanie o SDI";
-const char* const kSdiPlain =
-    "Uprzejmie proszę o rozpatrzenie mojej prośby o instalację stałego łącza do Internetu typu SDI.";
-const char* const kSdiEnvelope =
-    "Uprzejmie proszę o pozytywne rozpatrzenie mojej prośby o instalację stałego łącza do Internetu typu SDI.";
-const char* const kSdiQuestion = "Czy chcesz odłączyć temu abonentowi SDI?";
-
-const char* const kNeoTitle = "Podanie o Neostradę";
-const char* const kNeoPlain =
-    "Uprzejmie proszę o rozpatrzenie mojej prośby o instalację stałego łącza do Internetu typu Neostrada.";
-const char* const kNeoEnvelope =
-    "Uprzejmie proszę o pozytywne rozpatrzenie mojej prośby o instalację stałego łącza do Internetu typu "
-    "Neostrada.";
-const char* const kNeoQuestion = "Czy chcesz odłączyć temu abonentowi Neostradę?";
-
-const char* const kPolpakTitle = "Podanie o Polpak-T";
-const char* const kPolpakPlain =
-    "Uprzejmie proszę o rozpatrzenie mojej prośby o instalację szerokopasmowego łącza do Internetu typu "
-    "Polpak-T.";
-const char* const kPolpakEnvelope =
-    "Uprzejmie proszę o pozytywne rozpatrzenie mojej prośby o instalację szerokopasmowego łącza do Internetu "
-    "typu Polpak-T.";
-
-const char* const kSpyTitle = "Odłączenie abonenta";
-
-const char* const kRaiseNote = "Jako pracownicy najlepszej na świecie firmy telekomunikacyjnej żądamy podwyżki!";
-const char* const kQualityUpNote =
-    "Wielu naszych abonentów narzeka ostatnio na jakość łączy internetowych, zrywane płączenia, prędkość "
-    "transmisji itp. Czy chcesz zmodernizować sprzęt?";
-const char* const kQualityDownNote =
-    "Wprawdzie nasi abonenci są zadowoleni z jakości naszych łączy, ale na ich utrzymanie potrzeba bardzo "
-    "wiele pieniędzy. Czy chcesz obniżyć koszty utrzymania sprzętu?";
-const char* const kExchangeNote = "Jedna z naszych central jest bardzo stara i powolna. Czy chcesz ją zmodernizować?";
-const char* const kBranchNote =
-    "Wpadliśmy ze Zbyszkiem na pomysł, żeby założyć nowy oddział naszej firmy. Czy dostaniemy twoje "
-    "pozwolenie?";
-const char* const kIdleExchangeNote =
-    "Jedna z naszych central jest nało używana i praktycznie niepotrzebna. Czy chcesz ją zamknąć?";
-const char* const kHighCostNote =
-    "Koszty utrzymania nowoczesnego sprzętu i modernizacji starego są bardzo wysokie. Czy chcesz zmniejszyć "
-    "środki na sprzęt?";
-
-}  // namespace
 
 // SDI and Neostrada run the same four rules with their own constants.
 struct LineRules {
@@ -60,27 +15,24 @@ struct LineRules {
     bool sdiRaisesDemand;  // Neostrada demand also grows with the SDI lines
     int32_t requestKind, bribeKind;
     int32_t envelopeBase, envelopeSpread;
-    const char* title;
-    const char* plainSentence;
-    const char* envelopeSentence;
+    size_t line;         // the texts' line: kSdiLine or kNeostradaLine
     int32_t spyOdds;     // a spy report comes when Random(spyOdds) < count
     int32_t spyWeights;  // the report's weight is 1 + Random(spyWeights)
-    const char* spyQuestion;
 };
 
 namespace {
 
-const LineRules kSdiRules = {skSdi,     8,         false,        ckSdiRequest, ckSdiBribe, 100,         1000,
-                             kSdiTitle, kSdiPlain, kSdiEnvelope, 256,          4,          kSdiQuestion};
-const LineRules kNeostradaRules = {skNeostrada, 16,   true,        ckNeostradaRequest, ckNeostradaBribe,
-                                   200,         2000, kNeoTitle,   kNeoPlain,          kNeoEnvelope,
-                                   128,         6,    kNeoQuestion};
+const LineRules kSdiRules = {skSdi, 8, false, ckSdiRequest, ckSdiBribe, 100, 1000, kSdiLine, 256, 4};
+const LineRules kNeostradaRules = {skNeostrada,    16,  true, ckNeostradaRequest, ckNeostradaBribe, 200, 2000,
+                                   kNeostradaLine, 128, 6};
 
 }  // namespace
 
 void Company::LineEvents(const LineRules& rules) {
     using namespace letters;
     RandomSource& rng = *random_;
+    const TextCatalogue& t = Texts(language_);
+    const TextCatalogue::Line& texts = t.lines[rules.line];
     const double O = opinion_, Q = quality_;
     // Demand for the line among phone and ISDN subscribers, evaluated left to right.
     auto demand = [&](double opinionPart, double qualityPart, double r) {
@@ -94,8 +46,8 @@ void Company::LineEvents(const LineRules& rules) {
     if (demand(O / 10, -Q / 10, r) > 0) {
         Case& c = AppendCase();
         c.kind = rules.requestKind;
-        c.title = rules.title;
-        c.body = ApplicationLetter(rng, rules.plainSentence);
+        c.title = texts.title;
+        c.body = ApplicationLetter(t, rng, texts.plainRequest);
         ShowCurrentCase();
     }
     r = rng.RandomReal();
@@ -103,8 +55,8 @@ void Company::LineEvents(const LineRules& rules) {
         Case& c = AppendCase();
         c.kind = rules.bribeKind;
         c.param = rules.envelopeBase + rng.Random(rules.envelopeSpread);
-        c.title = rules.title;
-        c.body = EnvelopeLetter(rng, rules.envelopeSentence, c.param);
+        c.title = texts.title;
+        c.body = EnvelopeLetter(t, rng, texts.bribeRequest, c.param);
         ShowCurrentCase();
     }
     // Lost subscribers: k rounds half to even, and each of the -k removals
@@ -117,8 +69,8 @@ void Company::LineEvents(const LineRules& rules) {
         c.kind = ckSpyReport;
         c.param = 1 + rng.Random(rules.spyWeights);
         c.param2 = rules.kind;
-        c.title = kSpyTitle;
-        c.body = SpyReportMemo(rng, rules.spyQuestion);
+        c.title = t.spyReportTitle;
+        c.body = SpyReportMemo(t, rng, texts.spyQuestion);
         ShowCurrentCase();
     }
 }
@@ -129,13 +81,15 @@ void Company::NeostradaEvents() { LineEvents(kNeostradaRules); }
 
 void Company::PolpakEvents() {
     using namespace letters;
+    const TextCatalogue& t = Texts(language_);
+    const TextCatalogue::Line& texts = t.lines[kPolpakLine];
     const double O = opinion_, Q = quality_;
     double r = random_->RandomReal();
     if (O / 10 + Q / 10 - 32 * r > 0) {
         Case& c = AppendCase();
         c.kind = ckPolpakRequest;
-        c.title = kPolpakTitle;
-        c.body = InstitutionLetter(*random_, kPolpakPlain);
+        c.title = texts.title;
+        c.body = InstitutionLetter(t, *random_, texts.plainRequest);
         ShowCurrentCase();
     }
     r = random_->RandomReal();
@@ -143,8 +97,8 @@ void Company::PolpakEvents() {
         Case& c = AppendCase();
         c.kind = ckPolpakBribe;
         c.param = 1000 + random_->Random(10000);
-        c.title = kPolpakTitle;
-        c.body = InstitutionEnvelopeLetter(*random_, kPolpakEnvelope, c.param);
+        c.title = texts.title;
+        c.body = InstitutionEnvelopeLetter(t, *random_, texts.bribeRequest, c.param);
         ShowCurrentCase();
     }
     if (random_->Random(100) == 0 && Count(skPolpak) > 0)
@@ -155,20 +109,22 @@ void Company::RaiseDemand() {
     if (random_->Random(64) == 0) {
         Case& c = AppendCase();
         c.kind = ckRaise;
-        c.title = "Podwyżka";
-        c.body = letters::StaffNote(*random_, kRaiseNote);
+        const TextCatalogue& t = Texts(language_);
+        c.title = t.raiseTitle;
+        c.body = letters::StaffNote(t, *random_, t.raiseNote);
         ShowCurrentCase();
     }
 }
 
 void Company::OpinionLetters() {
     using namespace letters;
+    const TextCatalogue& t = Texts(language_);
     if (opinion_ > 0 && random_->Random(32) == 0) {
         AddOpinion(random_->RandomReal());
         Case& c = AppendCase();
         c.kind = ckInfo;
-        c.title = "Pozdrowienia dla firmy";
-        c.body = OpinionLetter(*random_, Opinion::Praise);
+        c.title = t.praiseTitle;
+        c.body = OpinionLetter(t, *random_, Opinion::Praise);
         ShowCurrentCase();
     }
     // Reads the opinion after the praise letter.
@@ -176,8 +132,8 @@ void Company::OpinionLetters() {
         AddOpinion(-random_->RandomReal());
         Case& c = AppendCase();
         c.kind = ckInfo;
-        c.title = "Bluzgi";
-        c.body = OpinionLetter(*random_, Opinion::Insult);
+        c.title = t.insultTitle;
+        c.body = OpinionLetter(t, *random_, Opinion::Insult);
         ShowCurrentCase();
     }
 }
@@ -187,20 +143,21 @@ void Company::ProposeQuality(double scale, const char* title, const char* note) 
     c.kind = ckQuality;
     c.param = RoundToInt32(scale * random_->RandomReal());
     c.title = title;
-    c.body = letters::StaffNote(*random_, note);
+    c.body = letters::StaffNote(Texts(language_), *random_, note);
     ShowCurrentCase();
 }
 
 void Company::QualityProposals() {
-    if (quality_ > 0 && random_->Random(48) == 0) ProposeQuality(5, "Jakość łączy", kQualityUpNote);
-    if (quality_ < 0 && random_->Random(48) == 0) ProposeQuality(-5, "Bluzgi", kQualityDownNote);
+    const TextCatalogue& t = Texts(language_);
+    if (quality_ > 0 && random_->Random(48) == 0) ProposeQuality(5, t.qualityUpTitle, t.qualityUpNote);
+    if (quality_ < 0 && random_->Random(48) == 0) ProposeQuality(-5, t.qualityDownTitle, t.qualityDownNote);
     if (random_->Random(48) == 0) {
         Case& c = AppendCase();
         c.kind = ckQuality;
         c.param = RoundToInt32(5 * random_->RandomReal());
         const bool branch = random_->Random(2) == 1;
-        c.title = branch ? "Nowy oddział" : "Centrala";
-        c.body = letters::StaffNote(*random_, branch ? kBranchNote : kExchangeNote);
+        c.title = branch ? t.branchTitle : t.exchangeTitle;
+        c.body = letters::StaffNote(t, *random_, branch ? t.branchNote : t.exchangeNote);
         ShowCurrentCase();
     }
     if (random_->Random(48) == 0) {
@@ -208,8 +165,8 @@ void Company::QualityProposals() {
         c.kind = ckQuality;
         c.param = RoundToInt32(-5 * random_->RandomReal());
         const bool costs = random_->Random(2) == 1;
-        c.title = costs ? "Wysokie koszty" : "Niepotrzebna centrala";
-        c.body = letters::StaffNote(*random_, costs ? kHighCostNote : kIdleExchangeNote);
+        c.title = costs ? t.highCostTitle : t.idleExchangeTitle;
+        c.body = letters::StaffNote(t, *random_, costs ? t.highCostNote : t.idleExchangeNote);
         ShowCurrentCase();
     }
 }

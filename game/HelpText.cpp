@@ -2,6 +2,11 @@
 
 namespace dzwonex {
 
+const char* GameHelp(Language language) {
+    (void)language;
+    return GameHelp();
+}
+
 const char* GameHelp() {
     return "DZWONEX S.A. \xE2\x80\x94 POMOC\n"
            "\n"

@@ -3,19 +3,9 @@
 
 #include "Company.h"
 #include "Letters.h"
+#include "Texts.h"
 
 namespace dzwonex {
-
-namespace {
-const char* const kDisconnectQuestions[kKindCount] = {
-    "Czy na pewno chcesz odłączyć temu abonentowi łącze telefoniczne ?",
-    "Czy na pewno chcesz odłączyć temu abonentowi łącze ISDN ?",
-    "Czy na pewno chcesz odłączyć temu abonentowi łącze stałe SDI ?",
-    "Czy na pewno chcesz odłączyć temu abonentowi Neostradę ?",
-    "Czy na pewno chcesz odłączyć tej firmie łącze stałe typu Polpak-T ?!",
-    "Czy na pewno chcesz usunąć tą budkę telefoniczną ?",
-};
-}  // namespace
 
 Company::MapHit Company::HitAt(int32_t x, int32_t y) const {
     // Booths are drawn on top, so they are searched first; within a kind
@@ -35,19 +25,20 @@ void Company::PressMap(int32_t x, int32_t y) {
     const MapHit found = HitAt(x, y);
     const std::shared_ptr<const MapPoint>& hit = found.point;
     const int32_t hitKind = found.kind;
+    const TextCatalogue& t = Texts(language_);
     Case& c = PushCase();
     if (hit) {
         c.kind = ckDisconnect;
         c.subject = hit;
-        c.title = "Odłączenie abonenta";
+        c.title = t.disconnectTitle;
         c.param = hitKind;
-        c.body = letters::RandomGreeting(*random_) + "\r\n" + "\r\n" + kDisconnectQuestions[hitKind - 1];
+        c.body = letters::RandomGreeting(t, *random_) + "\r\n" + "\r\n" + t.disconnectQuestions[hitKind - 1];
     } else {
         c.kind = ckBooth;
         c.param = x;
         c.param2 = y;
-        c.title = "Postawnienie budki";
-        c.body = "Czy na pewno chcesz postawić budkę telefoniczną w tej części miasta ?";
+        c.title = t.boothTitle;
+        c.body = t.boothQuestion;
     }
     ShowCurrentCase();
     view_.SetActivePage(kPageCases);

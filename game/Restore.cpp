@@ -108,18 +108,9 @@ void Company::Restore(const CompanySnapshot& s) {
     speedDragging_ = false;
     random_->SetState(s.generator);
 
-    // The view, label by label, as the rules that own each label leave it.
     view_.RepaintBanner();
     SetSpeedPosition(s.speed);
-    SetDay(day_);
-    ShowSubscriberCounts();
-    view_.SetText(Control::lblKasa, FormatAmount(cash_.Value()) + " zł");
-    view_.SetText(Control::lblOpinia, FormatAmount(RoundToInt32(opinion_)));
-    view_.SetText(Control::lblJakosc, FormatAmount(RoundToInt32(quality_)));
-    view_.SetText(Control::lblPracownicy, FormatAmount(lastDay_.staff));
-    view_.SetText(Control::lblNaprawy, FormatAmount(lastDay_.repairs));
-    view_.SetText(Control::lblSprzet, FormatAmount(lastDay_.equipment));
-    ShowCurrentCase();
+    ShowLabels();
 }
 
 }  // namespace dzwonex

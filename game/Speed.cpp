@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Company.h"
+#include "Texts.h"
 
 namespace dzwonex {
 
@@ -16,11 +17,15 @@ void Company::SetSpeed(int32_t x) {
 void Company::SetSpeedPosition(int32_t position) {
     speedPosition_ = position;
     view_.SetSpeedPosition(speedPosition_);
-    view_.SetText(Control::lblSpeed1, "Szybkość gry: " + std::to_string(speedPosition_));
+    ShowSpeedLine();
     if (speedPosition_ == 0)
         view_.StopMainTimer();
     else
         view_.StartMainTimer((11 - speedPosition_) * 2000);
+}
+
+void Company::ShowSpeedLine() {
+    view_.SetText(Control::lblSpeed1, Fill(Texts(language_).speedLine, {std::to_string(speedPosition_)}));
 }
 
 void Company::PressSpeedGauge(int32_t x) {

@@ -1,17 +1,9 @@
 // Start-up, a new game and the release of everything at the end.
 #include "Company.h"
 #include "ImageFiles.h"
+#include "Texts.h"
 
 namespace dzwonex {
-
-namespace {
-const char* const kWelcomeBody =
-    "Witaj w grze ekonomicznej \"Dzwonex S.A.\".\r\n\r\n"
-    "Poprowadź swój lokalny oddział tej wspaniałej firmy prostą drogą do rozwoju ekonomicznego i nie "
-    "przejmuj się, co o Twojej firmie mówią inni...\r\n\r\n"
-    "Miłego grania życzy...\r\n\r\n"
-    "  Skryptor";
-}
 
 void Company::Reset(const std::string& assetDir, const std::string& userName) {
     assetDir_ = assetDir;
@@ -48,8 +40,8 @@ void Company::NewGame() {
     AddQuality(0);
     Case& welcome = AppendCase();
     welcome.kind = ckInfo;
-    welcome.title = "Witaj !";
-    welcome.body = kWelcomeBody;
+    welcome.title = Texts(language_).welcomeTitle;
+    welcome.body = Texts(language_).welcomeBody;
     ShowCurrentCase();
     NextDay();
     // Turned by the game, not the player: no page sound.

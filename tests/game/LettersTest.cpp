@@ -14,11 +14,12 @@ std::vector<int> Ranges(const ScriptedRandom& rng) {
     return out;
 }
 const std::string S = "Prośba.";
+const TextCatalogue& PL = Texts(Language::Polish);
 }  // namespace
 
 TEST(Letters, ApplicationWithAllZeroDraws) {
     ScriptedRandom rng;
-    EXPECT_EQ(ApplicationLetter(rng, S),
+    EXPECT_EQ(ApplicationLetter(PL, rng, S),
               "Panie kierowniku.\r\n\r\nProśba.\r\n\r\nProśbę swą motywuję tym, że stałe łącze potrzebne jest mojemu "
               "synowi do nauki ;)\r\n\r\nPozdrawiam!\r\nMaciej Kowalski");
     EXPECT_EQ(Ranges(rng), (std::vector<int>{7, 5, 3, 9, 9}));
@@ -33,24 +34,24 @@ TEST(Letters, PersonNameDrawsFirstNameThenSurname) {
 
 TEST(Letters, EnvelopeWritesTheAmountGrouped) {
     ScriptedRandom rng({6, 4, 2, 1, 2});
-    EXPECT_EQ(EnvelopeLetter(rng, S, 1099),
+    EXPECT_EQ(EnvelopeLetter(PL, rng, S, 1099),
               "Szefie!\r\n\r\nProśba.\r\n\r\nProśbę swą motywuję tym, iż zawsze marzyłem o tym, żeby mieć Internet i "
               "fajnie byłoby go mieć :))\r\n\r\nDo podania dołączam kopertę z 1 099 zł licząc na Pana pomoc "
               ":)\r\n\r\nOczekuję na odpowiedź...\r\nAdam Kiepski");
     EXPECT_EQ(Ranges(rng), (std::vector<int>{7, 5, 3, 9, 9}));
     ScriptedRandom zeros;
-    EXPECT_NE(EnvelopeLetter(zeros, S, 100).find("kopertę z 100 zł licząc"), std::string::npos);
+    EXPECT_NE(EnvelopeLetter(PL, zeros, S, 100).find("kopertę z 100 zł licząc"), std::string::npos);
 }
 
 TEST(Letters, InstitutionLettersHaveNoMotivation) {
     ScriptedRandom rng({3, 1, 5});
-    EXPECT_EQ(InstitutionLetter(rng, S),
+    EXPECT_EQ(InstitutionLetter(PL, rng, S),
               "Szanowny panie dyrektorze.\r\n\r\nProśba.\r\n\r\nZ wyrazami szacunku...\r\nPrzedsiębiorstwo wywozu "
               "nieczystości \"Bracia Strach\"");
     EXPECT_EQ(Ranges(rng), (std::vector<int>{7, 3, 6}));
 
     ScriptedRandom env({4, 0, 2});
-    EXPECT_EQ(InstitutionEnvelopeLetter(env, S, 10999),
+    EXPECT_EQ(InstitutionEnvelopeLetter(PL, env, S, 10999),
               "Panie prezesie.\r\n\r\nProśba.\r\n\r\nDo podania dołączam kopertę z 10 999 zł licząc na Pana pomoc "
               ":)\r\n\r\nPozdrawiam!\r\nAgencja towarzyska \"Laska\"");
     EXPECT_EQ(Ranges(env), (std::vector<int>{7, 3, 6}));
@@ -58,18 +59,18 @@ TEST(Letters, InstitutionLettersHaveNoMotivation) {
 
 TEST(Letters, SpyReportAndStaffNote) {
     ScriptedRandom rng({5, 3});
-    EXPECT_EQ(SpyReportMemo(rng, "Pytanie?"),
+    EXPECT_EQ(SpyReportMemo(PL, rng, "Pytanie?"),
               "Szanowny panie prezesie.\r\n\r\nNasi szpiedzy odkryli, że jeden z abonentów już od 10 lat nie płaci za "
               "telefon.\r\n\r\nPytanie?");
     EXPECT_EQ(Ranges(rng), (std::vector<int>{7, 4}));
     ScriptedRandom note({2});
-    EXPECT_EQ(StaffNote(note, "Zdanie."), "Panie dyrektorze.\r\n\r\nZdanie.");
+    EXPECT_EQ(StaffNote(PL, note, "Zdanie."), "Panie dyrektorze.\r\n\r\nZdanie.");
     EXPECT_EQ(Ranges(note), (std::vector<int>{7}));
 }
 
 TEST(Letters, OpinionLetterSignedByAPersonTakesFiveDraws) {
     ScriptedRandom rng({0, 1, 2, 6, 5});
-    EXPECT_EQ(OpinionLetter(rng, Opinion::Praise),
+    EXPECT_EQ(OpinionLetter(PL, rng, Opinion::Praise),
               "Szanowny panie kierowniku.\r\n\r\nPozdrowienia w imieniu zadowolonych abonentów z "
               "Lamerowa.\r\n\r\nZbyszek Sraczka");
     EXPECT_EQ(Ranges(rng), (std::vector<int>{5, 7, 4, 9, 9}));
@@ -77,7 +78,7 @@ TEST(Letters, OpinionLetterSignedByAPersonTakesFiveDraws) {
 
 TEST(Letters, OpinionLetterSignedByAnInstitutionTakesFour) {
     ScriptedRandom rng({3, 0, 1, 4});
-    EXPECT_EQ(OpinionLetter(rng, Opinion::Insult),
+    EXPECT_EQ(OpinionLetter(PL, rng, Opinion::Insult),
               "Panie kierowniku.\r\n\r\nChciałbym wyrazić moją opinię na temat waszej firmy. Oto "
               "ona:\r\nBłeeeeeeee\r\nJednym słowej jesteście do niczego.\r\n\r\nZarząd szaletów publicznych");
     EXPECT_EQ(Ranges(rng), (std::vector<int>{5, 7, 5, 6}));
@@ -87,19 +88,20 @@ TEST(Letters, EveryPoolEntryIsReachable) {
     // The last index of each pool, to catch a short or misordered table.
     auto last = [](int n) { return ScriptedRandom({static_cast<double>(n - 1)}); };
     auto g = last(7);
-    EXPECT_EQ(RandomGreeting(g), "Szefie!");
+    EXPECT_EQ(RandomGreeting(PL, g), "Szefie!");
     auto m = last(5);
-    EXPECT_EQ(RandomMotivation(m).rfind("Prośbę swą motywuję tym, iż zawsze", 0), 0u);
+    EXPECT_EQ(RandomMotivation(PL, m).rfind("Prośbę swą motywuję tym, iż zawsze", 0), 0u);
     auto c = last(3);
-    EXPECT_EQ(RandomClosing(c), "Oczekuję na odpowiedź...");
+    EXPECT_EQ(RandomClosing(PL, c), "Oczekuję na odpowiedź...");
     auto co = last(6);
-    EXPECT_EQ(RandomCompanyName(co), "Przedsiębiorstwo wywozu nieczystości \"Bracia Strach\"");
+    EXPECT_EQ(RandomCompanyName(PL, co), "Przedsiębiorstwo wywozu nieczystości \"Bracia Strach\"");
     auto s = last(4);
-    EXPECT_EQ(RandomSpyReport(s), "Nasi szpiedzy odkryli, że jeden z abonentów już od 10 lat nie płaci za telefon.");
+    EXPECT_EQ(RandomSpyReport(PL, s),
+              "Nasi szpiedzy odkryli, że jeden z abonentów już od 10 lat nie płaci za telefon.");
     auto i = last(5);
-    EXPECT_EQ(RandomInsult(i), "Jako szef jesteś do niczego.");
+    EXPECT_EQ(RandomInsult(PL, i), "Jako szef jesteś do niczego.");
     auto p = last(4);
-    EXPECT_EQ(RandomPraise(p), "Chciałem powiedzieć że jestem bardzo zadowolony ze świadczonych przez was usług.");
+    EXPECT_EQ(RandomPraise(PL, p), "Chciałem powiedzieć że jestem bardzo zadowolony ze świadczonych przez was usług.");
 }
 
 }  // namespace dzwonex::testing

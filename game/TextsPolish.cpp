@@ -1,0 +1,141 @@
+// The game's own texts, in Polish.
+#include "Texts.h"
+
+namespace dzwonex {
+
+namespace {
+
+const TextCatalogue kPolish = {
+    .language = Language::Polish,
+    .greetings =
+        {
+            "Panie kierowniku.",
+            "Szanowny panie kierowniku.",
+            "Panie dyrektorze.",
+            "Szanowny panie dyrektorze.",
+            "Panie prezesie.",
+            "Szanowny panie prezesie.",
+            "Szefie!",
+        },
+    .motivations =
+        {
+            "Prośbę swą motywuję tym, że stałe łącze potrzebne jest mojemu synowi do nauki ;)",
+            "Prośbę swą motywuję tym, że stałe łącze potrzebne jest mojej córce do nauki ;)",
+            "Prośbę swą motywuję tym, że od czasu do czasu chciałbym sobie ściągnąć parę obrazków albo filmików.",
+            "Prośbę swą motywuję tym, że kupiłem sobie duży dysk i muszę sobie coś pościągać żeby go zapchać.",
+            "Prośbę swą motywuję tym, iż zawsze marzyłem o tym, żeby mieć Internet i fajnie byłoby go mieć :))",
+        },
+    .closings = {"Pozdrawiam!", "Z wyrazami szacunku...", "Oczekuję na odpowiedź..."},
+    .companies =
+        {
+            "Farma skakolotów",
+            "Sklep monopolowy",
+            "Agencja towarzyska \"Laska\"",
+            "Stowarzyszenie niezadowolonych obywateli \"Cham\"",
+            "Zarząd szaletów publicznych",
+            "Przedsiębiorstwo wywozu nieczystości \"Bracia Strach\"",
+        },
+    .spyReports =
+        {
+            "Nasi szpiedzy odkryli, że jeden z abonentów bardzo zapycha łącze ściągając duże pliki.",
+            "Nasi szpiedzy odkryli, że jeden z abonentów na okrągło ściąga filmy.",
+            "Nasi szpiedzy odkryli, że jeden z abonentów ściąga dużo zbocznych obrazków, czym demoralizuje siebie i "
+            "innych :)",
+            "Nasi szpiedzy odkryli, że jeden z abonentów już od 10 lat nie płaci za telefon.",
+        },
+    .insults =
+        {
+            "Chciałem wam powiedzieć że jesteście do niczego, wasza firma jest głupia itp. itd. :))",
+            "Chciałbym wyrazić moją opinię na temat waszej firmy. Oto ona:\r\nBłeeeeeeee\r\nJednym słowej jesteście do "
+            "niczego.",
+            "Jesteście głupia firma i nie lubię was !!!",
+            "Jestem bardzo niezadowolony z polityki, jaką stosujecie wobec swoich abonentów.",
+            "Jako szef jesteś do niczego.",
+        },
+    .praises =
+        {
+            "Muszę pochwalić was za bardzo słuszną politykę, jaką stosujecie wobez waszych abonentów.",
+            "Jesteście bardzo fajną firmą i bardzo was lubię :)",
+            "Pozdrowienia w imieniu zadowolonych abonentów z Lamerowa.",
+            "Chciałem powiedzieć że jestem bardzo zadowolony ze świadczonych przez was usług.",
+        },
+    .envelope = "Do podania dołączam kopertę z {} licząc na Pana pomoc :)",
+    .lines = {{
+        {"Podanie o SDI",
+         "Uprzejmie proszę o rozpatrzenie mojej prośby o instalację stałego łącza do Internetu typu SDI.",
+         "Uprzejmie proszę o pozytywne rozpatrzenie mojej prośby o instalację stałego łącza do Internetu typu SDI.",
+         "Czy chcesz odłączyć temu abonentowi SDI?", "Odpowiedź na SDI",
+         "Szanowny panie.\r\n\r\nZ przykrością muszę poinformować, że w chwili obecnej nie mamy warunków "
+         "technicznych potrzebnych do założenia łącza stałego SDI w tej lokalizacji.\r\n\r\n  "},
+        {"Podanie o Neostradę",
+         "Uprzejmie proszę o rozpatrzenie mojej prośby o instalację stałego łącza do Internetu typu Neostrada.",
+         "Uprzejmie proszę o pozytywne rozpatrzenie mojej prośby o instalację stałego łącza do Internetu typu "
+         "Neostrada.",
+         "Czy chcesz odłączyć temu abonentowi Neostradę?", "Odpowiedź na Neostradę",
+         "Szanowny panie.\r\n\r\nZ przykrością muszę poinformować, że w chwili obecnej nie mamy warunków "
+         "technicznych potrzebnych do założenia łącza stałego typu Neostrada w tej lokalizacji. Ta jakże "
+         "nowoczesna i wspaniała technologia jest dopiero w fazie testów w naszym kraju.\r\n\r\n  "},
+        {"Podanie o Polpak-T",
+         "Uprzejmie proszę o rozpatrzenie mojej prośby o instalację szerokopasmowego łącza do Internetu typu "
+         "Polpak-T.",
+         "Uprzejmie proszę o pozytywne rozpatrzenie mojej prośby o instalację szerokopasmowego łącza do Internetu "
+         "typu Polpak-T.",
+         nullptr, "Odpowiedź na Polpak-T",
+         "Szanowny panie.\r\n\r\nZ przykrością muszę poinformować, że w chwili obecnej nie mamy warunków "
+         "technicznych potrzebnych do założenia szerokopasmowego łącza do Internetu typu Polpak-T w tej "
+         "lokalizacji.\r\n\r\n  "},
+    }},
+    .spyReportTitle = "Odłączenie abonenta",
+    .raiseTitle = "Podwyżka",
+    .raiseNote = "Jako pracownicy najlepszej na świecie firmy telekomunikacyjnej żądamy podwyżki!",
+    .praiseTitle = "Pozdrowienia dla firmy",
+    .insultTitle = "Bluzgi",
+    .qualityUpTitle = "Jakość łączy",
+    .qualityUpNote =
+        "Wielu naszych abonentów narzeka ostatnio na jakość łączy internetowych, zrywane płączenia, prędkość "
+        "transmisji itp. Czy chcesz zmodernizować sprzęt?",
+    .qualityDownTitle = "Bluzgi",
+    .qualityDownNote =
+        "Wprawdzie nasi abonenci są zadowoleni z jakości naszych łączy, ale na ich utrzymanie potrzeba bardzo "
+        "wiele pieniędzy. Czy chcesz obniżyć koszty utrzymania sprzętu?",
+    .exchangeTitle = "Centrala",
+    .exchangeNote = "Jedna z naszych central jest bardzo stara i powolna. Czy chcesz ją zmodernizować?",
+    .branchTitle = "Nowy oddział",
+    .branchNote =
+        "Wpadliśmy ze Zbyszkiem na pomysł, żeby założyć nowy oddział naszej firmy. Czy dostaniemy twoje "
+        "pozwolenie?",
+    .idleExchangeTitle = "Niepotrzebna centrala",
+    .idleExchangeNote = "Jedna z naszych central jest nało używana i praktycznie niepotrzebna. Czy chcesz ją zamknąć?",
+    .highCostTitle = "Wysokie koszty",
+    .highCostNote =
+        "Koszty utrzymania nowoczesnego sprzętu i modernizacji starego są bardzo wysokie. Czy chcesz zmniejszyć "
+        "środki na sprzęt?",
+    .disconnectTitle = "Odłączenie abonenta",
+    .disconnectQuestions =
+        {
+            "Czy na pewno chcesz odłączyć temu abonentowi łącze telefoniczne ?",
+            "Czy na pewno chcesz odłączyć temu abonentowi łącze ISDN ?",
+            "Czy na pewno chcesz odłączyć temu abonentowi łącze stałe SDI ?",
+            "Czy na pewno chcesz odłączyć temu abonentowi Neostradę ?",
+            "Czy na pewno chcesz odłączyć tej firmie łącze stałe typu Polpak-T ?!",
+            "Czy na pewno chcesz usunąć tą budkę telefoniczną ?",
+        },
+    .boothTitle = "Postawnienie budki",
+    .boothQuestion = "Czy na pewno chcesz postawić budkę telefoniczną w tej części miasta ?",
+    .welcomeTitle = "Witaj !",
+    .welcomeBody =
+        "Witaj w grze ekonomicznej \"Dzwonex S.A.\".\r\n\r\n"
+        "Poprowadź swój lokalny oddział tej wspaniałej firmy prostą drogą do rozwoju ekonomicznego i nie "
+        "przejmuj się, co o Twojej firmie mówią inni...\r\n\r\n"
+        "Miłego grania życzy...\r\n\r\n"
+        "  Skryptor",
+    .speedLine = "Szybkość gry: {}",
+    .dateLine = "Rok: {}  Miesiąc: {}  Dzień: {}",
+    .casesTab = "Sprawy ({})",
+};
+
+}  // namespace
+
+const TextCatalogue& PolishTexts() { return kPolish; }
+
+}  // namespace dzwonex
