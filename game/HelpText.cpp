@@ -2,10 +2,70 @@
 
 namespace dzwonex {
 
-const char* GameHelp(Language language) {
-    (void)language;
-    return GameHelp();
+namespace {
+
+const char* EnglishHelp() {
+    return "DZWONEX S.A. \xE2\x80\x94 HELP\n"
+           "\n"
+           "You run the local branch of a telephone company. The game has no end: look after the\n"
+           "cash, the opinion and the quality for as long as you like.\n"
+           "\n"
+           "CASH \xE2\x80\x94 the company's money. Every day the subscribers pay, and the company spends on\n"
+           "staff, repairs and new equipment. Repairs grow with the square of the number of lines:\n"
+           "too big a network eats the profit. Cash may fall below zero (it is red on the\n"
+           "Statistics page then); that page also shows the day's balance: income minus expenses.\n"
+           "\n"
+           "OPINION \xE2\x80\x94 what the town thinks of the company; the higher, the better. A good opinion\n"
+           "brings new phones and applications, a bad one lost subscribers and abuse.\n"
+           "\n"
+           "QUALITY \xE2\x80\x94 the level of the equipment. High quality keeps the subscribers of permanent\n"
+           "lines and draws in businesses, but each point of it costs PLN 100 a day more in new\n"
+           "equipment. High quality with a poor opinion also brings applications with an envelope.\n"
+           "\n"
+           "SUBSCRIBERS (a day from each)\n"
+           "  Telephone/modem  PLN 17\xE2\x80\x93"
+           "33; more of them come with a good opinion.\n"
+           "  ISDN             PLN 88\xE2\x80\x93"
+           "112; grows with the opinion, shrinks with high quality.\n"
+           "  SDI              PLN 150; only from applications.\n"
+           "  Neostrada        PLN 300; from applications, more readily where SDI is already in.\n"
+           "  Polpak-T         PLN 2,000; businesses and institutions, sometimes they leave.\n"
+           "  Phone booth      brings nothing but costs; putting one up raises the opinion.\n"
+           "\n"
+           "CASES\n"
+           "  SDI, Neostrada, Polpak-T application: Yes \xE2\x80\x94 a new subscriber and a better\n"
+           "    opinion; No \xE2\x80\x94 a worse opinion and a letter of refusal.\n"
+           "  Application with an envelope: Yes \xE2\x80\x94 the subscriber and the envelope's money,\n"
+           "    the opinion goes either way.\n"
+           "  Disconnecting a subscriber (a spy report): Yes \xE2\x80\x94 cuts off a subscriber of that\n"
+           "    kind, the opinion falls, the quality rises.\n"
+           "  Disconnecting from the map: Yes \xE2\x80\x94 the subscriber goes, the opinion falls: least\n"
+           "    for a phone, most for a booth.\n"
+           "  Putting up a booth: Yes \xE2\x80\x94 PLN 1,000 and a better opinion.\n"
+           "  Pay rise: Yes changes nothing, No spoils the opinion.\n"
+           "  Line quality, Telephone exchange, New branch: Yes raises the quality (and the cost\n"
+           "    of equipment); High costs, Unneeded exchange, Abuse about the equipment: Yes\n"
+           "    lowers the quality.\n"
+           "  Letters (greetings, abuse, replies): OK only.\n"
+           "\n"
+           "MAP: pressing a subscriber asks about cutting it off, pressing empty ground about a booth.\n"
+           "Point at a subscriber to see its kind; point at a legend entry to pick out its points.\n"
+           "\n"
+           "KEYS\n"
+           "  T or Y, N, O (Alt too)   Yes, No, OK on the front case\n"
+           "  Enter                    the default button (OK or Yes)\n"
+           "  Space                    presses the focused button\n"
+           "  + and \xE2\x88\x92                speed one step up or down\n"
+           "  P or Pause               pause, and back to the speed before\n"
+           "  arrows                   speed, when the speed bar has the focus (Tab)\n"
+           "  Ctrl+1 \xE2\x80\xA6 Ctrl+4          Map, Statistics, Cases, Menu\n"
+           "  Ctrl+Tab                 next page\n"
+           "  F1                       this help\n";
 }
+
+}  // namespace
+
+const char* GameHelp(Language language) { return language == Language::English ? EnglishHelp() : GameHelp(); }
 
 const char* GameHelp() {
     return "DZWONEX S.A. \xE2\x80\x94 POMOC\n"

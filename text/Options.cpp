@@ -30,6 +30,11 @@ std::optional<std::string> ParseOptions(int argc, const char* const* argv, Optio
             auto v = value();
             if (!v || v->empty()) return "--load needs a saved game";
             out.load = *v;
+        } else if (arg == "--lang") {
+            auto v = value();
+            const auto language = v ? LanguageFromCode(*v) : std::nullopt;
+            if (!language) return "--lang needs pl or en";
+            out.language = *language;
         } else if (arg == "--help" || arg == "-h") {
             out.help = true;
         } else if (arg == "--version") {
@@ -52,12 +57,13 @@ std::string UsageText() {
            "                folder, ../share/dzwonex beside it and dzwonex in the XDG data\n"
            "                folders that holds them\n"
            "  --load PATH   start from the saved game PATH instead of a new game\n"
+           "  --lang LANG   the game's language: pl (Polish, the default) or en (English)\n"
            "  -h, --help    print this help and exit\n"
            "  --version     print the version and exit\n"
            "\n"
            "Commands:\n"
            "  day           the next day\n"
-           "  tak, nie, ok  answer the front case\n"
+           "  tak, nie, ok  answer the front case (yes and no work too)\n"
            "  click X Y     press the map at X, Y\n"
            "  banner        the next banner\n"
            "  speed X       press the speed bar at X (0 to 200)\n"
@@ -65,7 +71,7 @@ std::string UsageText() {
            "  save PATH     save the game to PATH (the rest of the line)\n"
            "  load PATH     load the saved game PATH; on failure the game goes on unchanged\n"
            "  state         print the state as one line of JSON\n"
-           "  pomoc, help   print a short help on the game (in Polish)\n"
+           "  pomoc, help   print a short help on the game, in the game's language\n"
            "  quit          end the game\n"
            "\n"
            "Exit status: 0 after quit or the end of the input, 1 when the game's files\n"

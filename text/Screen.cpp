@@ -13,31 +13,48 @@ std::string Plain(std::string s) {
         if (c != '\r') out += c;
     return out;
 }
+
+// The screen's own words.
+struct ScreenWords {
+    const char *cash, *opinion, *quality;
+    const char *subscribers, *phone, *booths;
+    const char *expenses, *staff, *repairs, *equipment;
+    const char *noCases, *answers, *yes, *no, *none;
+};
+
+constexpr ScreenWords kPolish = {
+    "Kasa",    "Opinia",     "Jakość",  "Abonenci",    "Telefon/modem", "Budki telefoniczne",
+    "Wydatki", "Pracownicy", "Naprawy", "Nowy sprzęt", "(brak spraw)",  "Odpowiedzi",
+    "tak",     "nie",        "(brak)"};
+constexpr ScreenWords kEnglish = {"Cash",         "Opinion",  "Quality", "Subscribers", "Telephone/modem",
+                                  "Phone booths", "Expenses", "Staff",   "Repairs",     "New equipment",
+                                  "(no cases)",   "Answers",  "yes",     "no",          "(none)"};
 }  // namespace
 
 std::string Session::Screen() const {
     const RecordingView& v = view_;
+    const ScreenWords& w = options_.language == Language::English ? kEnglish : kPolish;
     std::ostringstream o;
     o << "\n==== Dzwonex S.A. ====  " << v.Text(Control::lblSpeed2) << "   " << v.Text(Control::lblSpeed1) << "\n";
-    o << "Kasa: " << v.Text(Control::lblKasa) << "   Opinia: " << v.Text(Control::lblOpinia)
-      << "   Jakość: " << v.Text(Control::lblJakosc) << "\n";
-    o << "Abonenci: Telefon/modem " << v.Text(Control::lbl1) << ", ISDN " << v.Text(Control::lbl2) << ", SDI "
-      << v.Text(Control::lbl3) << ", Neostrada " << v.Text(Control::lbl4) << ", Polpak-T " << v.Text(Control::lbl5)
-      << ", Budki telefoniczne " << v.Text(Control::lbl6) << "\n";
-    o << "Wydatki: Pracownicy " << v.Text(Control::lblPracownicy) << ", Naprawy " << v.Text(Control::lblNaprawy)
-      << ", Nowy sprzęt " << v.Text(Control::lblSprzet) << "\n";
+    o << w.cash << ": " << v.Text(Control::lblKasa) << "   " << w.opinion << ": " << v.Text(Control::lblOpinia) << "   "
+      << w.quality << ": " << v.Text(Control::lblJakosc) << "\n";
+    o << w.subscribers << ": " << w.phone << " " << v.Text(Control::lbl1) << ", ISDN " << v.Text(Control::lbl2)
+      << ", SDI " << v.Text(Control::lbl3) << ", Neostrada " << v.Text(Control::lbl4) << ", Polpak-T "
+      << v.Text(Control::lbl5) << ", " << w.booths << " " << v.Text(Control::lbl6) << "\n";
+    o << w.expenses << ": " << w.staff << " " << v.Text(Control::lblPracownicy) << ", " << w.repairs << " "
+      << v.Text(Control::lblNaprawy) << ", " << w.equipment << " " << v.Text(Control::lblSprzet) << "\n";
     o << "---- " << v.Text(Control::tabSprawy) << " ----\n";
     if (game_->Cases().empty()) {
-        o << "(brak spraw)\n";
+        o << w.noCases << "\n";
     } else {
         o << "[ " << v.Text(Control::lblTytul) << " ]\n" << Plain(v.Text(Control::memSprawa)) << "\n";
     }
-    o << "Odpowiedzi:";
+    o << w.answers << ":";
     bool any = false;
-    if (v.Enabled(Button::btnYes)) o << " tak", any = true;
-    if (v.Enabled(Button::btnNo)) o << " nie", any = true;
+    if (v.Enabled(Button::btnYes)) o << " " << w.yes, any = true;
+    if (v.Enabled(Button::btnNo)) o << " " << w.no, any = true;
     if (v.Enabled(Button::btnOK)) o << " ok", any = true;
-    if (!any) o << " (brak)";
+    if (!any) o << " " << w.none;
     o << "\n> ";
     return o.str();
 }

@@ -26,6 +26,7 @@ std::vector<std::string> Split(const std::string& line) {
 Session::Session(const Options& options) : options_(options) {
     game_ =
         std::make_unique<Company>(view_, std::make_unique<Lcg32>(options.seed ? *options.seed : Lcg32::ClockSeed()));
+    game_->SetLanguage(options.language);
 }
 
 std::optional<std::string> Session::Start() {
@@ -62,7 +63,8 @@ Session::Result Session::Execute(const std::string& rawLine) {
     // Commands without arguments that act on the company.
     static const std::map<std::string, void (Company::*)()> kActions = {
         {"day", &Company::NextDay}, {"tak", &Company::AnswerYes},     {"nie", &Company::AnswerNo},
-        {"ok", &Company::AnswerOk}, {"banner", &Company::NextBanner},
+        {"ok", &Company::AnswerOk}, {"banner", &Company::NextBanner}, {"yes", &Company::AnswerYes},
+        {"no", &Company::AnswerNo},
     };
     if (auto action = kActions.find(cmd); action != kActions.end() || cmd == "state" || cmd == "quit") {
         if (!expectArgs(0)) return fail(cmd + " takes no arguments");
@@ -79,7 +81,7 @@ Session::Result Session::Execute(const std::string& rawLine) {
         if (!expectArgs(0)) return fail(cmd + " takes no arguments");
         // The window's help, then the commands; without the last line end,
         // which the caller adds.
-        result.output = std::string(GameHelp()) + "\n" + HelpText();
+        result.output = std::string(GameHelp(options_.language)) + "\n" + HelpText(options_.language);
         while (!result.output.empty() && result.output.back() == '\n') result.output.pop_back();
         return result;
     }
@@ -117,7 +119,12 @@ Session::Result Session::Execute(const std::string& rawLine) {
     return fail("unknown command: " + shown);
 }
 
-std::string HelpText() {
+std::string HelpText(Language language) {
+    if (language == Language::English)
+        return "Commands: day (the next day), yes, no, ok (answer the case), click X Y (press the map),\n"
+               "banner, speed X (0..200 on the speed bar), page N (0 Map, 1 Statistics, 2 Cases, 3 Menu),\n"
+               "save FILE, load FILE (save and load the game), state (the state in JSON), help (about\n"
+               "the game), quit (the end).\n";
     return "Polecenia: day (następny dzień), tak, nie, ok (odpowiedź na sprawę), click X Y (kliknięcie na mapie),\n"
            "banner, speed X (0..200 na pasku szybkości), page N (0 Mapa, 1 Statystyka, 2 Sprawy, 3 Menu),\n"
            "save PLIK, load PLIK (zapis i odczyt gry), state (stan w JSON), pomoc albo help (opis gry),\n"

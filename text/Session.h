@@ -47,6 +47,7 @@ private:
     std::unique_ptr<Company> game_;
 };
 
-std::string HelpText();
+// The commands, for a person at a terminal.
+std::string HelpText(Language language);
 
 }  // namespace dzwonex::text

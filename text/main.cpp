@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     }
     text::Session& session = *started;
     const bool person = isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
-    if (person) std::cout << text::HelpText() << session.Screen() << std::flush;
+    if (person) std::cout << text::HelpText(options.language) << session.Screen() << std::flush;
 
     std::string line;
     while (std::getline(std::cin, line)) {
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
         if (result.outcome == text::Session::Outcome::Error) {
             std::cout.flush();
             std::cerr << "dzwonex-text: " << result.error << "\n";
-            if (person) std::cerr << text::HelpText();
+            if (person) std::cerr << text::HelpText(options.language);
         }
         if (result.outcome == text::Session::Outcome::Quit) break;
         if (person) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 #include "Amounts.h"
 #include "Money.h"
@@ -28,6 +29,24 @@ TEST(FormatAmount, GroupsDigitsWithAtMostTwoSpaces) {
 
 TEST(FormatAmount, SmallestValueKeepsItsSign) {
     EXPECT_EQ(FormatAmount(std::numeric_limits<int32_t>::min()), "-2147 483 648");
+}
+
+TEST(FormatAmount, EnglishGroupsEveryThreeDigitsWithCommas) {
+    const std::tuple<int32_t, const char*, const char*> table[] = {
+        {0, "0", "PLN 0"},
+        {999, "999", "PLN 999"},
+        {1000, "1,000", "PLN 1,000"},
+        {-1234, "-1,234", "PLN -1,234"},
+        {24867, "24,867", "PLN 24,867"},
+        {1234567890, "1,234,567,890", "PLN 1,234,567,890"},
+        {std::numeric_limits<int32_t>::min(), "-2,147,483,648", "PLN -2,147,483,648"},
+    };
+    for (const auto& [value, amount, money] : table) {
+        EXPECT_EQ(FormatAmount(value, Language::English), amount) << value;
+        EXPECT_EQ(FormatMoney(value, Language::English), money) << value;
+    }
+    EXPECT_EQ(FormatAmount(1234567890, Language::Polish), "1234 567 890");
+    EXPECT_EQ(FormatMoney(-24867, Language::Polish), "-24 867 zł");
 }
 
 TEST(Rounding, TiesGoToTheEvenNeighbour) {

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <set>
+
+#include "HelpText.h"
 #include "Letters.h"
 #include "TestRandom.h"
+#include "Translation.h"
 
 namespace dzwonex::testing {
 
@@ -102,6 +107,53 @@ TEST(Letters, EveryPoolEntryIsReachable) {
     EXPECT_EQ(RandomInsult(PL, i), "Jako szef jesteś do niczego.");
     auto p = last(4);
     EXPECT_EQ(RandomPraise(PL, p), "Chciałem powiedzieć że jestem bardzo zadowolony ze świadczonych przez was usług.");
+}
+
+// Every template, each of its draws through every value while the others
+// stay at zero: in English no Polish is left but the people's names, and
+// each letter makes exactly the draws of its Polish original.
+TEST(Letters, EnglishWalksEveryVariantWithThePolishDraws) {
+    const TextCatalogue& EN = Texts(Language::English);
+    const std::vector<std::string> names = PeoplesNames();
+    using Compose = std::function<std::string(const TextCatalogue&, RandomSource&)>;
+    const std::pair<const char*, Compose> templates[] = {
+        {"application", [](auto& t, auto& r) { return ApplicationLetter(t, r, t.lines[kSdiLine].plainRequest); }},
+        {"envelope", [](auto& t, auto& r) { return EnvelopeLetter(t, r, t.lines[kNeostradaLine].bribeRequest, 1099); }},
+        {"institution", [](auto& t, auto& r) { return InstitutionLetter(t, r, t.lines[kPolpakLine].plainRequest); }},
+        {"institution envelope",
+         [](auto& t, auto& r) { return InstitutionEnvelopeLetter(t, r, t.lines[kPolpakLine].bribeRequest, 10999); }},
+        {"spy report", [](auto& t, auto& r) { return SpyReportMemo(t, r, t.lines[kSdiLine].spyQuestion); }},
+        {"staff note", [](auto& t, auto& r) { return StaffNote(t, r, t.raiseNote); }},
+        {"praise", [](auto& t, auto& r) { return OpinionLetter(t, r, Opinion::Praise); }},
+        {"insult", [](auto& t, auto& r) { return OpinionLetter(t, r, Opinion::Insult); }},
+    };
+    std::set<std::string> letters;
+    for (const auto& [name, compose] : templates) {
+        ScriptedRandom probe;
+        compose(EN, probe);
+        const std::vector<int> ranges = Ranges(probe);
+        for (size_t i = 0; i < ranges.size(); ++i) {
+            for (int value = 0; value < ranges[i]; ++value) {
+                std::vector<double> draws(ranges.size(), 0.0);
+                draws[i] = value;
+                ScriptedRandom en(draws), pl(draws);
+                const std::string text = compose(EN, en);
+                compose(PL, pl);
+                EXPECT_EQ(Ranges(en), Ranges(pl)) << name << ", draw " << i << " = " << value;
+                EXPECT_EQ(PolishLeftIn(text, names), "") << name << ", draw " << i << " = " << value;
+                letters.insert(text);
+            }
+        }
+    }
+    // Every variant made a letter of its own.
+    EXPECT_GE(letters.size(), 60u);
+    EXPECT_NE(EnvelopeLetter(EN, *std::make_unique<ScriptedRandom>(), "", 1099).find("PLN 1,099"), std::string::npos);
+
+    for (const std::string& text : CatalogueTexts(EN)) EXPECT_EQ(PolishLeftIn(text, names), "") << text;
+    EXPECT_EQ(PolishLeftIn(GameHelp(Language::English), names), "");
+    // The check itself finds what it is for.
+    EXPECT_NE(PolishLeftIn(PL.raiseNote, names), "");
+    EXPECT_NE(PolishLeftIn("Czy chcesz the thing?", names), "");
 }
 
 }  // namespace dzwonex::testing

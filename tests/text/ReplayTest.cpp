@@ -2,13 +2,18 @@
 // state lines, byte for byte, whatever is changed inside the game.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <vector>
 
 #include "Fixtures.h"
 #include "ProcessRun.h"
+#include "Session.h"
+#include "Translation.h"
 
 namespace dzwonex::testing {
 
@@ -27,6 +32,8 @@ std::string Fnv1a64(const std::string& data) {
 
 struct Fixture {
     std::string args;  // after "# args: "
+    uint32_t seed = 0;
+    std::string user;
     std::string script;
     std::vector<std::string> hashes;  // one for each state command
 };
@@ -41,6 +48,8 @@ Fixture ReadFixture(const std::filesystem::path& path) {
             const std::string rest = line.substr(8);
             const auto user = rest.find(" --user ");
             f.args = rest.substr(0, user) + " --user " + ShellQuote(rest.substr(user + 8));
+            f.seed = static_cast<uint32_t>(std::stoul(rest.substr(7, user - 7)));
+            f.user = rest.substr(user + 8);
         } else if (line.rfind("state ", 0) == 0) {
             f.hashes.push_back(line.substr(6));
             f.script += "state\n";
@@ -71,6 +80,58 @@ TEST_P(Replay, StateLinesMatchTheRecording) {
             << "state line " << i + 1 << " (command " << (i + 1) * 25 << ") differs: " << line.substr(0, 300);
     }
     EXPECT_EQ(i, f.hashes.size());
+}
+
+// The same games in English: the Polish lines still match the recording,
+// the English ones equal them in everything but the texts (the labels and
+// the cases' titles and bodies), and the English texts hold no Polish.
+TEST_P(Replay, EnglishPlaysTheSameGame) {
+    const Fixture f = ReadFixture(std::filesystem::path(DZWONEX_REPLAY_DIR) / GetParam());
+    AssetFolder assets;
+    auto open = [&](Language language) {
+        text::Options o;
+        o.seed = f.seed;
+        o.user = f.user;
+        o.assets = assets.Path().string();
+        o.language = language;
+        auto session = std::make_unique<text::Session>(o);
+        EXPECT_FALSE(session->Start());
+        return session;
+    };
+    auto polish = open(Language::Polish);
+    auto english = open(Language::English);
+    std::vector<std::string> names = PeoplesNames();
+    names.insert(names.begin(), f.user);
+    auto withoutTexts = [](nlohmann::json state) {
+        state.erase("labels");
+        for (auto& c : state["cases"]) c.erase("title"), c.erase("body");
+        return state;
+    };
+    std::istringstream script(f.script);
+    std::string command;
+    size_t states = 0;
+    std::set<int> kinds;
+    while (std::getline(script, command)) {
+        const auto pl = polish->Execute(command);
+        const auto en = english->Execute(command);
+        ASSERT_EQ(pl.outcome, en.outcome) << command;
+        if (command != "state") continue;
+        ASSERT_LT(states, f.hashes.size());
+        ASSERT_EQ(Fnv1a64(pl.output), f.hashes[states]) << "state line " << states + 1;
+        const auto plState = nlohmann::json::parse(pl.output);
+        const auto enState = nlohmann::json::parse(en.output);
+        ASSERT_EQ(withoutTexts(plState), withoutTexts(enState)) << "state line " << states + 1;
+        for (const auto& c : enState["cases"]) {
+            kinds.insert(c["kind"].get<int>());
+            EXPECT_EQ(PolishLeftIn(c["title"].get<std::string>() + "\n" + c["body"].get<std::string>(), names), "");
+        }
+        for (const auto& [control, text] : enState["labels"].items())
+            EXPECT_EQ(PolishLeftIn(text.get<std::string>(), names), "") << control;
+        ++states;
+    }
+    EXPECT_EQ(states, f.hashes.size());
+    // Every kind of case came up, in both languages alike.
+    EXPECT_EQ(kinds.size(), static_cast<size_t>(kLastCaseKind + 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, Replay,

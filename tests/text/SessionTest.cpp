@@ -8,6 +8,7 @@
 #include "Fixtures.h"
 #include "HelpText.h"
 #include "Session.h"
+#include "Translation.h"
 
 namespace dzwonex::testing {
 
@@ -17,8 +18,9 @@ using json = nlohmann::json;
 
 class TextSession : public ::testing::Test {
 protected:
-    std::unique_ptr<Session> Open(uint32_t seed = 7, const char* user = "Jan") {
+    std::unique_ptr<Session> Open(uint32_t seed = 7, const char* user = "Jan", Language language = Language::Polish) {
         Options o;
+        o.language = language;
         o.seed = seed;
         o.user = user;
         o.assets = assets.Path().string();
@@ -137,6 +139,23 @@ TEST_F(TextSession, PomocAndHelpPrintTheGamesHelpAndChangeNothing) {
     EXPECT_EQ(s->StateLine(), before);
 }
 
+TEST_F(TextSession, EnglishScreenHelpAndAnswersHoldNoPolish) {
+    auto s = Open(7, "Jan", Language::English);
+    const auto names = PeoplesNames();
+    const auto help = s->Execute("help");
+    EXPECT_EQ(help.output.rfind(GameHelp(Language::English), 0), 0u);
+    EXPECT_EQ(PolishLeftIn(help.output, names), "");
+    // A refusal letter, answered with the English word.
+    s->Execute("ok");  // the welcome letter
+    for (int day = 0; day < 2000 && !State(*s)["buttons"]["btnNo"].get<bool>(); ++day) s->Execute("day");
+    ASSERT_TRUE(State(*s)["buttons"]["btnNo"].get<bool>());
+    const size_t before = State(*s)["cases"].size();
+    EXPECT_EQ(s->Execute("no").outcome, Session::Outcome::Done);
+    EXPECT_LE(State(*s)["cases"].size(), before);
+    EXPECT_EQ(PolishLeftIn(s->Screen(), names), "") << s->Screen();
+    EXPECT_NE(s->Screen().find("Cash: PLN "), std::string::npos);
+}
+
 TEST_F(TextSession, BadCommandsChangeNothing) {
     auto s = Open();
     const std::string before = s->StateLine();
@@ -240,6 +259,18 @@ TEST(TextOptions, ParsesAndRejects) {
     EXPECT_TRUE(text::ParseOptions(2, noGame, o));
     const char* unknown[] = {"x", "--fast"};
     EXPECT_TRUE(text::ParseOptions(2, unknown, o));
+
+    Options languages;
+    EXPECT_EQ(languages.language, Language::Polish);
+    const char* english[] = {"x", "--lang", "en"};
+    EXPECT_FALSE(text::ParseOptions(3, english, languages));
+    EXPECT_EQ(languages.language, Language::English);
+    for (const char* wrong : {"de", "EN", "english", ""}) {
+        const char* args[] = {"x", "--lang", wrong};
+        EXPECT_TRUE(text::ParseOptions(3, args, languages)) << wrong;
+    }
+    const char* noLanguage[] = {"x", "--lang"};
+    EXPECT_TRUE(text::ParseOptions(2, noLanguage, languages));
 }
 
 }  // namespace dzwonex::testing
