@@ -2,6 +2,7 @@
 
 #include "Amounts.h"
 #include "GameFixture.h"
+#include "Texts.h"
 
 namespace dzwonex::testing {
 
@@ -100,6 +101,39 @@ TEST_F(CompanyState, CountsUseTheAmountFormat) {
     EXPECT_EQ(view.Text(Control::lbl2), "38");
     EXPECT_EQ(view.Text(Control::lbl3), "0");
     EXPECT_EQ(view.Text(Control::lbl6), "26");
+}
+
+// Changing the language mid-game shows every label again in the new words
+// at once, but draws nothing, keeps the timer running as it was, and leaves
+// the letters already in the inbox as they were written.
+TEST_F(CompanyState, SwitchingLanguageRewritesTheLabelsOnly) {
+    game->NewGame();
+    for (int day = 0; day < 40; ++day) game->NextDay();
+    const CompanySnapshot before = game->Snapshot();
+    const int restarts = view.TimerRestarts();
+    const int period = view.TimerPeriod();
+
+    game->SetLanguage(Language::English);
+    EXPECT_EQ(view.Text(Control::lblKasa), FormatMoney(game->Cash().Value(), Language::English));
+    EXPECT_EQ(view.Text(Control::lbl1), FormatAmount(game->Count(skPhone), Language::English));
+    EXPECT_EQ(view.Text(Control::lblSpeed1), "Game speed: 5");
+    EXPECT_EQ(view.Text(Control::lblSpeed2), "Year: 1  Month: 2  Day: 12");
+    EXPECT_EQ(view.Text(Control::tabSprawy), "Cases (" + std::to_string(game->Cases().size()) + ")");
+    EXPECT_EQ(view.Text(Control::lblTytul), before.cases.front().title);
+    EXPECT_EQ(view.TimerRestarts(), restarts);
+    EXPECT_EQ(view.TimerPeriod(), period);
+    const CompanySnapshot after = game->Snapshot();
+    EXPECT_EQ(after.generator, before.generator);
+    ASSERT_EQ(after.cases.size(), before.cases.size());
+    for (size_t i = 0; i < after.cases.size(); ++i) EXPECT_EQ(after.cases[i].body, before.cases[i].body);
+
+    game->PressMap(5, 5);  // a booth or a disconnection: either is written in English now
+    const std::string title = game->CurrentCase()->title;
+    const TextCatalogue& english = Texts(Language::English);
+    EXPECT_TRUE(title == english.boothTitle || title == english.disconnectTitle) << title;
+    game->SetLanguage(Language::Polish);
+    EXPECT_EQ(view.Text(Control::lblKasa), FormatAmount(game->Cash().Value()) + " zł");
+    EXPECT_EQ(view.Text(Control::lblSpeed2), "Rok: 1  Miesiąc: 2  Dzień: 12");
 }
 
 }  // namespace dzwonex::testing
