@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "Amounts.h"
+#include "Changes.h"
 #include "FeedbackLine.h"
 #include "HelpDialog.h"
 #include "HelpText.h"
@@ -164,9 +165,16 @@ TEST_F(LanguageTest, TheMenuPageSwitchesTheWholeWindowAndTheNextStart) {
         // The help already open follows.
         EXPECT_EQ(w->frmPomoc->Text()->toPlainText(), QString::fromUtf8(GameHelp(Language::English)));
         EXPECT_EQ(w->frmPomoc->CloseButton()->text(), "Close");
-        // What a day changed is told in English too.
+        // What a day changed is told in English too, in its numbers.
         w->MainTimerTimer();
         EXPECT_TRUE(w->lblZmiany->FullText().startsWith("Cash ")) << w->lblZmiany->FullText().toStdString();
+        CompanyLook after;
+        after.cash = -1234567;
+        after.opinion = -1;
+        after.counts[skIsdn - 1] = 37;
+        after.cases = 2;
+        EXPECT_EQ(JoinChanges(DescribeChanges(CompanyLook(), after, Language::English)),
+                  "Cash −PLN 1,234,567 · Opinion −1 · ISDN +37 · Cases +2");
         w->close();
     }
     // The next start, without a language of its own, takes the choice.
