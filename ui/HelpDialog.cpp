@@ -27,7 +27,8 @@ THelpDialog::THelpDialog(Language language, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_, 1);
     layout->addWidget(close_, 0, Qt::AlignRight);
-    resize(660, 560);
+    // The widest line of either language without a sideways scroll.
+    resize(700, 560);
 }
 
 void THelpDialog::SetLanguage(Language language) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -132,6 +133,10 @@ TEST_F(LanguageTest, EveryCaptionFitsItsControlInEachLanguage) {
         logo.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&logo));
         ExpectFits(Captions(&logo));
+        // The help's lines are whole, without scrolling sideways.
+        w->ShowHelp();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w->frmPomoc->Text()->horizontalScrollBar()->maximum(), 0);
     }
 }
 
