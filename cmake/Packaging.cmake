@@ -28,5 +28,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Wayland desktops run the window natively with Qt's Wayland plugin.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Qt's own translations put the file dialogs' buttons in the game's language.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS qt6-translations-l10n)
 
 include(CPack)

@@ -7,6 +7,8 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl1-mesa-dev
+  # lupdate and lrelease, and CMake's Qt6LinguistTools, for the translations
+  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
   libjpeg-dev
   libsdl2-mixer-dev
   nlohmann-json3-dev

@@ -47,6 +47,12 @@ std::optional<int> ParseCommandLine(const QStringList& arguments, CommandLine& o
                                     QStringLiteral("Read the pictures, sounds and Banner.url from <dir>."),
                                     QStringLiteral("dir"));
     parser.addOption(assets);
+    const QCommandLineOption lang(QStringList{QStringLiteral("lang")},
+                                  QStringLiteral("Speak <code>: pl (Polish) or en (English), for this run only.\n"
+                                                 "Without it, the language chosen on the Menu page, or else the\n"
+                                                 "system's: Polish for a Polish system, English for any other."),
+                                  QStringLiteral("code"));
+    parser.addOption(lang);
     parser.addPositionalArgument(QStringLiteral("game"), QStringLiteral("A saved game to open (*.dzwonex)."),
                                  QStringLiteral("[GAME.dzwonex]"));
 
@@ -75,6 +81,14 @@ std::optional<int> ParseCommandLine(const QStringList& arguments, CommandLine& o
             return 2;
         }
         out.assets = QFile::encodeName(dir).toStdString();
+    }
+    if (parser.isSet(lang)) {
+        out.language = LanguageFromCode(parser.value(lang).toStdString());
+        if (!out.language) {
+            Print(stderr, QStringLiteral("%1: --lang takes pl or en, not \"%2\"\n\n%3")
+                              .arg(QCoreApplication::applicationName(), parser.value(lang), parser.helpText()));
+            return 2;
+        }
     }
     if (!parser.positionalArguments().isEmpty()) out.game = parser.positionalArguments().front();
     return std::nullopt;

@@ -1,16 +1,20 @@
 #pragma once
-// The window's command line: --assets DIR, --help, --version and a saved
-// game to open.
+// The window's command line: --assets DIR, --lang pl|en, --help, --version
+// and a saved game to open.
 #include <optional>
 #include <string>
 
 #include <QStringList>
+
+#include "Language.h"
 
 namespace dzwonex {
 
 struct CommandLine {
     // Where the pictures, sounds and Banner.url are read; none: searched.
     std::optional<std::string> assets;
+    // The language of this run; none: the player's choice or the system's.
+    std::optional<Language> language;
     // A saved game to open instead of a fresh company.
     std::optional<QString> game;
 };

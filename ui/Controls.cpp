@@ -42,6 +42,20 @@ void SetBounds(QWidget* control, const QRect& bounds) {
     }
 }
 
+namespace {
+const char* const kPlannedWidth = "plannedWidth";
+}
+
+void ShowCaption(QLabel* label, const QString& text) {
+    label->setText(text);
+    const QVariant planned = label->property(kPlannedWidth);
+    if (!planned.isValid() || (label->alignment() & Qt::AlignHorizontal_Mask) != Qt::AlignLeft) return;
+    const int needed = text.isEmpty() ? 0 : label->fontMetrics().horizontalAdvance(text) + 1;
+    label->resize(std::max(planned.toInt(), needed), label->height());
+}
+
+void SetPlannedWidth(QLabel* label, int width) { label->setProperty(kPlannedWidth, width); }
+
 TPanel::TPanel(QWidget* parent, const QColor& colour) : QWidget(parent) {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, colour);

@@ -25,6 +25,13 @@ QFont CaseFont();
 // event back until the control is shown).
 void SetBounds(QWidget* control, const QRect& bounds);
 
+// A label's caption. A label that knows its planned width (SetPlannedWidth)
+// and is aligned left grows to the right when the caption does not fit, as
+// a stand-in font or a translation may need, instead of cutting it; it
+// comes back to the planned width when the caption fits again.
+void ShowCaption(QLabel* label, const QString& text);
+void SetPlannedWidth(QLabel* label, int width);
+
 // A plain white panel without a bevel. OnResize runs whenever its size
 // changes.
 class TPanel : public QWidget {

@@ -7,14 +7,10 @@
 
 namespace dzwonex {
 
-THelpDialog::THelpDialog(QWidget* parent)
-    : QDialog(parent), text_(new QPlainTextEdit(this)), close_(new QPushButton(QStringLiteral("Zamknij"), this)) {
+THelpDialog::THelpDialog(Language language, QWidget* parent)
+    : QDialog(parent), text_(new QPlainTextEdit(this)), close_(new QPushButton(this)) {
     setObjectName(QStringLiteral("frmPomoc"));
-    setWindowTitle(QStringLiteral("Dzwonex \xE2\x80\x94 pomoc"));
     setFont(WindowFont());
-    setAccessibleName(QStringLiteral("Pomoc"));
-    setAccessibleDescription(QStringLiteral("Krótka pomoc do gry"));
-    close_->setAccessibleName(QStringLiteral("Zamknij"));
     text_->setObjectName(QStringLiteral("memPomoc"));
     text_->setReadOnly(true);
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -23,18 +19,28 @@ THelpDialog::THelpDialog(QWidget* parent)
     // The columns of the key table line up in a fixed-pitch face.
     text_->setFont(CaseFont());
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text_->setPlainText(QString::fromUtf8(GameHelp()));
-    text_->setAccessibleName(QStringLiteral("Pomoc"));
-    text_->setAccessibleDescription(QStringLiteral("Opis gry i klawiszy"));
     close_->setObjectName(QStringLiteral("btnZamknij"));
     close_->setDefault(true);
-    close_->setAccessibleDescription(QStringLiteral("Zamyka pomoc"));
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
+    SetLanguage(language);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_, 1);
     layout->addWidget(close_, 0, Qt::AlignRight);
-    resize(660, 560);
+    // The widest line of either language without a sideways scroll.
+    resize(700, 560);
+}
+
+void THelpDialog::SetLanguage(Language language) {
+    setWindowTitle(tr("Dzwonex — pomoc"));
+    setAccessibleName(tr("Pomoc"));
+    setAccessibleDescription(tr("Krótka pomoc do gry"));
+    text_->setPlainText(QString::fromUtf8(GameHelp(language)));
+    text_->setAccessibleName(tr("Pomoc"));
+    text_->setAccessibleDescription(tr("Opis gry i klawiszy"));
+    close_->setText(tr("Zamknij"));
+    close_->setAccessibleName(tr("Zamknij"));
+    close_->setAccessibleDescription(tr("Zamyka pomoc"));
 }
 
 }  // namespace dzwonex

@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "Language.h"
+
 namespace dzwonex {
 
 // The player's help in a window of its own beside the game; it does not
@@ -10,7 +12,9 @@ namespace dzwonex {
 class THelpDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit THelpDialog(QWidget* parent = nullptr);
+    explicit THelpDialog(Language language, QWidget* parent = nullptr);
+    // The help in the language, and the dialog's words in the one installed.
+    void SetLanguage(Language language);
     QPlainTextEdit* Text() const { return text_; }
     QPushButton* CloseButton() const { return close_; }
 

@@ -29,7 +29,25 @@ const QColor kBelowZero{200, 30, 30};
 const QColor kKindColours[kKindCount] = {
     {31, 95, 191}, {224, 123, 0}, {123, 47, 160}, {0, 143, 143}, {139, 26, 26}, {181, 154, 0},
 };
-const char* const kKindNames[kKindCount] = {"Telefon/modem", "ISDN", "SDI", "Neostrada", "Polpak-T", "Budki"};
+// The product names are the same in every language.
+const char* const kKindNames[kKindCount] = {
+    QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Telefon/modem"), "ISDN", "SDI", "Neostrada", "Polpak-T",
+    QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Budki")};
+const char* const kCaptions[THistoryChart::kGroupCount] = {
+    QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Kasa"),
+    QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Opinia i jakość"),
+    QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Abonenci"),
+};
+const char* const kViewNames[THistoryChart::kGroupCount] = {
+    QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Wykres kasy"),
+    QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Wykres opinii i jakości"),
+    QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Wykres abonentów"),
+};
+const char* const kViewDescriptions[THistoryChart::kGroupCount] = {
+    QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Kasa od początku gry, rok po roku"),
+    QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Opinia i jakość od początku gry, rok po roku"),
+    QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Abonenci każdego rodzaju od początku gry, rok po roku"),
+};
 
 QFont SmallFont(int pixels, bool bold = false) {
     QFont font = WindowFont(bold);
@@ -145,10 +163,9 @@ THistoryChart::THistoryChart(QWidget* parent) : QWidget(parent) {
     auto* row = new QHBoxLayout;
     row->setSpacing(3);
     auto* group = new QButtonGroup(this);
-    const char* const captions[kGroupCount] = {"Kasa", "Opinia i jakość", "Abonenci"};
     const char* const names[kGroupCount] = {"btnWykresKasa", "btnWykresOpinia", "btnWykresAbonenci"};
     for (int g = 0; g < kGroupCount; ++g) {
-        auto* b = new QPushButton(QString::fromUtf8(captions[g]), this);
+        auto* b = new QPushButton(tr(kCaptions[g]), this);
         b->setObjectName(QString::fromLatin1(names[g]));
         b->setCheckable(true);
         b->setAutoDefault(false);
@@ -168,20 +185,51 @@ THistoryChart::THistoryChart(QWidget* parent) : QWidget(parent) {
 QChartView* THistoryChart::View(int g) {
     QChartView*& view = views_[static_cast<size_t>(g)];
     if (view) return view;
-    static const char* const names[kGroupCount] = {"Wykres kasy", "Wykres opinii i jakości", "Wykres abonentów"};
-    static const char* const descriptions[kGroupCount] = {"Kasa od początku gry, rok po roku",
-                                                          "Opinia i jakość od początku gry, rok po roku",
-                                                          "Abonenci każdego rodzaju od początku gry, rok po roku"};
     view = new QChartView(NewChart(g), stack_);
     view->setObjectName(QStringLiteral("chartWykres%1").arg(g));
-    view->setAccessibleName(QString::fromUtf8(names[g]));
-    view->setAccessibleDescription(QString::fromUtf8(descriptions[g]));
     view->setFrameShape(QFrame::NoFrame);
     view->setRenderHint(QPainter::Antialiasing, true);
     view->setFocusPolicy(Qt::NoFocus);
     stack_->addWidget(view);
     AddSeries(g);
+    RetranslateView(g);
     return view;
+}
+
+void THistoryChart::RetranslateUi() {
+    for (int g = 0; g < kGroupCount; ++g) {
+        buttons_[static_cast<size_t>(g)]->setText(tr(kCaptions[g]));
+        if (views_[static_cast<size_t>(g)]) RetranslateView(g);
+    }
+}
+
+QString THistoryChart::CashUnit() const { return cashInMillions_ ? tr("mln zł") : tr("tys. zł"); }
+
+void THistoryChart::RetranslateView(int g) {
+    QChartView* view = views_[static_cast<size_t>(g)];
+    view->setAccessibleName(tr(kViewNames[g]));
+    view->setAccessibleDescription(tr(kViewDescriptions[g]));
+    const Axes& axes = axes_[static_cast<size_t>(g)];
+    axes.x->setTitleText(tr("Rok"));
+    switch (g) {
+        case gCash:
+            axes.y->setTitleText(CashUnit());
+            cash_->setName(tr("Kasa"));
+            negative_->setName(tr("poniżej zera"));
+            break;
+        case gOpinion:
+            axes.y->setTitleText(tr("Opinia"));
+            axes.y2->setTitleText(tr("Jakość"));
+            opinion_->setName(tr("Opinia"));
+            quality_->setName(tr("Jakość"));
+            break;
+        case gSubscribers:
+            // The many telephone lines on the left, the few others on the right.
+            axes.y->setTitleText(tr("telefony i ISDN"));
+            axes.y2->setTitleText(tr("pozostałe"));
+            for (int k = 0; k < kKindCount; ++k) counts_[static_cast<size_t>(k)]->setName(tr(kKindNames[k]));
+            break;
+    }
 }
 
 QChart* THistoryChart::NewChart(int g) {
@@ -193,38 +241,25 @@ QChart* THistoryChart::NewChart(int g) {
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->setFont(SmallFont(10));
     Axes& axes = axes_[static_cast<size_t>(g)];
-    auto axis = [&](Qt::Alignment where, const QString& title) {
+    // Their titles come with the words (RetranslateView).
+    auto axis = [&](Qt::Alignment where) {
         auto* a = new QValueAxis(chart);
         a->setLabelsFont(SmallFont(9));
         a->setTitleFont(SmallFont(9, true));
-        a->setTitleText(title);
         chart->addAxis(a, where);
         return a;
     };
-    axes.x = axis(Qt::AlignBottom, QStringLiteral("Rok"));
-    switch (g) {
-        case gCash:
-            axes.y = axis(Qt::AlignLeft, QStringLiteral("tys. zł"));
-            break;
-        case gOpinion:
-            axes.y = axis(Qt::AlignLeft, QStringLiteral("Opinia"));
-            axes.y2 = axis(Qt::AlignRight, QString::fromUtf8("Jakość"));
-            break;
-        case gSubscribers:
-            // The many telephone lines on the left, the few others on the right.
-            axes.y = axis(Qt::AlignLeft, QStringLiteral("telefony i ISDN"));
-            axes.y2 = axis(Qt::AlignRight, QString::fromUtf8("pozostałe"));
-            break;
-    }
+    axes.x = axis(Qt::AlignBottom);
+    axes.y = axis(Qt::AlignLeft);
+    if (g != gCash) axes.y2 = axis(Qt::AlignRight);
     // One grid, the left axis's.
     if (axes.y2) axes.y2->setGridLineVisible(false);
     return chart;
 }
 
-QLineSeries* THistoryChart::AddLine(int g, const QString& name, const QColor& colour, QValueAxis* y) {
-    QChart* chart = View(g)->chart();
+QLineSeries* THistoryChart::AddLine(int g, const QColor& colour, QValueAxis* y) {
+    QChart* chart = views_[static_cast<size_t>(g)]->chart();
     auto* series = new QLineSeries;
-    series->setName(name);
     QPen pen(colour);
     pen.setWidthF(1.0);
     series->setPen(pen);
@@ -240,22 +275,21 @@ void THistoryChart::AddSeries(int g) {
     const Axes& axes = axes_[static_cast<size_t>(g)];
     switch (g) {
         case gCash: {
-            cash_ = AddLine(g, QStringLiteral("Kasa"), kCashColour, axes.y);
+            cash_ = AddLine(g, kCashColour, axes.y);
             // In red over the cash line: the zero level, and the cash below it.
-            negative_ = AddLine(g, QString::fromUtf8("poniżej zera"), kBelowZero, axes.y);
+            negative_ = AddLine(g, kBelowZero, axes.y);
             QPen red = negative_->pen();
             red.setWidthF(2);
             negative_->setPen(red);
             break;
         }
         case gOpinion:
-            opinion_ = AddLine(g, QStringLiteral("Opinia"), kKindColours[0], axes.y);
-            quality_ = AddLine(g, QString::fromUtf8("Jakość"), kKindColours[1], axes.y2);
+            opinion_ = AddLine(g, kKindColours[0], axes.y);
+            quality_ = AddLine(g, kKindColours[1], axes.y2);
             break;
         case gSubscribers:
             for (int k = 0; k < kKindCount; ++k)
-                counts_[static_cast<size_t>(k)] =
-                    AddLine(g, QString::fromUtf8(kKindNames[k]), kKindColours[k], k < 2 ? axes.y : axes.y2);
+                counts_[static_cast<size_t>(k)] = AddLine(g, kKindColours[k], k < 2 ? axes.y : axes.y2);
             break;
     }
 }
@@ -311,9 +345,9 @@ void THistoryChart::Fill(int group) {
             // Thousands of złoty, or millions once the amounts run that high.
             int64_t most = 0;
             history.ForEach([&](const HistorySample& s) { most = std::max(most, std::abs(int64_t{s.cash})); });
-            const double unit = most >= 10000000 ? 1e6 : 1e3;
-            const QString title = unit > 1e3 ? QStringLiteral("mln zł") : QStringLiteral("tys. zł");
-            if (axes.y->titleText() != title) axes.y->setTitleText(title);
+            cashInMillions_ = most >= 10000000;
+            const double unit = cashInMillions_ ? 1e6 : 1e3;
+            if (const QString title = CashUnit(); axes.y->titleText() != title) axes.y->setTitleText(title);
             const QList<QPointF> cash = thin([unit](const HistorySample& s) { return s.cash / unit; });
             // The red line runs along zero and follows the cash below it;
             // where cash is above zero only the ends of the stretch stay.

@@ -38,6 +38,8 @@ public:
     QChartView* View(int group);
     // The points of the cash line.
     int PointCount() const;
+    // The captions, titles and names in the language installed.
+    void RetranslateUi();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -52,13 +54,17 @@ private:
     };
     QChart* NewChart(int group);
     void AddSeries(int group);
-    QLineSeries* AddLine(int group, const QString& name, const QColor& colour, QValueAxis* y);
+    QLineSeries* AddLine(int group, const QColor& colour, QValueAxis* y);
+    void RetranslateView(int group);
+    // The cash axis's unit: thousands or millions of złoty.
+    QString CashUnit() const;
 
     std::array<QPushButton*, kGroupCount> buttons_{};
     std::array<QChartView*, kGroupCount> views_{};
     std::array<Axes, kGroupCount> axes_{};
     QStackedWidget* stack_ = nullptr;
     int current_ = gCash;
+    bool cashInMillions_ = false;
     const History* history_ = nullptr;
     std::array<bool, kGroupCount> stale_{};  // a group waits for its next showing
     QLineSeries* cash_ = nullptr;

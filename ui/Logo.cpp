@@ -45,7 +45,7 @@ TfrmLogo::TfrmLogo(const std::string& appDir, ErrorReporter reportError, UrlOpen
     Label1->move(112, 80);
     Label1->adjustSize();
 
-    Label3 = new QLabel(QStringLiteral("Gra ekonomiczna"), this);
+    Label3 = new QLabel(tr("Gra ekonomiczna"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(112, 96, 257, 13);
     Label3->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -60,7 +60,7 @@ TfrmLogo::TfrmLogo(const std::string& appDir, ErrorReporter reportError, UrlOpen
     Label5->adjustSize();
     connect(Label5, &TPressLabel::MouseDown, this, &TfrmLogo::Label5MouseDown);
 
-    Label2 = new TPressLabel(QStringLiteral("OK"), this);
+    Label2 = new TPressLabel(tr("OK"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     QFont okFont = WindowFont(true);
     okFont.setUnderline(true);

@@ -15,6 +15,7 @@
 #include "Pictures.h"
 #include "Platform.h"
 #include "Shortcut.h"
+#include "Translations.h"
 #include "WideCheckBox.h"
 
 namespace dzwonex {
@@ -29,17 +30,13 @@ constexpr int kCasePanelWidth = 305;
 
 QLabel* FixedLabel(QWidget* parent, const char* name, const QString& text, const QRect& bounds, bool bold = false,
                    Qt::Alignment align = Qt::AlignLeft) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     if (bold) label->setFont(WindowFont(true));
     label->setAlignment(align | Qt::AlignTop);
     label->setGeometry(bounds);
-    // The stand-in font can be wider than the original: a left-aligned
-    // caption that no longer fits grows to the right instead of being cut.
-    if ((align & Qt::AlignHorizontal_Mask) == Qt::AlignLeft && !text.isEmpty()) {
-        const int needed = label->fontMetrics().horizontalAdvance(text) + 1;
-        if (needed > bounds.width()) label->resize(needed, bounds.height());
-    }
+    SetPlannedWidth(label, bounds.width());
+    ShowCaption(label, text);
     return label;
 }
 
@@ -83,6 +80,9 @@ TfrmMain::TfrmMain(TfrmMainOptions options) : options_(std::move(options)) {
     if (!options_.openUrl) options_.openUrl = OpenInDesktop;
     game_ = std::make_unique<Company>(
         *this, options_.seed ? std::make_unique<Lcg32>(*options_.seed) : std::unique_ptr<RandomSource>());
+    // Before any text is written, so the first letter is in it too.
+    language_ = options_.language.value_or(StartLanguage());
+    InstallLanguage(language_);
 
     BuildControls();
     FormCreate();
@@ -129,16 +129,18 @@ void TfrmMain::BuildControls() {
     connect(progressSpeed, &TSpeedGauge::MouseUp, this, &TfrmMain::progressSpeedMouseUp);
     lblSpeed2 = AutoLabel(pnlDown, "lblSpeed2", QStringLiteral("X"), {332, 6});
 
+    // The controls are built without their words: RetranslateUi
+    // (MainTexts.cpp) writes them in the language installed.
     PageControl = new TPageControl(this);
     PageControl->setObjectName(QStringLiteral("PageControl"));
     BuildMapPage();
     BuildStatPage();
     BuildCasePage();
     BuildMenuPage();
-    PageControl->AddPage(tabMap, QStringLiteral("Mapa"));
-    PageControl->AddPage(tabStat, QStringLiteral("Statystyka"));
+    PageControl->AddPage(tabMap, QString());
+    PageControl->AddPage(tabStat, QString());
     PageControl->AddPage(tabSprawy, QStringLiteral("X"));
-    PageControl->AddPage(tabMenu, QStringLiteral("Menu"));
+    PageControl->AddPage(tabMenu, QString());
     PageControl->SetActivePage(kPageMenu);
     connect(PageControl, &TPageControl::Change, this, &TfrmMain::PageControlChange);
     // Once the case page is in the window: moving it there resets its chain.
@@ -159,22 +161,23 @@ void TfrmMain::BuildControls() {
     resize(kDesignWidth, kDesignHeight);
     LayoutClient();
     BuildReadableControls();
+    RetranslateUi();
 }
 
 void TfrmMain::BuildMapPage() {
     tabMap = Panel(nullptr, "tabMap");
     pnlLegenda = Panel(tabMap, "pnlLegenda");
     shapeLegenda = Shape(pnlLegenda, "shapeLegenda", {4, 4, 140, 165});
-    FixedLabel(pnlLegenda, "Label1", QStringLiteral("Legenda"), {8, 8, 129, 13}, true, Qt::AlignHCenter);
+    FixedLabel(pnlLegenda, "Label1", QString(), {8, 8, 129, 13}, true, Qt::AlignHCenter);
     paintboxLegenda = new TLegendPaintBox(pictures_, pnlLegenda);
     paintboxLegenda->setObjectName(QStringLiteral("paintboxLegenda"));
     paintboxLegenda->setGeometry(12, 32, 16, 129);
-    AutoLabel(pnlLegenda, "Label2", QStringLiteral("Telefon/modem"), {36, 32});
+    AutoLabel(pnlLegenda, "Label2", QString(), {36, 32});
     AutoLabel(pnlLegenda, "Label3", QStringLiteral("ISDN"), {36, 48});
     AutoLabel(pnlLegenda, "Label4", QStringLiteral("SDI"), {36, 64});
     AutoLabel(pnlLegenda, "Label5", QStringLiteral("Neostrada"), {36, 80});
     AutoLabel(pnlLegenda, "Label6", QStringLiteral("Polpak-T"), {36, 112});
-    AutoLabel(pnlLegenda, "Label7", QStringLiteral("Budka telefoniczna"), {36, 144});
+    AutoLabel(pnlLegenda, "Label7", QString(), {36, 144});
     pnlLegenda->OnResize = [this] { pnlLegendaResize(); };
 
     scrollboxMapa = new QScrollArea(tabMap);
@@ -206,16 +209,17 @@ void TfrmMain::BuildStatPage() {
 
     Shape(p, "Shape1", {104, 8, 169, 65});
     lblKasa = FixedLabel(p, "lblKasa", QStringLiteral("X"), {112, 16, 153, 13}, true, right);
-    FixedLabel(p, "Label10", QStringLiteral("Opinia"), {112, 32, 65, 13}, true);
+    FixedLabel(p, "Label10", QString(), {112, 32, 65, 13}, true);
     lblOpinia = FixedLabel(p, "lblOpinia", QStringLiteral("X"), {184, 32, 81, 13}, true, right);
-    FixedLabel(p, "Label11", QStringLiteral("Jakość"), {112, 48, 65, 13}, true);
+    FixedLabel(p, "Label11", QString(), {112, 48, 65, 13}, true);
     lblJakosc = FixedLabel(p, "lblJakosc", QStringLiteral("X"), {184, 48, 81, 13}, true, right);
 
     Shape(p, "Shape2", {8, 96, 169, 169});
-    FixedLabel(p, "Label8", QStringLiteral("Abonenci"), {16, 104, 153, 13}, true, centre);
+    FixedLabel(p, "Label8", QString(), {16, 104, 153, 13}, true, centre);
     static const char* const rowNames[kKindCount] = {"Label9", "Label12", "Label13", "Label14", "Label15", "Label16"};
-    static const char* const rowTexts[kKindCount] = {"Telefon/modem", "ISDN",     "SDI",
-                                                     "Neostrada",     "Polpak-T", "Budki telefoniczne"};
+    // The product names are the same in every language; RetranslateUi
+    // names the others.
+    static const char* const rowTexts[kKindCount] = {"", "ISDN", "SDI", "Neostrada", "Polpak-T", ""};
     static const char* const countNames[kKindCount] = {"lbl1", "lbl2", "lbl3", "lbl4", "lbl5", "lbl6"};
     static constexpr int rowTops[kKindCount] = {128, 144, 160, 176, 208, 240};
     for (int i = 0; i < kKindCount; ++i) {
@@ -225,12 +229,12 @@ void TfrmMain::BuildStatPage() {
     }
 
     Shape(p, "Shape3", {200, 96, 169, 169});
-    FixedLabel(p, "Label17", QStringLiteral("Wydatki"), {208, 104, 153, 13}, true, centre);
-    FixedLabel(p, "Label18", QStringLiteral("Pracownicy"), {208, 128, 97, 13});
+    FixedLabel(p, "Label17", QString(), {208, 104, 153, 13}, true, centre);
+    FixedLabel(p, "Label18", QString(), {208, 128, 97, 13});
     lblPracownicy = FixedLabel(p, "lblPracownicy", QStringLiteral("X"), {312, 128, 49, 13}, false, right);
-    FixedLabel(p, "Label20", QStringLiteral("Naprawy"), {208, 144, 97, 13});
+    FixedLabel(p, "Label20", QString(), {208, 144, 97, 13});
     lblNaprawy = FixedLabel(p, "lblNaprawy", QStringLiteral("X"), {312, 144, 49, 13}, false, right);
-    FixedLabel(p, "Label22", QStringLiteral("Nowy sprzęt"), {208, 160, 97, 13});
+    FixedLabel(p, "Label22", QString(), {208, 160, 97, 13});
     lblSprzet = FixedLabel(p, "lblSprzet", QStringLiteral("X"), {312, 160, 49, 13}, false, right);
 
     tabStat->OnResize = [this] { tabStatResize(); };
@@ -265,17 +269,17 @@ void TfrmMain::BuildCasePage() {
     memoPal.setColor(QPalette::Text, NoteInk());
     memSprawa->setPalette(memoPal);
 
-    auto button = [this](const char* name, const QString& text, int left, int width) {
-        auto* b = new QPushButton(text, pnlSprawa);
+    auto button = [this](const char* name, int left, int width) {
+        auto* b = new QPushButton(pnlSprawa);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(left, 0, width, 25);
         b->setEnabled(false);
         b->setAutoDefault(false);
         return b;
     };
-    btnYes = button("btnYes", QStringLiteral("Tak"), 42, 67);
-    btnOK = button("btnOK", QStringLiteral("OK"), 108, 91);
-    btnNo = button("btnNo", QStringLiteral("Nie"), 199, 67);
+    btnYes = button("btnYes", 42, 67);
+    btnOK = button("btnOK", 108, 91);
+    btnNo = button("btnNo", 199, 67);
     connect(btnOK, &QPushButton::clicked, this, &TfrmMain::btnOKClick);
     connect(btnYes, &QPushButton::clicked, this, &TfrmMain::btnYesClick);
     connect(btnNo, &QPushButton::clicked, this, &TfrmMain::btnNoClick);
@@ -288,8 +292,8 @@ void TfrmMain::BuildMenuPage() {
     pnlMenu = Panel(tabMenu, "pnlMenu");
     pnlMenu->resize(241, 85);
     Shape(pnlMenu, "Shape4", {8, 8, 225, 65});
-    FixedLabel(pnlMenu, "Label19", QStringLiteral("Menu"), {16, 16, 209, 13}, true, Qt::AlignHCenter);
-    chkMuzyka = new TWideCheckBox(QStringLiteral("Muzyka"), pnlMenu);
+    FixedLabel(pnlMenu, "Label19", QString(), {16, 16, 209, 13}, true, Qt::AlignHCenter);
+    chkMuzyka = new TWideCheckBox(pnlMenu);
     chkMuzyka->setObjectName(QStringLiteral("chkMuzyka"));
     chkMuzyka->setGeometry(16, 40, 209, 17);
     chkMuzyka->setChecked(true);
@@ -367,11 +371,12 @@ void TfrmMain::FormCreate() {
         game_->Reset(appDir, options_.userName ? *options_.userName : LogonUserName());
         LoadGraphics();
         InitSound();
+        if (game_->TextLanguage() != language_) game_->SetLanguage(language_);
         game_->NewGame();
     } catch (const std::bad_alloc&) {
         // Each file's loader says which file it was; this is the rest.
         startupFailed_ = true;
-        ReportError(QStringLiteral("Not enough memory to start the game."));
+        ReportError(tr("Not enough memory to start the game."));
     } catch (const std::exception& e) {
         // The rest of the start-up is skipped.
         startupFailed_ = true;

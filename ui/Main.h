@@ -5,6 +5,7 @@
 #include <string>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -18,6 +19,7 @@
 #include "Company.h"
 #include "Controls.h"
 #include "History.h"
+#include "Language.h"
 #include "MapPaint.h"
 #include "Pictures.h"
 #include "SoundPort.h"
@@ -70,6 +72,9 @@ struct TfrmMainOptions {
     Confirmer confirm;
     // A saved game to open at start instead of the new one.
     std::optional<QString> loadPath;
+    // The language of every text, for this window only (not remembered).
+    // None: the one the player chose on the Menu page, or else the system's.
+    std::optional<Language> language;
 };
 
 // The main window. It owns the game from creation to destruction, shows
@@ -182,6 +187,20 @@ public:
     QTimer* MainTimer = nullptr;
     QTimer* BannerTimer = nullptr;
 
+    // --- The language of the window and the company (MainTexts.cpp) ---
+    Language WindowLanguage() const { return language_; }
+    // Speaks the language from now on: the window's texts at once, the
+    // company's labels and the cases it writes later. Not remembered.
+    void SetLanguage(Language language);
+    // Every text of the window's own, in the language installed.
+    void RetranslateUi();
+    // The player's choice, remembered for the next start.
+    void cbJezykChange(int index);
+    // The language to start in: the player's choice, else the system's.
+    static Language StartLanguage();
+    QLabel* lblJezyk = nullptr;
+    QComboBox* cbJezyk = nullptr;
+
     // --- Saved games and remembered settings (MainSavedGames.cpp) ---
     // The "Gra" box on the Menu page, under the "Muzyka" box.
     void BuildGameBox();
@@ -262,6 +281,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildControls();
@@ -271,6 +291,8 @@ private:
     void BuildMenuPage();
     void LayoutClient();
     void ReportError(const QString& message);
+    // The window and the company follow the language installed.
+    void ApplyLanguage(Language language);
 
     TfrmMainOptions options_;
     std::unique_ptr<SoundPort> sound_;
@@ -284,6 +306,7 @@ private:
     bool shown_ = false;
     History history_;
     int resumeSpeed_ = 5;  // what P resumes after a pause
+    Language language_ = Language::Polish;
 };
 
 }  // namespace dzwonex

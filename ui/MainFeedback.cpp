@@ -2,11 +2,9 @@
 // or a day, what changed, then it fades.
 #include <algorithm>
 
-#include "Amounts.h"
 #include "Changes.h"
 #include "FeedbackLine.h"
 #include "Main.h"
-#include "MapHints.h"
 
 namespace dzwonex {
 
@@ -32,25 +30,24 @@ void TfrmMain::pnlDownResize() {
 void TfrmMain::Reported(const std::function<void()>& action) {
     const CompanyLook before = CompanyLook::Of(*game_);
     action();
-    const std::vector<std::string> parts = DescribeChanges(before, CompanyLook::Of(*game_));
-    lblZmiany->Tell(parts.empty() ? QStringLiteral("Bez zmian") : QString::fromStdString(JoinChanges(parts)));
+    const std::vector<std::string> parts = DescribeChanges(before, CompanyLook::Of(*game_), language_);
+    lblZmiany->Tell(parts.empty() ? tr("Bez zmian") : QString::fromStdString(JoinChanges(parts)));
 }
 
 void TfrmMain::TellMapPress() {
     // The press only asked a question; tell what Tak would do.
     const Case* c = game_->CurrentCase();
     if (!c) return;
-    const QString dot = QString::fromUtf8(" \xC2\xB7 ");
-    const QString minus = QString::fromUtf8("\xE2\x88\x92");
+    std::vector<std::string> parts;
     if (c->kind == ckDisconnect) {
-        const QString kind = c->param == skBooth ? QStringLiteral("Budki") : KindName(c->param);
-        lblZmiany->Tell(QStringLiteral("Po Tak: ") + kind + QStringLiteral(" ") + minus + QStringLiteral("1") + dot +
-                        QString::fromUtf8("Opinia w dół"));
+        parts = {KindChange(c->param, -1, language_), tr("Opinia w dół").toStdString()};
     } else if (c->kind == ckBooth) {
-        lblZmiany->Tell(QStringLiteral("Po Tak: Kasa ") + minus +
-                        QString::fromStdString(FormatAmount(Company::kBoothPrice)) + QString::fromUtf8(" zł") + dot +
-                        QStringLiteral("Budki +1") + dot + QString::fromUtf8("Opinia w górę"));
+        parts = {CashChange(-Company::kBoothPrice, language_), KindChange(skBooth, +1, language_),
+                 tr("Opinia w górę").toStdString()};
+    } else {
+        return;
     }
+    lblZmiany->Tell(tr("Po Tak: %1").arg(QString::fromStdString(JoinChanges(parts))));
 }
 
 }  // namespace dzwonex

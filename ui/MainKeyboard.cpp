@@ -85,7 +85,7 @@ void TfrmMain::PickPage(int index) {
 }
 
 void TfrmMain::ShowHelp() {
-    if (!frmPomoc) frmPomoc = new THelpDialog(this);
+    if (!frmPomoc) frmPomoc = new THelpDialog(language_, this);
     frmPomoc->show();
     frmPomoc->raise();
     frmPomoc->activateWindow();

@@ -1,5 +1,5 @@
 // The Menu page beyond the "Muzyka" box: volume sliders for the music and
-// the effects, kept between games, and the "Pomoc" button.
+// the effects, kept between games, the language, and the "Pomoc" button.
 #include <algorithm>
 
 #include <QSettings>
@@ -39,9 +39,9 @@ void TfrmMain::BuildMenuExtras() {
         s->setValue(value);
         return s;
     };
-    lblGlosnoscMuzyki = caption("Label27", QString::fromUtf8("Głośność muzyki"));
+    lblGlosnoscMuzyki = caption("Label27", QString());
     tbMuzyka = slider("tbMuzyka", StoredVolume(kMusicKey, sound_->MusicVolume()));
-    lblGlosnoscEfektow = caption("Label28", QString::fromUtf8("Głośność efektów"));
+    lblGlosnoscEfektow = caption("Label28", QString());
     tbEfekty = slider("tbEfekty", StoredVolume(kEffectsKey, sound_->EffectsVolume()));
     lblGlosnoscMuzyki->setBuddy(tbMuzyka);
     lblGlosnoscEfektow->setBuddy(tbEfekty);
@@ -51,7 +51,17 @@ void TfrmMain::BuildMenuExtras() {
     connect(tbMuzyka, &QSlider::valueChanged, this, &TfrmMain::tbMuzykaChange);
     connect(tbEfekty, &QSlider::valueChanged, this, &TfrmMain::tbEfektyChange);
 
-    btnPomoc = new QPushButton(QStringLiteral("Pomoc"), pnlMenu);
+    // The same words in every language, so that a player lost in a
+    // language he does not read finds his way back.
+    lblJezyk = caption("lblJezyk", QString::fromUtf8("Język / Language"));
+    cbJezyk = new QComboBox(pnlMenu);
+    cbJezyk->setObjectName(QStringLiteral("cbJezyk"));
+    cbJezyk->addItem(QStringLiteral("Polski"), QStringLiteral("pl"));
+    cbJezyk->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    lblJezyk->setBuddy(cbJezyk);
+    connect(cbJezyk, &QComboBox::activated, this, &TfrmMain::cbJezykChange);
+
+    btnPomoc = new QPushButton(pnlMenu);
     btnPomoc->setObjectName(QStringLiteral("btnPomoc"));
     btnPomoc->setAutoDefault(false);
     connect(btnPomoc, &QPushButton::clicked, this, &TfrmMain::btnPomocClick);
@@ -60,13 +70,15 @@ void TfrmMain::BuildMenuExtras() {
 
 void TfrmMain::LayoutMenuPanel() {
     // The box grows down from the "Muzyka" box, which keeps its place; the
-    // "Gra" box stands below it and sizes the panel.
-    pnlMenu->findChild<TShape*>(QStringLiteral("Shape4"))->setGeometry(8, 8, 225, 171);
+    // "Gra" box stands beside it and sizes the panel.
+    pnlMenu->findChild<TShape*>(QStringLiteral("Shape4"))->setGeometry(8, 8, 225, 200);
     lblGlosnoscMuzyki->setGeometry(16, 64, 209, 13);
     tbMuzyka->setGeometry(16, 79, 209, 20);
     lblGlosnoscEfektow->setGeometry(16, 104, 209, 13);
     tbEfekty->setGeometry(16, 119, 209, 20);
-    btnPomoc->setGeometry(75, 146, 91, 25);
+    lblJezyk->setGeometry(16, 150, 101, 13);
+    cbJezyk->setGeometry(120, 146, 105, 21);
+    btnPomoc->setGeometry(75, 175, 91, 25);
     PlaceGameBox();
 }
 

@@ -12,7 +12,6 @@ void TfrmMain::BuildReadableControls() {
     BuildMapHints();
     BuildMenuExtras();
     BuildShortcuts();
-    DescribeControls();
     // The case text is read-only: no caret, though the keys still select.
     memSprawa->setCursorWidth(0);
 }

@@ -25,7 +25,7 @@ namespace {
 const char* const kMusicKey = "sound/music";
 const char* const kGeometryKey = "window/geometry";
 
-QString Filter() { return QStringLiteral("Gra Dzwonex (*.dzwonex)"); }
+QString Filter() { return TfrmMain::tr("Gra Dzwonex (*.dzwonex)"); }
 
 QString StartFolder() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
 
@@ -35,7 +35,7 @@ std::string FileName(const QString& path) { return QFile::encodeName(path).toStd
 }  // namespace
 
 QString AskSaveFile(QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("Zapisz grę"), StartFolder(), Filter());
+    QFileDialog dialog(parent, TfrmMain::tr("Zapisz grę"), StartFolder(), Filter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("dzwonex"));
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
@@ -43,15 +43,15 @@ QString AskSaveFile(QWidget* parent) {
 
 bool AskTakNie(QWidget* parent, const QString& question) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Dzwonex"), question, QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(TfrmMain::tr("Tak"), QMessageBox::YesRole);
+    box.addButton(TfrmMain::tr("Nie"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.exec();
     return box.clickedButton() == yes;
 }
 
 QString AskOpenFile(QWidget* parent) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Wczytaj grę"), StartFolder(), Filter());
+    return QFileDialog::getOpenFileName(parent, TfrmMain::tr("Wczytaj grę"), StartFolder(), Filter());
 }
 
 void TfrmMain::BuildGameBox() {
@@ -61,21 +61,21 @@ void TfrmMain::BuildGameBox() {
 
     shapeGra = new TShape(kBoxFill, kBoxFrame, pnlMenu);
     shapeGra->setObjectName(QStringLiteral("shapeGra"));
-    auto* title = new QLabel(QStringLiteral("Gra"), pnlMenu);
+    auto* title = new QLabel(pnlMenu);
     title->setObjectName(QStringLiteral("lblGra"));
     title->setFont(WindowFont(true));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    auto button = [this](const char* name, const QString& text, void (TfrmMain::*click)()) {
-        auto* b = new QPushButton(text, pnlMenu);
+    auto button = [this](const char* name, void (TfrmMain::*click)()) {
+        auto* b = new QPushButton(pnlMenu);
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, click);
         return b;
     };
-    btnZapisz = button("btnZapisz", QStringLiteral("Zapisz grę…"), &TfrmMain::btnZapiszClick);
-    btnWczytaj = button("btnWczytaj", QStringLiteral("Wczytaj grę…"), &TfrmMain::btnWczytajClick);
-    btnNowaGra = button("btnNowaGra", QStringLiteral("Nowa gra"), &TfrmMain::btnNowaGraClick);
-    btnKontynuuj = button("btnKontynuuj", QStringLiteral("Kontynuuj ostatnią grę"), &TfrmMain::btnKontynuujClick);
+    btnZapisz = button("btnZapisz", &TfrmMain::btnZapiszClick);
+    btnWczytaj = button("btnWczytaj", &TfrmMain::btnWczytajClick);
+    btnNowaGra = button("btnNowaGra", &TfrmMain::btnNowaGraClick);
+    btnKontynuuj = button("btnKontynuuj", &TfrmMain::btnKontynuujClick);
     btnKontynuuj->setHidden(!QFileInfo::exists(AutosavePath()));
 
     const std::pair<QKeySequence, void (TfrmMain::*)()> keys[] = {
@@ -163,8 +163,7 @@ void TfrmMain::btnWczytajClick() {
 void TfrmMain::btnNowaGraClick() {
     if (startupFailed_) return;
     // A slip of Ctrl+N must not cost hours of play.
-    if (!options_.confirm(this, QString::fromUtf8("Zacząć nową grę? Obecna gra przepadnie, jeśli jej nie zapiszesz.")))
-        return;
+    if (!options_.confirm(this, tr("Zacząć nową grę? Obecna gra przepadnie, jeśli jej nie zapiszesz."))) return;
     // Replaces the game; the generator goes on where it stands.
     game_->Reset(game_->AssetDir(), options_.userName ? *options_.userName : LogonUserName());
     game_->NewGame();
@@ -184,7 +183,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         // game is left as it was.
         const QString path = AutosavePath();
         if (!QDir().mkpath(QFileInfo(path).path()))
-            ReportError(QStringLiteral("The game could not be saved to %1: cannot make its folder.").arg(path));
+            ReportError(tr("The game could not be saved to %1: cannot make its folder.").arg(path));
         else if (SaveGameTo(path) && btnKontynuuj->isHidden()) {
             btnKontynuuj->setHidden(false);
             PlaceGameBox();

@@ -22,6 +22,7 @@ QLabel* StatLabel(QWidget* parent, const char* name, const QString& text, const 
     if (bold) label->setFont(WindowFont(true));
     label->setAlignment(align | Qt::AlignTop);
     label->setGeometry(bounds);
+    SetPlannedWidth(label, bounds.width());
     return label;
 }
 
@@ -45,18 +46,18 @@ void TfrmMain::BuildStatExtras() {
     const auto right = Qt::AlignRight;
     // "Kasa" at the left of the cash line, like Opinia and Jakość below it;
     // the amount keeps its place on the right.
-    lblKasaOpis = StatLabel(p, "Label23", QStringLiteral("Kasa"), {112, 16, 65, 13}, true, left);
+    lblKasaOpis = StatLabel(p, "Label23", QString(), {112, 16, 65, 13}, true, left);
     lblKasaOpis->stackUnder(lblKasa);
 
     // The day's account below the three expenses, in the same box.
-    StatLabel(p, "Label24", QStringLiteral("Przychody"), {208, 184, 97, 13}, false, left);
+    StatLabel(p, "Label24", QString(), {208, 184, 97, 13}, false, left);
     lblPrzychody = StatLabel(p, "lblPrzychody", QString(), {240, 184, 121, 13}, false, right);
-    StatLabel(p, "Label25", QStringLiteral("Razem"), {208, 200, 97, 13}, false, left);
+    StatLabel(p, "Label25", QString(), {208, 200, 97, 13}, false, left);
     lblWydatki = StatLabel(p, "lblWydatki", QString(), {240, 200, 121, 13}, false, right);
     auto* rule = new TShape(kBoxFrame, kBoxFrame, p);
     rule->setObjectName(QStringLiteral("Shape5"));
     rule->setGeometry(208, 219, 153, 1);
-    StatLabel(p, "Label26", QStringLiteral("Bilans dnia"), {208, 224, 97, 13}, true, left);
+    StatLabel(p, "Label26", QString(), {208, 224, 97, 13}, true, left);
     lblBilans = StatLabel(p, "lblBilans", QString(), {240, 224, 121, 13}, true, right);
     ShowDayAccount();
     ShowCashColour();
@@ -71,9 +72,9 @@ void TfrmMain::ShowDayAccount() {
     const DayAccount& day = game_->LastDay();
     const int64_t costs = int64_t{day.staff} + day.repairs + day.equipment;
     const int64_t net = day.income - costs;
-    lblPrzychody->setText(QString::fromStdString(FormatAmount(day.income)));
-    lblWydatki->setText(QString::fromStdString(FormatAmount(Held(costs))));
-    lblBilans->setText(QString::fromStdString(FormatChange(net)));
+    lblPrzychody->setText(QString::fromStdString(FormatAmount(day.income, language_)));
+    lblWydatki->setText(QString::fromStdString(FormatAmount(Held(costs), language_)));
+    lblBilans->setText(QString::fromStdString(FormatChange(net, language_)));
     SetInk(lblBilans, net < 0);
 }
 

@@ -9,9 +9,11 @@
 namespace dzwonex {
 
 QString KindName(int kind) {
-    static const char* const names[kKindCount] = {"Telefon/modem", "ISDN",     "SDI",
-                                                  "Neostrada",     "Polpak-T", "Budka telefoniczna"};
-    return kind >= 1 && kind <= kKindCount ? QString::fromUtf8(names[kind - 1]) : QString();
+    // The product names are the same in every language.
+    static const char* const names[kKindCount] = {
+        QT_TRANSLATE_NOOP("dzwonex::TMapHints", "Telefon/modem"),     "ISDN", "SDI", "Neostrada", "Polpak-T",
+        QT_TRANSLATE_NOOP("dzwonex::TMapHints", "Budka telefoniczna")};
+    return kind >= 1 && kind <= kKindCount ? TMapHints::tr(names[kind - 1]) : QString();
 }
 
 TMapHints::TMapHints(QWidget* map, const Company& game) : QObject(map), game_(game) { map->installEventFilter(this); }

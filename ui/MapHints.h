@@ -6,7 +6,7 @@
 
 namespace dzwonex {
 
-// The legend's name of a subscriber kind 1..6.
+// The legend's name of a subscriber kind 1..6, in the language installed.
 QString KindName(int kind);
 
 // Tooltips on the map naming the kind of the point under the pointer. The

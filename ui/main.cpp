@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
 
     // dzwonex GAME.dzwonex opens a saved game, as a file manager asks.
     if (commandLine.game) options.loadPath = *commandLine.game;
+    options.language = commandLine.language;
     TfrmMain frmMain(std::move(options));
     // A picture that could not be loaded has been reported in an error box
     // naming the file. A window without its map or game would only puzzle

@@ -50,6 +50,12 @@ for program in dzwonex dzwonex-text; do
   set -e
   [[ $status == 2 ]] && grep -q -- '--help' "$tmp/err" || fail "$program --no-such-option: status $status, $(cat "$tmp/err")"
 done
+# A language the window does not speak is a wrong option too.
+set +e
+"$prefix/bin/dzwonex" --lang de >/dev/null 2>"$tmp/err"
+status=$?
+set -e
+[[ $status == 2 ]] && grep -q -- '--lang takes pl or en' "$tmp/err" || fail "dzwonex --lang de: status $status, $(cat "$tmp/err")"
 
 # 100 days, answering every case, then the state.
 { for _ in $(seq 100); do printf 'day\ntak\n'; done; printf 'state\nquit\n'; } >"$tmp/commands"

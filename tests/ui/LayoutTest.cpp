@@ -47,7 +47,7 @@ protected:
         // Below 96 the text box has no height left.
         EXPECT_EQ(w->memSprawa->geometry(), QRect(20, 40, 265, std::max(0, h - 96)));
         // The "Menu" box with the sound, and the "Gra" box beside it.
-        EXPECT_EQ(w->pnlMenu->geometry(), QRect(e.menu, QSize(474, 187)));
+        EXPECT_EQ(w->pnlMenu->geometry(), QRect(e.menu, QSize(474, 216)));
     }
 };
 
@@ -56,25 +56,25 @@ TEST_F(LayoutTest, DesignSizeGivesTheWorkedValues) {
     EXPECT_EQ(w->pnlDown->geometry(), QRect(0, 434, 670, 25));
     EXPECT_EQ(w->PageControl->geometry(), QRect(0, 60, 670, 374));
     for (int i = 0; i < 4; ++i) EXPECT_EQ(w->PageControl->Page(i)->size(), QSize(662, 343)) << "page " << i;
-    ExpectLayout({135, {0, 0}, 179, 335, {94, 78}});
+    ExpectLayout({135, {0, 0}, 179, 335, {94, 63}});
 }
 
 TEST_F(LayoutTest, OddSizesTruncateEachHalf) {
-    // Top panel 671: 335 - 200. Pages 663 x 344: 331 - 237, 172 - 93, ...
+    // Top panel 671: 335 - 200. Pages 663 x 344: 331 - 237, 172 - 108, ...
     ResizeTo(671, 460);
-    ExpectLayout({135, {0, 0}, 179, 336, {94, 79}});
-    // Pages 661 x 342: 330 - 237 = 93, 171 - 93 = 78; case panel 330 - 152.
+    ExpectLayout({135, {0, 0}, 179, 336, {94, 64}});
+    // Pages 661 x 342: 330 - 237 = 93, 171 - 108 = 63; case panel 330 - 152.
     ResizeTo(669, 458);
-    ExpectLayout({134, {0, 0}, 178, 334, {93, 78}});
+    ExpectLayout({134, {0, 0}, 178, 334, {93, 63}});
 }
 
 TEST_F(LayoutTest, TooSmallWindowPushesControlsOutNeverShrinksThem) {
     // Top panel 300: banner at -50. Pages 292 x 84.
     ResizeTo(300, 200);
-    ExpectLayout({-50, {0, 0}, -6, 76, {-91, -51}});
+    ExpectLayout({-50, {0, 0}, -6, 76, {-91, -66}});
     // Pages 192 x 40: the case panel is 32 high, its text box has none.
     ResizeTo(200, 156);
-    ExpectLayout({-100, {0, 0}, -56, 32, {-141, -73}});
+    ExpectLayout({-100, {0, 0}, -56, 32, {-141, -88}});
     EXPECT_EQ(w->btnOK->y() + w->btnOK->height(), w->pnlSprawa->height() - 8);
 }
 

@@ -89,6 +89,8 @@ WindowUnderTest::WindowUnderTest(const std::string& appDir, uint32_t seed, bool 
     options.reportError = [errors = errors](const QString& message) { errors->push_back(message); };
     options.openUrl = [urls = urls](const QUrl& url) { urls->push_back(url); };
     options.showLogo = showLogo;
+    // The tests read the Polish texts, whatever the machine's language.
+    options.language = Language::Polish;
     options.confirm = [questions = questions, answer = answer](QWidget*, const QString& question) {
         questions->push_back(question);
         return *answer;

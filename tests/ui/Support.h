@@ -81,8 +81,8 @@ private:
 };
 
 // A window on test assets whose sound, error boxes and opened links are
-// recorded instead of shown, with a fixed seed and no logo dialog; `adjust`
-// may change the options further.
+// recorded instead of shown, in Polish, with a fixed seed and no logo
+// dialog; `adjust` may change the options further.
 struct WindowUnderTest {
     explicit WindowUnderTest(const std::string& appDir, uint32_t seed = 12345, bool showLogo = false,
                              const std::function<void(TfrmMainOptions&)>& adjust = {});

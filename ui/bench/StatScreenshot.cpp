@@ -1,13 +1,17 @@
 // Plays the game in its real window for a while, as a simple player would,
-// then shows the Statystyka page at a given size and waits to be
-// photographed. scripts/screenshot-stat.sh runs it under Xvfb.
+// then shows the Statystyka page (or the case page with a letter, or the
+// Menu page) at a given size and waits to be photographed.
+// scripts/screenshot-stat.sh runs it under Xvfb.
 //
-//   ui_stat_screenshot ASSET_DIR WIDTH HEIGHT [DAYS] [SEED]
+//   ui_stat_screenshot [--lang pl|en] [--page stat|cases|menu] ASSET_DIR WIDTH HEIGHT [DAYS] [SEED]
 //
 // Prints "ready" once the page has been painted, and quits after a minute.
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include <QApplication>
 #include <QTimer>
@@ -66,27 +70,59 @@ void CutCosts(TfrmMain& w, int presses) {
     }
 }
 
+// An application letter in front: a few more days, answering, until one
+// comes.
+void WaitForALetter(TfrmMain& w) {
+    for (int day = 0; day < 720; ++day) {
+        if (const Case* c = w.Game().CurrentCase();
+            c && c->kind >= ckSdiRequest && c->kind <= ckPolpakBribe && !c->body.empty())
+            return;
+        AnswerTheInbox(w);
+        w.MainTimerTimer();
+    }
+}
+
+int PageNamed(const char* name) {
+    if (std::strcmp(name, "cases") == 0) return kPageCases;
+    if (std::strcmp(name, "menu") == 0) return kPageMenu;
+    return kPageStat;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: %s ASSET_DIR WIDTH HEIGHT [DAYS] [SEED]\n", argv[0]);
-        return 2;
-    }
     FloatingPointSetup floatingPoint;
     QApplication app(argc, argv);
-    std::string dir = argv[1];
+    std::optional<Language> language;
+    int page = kPageStat;
+    std::vector<const char*> args;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--lang") == 0 && i + 1 < argc)
+            language = LanguageFromCode(argv[++i]);
+        else if (std::strcmp(argv[i], "--page") == 0 && i + 1 < argc)
+            page = PageNamed(argv[++i]);
+        else
+            args.push_back(argv[i]);
+    }
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: %s [--lang pl|en] [--page stat|cases|menu] ASSET_DIR WIDTH HEIGHT [DAYS] [SEED]\n",
+                     argv[0]);
+        return 2;
+    }
+    std::string dir = args[0];
     if (!dir.empty() && dir.back() != '/') dir += '/';
-    const int width = std::atoi(argv[2]);
-    const int height = std::atoi(argv[3]);
-    const int days = argc > 4 ? std::atoi(argv[4]) : 720;
+    const int width = std::atoi(args[1]);
+    const int height = std::atoi(args[2]);
+    const int days = args.size() > 3 ? std::atoi(args[3]) : 720;
 
     TfrmMainOptions options;
     options.appDir = dir;
     options.userName = "Gracz";
-    options.seed = argc > 5 ? static_cast<uint32_t>(std::strtoul(argv[5], nullptr, 10)) : 2026u;
+    options.seed = args.size() > 4 ? static_cast<uint32_t>(std::strtoul(args[4], nullptr, 10)) : 2026u;
     options.showLogo = false;
     options.sound = std::make_unique<SilentSound>();
+    // The language the page is to show; none: as the game starts.
+    options.language = language;
     TfrmMain w(std::move(options));
     if (w.StartupFailed()) return 1;
     // The days come from here, not from the clock.
@@ -96,12 +132,13 @@ int main(int argc, char** argv) {
         CutCosts(w, 20);
         w.MainTimerTimer();
     }
+    if (page == kPageCases) WaitForALetter(w);
     w.StopMainTimer();
     const Company& game = w.Game();
     std::fprintf(stderr, "day %d: cash %d, opinion %.1f, quality %.1f, subscribers %d %d %d %d %d %d\n", game.Day(),
                  game.Cash().Value(), game.Opinion(), game.Quality(), game.Count(1), game.Count(2), game.Count(3),
                  game.Count(4), game.Count(5), game.Count(6));
-    w.SetActivePage(kPageStat);
+    w.SetActivePage(page);
     w.move(0, 0);
     w.resize(width, height);
     w.show();
@@ -109,6 +146,6 @@ int main(int argc, char** argv) {
         std::printf("ready\n");
         std::fflush(stdout);
     });
-    QTimer::singleShot(argc > 6 ? 0 : 60000, &app, &QApplication::quit);
+    QTimer::singleShot(args.size() > 5 ? 0 : 60000, &app, &QApplication::quit);
     return QApplication::exec();
 }
