@@ -528,7 +528,7 @@
     </message>
     <message>
         <source>Zgoda na sprawę; klawisz T</source>
-        <translation>Agrees to the case; key T</translation>
+        <translation>Agrees to the case; key Y or T</translation>
     </message>
     <message>
         <source>OK</source>

@@ -1,4 +1,4 @@
-// The keys: T, N and O answer the front case, Enter presses the default
+// The keys: T (or Y, for Yes), N and O answer the front case, Enter presses the default
 // button, + and - step the speed, P or Pause pauses and resumes, Ctrl+1 to
 // Ctrl+4 and Ctrl+Tab pick pages, F1 opens the help. Speed changes go
 // through the company's gauge operations, as a press on the gauge would.
@@ -19,7 +19,7 @@ void TfrmMain::BuildShortcuts() {
         shortcut->setAutoRepeat(false);
         connect(shortcut, &QShortcut::activated, this, run);
     };
-    keys({Qt::Key_T, Qt::ALT | Qt::Key_T}, [this] { AnswerByKey(btnYes); });
+    keys({Qt::Key_T, Qt::ALT | Qt::Key_T, Qt::Key_Y, Qt::ALT | Qt::Key_Y}, [this] { AnswerByKey(btnYes); });
     keys({Qt::Key_N, Qt::ALT | Qt::Key_N}, [this] { AnswerByKey(btnNo); });
     keys({Qt::Key_O, Qt::ALT | Qt::Key_O}, [this] { AnswerByKey(btnOK); });
     keys({Qt::Key_Return, Qt::Key_Enter, Qt::KeypadModifier | Qt::Key_Enter}, [this] { PressDefaultButton(); });

@@ -73,6 +73,11 @@ TEST_F(KeyboardTest, TOnAQuestionActsAsTakAndOOnAMessageAsOk) {
     Key(Qt::Key_N, Qt::AltModifier);
     EXPECT_EQ(Cases(), cases - 2);
     EXPECT_EQ(w->Game().Quality(), quality + 3);
+
+    // Y, English for Tak, does the same as T.
+    AskQuestion();
+    Key(Qt::Key_Y);
+    EXPECT_EQ(w->Game().Quality(), quality + 6);
 }
 
 TEST_F(KeyboardTest, EnterPressesTheDefaultButton) {
