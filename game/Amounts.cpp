@@ -5,31 +5,27 @@
 
 namespace dzwonex {
 
-std::string FormatAmount(int32_t value) {
-    const int64_t magnitude = value < 0 ? -static_cast<int64_t>(value) : value;
-    const std::string digits = std::to_string(magnitude);
-    std::string text = value < 0 ? "-" : "";
-    // A space before the last three digits and before the last six; the
-    // millions and above stay together.
-    for (size_t i = 0; i < digits.size(); ++i) {
-        const size_t left = digits.size() - i;
-        if (i > 0 && (left == 3 || left == 6)) text += ' ';
-        text += digits[i];
-    }
-    return text;
-}
+std::string FormatAmount(int32_t value) { return FormatAmount(value, Language::Polish); }
 
 std::string FormatAmount(int32_t value, Language language) {
-    if (language == Language::Polish) return FormatAmount(value);
-    const int64_t magnitude = value < 0 ? -static_cast<int64_t>(value) : value;
-    const std::string digits = std::to_string(magnitude);
-    std::string text = value < 0 ? "-" : "";
-    for (size_t i = 0; i < digits.size(); ++i) {
-        const size_t left = digits.size() - i;
-        if (i > 0 && left % 3 == 0) text += ',';
-        text += digits[i];
-    }
-    return text;
+    // Written from the last digit back into a buffer: at most 10 digits,
+    // 3 separators and a sign.
+    uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
+    char text[16];
+    char* at = text + sizeof text;
+    int written = 0;
+    do {
+        // Polish puts a space before the last three digits and before the
+        // last six, and keeps the millions and above together; English puts
+        // a comma between every three.
+        if (written > 0 && written % 3 == 0 && (language == Language::English || written <= 6))
+            *--at = language == Language::English ? ',' : ' ';
+        *--at = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+        ++written;
+    } while (magnitude > 0);
+    if (value < 0) *--at = '-';
+    return std::string(at, text + sizeof text);
 }
 
 std::string FormatMoney(int32_t value, Language language) {
