@@ -61,29 +61,38 @@ const TextCatalogue kPolish = {
         },
     .envelope = "Do podania dołączam kopertę z {} licząc na Pana pomoc :)",
     .lines = {{
-        {"Podanie o SDI",
-         "Uprzejmie proszę o rozpatrzenie mojej prośby o instalację stałego łącza do Internetu typu SDI.",
-         "Uprzejmie proszę o pozytywne rozpatrzenie mojej prośby o instalację stałego łącza do Internetu typu SDI.",
-         "Czy chcesz odłączyć temu abonentowi SDI?", "Odpowiedź na SDI",
-         "Szanowny panie.\r\n\r\nZ przykrością muszę poinformować, że w chwili obecnej nie mamy warunków "
-         "technicznych potrzebnych do założenia łącza stałego SDI w tej lokalizacji.\r\n\r\n  "},
-        {"Podanie o Neostradę",
-         "Uprzejmie proszę o rozpatrzenie mojej prośby o instalację stałego łącza do Internetu typu Neostrada.",
-         "Uprzejmie proszę o pozytywne rozpatrzenie mojej prośby o instalację stałego łącza do Internetu typu "
-         "Neostrada.",
-         "Czy chcesz odłączyć temu abonentowi Neostradę?", "Odpowiedź na Neostradę",
-         "Szanowny panie.\r\n\r\nZ przykrością muszę poinformować, że w chwili obecnej nie mamy warunków "
-         "technicznych potrzebnych do założenia łącza stałego typu Neostrada w tej lokalizacji. Ta jakże "
-         "nowoczesna i wspaniała technologia jest dopiero w fazie testów w naszym kraju.\r\n\r\n  "},
-        {"Podanie o Polpak-T",
-         "Uprzejmie proszę o rozpatrzenie mojej prośby o instalację szerokopasmowego łącza do Internetu typu "
-         "Polpak-T.",
-         "Uprzejmie proszę o pozytywne rozpatrzenie mojej prośby o instalację szerokopasmowego łącza do Internetu "
-         "typu Polpak-T.",
-         nullptr, "Odpowiedź na Polpak-T",
-         "Szanowny panie.\r\n\r\nZ przykrością muszę poinformować, że w chwili obecnej nie mamy warunków "
-         "technicznych potrzebnych do założenia szerokopasmowego łącza do Internetu typu Polpak-T w tej "
-         "lokalizacji.\r\n\r\n  "},
+        {.title = "Podanie o SDI",
+         .plainRequest =
+             "Uprzejmie proszę o rozpatrzenie mojej prośby o instalację stałego łącza do Internetu typu SDI.",
+         .bribeRequest =
+             "Uprzejmie proszę o pozytywne rozpatrzenie mojej prośby o instalację stałego łącza do Internetu typu SDI.",
+         .spyQuestion = "Czy chcesz odłączyć temu abonentowi SDI?",
+         .refusalTitle = "Odpowiedź na SDI",
+         .refusal = "Szanowny panie.\r\n\r\nZ przykrością muszę poinformować, że w chwili obecnej nie mamy warunków "
+                    "technicznych potrzebnych do założenia łącza stałego SDI w tej lokalizacji.\r\n\r\n  "},
+        {.title = "Podanie o Neostradę",
+         .plainRequest =
+             "Uprzejmie proszę o rozpatrzenie mojej prośby o instalację stałego łącza do Internetu typu Neostrada.",
+         .bribeRequest =
+             "Uprzejmie proszę o pozytywne rozpatrzenie mojej prośby o instalację stałego łącza do Internetu typu "
+             "Neostrada.",
+         .spyQuestion = "Czy chcesz odłączyć temu abonentowi Neostradę?",
+         .refusalTitle = "Odpowiedź na Neostradę",
+         .refusal = "Szanowny panie.\r\n\r\nZ przykrością muszę poinformować, że w chwili obecnej nie mamy warunków "
+                    "technicznych potrzebnych do założenia łącza stałego typu Neostrada w tej lokalizacji. Ta jakże "
+                    "nowoczesna i wspaniała technologia jest dopiero w fazie testów w naszym kraju.\r\n\r\n  "},
+        {.title = "Podanie o Polpak-T",
+         .plainRequest =
+             "Uprzejmie proszę o rozpatrzenie mojej prośby o instalację szerokopasmowego łącza do Internetu typu "
+             "Polpak-T.",
+         .bribeRequest =
+             "Uprzejmie proszę o pozytywne rozpatrzenie mojej prośby o instalację szerokopasmowego łącza do Internetu "
+             "typu Polpak-T.",
+         .spyQuestion = nullptr,
+         .refusalTitle = "Odpowiedź na Polpak-T",
+         .refusal = "Szanowny panie.\r\n\r\nZ przykrością muszę poinformować, że w chwili obecnej nie mamy warunków "
+                    "technicznych potrzebnych do założenia szerokopasmowego łącza do Internetu typu Polpak-T w tej "
+                    "lokalizacji.\r\n\r\n  "},
     }},
     .spyReportTitle = "Odłączenie abonenta",
     .raiseTitle = "Podwyżka",

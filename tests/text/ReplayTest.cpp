@@ -12,7 +12,7 @@
 
 #include "Fixtures.h"
 #include "ProcessRun.h"
-#include "Session.h"
+#include "StartedSession.h"
 #include "Translation.h"
 
 namespace dzwonex::testing {
@@ -88,18 +88,8 @@ TEST_P(Replay, StateLinesMatchTheRecording) {
 TEST_P(Replay, EnglishPlaysTheSameGame) {
     const Fixture f = ReadFixture(std::filesystem::path(DZWONEX_REPLAY_DIR) / GetParam());
     AssetFolder assets;
-    auto open = [&](Language language) {
-        text::Options o;
-        o.seed = f.seed;
-        o.user = f.user;
-        o.assets = assets.Path().string();
-        o.language = language;
-        auto session = std::make_unique<text::Session>(o);
-        EXPECT_FALSE(session->Start());
-        return session;
-    };
-    auto polish = open(Language::Polish);
-    auto english = open(Language::English);
+    auto polish = StartedSession(assets, f.seed, f.user, Language::Polish);
+    auto english = StartedSession(assets, f.seed, f.user, Language::English);
     std::vector<std::string> names = PeoplesNames();
     names.insert(names.begin(), f.user);
     auto withoutTexts = [](nlohmann::json state) {

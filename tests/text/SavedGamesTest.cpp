@@ -11,6 +11,7 @@
 #include "Fixtures.h"
 #include "ProcessRun.h"
 #include "Session.h"
+#include "StartedSession.h"
 
 namespace dzwonex::testing {
 
@@ -48,16 +49,7 @@ class TextSavedGames : public ::testing::Test {
 protected:
     TextSavedGames() { std::filesystem::create_directory(assets.Path() / "moje gry"); }
 
-    std::unique_ptr<Session> Open(uint32_t seed, const char* user) {
-        Options o;
-        o.seed = seed;
-        o.user = user;
-        o.assets = assets.Path().string();
-        auto s = std::make_unique<Session>(o);
-        auto error = s->Start();
-        EXPECT_FALSE(error) << *error;
-        return s;
-    }
+    std::unique_ptr<Session> Open(uint32_t seed, const char* user) { return StartedSession(assets, seed, user); }
 
     // A path with spaces in the folder and the name.
     std::string SavePath() const { return (assets.Path() / "moje gry" / "gra nr 1.dzwonex").string(); }

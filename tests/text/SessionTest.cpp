@@ -8,6 +8,7 @@
 #include "Fixtures.h"
 #include "HelpText.h"
 #include "Session.h"
+#include "StartedSession.h"
 #include "Translation.h"
 
 namespace dzwonex::testing {
@@ -19,15 +20,7 @@ using json = nlohmann::json;
 class TextSession : public ::testing::Test {
 protected:
     std::unique_ptr<Session> Open(uint32_t seed = 7, const char* user = "Jan", Language language = Language::Polish) {
-        Options o;
-        o.language = language;
-        o.seed = seed;
-        o.user = user;
-        o.assets = assets.Path().string();
-        auto s = std::make_unique<Session>(o);
-        auto error = s->Start();
-        EXPECT_FALSE(error) << *error;
-        return s;
+        return StartedSession(assets, seed, user, language);
     }
     json State(Session& s) { return json::parse(s.Execute("state").output); }
 
