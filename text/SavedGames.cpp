@@ -27,6 +27,8 @@ std::optional<std::string> Session::StartSaved() {
     // A game opens on its cases, loaded or new. The sound counters start at
     // 0 as in any new process: they count what this process played.
     view_.SetActivePage(kPageCases);
+    history_.Clear();
+    history_.Record(*game_);
     return std::nullopt;
 }
 
@@ -42,9 +44,14 @@ Session::Result Session::SaveOrLoad(const std::string& command, const std::strin
         if (command == "save")
             SaveGame(path, game_->Snapshot());
         else
-            // The page and the sound counters stay the session's own: they
-            // are what this session showed and played, not the company.
+        // The page and the sound counters stay the session's own: they
+        // are what this session showed and played, not the company.
+        {
             RestoreGame(*game_, path);
+            // Another company: its course starts here.
+            history_.Clear();
+            history_.Record(*game_);
+        }
     } catch (const SavedGameError& e) {
         result.outcome = Outcome::Error;
         result.error = e.what();

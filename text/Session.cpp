@@ -43,6 +43,7 @@ std::optional<std::string> Session::Start() {
     }
     if (options_.load) return StartSaved();
     game_->NewGame();
+    history_.Record(*game_);
     return std::nullopt;
 }
 
@@ -68,9 +69,10 @@ Session::Result Session::Execute(const std::string& rawLine) {
     };
     if (auto action = kActions.find(cmd); action != kActions.end() || cmd == "state" || cmd == "quit") {
         if (!expectArgs(0)) return fail(cmd + " takes no arguments");
-        if (action != kActions.end())
+        if (action != kActions.end()) {
             ((*game_).*(action->second))();
-        else if (cmd == "state")
+            if (cmd == "day") history_.Record(*game_);
+        } else if (cmd == "state")
             result.output = StateLine();
         else
             result.outcome = Outcome::Quit;

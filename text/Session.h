@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Company.h"
+#include "History.h"
 #include "Options.h"
 #include "RecordingView.h"
 
@@ -36,6 +37,8 @@ public:
 
     const Company& Game() const { return *game_; }
     const RecordingView& View() const { return view_; }
+    // The company's course, a sample after every day, as the window keeps it.
+    const History& CompanyHistory() const { return history_; }
 
 private:
     std::optional<std::string> StartSaved();
@@ -45,6 +48,7 @@ private:
     Options options_;
     RecordingView view_{200};
     std::unique_ptr<Company> game_;
+    History history_;
 };
 
 // The commands, for a person at a terminal.
