@@ -7,6 +7,7 @@
 #include "Company.h"
 #include "CompanyBuilder.h"
 #include "History.h"
+#include "NullView.h"
 
 using namespace dzwonex;
 using dzwonex::testing::CompanyBuilder;

@@ -9,6 +9,7 @@
 
 #include "Company.h"
 #include "CompanyBuilder.h"
+#include "NullView.h"
 #include "SavedGame.h"
 
 using namespace dzwonex;

@@ -38,8 +38,6 @@ void Company::ShowCurrentCase() {
     view_.SetText(Control::tabSprawy, Fill(Texts(language_).casesTab, {FormatAmount(count, language_)}));
 }
 
-void Company::AnswerOk() { DismissFrontCase(); }
-
 void Company::DismissFrontCase() {
     // The sound comes first and on every press, even with nothing to dismiss.
     view_.PlayButtonSound();

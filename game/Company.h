@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "Case.h"
+#include "Effects.h"
 #include "Language.h"
 #include "Money.h"
 #include "Random.h"
@@ -58,10 +60,10 @@ public:
     void AnswerOk();
     // A press on the map at (x, y) in map picture pixels, with any button.
     void PressMap(int32_t x, int32_t y);
-    // The speed gauge, x in gauge pixels.
-    void PressSpeedGauge(int32_t x);
-    void DragSpeedGauge(int32_t x);
-    void ReleaseSpeedGauge();
+    // The game's speed, 0 (the clock stands) to 10 (a day every 2 s),
+    // held to that range; it sets the day timer's period.
+    static constexpr int32_t kStartSpeed = 5;
+    void SetSpeedStep(int32_t step);
     void NextBanner();
     // The player turned to another page.
     void PageChangedByPlayer();
@@ -101,7 +103,6 @@ public:
     int32_t BannerIndex() const { return bannerIndex_; }
     int32_t BannerCount() const { return bannerCount_; }
     int32_t SpeedPosition() const { return speedPosition_; }
-    bool SpeedDragging() const { return speedDragging_; }
     int32_t MapWidth() const { return mapWidth_; }
     int32_t MapHeight() const { return mapHeight_; }
     const std::string& AssetDir() const { return assetDir_; }
@@ -142,6 +143,13 @@ private:
     void DriftSubscribers(int32_t kind, int32_t n);
     void PopulateMap();
 
+    // The operations' rules; the public operations report what they changed.
+    void SetUpNewGame();
+    void RunDay();
+    void DecideYes();
+    void DecideNo();
+    void RaiseMapCase(int32_t x, int32_t y);
+
     // The daily turn, step by step.
     void SetDay(int32_t day);
     void CollectIncome();
@@ -164,8 +172,18 @@ private:
     void DismissFrontCase();
     void ReplyRefused(const char* title, const char* body);
 
-    void SetSpeed(int32_t x);
-    void SetSpeedPosition(int32_t position);
+    // Reports what the action of its lifetime changed, when it is the
+    // outermost one; an empty action (a new game) reports nothing.
+    class ReportOnExit;
+    struct Look {
+        int64_t cash = 0;
+        int64_t opinion = 0;  // as shown, rounded
+        int64_t quality = 0;
+        std::array<int64_t, kKindCount> counts{};
+        int64_t cases = 0;
+    };
+    Look LookNow() const;
+    std::optional<Proposal> ProposalOf(const Case& c) const;
 
     GameView& view_;
     std::unique_ptr<RandomSource> random_;
@@ -175,7 +193,6 @@ private:
     int32_t mapHeight_ = 0;                          // map picture height in pixels
     int32_t bannerIndex_ = 0;                        // the banner shown
     int32_t bannerCount_ = 0;                        // whole banners in the strip
-    bool speedDragging_ = false;                     // the gauge is held down
     int32_t speedPosition_ = 5;                      // 0..10; the gauge is built at 5
     int32_t day_ = 0;                                // days since the game began
     std::array<PointList, kKindCount> subscribers_;  // by kind 1..6; the lists share their points with cases
@@ -185,6 +202,7 @@ private:
     std::deque<Case> cases_;                         // the inbox, front case first
     DayAccount lastDay_;                             // the latest daily turn's money
     Language language_ = Language::Polish;           // of the texts written from now on
+    int reportDepth_ = 0;                            // actions under way, for ReportOnExit
 };
 
 }  // namespace dzwonex

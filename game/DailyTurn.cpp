@@ -9,7 +9,7 @@
 
 namespace dzwonex {
 
-void Company::NextDay() {
+void Company::RunDay() {
     SetDay(day_ + 1);
     CollectIncome();
     PayExpenses();
@@ -77,6 +77,7 @@ void Company::PayExpenses() {
     AddMoney(-Money(staff));
     AddMoney(-Money(repairs));
     AddMoney(-Money(equipment));
+    view_.DayBooked(lastDay_);
 }
 
 void Company::GrowPhones() {

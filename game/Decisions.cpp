@@ -4,7 +4,7 @@
 
 namespace dzwonex {
 
-void Company::AnswerYes() {
+void Company::DecideYes() {
     view_.PlayButtonSound();
     if (cases_.empty()) return;
     const Case& c = cases_.front();
@@ -73,7 +73,7 @@ void Company::AnswerYes() {
     DismissFrontCase();
 }
 
-void Company::AnswerNo() {
+void Company::DecideNo() {
     view_.PlayButtonSound();
     if (cases_.empty()) return;
     const int32_t kind = cases_.front().kind;

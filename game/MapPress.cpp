@@ -19,7 +19,7 @@ Company::MapHit Company::HitAt(int32_t x, int32_t y) const {
     return {};
 }
 
-void Company::PressMap(int32_t x, int32_t y) {
+void Company::RaiseMapCase(int32_t x, int32_t y) {
     view_.PlayClickSound();
 
     const MapHit found = HitAt(x, y);

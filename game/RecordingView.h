@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <optional>
 #include <string>
 
 #include "View.h"
@@ -7,11 +8,9 @@
 namespace dzwonex {
 
 // Keeps what the game last wrote; the text front end prints it and the
-// tests read it. The gauge and the timer follow the window's rules.
+// tests read it. The timer follows the window's rules.
 class RecordingView : public GameView {
 public:
-    explicit RecordingView(int gaugeWidth = 200) : gaugeWidth_(gaugeWidth) {}
-
     void SetText(Control control, const std::string& text) override {
         texts_[static_cast<int>(control)] = text;
         ++textWrites_;
@@ -24,7 +23,6 @@ public:
         mapWidth_ = width;
         mapHeight_ = height;
     }
-    int SpeedGaugeWidth() const override { return gaugeWidth_; }
     void SetSpeedPosition(int position) override { speed_ = position; }
     void StartMainTimer(int periodMs) override {
         if (!timerRunning_ || timerPeriod_ != periodMs) ++timerRestarts_;
@@ -35,6 +33,14 @@ public:
     void PlayButtonSound() override { ++buttonSounds_; }
     void PlayPageSound() override { ++pageSounds_; }
     void PlayClickSound() override { ++clickSounds_; }
+    void DayBooked(const DayAccount& day) override {
+        bookedDay_ = day;
+        ++daysBooked_;
+    }
+    void Reported(const ActionReport& report) override {
+        lastReport_ = report;
+        ++reports_;
+    }
 
     const std::string& Text(Control c) const { return texts_[static_cast<int>(c)]; }
     bool Enabled(Button b) const { return buttons_[static_cast<int>(b)]; }
@@ -52,9 +58,12 @@ public:
     long ButtonSounds() const { return buttonSounds_; }
     long PageSounds() const { return pageSounds_; }
     long ClickSounds() const { return clickSounds_; }
+    const DayAccount& BookedDay() const { return bookedDay_; }
+    long DaysBooked() const { return daysBooked_; }
+    const std::optional<ActionReport>& LastReport() const { return lastReport_; }
+    long Reports() const { return reports_; }
 
 private:
-    int gaugeWidth_;
     std::array<std::string, kControlCount> texts_{};
     std::array<bool, kButtonCount> buttons_{};
     // The window is built on the Menu page with the gauge at 5.
@@ -66,6 +75,10 @@ private:
     long mapRepaints_ = 0, bannerRepaints_ = 0, textWrites_ = 0;
     int mapWidth_ = 0, mapHeight_ = 0;
     long buttonSounds_ = 0, pageSounds_ = 0, clickSounds_ = 0;
+    DayAccount bookedDay_;
+    long daysBooked_ = 0;
+    std::optional<ActionReport> lastReport_;
+    long reports_ = 0;
 };
 
 }  // namespace dzwonex

@@ -105,12 +105,12 @@ void Company::Restore(const CompanySnapshot& s) {
     bannerIndex_ = s.bannerIndex;
     userName_ = s.userName;
     lastDay_ = s.lastDay;
-    speedDragging_ = false;
     random_->SetState(s.generator);
 
     view_.RepaintBanner();
-    SetSpeedPosition(s.speed);
+    SetSpeedStep(s.speed);
     ShowLabels();
+    view_.DayBooked(lastDay_);
 }
 
 }  // namespace dzwonex

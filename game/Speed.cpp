@@ -1,4 +1,6 @@
-// The speed gauge: a pointer position becomes a speed and a timer period.
+// The game's speed and the pixels of its gauge.
+#include "Speed.h"
+
 #include <algorithm>
 #include <string>
 
@@ -7,15 +9,14 @@
 
 namespace dzwonex {
 
-void Company::SetSpeed(int32_t x) {
-    const int32_t width = view_.SpeedGaugeWidth();
+int32_t SpeedStepAtPixel(int32_t x, int32_t width) {
     // Integer division truncates toward zero, so x from -19 to -1 still gives 0.
     const int64_t p = width > 0 ? static_cast<int64_t>(x) * 10 / width : 0;
-    SetSpeedPosition(static_cast<int32_t>(std::clamp<int64_t>(p, 0, 10)));
+    return static_cast<int32_t>(std::clamp<int64_t>(p, 0, 10));
 }
 
-void Company::SetSpeedPosition(int32_t position) {
-    speedPosition_ = position;
+void Company::SetSpeedStep(int32_t step) {
+    speedPosition_ = std::clamp<int32_t>(step, 0, 10);
     view_.SetSpeedPosition(speedPosition_);
     ShowSpeedLine();
     if (speedPosition_ == 0)
@@ -27,16 +28,5 @@ void Company::SetSpeedPosition(int32_t position) {
 void Company::ShowSpeedLine() {
     view_.SetText(Control::lblSpeed1, Fill(Texts(language_).speedLine, {std::to_string(speedPosition_)}));
 }
-
-void Company::PressSpeedGauge(int32_t x) {
-    speedDragging_ = true;
-    SetSpeed(x);
-}
-
-void Company::DragSpeedGauge(int32_t x) {
-    if (speedDragging_) SetSpeed(x);
-}
-
-void Company::ReleaseSpeedGauge() { speedDragging_ = false; }
 
 }  // namespace dzwonex

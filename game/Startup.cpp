@@ -8,7 +8,6 @@ namespace dzwonex {
 void Company::Reset(const std::string& assetDir, const std::string& userName) {
     assetDir_ = assetDir;
     userName_ = userName.size() > 255 ? userName.substr(0, 255) : userName;
-    speedDragging_ = false;
     Clear();
 }
 
@@ -27,9 +26,9 @@ void Company::LoadAssetSizes() {
     SetMapPictureSize(map.width, map.height);
 }
 
-void Company::NewGame() {
+void Company::SetUpNewGame() {
     NextBanner();
-    SetSpeed(view_.SpeedGaugeWidth() / 2);
+    SetSpeedStep(kStartSpeed);
     SetDay(0);
     PopulateMap();
     cash_ = Money(7500 + random_->Random(5001));

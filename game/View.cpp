@@ -11,9 +11,4 @@ const char* ControlName(Control c) {
     return names[static_cast<int>(c)];
 }
 
-const char* ButtonName(Button b) {
-    static const char* const names[kButtonCount] = {"btnYes", "btnNo", "btnOK"};
-    return names[static_cast<int>(b)];
-}
-
 }  // namespace dzwonex

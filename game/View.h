@@ -1,6 +1,9 @@
 #pragma once
 #include <string>
 
+#include "Effects.h"
+#include "Snapshot.h"
+
 namespace dzwonex {
 
 // Texts the game writes on the screen.
@@ -28,7 +31,6 @@ const char* ControlName(Control c);
 
 enum class Button { btnYes, btnNo, btnOK };
 inline constexpr int kButtonCount = 3;
-const char* ButtonName(Button b);
 
 // Pages of the page control, by index.
 inline constexpr int kPageMap = 0;
@@ -52,8 +54,7 @@ public:
     virtual void RepaintBanner() = 0;
     virtual void SetMapSize(int width, int height) = 0;
 
-    // The speed gauge and the main timer.
-    virtual int SpeedGaugeWidth() const = 0;
+    // The speed gauge (0..10) and the main timer.
     virtual void SetSpeedPosition(int position) = 0;
     // Runs the timer with this period; an unchanged period on a running
     // timer keeps its count, a changed one restarts it.
@@ -63,24 +64,12 @@ public:
     virtual void PlayButtonSound() = 0;
     virtual void PlayPageSound() = 0;
     virtual void PlayClickSound() = 0;
-};
 
-// A view that shows nothing; for benchmarks.
-class NullView : public GameView {
-public:
-    void SetText(Control, const std::string&) override {}
-    void SetButtonEnabled(Button, bool) override {}
-    void SetActivePage(int) override {}
-    void RepaintMap() override {}
-    void RepaintBanner() override {}
-    void SetMapSize(int, int) override {}
-    int SpeedGaugeWidth() const override { return 200; }
-    void SetSpeedPosition(int) override {}
-    void StartMainTimer(int) override {}
-    void StopMainTimer() override {}
-    void PlayButtonSound() override {}
-    void PlayPageSound() override {}
-    void PlayClickSound() override {}
+    // Events for views that tell the player more than the labels: the
+    // money a daily turn booked, and what each action changed. A view that
+    // shows only the labels may ignore them.
+    virtual void DayBooked(const DayAccount& /*day*/) {}
+    virtual void Reported(const ActionReport& /*report*/) {}
 };
 
 }  // namespace dzwonex

@@ -8,6 +8,7 @@
 #include "ImageFiles.h"
 #include "ParseNumber.h"
 #include "Platform.h"
+#include "Speed.h"
 
 namespace dzwonex::text {
 
@@ -100,8 +101,8 @@ Session::Result Session::Execute(const std::string& rawLine) {
     if (cmd == "speed") {
         int32_t x = 0;
         if (!expectArgs(1) || !ParseNumber(words[1], x)) return fail("speed needs one whole number: speed X");
-        game_->PressSpeedGauge(x);
-        game_->ReleaseSpeedGauge();
+        // X is a pixel of the window's 200 px gauge, as a press there.
+        game_->SetSpeedStep(SpeedStepAtPixel(x, kSpeedGaugeWidth));
         return result;
     }
     if (cmd == "page") {

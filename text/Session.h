@@ -46,7 +46,7 @@ private:
     Result SaveOrLoad(const std::string& command, const std::string& line);
 
     Options options_;
-    RecordingView view_{200};
+    RecordingView view_;
     std::unique_ptr<Company> game_;
     History history_;
 };

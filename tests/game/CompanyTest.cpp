@@ -137,3 +137,49 @@ TEST_F(CompanyState, SwitchingLanguageRewritesTheLabelsOnly) {
 }
 
 }  // namespace dzwonex::testing
+
+namespace dzwonex::testing {
+
+TEST_F(CompanyState, EachActionReportsWhatItChangedAndANewGameNothing) {
+    game->NewGame();
+    EXPECT_EQ(view.Reports(), 0);
+    EXPECT_EQ(view.DaysBooked(), 1);
+
+    // A day: its cash change is the day's account, booked before the report.
+    const Money cashBefore = game->Cash();
+    game->NextDay();
+    ASSERT_TRUE(view.LastReport());
+    EXPECT_EQ(view.LastReport()->action, Action::Day);
+    const DayAccount& day = view.BookedDay();
+    EXPECT_EQ(day, game->LastDay());
+    EXPECT_EQ(view.LastReport()->effects.cash, game->Cash().Value() - cashBefore.Value());
+
+    // Tak on an SDI application: one more SDI line, nothing proposed.
+    while (!game->Cases().empty()) game->AnswerOk();
+    build.Opinion(0.4);  // shown as 0 before and after unless the draw moves it
+    Case& c = build.AppendCase();
+    c.kind = ckSdiRequest;
+    build.ShowCurrentCase();
+    const int32_t sdi = game->Count(skSdi);
+    game->AnswerYes();
+    EXPECT_EQ(view.LastReport()->action, Action::Yes);
+    EXPECT_EQ(view.LastReport()->effects.counts[skSdi - 1], 1);
+    EXPECT_EQ(game->Count(skSdi), sdi + 1);
+    EXPECT_FALSE(view.LastReport()->proposal);
+
+    // A press on a subscriber proposes its disconnection; on empty ground, a booth.
+    const auto phone = game->Subscribers(skPhone).front();
+    game->PressMap(phone->X(), phone->Y());
+    EXPECT_EQ(view.LastReport()->action, Action::MapPress);
+    EXPECT_EQ(view.LastReport()->effects.newCases, 1);
+    ASSERT_TRUE(view.LastReport()->proposal);
+    EXPECT_EQ(view.LastReport()->proposal->kind, game->HitAt(phone->X(), phone->Y()).kind);
+    EXPECT_EQ(view.LastReport()->proposal->countChange, -1);
+    EXPECT_EQ(view.LastReport()->proposal->opinionSign, -1);
+    const long reports = view.Reports();
+    game->AnswerNo();
+    EXPECT_EQ(view.Reports(), reports + 1);
+    EXPECT_TRUE(view.LastReport()->effects.Empty());
+}
+
+}  // namespace dzwonex::testing

@@ -97,7 +97,7 @@ TEST_F(SavedGameTest, AFileBringsBackTheWholeCompanyAndWhatItShows) {
     other.SetMapPictureSize(1400, 1000);
     other.SetBannerStripHeight(200);
     other.NewGame();
-    other.PressSpeedGauge(0);
+    other.SetSpeedStep(0);
     RestoreGame(other, Path("gra.dzwonex"));
 
     EXPECT_EQ(other.Snapshot(), before);
