@@ -80,14 +80,14 @@ void TSound::SetEffectsVolume(int percent) {
     if (open_) library_.SetEffectsVolume(LibraryVolume(effectsVolume_));
 }
 
-void TSound::chkMuzykaClick(bool ticked) {
+void TSound::SetMusicOn(bool on) {
     if (!open_) return;
-    // The module may have ended by itself, so the box's state alone does
+    // The module may have ended by itself, so the switch alone does
     // not tell whether the music plays.
     const bool playing = library_.IsSongPlaying(music_);
-    if (ticked && !playing) {
+    if (on && !playing) {
         library_.PlaySong(music_);
-    } else if (!ticked && playing) {
+    } else if (!on && playing) {
         library_.StopSong(music_);
     }
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "AudioLibrary.h"
+#include "GameSound.h"
 
 namespace dzwonex {
 
@@ -26,7 +27,7 @@ inline constexpr int kMixChannels = 16;
 // plays the effects from its handlers. Nothing here ever fails: without a
 // sound device or with a file missing, the affected sounds stay silent and
 // everything else goes on.
-class TSound {
+class TSound final : public GameSound {
 public:
     // Uses a library owned by the caller, which must outlive this object.
     explicit TSound(AudioLibrary& library);
@@ -36,34 +37,34 @@ public:
     static std::unique_ptr<TSound> CreateWithSdlMixer();
 
     // Runs DoneSound when the owner has not.
-    ~TSound();
+    ~TSound() override;
     TSound(const TSound&) = delete;
     TSound& operator=(const TSound&) = delete;
 
     // Opens the library, loads "psych.xm", "button.wav", "page.wav" and
     // "click.wav" from appDir (which ends with a path separator) and starts
     // the music. A second call before DoneSound does nothing.
-    void InitSound(const std::string& appDir);
+    void InitSound(const std::string& appDir) override;
     // Stops the music and the three effect channels, frees the module and
     // the samples and closes the library. Does nothing when InitSound has
     // not run since the last DoneSound.
-    void DoneSound();
+    void DoneSound() override;
 
     // The effects: OK, Tak and Nie; a page change by the player; a press on
     // the map. Nothing happens outside InitSound .. DoneSound.
-    void PlayButtonSound();
-    void PlayPageSound();
-    void PlayClickSound();
+    void PlayButtonSound() override;
+    void PlayPageSound() override;
+    void PlayClickSound() override;
 
-    // The "Muzyka" box was clicked; ticked is its state after the click.
-    void chkMuzykaClick(bool ticked);
+    // Stops the music, or starts it where it is not playing.
+    void SetMusicOn(bool on) override;
 
     // Loudness in percent, held to 0..100. It is kept while the sound is
     // closed and applied whenever it opens.
-    void SetMusicVolume(int percent);
-    void SetEffectsVolume(int percent);
-    int MusicVolume() const { return musicVolume_; }
-    int EffectsVolume() const { return effectsVolume_; }
+    void SetMusicVolume(int percent) override;
+    void SetEffectsVolume(int percent) override;
+    int MusicVolume() const override { return musicVolume_; }
+    int EffectsVolume() const override { return effectsVolume_; }
 
     bool IsOpen() const { return open_; }
     SongHandle Music() const { return music_; }

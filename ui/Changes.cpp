@@ -17,7 +17,8 @@ const char* const kKindNames[kKindCount] = {
     QT_TRANSLATE_NOOP("dzwonex::Changes", "Budki")};
 constexpr const char* kMinus = "\xE2\x88\x92";  // U+2212
 
-std::string Word(const char* source) { return QCoreApplication::translate("dzwonex::Changes", source).toStdString(); }
+QString Tr(const char* source) { return QCoreApplication::translate("dzwonex::Changes", source); }
+std::string Word(const char* source) { return Tr(source).toStdString(); }
 
 // Cash is held inside 32 bits, so no step is ever larger.
 int32_t Magnitude(int64_t delta) {
@@ -25,16 +26,6 @@ int32_t Magnitude(int64_t delta) {
 }
 
 }  // namespace
-
-CompanyLook CompanyLook::Of(const Company& game) {
-    CompanyLook look;
-    look.cash = game.Cash().Value();
-    look.opinion = RoundToInt32(game.Opinion());
-    look.quality = RoundToInt32(game.Quality());
-    for (int k = 1; k <= kKindCount; ++k) look.counts[static_cast<size_t>(k - 1)] = game.Count(k);
-    look.cases = static_cast<int64_t>(game.Cases().size());
-    return look;
-}
 
 std::string FormatChange(int64_t delta, Language language) {
     if (delta == 0) return "0";
@@ -54,20 +45,17 @@ std::string KindChange(int kind, int64_t delta, Language language) {
     return Word(kKindNames[kind - 1]) + " " + FormatChange(delta, language);
 }
 
-std::vector<std::string> DescribeChanges(const CompanyLook& before, const CompanyLook& after, Language language) {
+std::vector<std::string> DescribeEffects(const Effects& effects, Language language) {
     std::vector<std::string> parts;
     auto tell = [&](const char* name, int64_t delta) {
         if (delta != 0) parts.push_back(Word(name) + " " + FormatChange(delta, language));
     };
-    if (after.cash != before.cash) parts.push_back(CashChange(after.cash - before.cash, language));
-    tell(QT_TRANSLATE_NOOP("dzwonex::Changes", "Opinia"), int64_t{after.opinion} - before.opinion);
-    tell(QT_TRANSLATE_NOOP("dzwonex::Changes", "Jakość"), int64_t{after.quality} - before.quality);
-    for (int k = 1; k <= kKindCount; ++k) {
-        const size_t i = static_cast<size_t>(k - 1);
-        if (after.counts[i] != before.counts[i])
-            parts.push_back(KindChange(k, int64_t{after.counts[i]} - before.counts[i], language));
-    }
-    if (after.cases > before.cases) tell(QT_TRANSLATE_NOOP("dzwonex::Changes", "Sprawy"), after.cases - before.cases);
+    if (effects.cash != 0) parts.push_back(CashChange(effects.cash, language));
+    tell(QT_TRANSLATE_NOOP("dzwonex::Changes", "Opinia"), effects.opinion);
+    tell(QT_TRANSLATE_NOOP("dzwonex::Changes", "Jakość"), effects.quality);
+    for (int k = 1; k <= kKindCount; ++k)
+        if (const int64_t delta = effects.counts[static_cast<size_t>(k - 1)]) parts.push_back(KindChange(k, delta, language));
+    tell(QT_TRANSLATE_NOOP("dzwonex::Changes", "Sprawy"), effects.newCases);
     return parts;
 }
 
@@ -78,6 +66,23 @@ std::string JoinChanges(const std::vector<std::string>& parts) {
         text += part;
     }
     return text;
+}
+
+QString TellReport(const ActionReport& report, Language language) {
+    if (report.action == Action::MapPress) {
+        // The press only asked a question; tell what Tak would do.
+        if (!report.proposal) return {};
+        const Proposal& p = *report.proposal;
+        std::vector<std::string> parts;
+        if (p.cash != 0) parts.push_back(CashChange(p.cash, language));
+        parts.push_back(KindChange(p.kind, p.countChange, language));
+        parts.push_back(Word(p.opinionSign < 0 ? QT_TRANSLATE_NOOP("dzwonex::Changes", "Opinia w dół")
+                                               : QT_TRANSLATE_NOOP("dzwonex::Changes", "Opinia w górę")));
+        return Tr(QT_TRANSLATE_NOOP("dzwonex::Changes", "Po Tak: %1")).arg(QString::fromStdString(JoinChanges(parts)));
+    }
+    const std::vector<std::string> parts = DescribeEffects(report.effects, language);
+    return parts.empty() ? Tr(QT_TRANSLATE_NOOP("dzwonex::Changes", "Bez zmian"))
+                         : QString::fromStdString(JoinChanges(parts));
 }
 
 }  // namespace dzwonex

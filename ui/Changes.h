@@ -1,23 +1,14 @@
 #pragma once
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "Company.h"
+#include <QString>
+
+#include "Effects.h"
 #include "Language.h"
 
 namespace dzwonex {
-
-// What the player sees of the company, to tell what an action changed.
-struct CompanyLook {
-    int64_t cash = 0;
-    int32_t opinion = 0;  // rounded, as the labels show it
-    int32_t quality = 0;
-    std::array<int32_t, kKindCount> counts{};
-    int64_t cases = 0;
-    static CompanyLook Of(const Company& game);
-};
 
 // A signed whole number in the language's format, with a real minus sign:
 // "+1 000", "−5", "0" ("+1,000" in English).
@@ -30,13 +21,15 @@ std::string FormatMoneyChange(int64_t delta, Language language = Language::Polis
 std::string CashChange(int64_t delta, Language language = Language::Polish);
 std::string KindChange(int kind, int64_t delta, Language language = Language::Polish);
 
-// The changes from one look to the next, the most important first:
-// "Kasa +828 zł", "Opinia −1", "SDI +1", "Sprawy +2". Cases are told only
-// when new ones came.
-std::vector<std::string> DescribeChanges(const CompanyLook& before, const CompanyLook& after,
-                                         Language language = Language::Polish);
+// What an action changed, the most important first: "Kasa +828 zł",
+// "Opinia −1", "SDI +1", "Sprawy +2".
+std::vector<std::string> DescribeEffects(const Effects& effects, Language language = Language::Polish);
 
 // The parts joined the way the feedback line shows them.
 std::string JoinChanges(const std::vector<std::string>& parts);
+
+// The feedback line's words for a report: what changed, "Bez zmian", or
+// after a press on the map what Tak would do ("Po Tak: …").
+QString TellReport(const ActionReport& report, Language language);
 
 }  // namespace dzwonex

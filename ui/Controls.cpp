@@ -56,6 +56,44 @@ void ShowCaption(QLabel* label, const QString& text) {
 
 void SetPlannedWidth(QLabel* label, int width) { label->setProperty(kPlannedWidth, width); }
 
+QLabel* FixedLabel(QWidget* parent, const char* name, const QString& text, const QRect& bounds, bool bold,
+                   Qt::Alignment align) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    if (bold) label->setFont(WindowFont(true));
+    label->setAlignment(align | Qt::AlignTop);
+    label->setGeometry(bounds);
+    SetPlannedWidth(label, bounds.width());
+    ShowCaption(label, text);
+    return label;
+}
+
+QLabel* AutoLabel(QWidget* parent, const char* name, const QString& text, const QPoint& at) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+TPanel* Panel(QWidget* parent, const char* name) {
+    auto* panel = new TPanel(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    return panel;
+}
+
+TShape* Shape(QWidget* parent, const char* name, const QRect& bounds, const QColor& fill) {
+    auto* shape = new TShape(fill, kBoxFrame, parent);
+    shape->setObjectName(QString::fromLatin1(name));
+    shape->setGeometry(bounds);
+    return shape;
+}
+
+void Describe(QWidget* control, const QString& name, const QString& description) {
+    control->setAccessibleName(name);
+    control->setAccessibleDescription(description);
+}
+
 TPanel::TPanel(QWidget* parent, const QColor& colour) : QWidget(parent) {
     QPalette pal = palette();
     pal.setColor(QPalette::Window, colour);

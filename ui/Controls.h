@@ -32,6 +32,20 @@ void SetBounds(QWidget* control, const QRect& bounds);
 void ShowCaption(QLabel* label, const QString& text);
 void SetPlannedWidth(QLabel* label, int width);
 
+class TPanel;
+class TShape;
+
+// The builders every page uses: each names its control as the layout does.
+// A label of fixed bounds, its caption shown as ShowCaption does.
+QLabel* FixedLabel(QWidget* parent, const char* name, const QString& text, const QRect& bounds, bool bold = false,
+                   Qt::Alignment align = Qt::AlignLeft);
+// A label as large as its text.
+QLabel* AutoLabel(QWidget* parent, const char* name, const QString& text, const QPoint& at);
+TPanel* Panel(QWidget* parent, const char* name);
+TShape* Shape(QWidget* parent, const char* name, const QRect& bounds, const QColor& fill);
+// A control's name and description for screen readers.
+void Describe(QWidget* control, const QString& name, const QString& description);
+
 // A plain white panel without a bevel. OnResize runs whenever its size
 // changes.
 class TPanel : public QWidget {

@@ -5,7 +5,7 @@
 #include <QLabel>
 
 #include "Controls.h"
-#include "Main.h"
+#include "GameOptions.h"
 
 namespace dzwonex {
 

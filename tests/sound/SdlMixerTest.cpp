@@ -340,8 +340,8 @@ TEST(SdlMixerNoDriverTest, TheGameGoesOnSilently) {
         sound->PlayButtonSound();
         sound->PlayPageSound();
         sound->PlayClickSound();
-        sound->chkMuzykaClick(false);
-        sound->chkMuzykaClick(true);
+        sound->SetMusicOn(false);
+        sound->SetMusicOn(true);
     }
     for (int channel = 0; channel < 3; ++channel) EXPECT_FALSE(lib.IsChannelPlaying(channel));
     EXPECT_FALSE(lib.IsSongPlaying(sound->Music()));

@@ -76,7 +76,7 @@ TEST_F(SoundTest, DoneSoundStopsAllThatSoundsThenFreesClickPageButtonThenCloses)
 
 TEST_F(SoundTest, DoneSoundStopsOnlyWhatStillSounds) {
     Start();
-    sound.chkMuzykaClick(false);
+    sound.SetMusicOn(false);
     sound.PlayPageSound();
     lib.Clear();
 
@@ -92,7 +92,7 @@ TEST_F(SoundTest, DoneSoundRunsOnceAndOnlyAfterInitSound) {
         TSound unused{never};
         unused.DoneSound();
         unused.PlayButtonSound();
-        unused.chkMuzykaClick(true);
+        unused.SetMusicOn(true);
         EXPECT_THAT(never.calls, IsEmpty());
     }
 
@@ -103,7 +103,7 @@ TEST_F(SoundTest, DoneSoundRunsOnceAndOnlyAfterInitSound) {
     sound.PlayButtonSound();
     sound.PlayPageSound();
     sound.PlayClickSound();
-    sound.chkMuzykaClick(true);
+    sound.SetMusicOn(true);
     EXPECT_THAT(lib.calls, IsEmpty());
     EXPECT_EQ(sound.Music().id, 0u);
     EXPECT_EQ(sound.ButtonSample().id, 0u);
@@ -165,23 +165,23 @@ TEST_F(SoundTest, MuzykaBoxStopsAndRestartsTheMusic) {
     Start();
 
     // Ticked while the music plays: nothing to do.
-    sound.chkMuzykaClick(true);
+    sound.SetMusicOn(true);
     EXPECT_THAT(lib.calls, ElementsAre("IsSongPlaying(1)=1"));
 
     // Unticked while it plays: it stops.
     lib.Clear();
-    sound.chkMuzykaClick(false);
+    sound.SetMusicOn(false);
     EXPECT_THAT(lib.calls, ElementsAre("IsSongPlaying(1)=1", "StopSong(1)"));
     EXPECT_EQ(lib.playingSong, 0u);
 
     // Unticked while stopped: nothing to do.
     lib.Clear();
-    sound.chkMuzykaClick(false);
+    sound.SetMusicOn(false);
     EXPECT_THAT(lib.calls, ElementsAre("IsSongPlaying(1)=0"));
 
     // Ticked again: it starts.
     lib.Clear();
-    sound.chkMuzykaClick(true);
+    sound.SetMusicOn(true);
     EXPECT_THAT(lib.calls, ElementsAre("IsSongPlaying(1)=0", "PlaySong(1)"));
     EXPECT_EQ(lib.playingSong, 1u);
 }
@@ -190,11 +190,11 @@ TEST_F(SoundTest, MuzykaBoxAfterTheModuleEndedByItself) {
     Start();
     lib.EndSong();  // the box is still ticked
 
-    sound.chkMuzykaClick(false);
+    sound.SetMusicOn(false);
     EXPECT_THAT(lib.calls, ElementsAre("IsSongPlaying(1)=0"));
 
     lib.Clear();
-    sound.chkMuzykaClick(true);
+    sound.SetMusicOn(true);
     EXPECT_THAT(lib.calls, ElementsAre("IsSongPlaying(1)=0", "PlaySong(1)"));
     EXPECT_EQ(lib.playingSong, 1u);
 }
@@ -230,7 +230,7 @@ TEST_F(SoundTest, OkTwiceRestartsTheButtonSoundWhileAPageChangeSoundsAlongside) 
 
 TEST_F(SoundTest, EffectsSoundWhileTheMusicIsOff) {
     Start();
-    sound.chkMuzykaClick(false);
+    sound.SetMusicOn(false);
     sound.PlayClickSound();
     EXPECT_EQ(lib.SampleOn(2), kDir + "click.wav");
     EXPECT_EQ(lib.playingSong, 0u);
@@ -251,9 +251,9 @@ TEST_F(SoundTest, MissingButtonWavSilencesOnlyTheButtons) {
     EXPECT_EQ(lib.SampleOn(1), kDir + "page.wav");
     EXPECT_EQ(lib.SampleOn(2), kDir + "click.wav");
 
-    sound.chkMuzykaClick(false);
+    sound.SetMusicOn(false);
     EXPECT_EQ(lib.playingSong, 0u);
-    sound.chkMuzykaClick(true);
+    sound.SetMusicOn(true);
     EXPECT_EQ(lib.playingSong, sound.Music().id);
 
     lib.Clear();
@@ -273,8 +273,8 @@ TEST_F(SoundTest, LibraryThatDidNotStartLeavesEveryOperationSilent) {
     sound.PlayButtonSound();
     sound.PlayPageSound();
     sound.PlayClickSound();
-    sound.chkMuzykaClick(false);
-    sound.chkMuzykaClick(true);
+    sound.SetMusicOn(false);
+    sound.SetMusicOn(true);
     for (int channel = 0; channel < FakeAudioLibrary::kChannels; ++channel) EXPECT_FALSE(lib.Sounding(channel));
     EXPECT_EQ(lib.playingSong, 0u);
 

@@ -1,0 +1,57 @@
+#pragma once
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "Controls.h"
+#include "View.h"
+
+namespace dzwonex {
+
+// tabSprawy: the front case as a letter, with Tak, OK and Nie below it.
+// Enter's button is drawn as the default one: OK on a message, Tak on a
+// question.
+class CasesPage : public TPanel {
+    Q_OBJECT
+public:
+    explicit CasesPage(QWidget* parent = nullptr);
+
+    void ShowTitle(const QString& title);
+    // Lines end in "\r\n" as the game writes them.
+    void ShowBody(const QString& body);
+    void SetButtonEnabled(Button button, bool enabled);
+    // What a press of the button does, and nothing while it is off.
+    void AnswerByKey(Button button);
+    // Enter: a focused button of the window is pressed; otherwise OK on a
+    // message, Tak on a question.
+    void PressDefaultButton();
+    void RetranslateUi();
+
+signals:
+    void YesClicked();
+    void NoClicked();
+    void OkClicked();
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void ChainFocus();
+    void btnOKClick();
+    void btnYesClick();
+    void btnNoClick();
+    void tabSprawyResize();
+    void pnlSprawaResize();
+    void ButtonsShown();
+    QPushButton* ButtonOf(Button button) const;
+
+    TPanel* pnlSprawa_;
+    TShape* shapeSprawa_;
+    QLabel* lblTytul_;
+    QPlainTextEdit* memSprawa_;
+    QPushButton* btnYes_;
+    QPushButton* btnOK_;
+    QPushButton* btnNo_;
+};
+
+}  // namespace dzwonex

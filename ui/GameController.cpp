@@ -1,0 +1,379 @@
+#include "GameController.h"
+
+#include <algorithm>
+#include <new>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "BannerBar.h"
+#include "CasesPage.h"
+#include "Changes.h"
+#include "ImageFiles.h"
+#include "MapPage.h"
+#include "MenuPage.h"
+#include "Platform.h"
+#include "SavedGame.h"
+#include "Shortcut.h"
+#include "Sound.h"
+#include "StatisticsPage.h"
+#include "StatusBar.h"
+#include "Translations.h"
+
+namespace dzwonex {
+
+namespace {
+
+// A path as the file system spells it.
+std::string FileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString DocumentsFolder() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
+
+}  // namespace
+
+GameController::GameController(TfrmMainOptions options, QObject* parent)
+    : QObject(parent),
+      options_(std::move(options)),
+      mainTimer_(new QTimer(this)),
+      bannerTimer_(new QTimer(this)) {
+    setObjectName(QStringLiteral("GameController"));
+    sound_ = options_.sound ? std::move(options_.sound) : TSound::CreateWithSdlMixer();
+    if (!options_.reportError) options_.reportError = ShowErrorBox;
+    if (!options_.openUrl) options_.openUrl = OpenInDesktop;
+    if (!options_.askSavePath) options_.askSavePath = AskSaveFile;
+    if (!options_.askOpenPath) options_.askOpenPath = AskOpenFile;
+    if (!options_.confirm) options_.confirm = AskTakNie;
+    game_ = std::make_unique<Company>(
+        *this, options_.seed ? std::make_unique<Lcg32>(*options_.seed) : std::unique_ptr<RandomSource>());
+    // Before any text is written, so the first letter is in it too.
+    language_ = options_.language.value_or(StartLanguage());
+    InstallLanguage(language_);
+
+    mainTimer_->setObjectName(QStringLiteral("MainTimer"));
+    // Days should come on time even at 20 s.
+    mainTimer_->setTimerType(Qt::PreciseTimer);
+    connect(mainTimer_, &QTimer::timeout, this, &GameController::MainTimerTimer);
+    bannerTimer_->setObjectName(QStringLiteral("BannerTimer"));
+    connect(bannerTimer_, &QTimer::timeout, this, &GameController::BannerTimerTimer);
+    bannerTimer_->start(60000);
+}
+
+GameController::~GameController() = default;
+
+// ------------------------------------------------------ start-up, shutdown
+
+void GameController::Start(const Screen& screen) {
+    screen_ = screen;
+    screen_.map->SetBeforePaint([this] { DecodeMap(); });
+    // The volumes are set before the sound opens: it starts at them.
+    sound_->SetMusicVolume(settings_.MusicVolume(sound_->MusicVolume()));
+    sound_->SetEffectsVolume(settings_.EffectsVolume(sound_->EffectsVolume()));
+    screen_.menu->ShowVolumes(sound_->MusicVolume(), sound_->EffectsVolume());
+    screen_.menu->ShowLanguage(language_);
+    screen_.statistics->ShowDayAccount(game_->LastDay(), language_);
+    try {
+        const std::string appDir = options_.appDir.empty() ? ExecutableDir() : options_.appDir;
+        game_->Reset(appDir, UserName());
+        LoadGraphics();
+        sound_->InitSound(game_->AssetDir());
+        if (game_->TextLanguage() != language_) game_->SetLanguage(language_);
+        game_->NewGame();
+    } catch (const std::bad_alloc&) {
+        // Each file's loader says which file it was; this is the rest.
+        startupFailed_ = true;
+        ReportError(tr("Not enough memory to start the game."));
+    } catch (const std::exception& e) {
+        // The rest of the start-up is skipped.
+        startupFailed_ = true;
+        ReportError(QString::fromStdString(e.what()));
+    }
+    screen_.menu->ShowContinue(QFileInfo::exists(AutosavePath()));
+    if (startupFailed_) return;
+    if (!settings_.MusicOn()) {
+        screen_.menu->ShowMusicOn(false);
+        sound_->SetMusicOn(false);
+    }
+    if (options_.loadPath) LoadGameFrom(*options_.loadPath);
+    RecordHistory();
+}
+
+void GameController::LoadGraphics() {
+    const std::string& dir = game_->AssetDir();
+    const QImage banners = LoadBitmap(dir + "Bannery.bmp").convertToFormat(QImage::Format_RGB32);
+    screen_.banner->SetStrip(banners);
+    game_->SetBannerStripHeight(banners.height());
+    // The whole map file is checked now, so a bad one stops the start-up
+    // here; its full decoding waits until the window has been painted.
+    const JpegSize map = mapFile_.Check(dir + "Mapa.jpg");
+    mapPending_ = true;
+    game_->SetMapPictureSize(map.width, map.height);
+    for (int k = 1; k <= kKindCount; ++k)
+        pictures_.icons[static_cast<size_t>(k - 1)] = WhiteTransparent(LoadBitmap(dir + std::to_string(k) + ".bmp"));
+    screen_.map->RepaintLegend();
+}
+
+void GameController::WindowPainted() {
+    if (mapPending_ && !mapQueued_) {
+        mapQueued_ = true;
+        QTimer::singleShot(0, this, &GameController::DecodeMap);
+    }
+}
+
+void GameController::DecodeMap() {
+    if (!mapPending_) return;
+    mapPending_ = false;
+    try {
+        pictures_.map = mapFile_.Decode();
+    } catch (const AssetError& e) {
+        // Only when memory runs out; the map stays blank.
+        ReportError(QString::fromStdString(e.what()));
+    }
+    // No repaint needed: a map on show got here from its own paint.
+}
+
+void GameController::Shutdown() {
+    mainTimer_->stop();
+    bannerTimer_->stop();
+    sound_->DoneSound();
+    mapPending_ = false;
+    mapFile_ = {};
+    for (QImage& icon : pictures_.icons) icon = QImage();
+    pictures_.map = QImage();
+    if (screen_.banner) screen_.banner->SetStrip(QImage());
+    game_->Clear();
+}
+
+void GameController::WindowClosing(const QByteArray& geometry) {
+    settings_.SetGeometry(geometry);
+    if (startupFailed_) return;
+    // A failure is told, and the window still closes: the earlier kept
+    // game is left as it was.
+    const QString path = AutosavePath();
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        ReportError(tr("The game could not be saved to %1: cannot make its folder.").arg(path));
+    else if (SaveGameTo(path))
+        screen_.menu->ShowContinue(true);
+}
+
+void GameController::ReportError(const QString& message) { options_.reportError(message); }
+
+std::string GameController::UserName() const { return options_.userName ? *options_.userName : LogonUserName(); }
+
+// --------------------------------------------------------- the player
+
+void GameController::AnswerYes() { game_->AnswerYes(); }
+
+void GameController::AnswerNo() { game_->AnswerNo(); }
+
+void GameController::AnswerOk() { game_->AnswerOk(); }
+
+void GameController::PressMap(int x, int y) { game_->PressMap(x, y); }
+
+void GameController::PickSpeed(int step) { game_->SetSpeedStep(step); }
+
+void GameController::StepSpeed(int delta) {
+    if (screen_.status->SpeedDragging()) return;  // the mouse has the gauge
+    const int target = std::clamp(game_->SpeedPosition() + delta, 0, 10);
+    if (target != game_->SpeedPosition()) game_->SetSpeedStep(target);
+}
+
+void GameController::TogglePause() {
+    const int position = game_->SpeedPosition();
+    StepSpeed(position > 0 ? -position : resumeSpeed_);
+}
+
+void GameController::PageChangedByPlayer() { game_->PageChangedByPlayer(); }
+
+void GameController::OpenBannerLink() {
+    const QString path = QString::fromStdString(game_->AssetDir() + "Banner.url");
+    if (auto url = WebLinkFromShortcutFile(path)) options_.openUrl(*url);
+}
+
+void GameController::SetMusicOn(bool on) {
+    sound_->SetMusicOn(on);
+    settings_.SetMusicOn(on);
+}
+
+void GameController::SetMusicVolume(int percent) {
+    sound_->SetMusicVolume(percent);
+    settings_.SetMusicVolume(percent);
+}
+
+void GameController::SetEffectsVolume(int percent) {
+    sound_->SetEffectsVolume(percent);
+    settings_.SetEffectsVolume(percent);
+}
+
+// --------------------------------------------------------------- language
+
+Language GameController::StartLanguage() {
+    if (const auto chosen = Settings().ChosenLanguage()) return *chosen;
+    return LanguageOfLocale(QLocale());
+}
+
+void GameController::SetLanguage(Language language, bool remember) {
+    if (remember) settings_.SetChosenLanguage(language);
+    InstallLanguage(language);
+    // At once: the change the installation announces comes later.
+    ApplyLanguage(language);
+}
+
+void GameController::ApplyLanguage(Language language) {
+    language_ = language;
+    // A company that never started has nothing to show.
+    if (!startupFailed_ && game_->TextLanguage() != language) game_->SetLanguage(language);
+    emit LanguageChanged(language);
+    if (!screen_.statistics) return;
+    screen_.statistics->ShowDayAccount(game_->LastDay(), language_);
+    screen_.menu->ShowLanguage(language_);
+}
+
+// ------------------------------------------------------------ saved games
+
+QString GameController::AutosavePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/ostatnia-gra.dzwonex");
+}
+
+bool GameController::SaveGameTo(const QString& path) {
+    try {
+        SaveGame(FileName(path), game_->Snapshot());
+        return true;
+    } catch (const SavedGameError& e) {
+        ReportError(QString::fromStdString(e.what()));
+        return false;
+    }
+}
+
+bool GameController::LoadGameFrom(const QString& path) {
+    try {
+        RestoreGame(*game_, FileName(path));
+    } catch (const SavedGameError& e) {
+        ReportError(QString::fromStdString(e.what()));
+        return false;
+    }
+    RestartHistory();
+    // As a new game does: the game is turned to its cases, without a sound.
+    SetActivePage(kPageCases);
+    return true;
+}
+
+void GameController::SaveGameAs() {
+    if (startupFailed_) return;
+    if (const QString path = options_.askSavePath(screen_.window, DocumentsFolder()); !path.isEmpty())
+        SaveGameTo(path);
+}
+
+void GameController::LoadGameFile() {
+    if (startupFailed_) return;
+    if (const QString path = options_.askOpenPath(screen_.window, DocumentsFolder()); !path.isEmpty())
+        LoadGameFrom(path);
+}
+
+void GameController::NewGame() {
+    if (startupFailed_) return;
+    // A slip of Ctrl+N must not cost hours of play.
+    if (!options_.confirm(screen_.window,
+                          tr("Zacząć nową grę? Obecna gra przepadnie, jeśli jej nie zapiszesz.")))
+        return;
+    // Replaces the game; the generator goes on where it stands.
+    game_->Reset(game_->AssetDir(), UserName());
+    game_->NewGame();
+    RestartHistory();
+}
+
+void GameController::ContinueLastGame() {
+    if (startupFailed_) return;
+    LoadGameFrom(AutosavePath());
+}
+
+// ---------------------------------------------------------------- history
+
+void GameController::RecordHistory() {
+    history_.Record(*game_);
+    screen_.statistics->ShowHistory(history_);
+}
+
+void GameController::RestartHistory() {
+    // Another company: its course starts here.
+    history_.Clear();
+    RecordHistory();
+}
+
+// ----------------------------------------------------------------- timers
+
+void GameController::MainTimerTimer() {
+    game_->NextDay();
+    RecordHistory();
+}
+
+void GameController::BannerTimerTimer() { game_->NextBanner(); }
+
+// ------------------------------------------------------------------- view
+
+void GameController::SetText(Control control, const std::string& text) {
+    const QString s = QString::fromStdString(text);
+    switch (control) {
+        case Control::lblSpeed1:
+            screen_.status->ShowSpeedCaption(s);
+            break;
+        case Control::lblSpeed2:
+            screen_.status->ShowDate(s);
+            break;
+        case Control::lblTytul:
+            screen_.cases->ShowTitle(s);
+            break;
+        case Control::memSprawa:
+            screen_.cases->ShowBody(s);
+            break;
+        case Control::tabSprawy:
+            screen_.pages->SetCaption(kPageCases, s);
+            break;
+        case Control::lblKasa:
+            screen_.statistics->ShowFigure(control, s);
+            screen_.statistics->ShowCashBelowZero(game_->Cash().Value() < 0);
+            break;
+        default:
+            screen_.statistics->ShowFigure(control, s);
+            break;
+    }
+}
+
+void GameController::SetButtonEnabled(Button button, bool enabled) { screen_.cases->SetButtonEnabled(button, enabled); }
+
+void GameController::SetActivePage(int index) { screen_.pages->SetActivePage(index); }
+
+void GameController::RepaintMap() { screen_.map->RepaintMap(); }
+
+void GameController::RepaintBanner() { screen_.banner->ShowBanner(game_->BannerIndex()); }
+
+void GameController::SetMapSize(int width, int height) { screen_.map->SetMapSize(width, height); }
+
+void GameController::SetSpeedPosition(int position) {
+    screen_.status->ShowSpeed(position);
+    if (position > 0) resumeSpeed_ = position;
+}
+
+void GameController::StartMainTimer(int periodMs) {
+    // QTimer::start restarts a running timer, so an unchanged period must
+    // leave it alone to keep its count.
+    if (mainTimer_->isActive() && mainTimer_->interval() == periodMs) return;
+    mainTimer_->start(periodMs);
+}
+
+void GameController::StopMainTimer() { mainTimer_->stop(); }
+
+void GameController::PlayButtonSound() { sound_->PlayButtonSound(); }
+
+void GameController::PlayPageSound() { sound_->PlayPageSound(); }
+
+void GameController::PlayClickSound() { sound_->PlayClickSound(); }
+
+void GameController::DayBooked(const DayAccount& day) { screen_.statistics->ShowDayAccount(day, language_); }
+
+void GameController::Reported(const ActionReport& report) {
+    if (const QString text = TellReport(report, language_); !text.isEmpty()) screen_.status->Tell(text);
+}
+
+}  // namespace dzwonex

@@ -1,0 +1,154 @@
+#pragma once
+#include <memory>
+
+#include <QImage>
+#include <QObject>
+#include <QTimer>
+
+#include "Company.h"
+#include "GameOptions.h"
+#include "History.h"
+#include "MapPaint.h"
+#include "Pictures.h"
+#include "Settings.h"
+
+class QWidget;
+
+namespace dzwonex {
+
+class BannerBar;
+class CasesPage;
+class MapPage;
+class MenuPage;
+class StatisticsPage;
+class StatusBar;
+class TPageControl;
+
+// The window's parts the game shows itself on.
+struct Screen {
+    QWidget* window = nullptr;  // the parent of the game's dialogs
+    BannerBar* banner = nullptr;
+    StatusBar* status = nullptr;
+    TPageControl* pages = nullptr;
+    MapPage* map = nullptr;
+    StatisticsPage* statistics = nullptr;
+    CasesPage* cases = nullptr;
+    MenuPage* menu = nullptr;
+};
+
+// One game in a window: it owns the company, the clock (the day timer and
+// the banner timer), the sound, the history, the settings, the saved games
+// and the language. It is the company's view and passes each call to the
+// page that shows it; the pages' signals come back as the operations below.
+// No rule of the game is decided here.
+class GameController : public QObject, public GameView {
+    Q_OBJECT
+public:
+    explicit GameController(TfrmMainOptions options, QObject* parent = nullptr);
+    ~GameController() override;
+
+    // What the pages draw from; they live as long as the controller.
+    const Company& Game() const { return *game_; }
+    Company& Game() { return *game_; }
+    const MapPictures& Pictures() const { return pictures_; }
+    const History& GameHistory() const { return history_; }
+    Language CurrentLanguage() const { return language_; }
+    const TfrmMainOptions& Options() const { return options_; }
+    const Settings& Remembered() const { return settings_; }
+    // True when a picture could not be loaded and the game was not set up.
+    bool StartupFailed() const { return startupFailed_; }
+    QTimer* MainTimer() const { return mainTimer_; }
+    QTimer* BannerTimer() const { return bannerTimer_; }
+
+    // The start-up: the pictures, the sound and a new game (or the saved
+    // one asked for) on the screen given, then the remembered settings.
+    void Start(const Screen& screen);
+    // The shutdown: the sound stops, the pictures and the game go.
+    void Shutdown();
+    // The window is closing: its geometry is remembered and the game kept.
+    void WindowClosing(const QByteArray& geometry);
+    // The window was painted for the first time: the map picture may be
+    // decoded now.
+    void WindowPainted();
+
+    // --- What the player does ---
+    void AnswerYes();
+    void AnswerNo();
+    void AnswerOk();
+    void PressMap(int x, int y);
+    void PickSpeed(int step);
+    void StepSpeed(int delta);
+    // Stops the clock, and again: back to the speed before.
+    void TogglePause();
+    void PageChangedByPlayer();
+    void OpenBannerLink();
+    void SetMusicOn(bool on);
+    void SetMusicVolume(int percent);
+    void SetEffectsVolume(int percent);
+    // Speaks the language from now on; `remember` keeps it for next time.
+    void SetLanguage(Language language, bool remember = false);
+    // The language installed by anyone: the company and the screen follow.
+    void ApplyLanguage(Language language);
+    void SaveGameAs();
+    void LoadGameFile();
+    void NewGame();
+    void ContinueLastGame();
+    // Each reports a failure to the player and returns false; a failed load
+    // leaves the game as it was.
+    bool SaveGameTo(const QString& path);
+    bool LoadGameFrom(const QString& path);
+    // The game in progress, kept when the window closes.
+    static QString AutosavePath();
+    // The language to start in: the player's choice, else the system's.
+    static Language StartLanguage();
+
+    // --- The timers' ticks ---
+    void MainTimerTimer();
+    void BannerTimerTimer();
+
+    // --- GameView ---
+    void SetText(Control control, const std::string& text) override;
+    void SetButtonEnabled(Button button, bool enabled) override;
+    void SetActivePage(int index) override;
+    void RepaintMap() override;
+    void RepaintBanner() override;
+    void SetMapSize(int width, int height) override;
+    void SetSpeedPosition(int position) override;
+    void StartMainTimer(int periodMs) override;
+    void StopMainTimer() override;
+    void PlayButtonSound() override;
+    void PlayPageSound() override;
+    void PlayClickSound() override;
+    void DayBooked(const DayAccount& day) override;
+    void Reported(const ActionReport& report) override;
+
+signals:
+    // The language changed: every page shows its words anew.
+    void LanguageChanged(Language language);
+
+private:
+    void LoadGraphics();
+    void DecodeMap();
+    void RecordHistory();
+    void RestartHistory();
+    void ReportError(const QString& message);
+    std::string UserName() const;
+
+    TfrmMainOptions options_;
+    Settings settings_;
+    std::unique_ptr<GameSound> sound_;
+    std::unique_ptr<Company> game_;
+    Screen screen_;
+    QTimer* mainTimer_;
+    QTimer* bannerTimer_;
+    MapPictures pictures_;    // the map picture and the six icons
+    MapPictureFile mapFile_;  // checked, waiting to be decoded
+    bool mapPending_ = false;
+    bool mapQueued_ = false;
+    bool startupFailed_ = false;
+    History history_;
+    int resumeSpeed_ = Company::kStartSpeed;  // what a pause resumes
+    Language language_ = Language::Polish;
+};
+
+}  // namespace dzwonex

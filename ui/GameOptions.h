@@ -1,0 +1,65 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <QString>
+#include <QUrl>
+
+#include "GameSound.h"
+#include "Language.h"
+
+class QWidget;
+
+namespace dzwonex {
+
+// Shows an error to the player; the game's own shows a modal error box
+// titled "Dzwonex".
+using ErrorReporter = std::function<void(const QString& message)>;
+// Hands an address to the desktop (browser or mail program).
+using UrlOpener = std::function<void(const QUrl& url)>;
+// Asks the player for a saved game's file; an empty text when cancelled.
+// The suggestion is the name offered for a save.
+using FileAsker = std::function<QString(QWidget* parent, const QString& suggestion)>;
+// Asks the player a yes-or-no question; true for Tak.
+using Confirmer = std::function<bool(QWidget* parent, const QString& question)>;
+
+// How the window is set up; the defaults are the real game's.
+struct TfrmMainOptions {
+    // Where the pictures, sounds and Banner.url are read; ends with '/'.
+    // Empty: the executable's folder.
+    std::string appDir;
+    // Signs refusal letters. None: the logged-on user.
+    std::optional<std::string> userName;
+    // None: seeded from the clock.
+    std::optional<uint32_t> seed;
+    // None: the game's sound.
+    std::unique_ptr<GameSound> sound;
+    ErrorReporter reportError;
+    UrlOpener openUrl;
+    // The greeting dialog at first show.
+    bool showLogo = true;
+    // Saved games: where to save and what to open, as the player chooses;
+    // None: the standard file dialogs.
+    FileAsker askSavePath;
+    FileAsker askOpenPath;
+    // Before the game in progress is given up for a new one; None: a Tak/Nie box.
+    Confirmer confirm;
+    // A saved game to open at start instead of the new one.
+    std::optional<QString> loadPath;
+    // The language of every text, for this window only (not remembered).
+    // None: the one the player chose on the Menu page, or else the system's.
+    std::optional<Language> language;
+};
+
+// The real game's answers to the options above.
+void ShowErrorBox(const QString& message);
+void OpenInDesktop(const QUrl& url);
+bool AskTakNie(QWidget* parent, const QString& question);
+// The standard file dialogs, filtered to "Gra Dzwonex (*.dzwonex)".
+QString AskSaveFile(QWidget* parent, const QString& suggestion);
+QString AskOpenFile(QWidget* parent, const QString& folder);
+
+}  // namespace dzwonex

@@ -1,0 +1,40 @@
+#pragma once
+#include <vector>
+
+#include <QKeySequence>
+#include <QList>
+
+namespace dzwonex {
+
+// Everything a key does in the window.
+enum class Command {
+    Yes,
+    No,
+    Ok,
+    DefaultAnswer,
+    Faster,
+    Slower,
+    Pause,
+    PageMap,
+    PageStatistics,
+    PageCases,
+    PageMenu,
+    NextPage,
+    PreviousPage,
+    Help,
+    Save,
+    Load,
+    NewGame,
+    Continue,
+};
+
+struct KeyBinding {
+    Command command;
+    QList<QKeySequence> keys;
+};
+
+// The window's one table of keys: the window binds these and nothing else,
+// and the help must name each.
+const std::vector<KeyBinding>& KeyBindings();
+
+}  // namespace dzwonex

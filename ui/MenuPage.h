@@ -1,0 +1,69 @@
+#pragma once
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+
+#include "Controls.h"
+#include "Language.h"
+
+namespace dzwonex {
+
+// tabMenu: two boxes side by side in the middle of the page. "Menu": the
+// music switch, the music and effects volumes, the language and the help.
+// "Gra": save, load, a new game and going on with a kept one. The page
+// only shows and asks: every choice goes out as a signal.
+class MenuPage : public TPanel {
+    Q_OBJECT
+public:
+    explicit MenuPage(QWidget* parent = nullptr);
+
+    // What the page shows, set without a signal.
+    void ShowMusicOn(bool on);
+    void ShowVolumes(int musicPercent, int effectsPercent);
+    void ShowLanguage(Language language);
+    // "Kontynuuj ostatnią grę" is on show only while there is a game to go on with.
+    void ShowContinue(bool available);
+    void RetranslateUi();
+
+signals:
+    void MusicSwitched(bool on);
+    void MusicVolumeChanged(int percent);
+    void EffectsVolumeChanged(int percent);
+    void LanguagePicked(Language language);
+    void HelpWanted();
+    void SaveWanted();
+    void LoadWanted();
+    void NewGameWanted();
+    void ContinueWanted();
+
+private:
+    void BuildMenuBox();
+    void BuildGameBox();
+    void LayoutMenuPanel();
+    void PlaceGameBox();
+    void tabMenuResize();
+    void chkMuzykaClick();
+    void cbJezykChange(int index);
+
+    TPanel* pnlMenu_;
+    TShape* shapeMenu_ = nullptr;
+    QLabel* lblMenu_ = nullptr;
+    QCheckBox* chkMuzyka_ = nullptr;
+    QLabel* lblGlosnoscMuzyki_ = nullptr;
+    QSlider* tbMuzyka_ = nullptr;
+    QLabel* lblGlosnoscEfektow_ = nullptr;
+    QSlider* tbEfekty_ = nullptr;
+    QLabel* lblJezyk_ = nullptr;
+    QComboBox* cbJezyk_ = nullptr;
+    QPushButton* btnPomoc_ = nullptr;
+    TShape* shapeGra_ = nullptr;
+    QLabel* lblGra_ = nullptr;
+    QPushButton* btnZapisz_ = nullptr;
+    QPushButton* btnWczytaj_ = nullptr;
+    QPushButton* btnNowaGra_ = nullptr;
+    QPushButton* btnKontynuuj_ = nullptr;
+};
+
+}  // namespace dzwonex

@@ -1,0 +1,62 @@
+#pragma once
+#include <array>
+#include <vector>
+
+#include <QLabel>
+
+#include "Controls.h"
+#include "Language.h"
+#include "Snapshot.h"
+#include "View.h"
+
+namespace dzwonex {
+
+class History;
+class THistoryChart;
+
+// tabStat: the company's figures in the panel at the top left (cash,
+// opinion, quality, subscribers, the day's expenses and account) and the
+// chart of its history beside it.
+class StatisticsPage : public TPanel {
+    Q_OBJECT
+public:
+    explicit StatisticsPage(QWidget* parent = nullptr);
+
+    // A figure the game writes: lblKasa, lblOpinia, lblJakosc, lbl1..lbl6,
+    // lblPracownicy, lblNaprawy or lblSprzet. Others are not on this page.
+    void ShowFigure(Control control, const QString& text);
+    // Cash below zero is written in red.
+    void ShowCashBelowZero(bool below);
+    void ShowDayAccount(const DayAccount& day, Language language);
+    // Draws the history anew; it must outlive the page.
+    void ShowHistory(const History& history);
+    void RetranslateUi();
+
+private:
+    void BuildFigures();
+    void BuildDayAccount();
+    void tabStatResize();
+
+    TPanel* pnlStat_ = nullptr;
+    QLabel* lblKasa_ = nullptr;
+    QLabel* lblOpinia_ = nullptr;
+    QLabel* lblJakosc_ = nullptr;
+    std::array<QLabel*, kKindCount> lblCounts_{};  // lbl1 .. lbl6
+    QLabel* lblPracownicy_ = nullptr;
+    QLabel* lblNaprawy_ = nullptr;
+    QLabel* lblSprzet_ = nullptr;
+    QLabel* lblPrzychody_ = nullptr;
+    QLabel* lblWydatki_ = nullptr;
+    QLabel* lblBilans_ = nullptr;
+    THistoryChart* chartHistoria_ = nullptr;
+    // Every caption the language changes, with its Polish words and what
+    // a screen reader says of it.
+    struct Caption {
+        QLabel* label;
+        const char* text;
+        const char* description;
+    };
+    std::vector<Caption> captions_;
+};
+
+}  // namespace dzwonex
