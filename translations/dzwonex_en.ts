@@ -2,6 +2,80 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="pl">
 <context>
+    <name>dzwonex::BannerBar</name>
+    <message>
+        <source>Reklama</source>
+        <translation>Advertisement</translation>
+    </message>
+    <message>
+        <source>Pasek z reklamą firmy</source>
+        <translation>The company&apos;s advertising strip</translation>
+    </message>
+    <message>
+        <source>Reklama firmy; kliknięcie otwiera stronę firmy</source>
+        <translation>The company&apos;s advertisement; a click opens the company&apos;s website</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::CasesPage</name>
+    <message>
+        <source>Tak</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Sprawy</source>
+        <translation>Cases</translation>
+    </message>
+    <message>
+        <source>Skrzynka spraw: pierwsza sprawa i odpowiedzi</source>
+        <translation>The inbox: the front case and the answers</translation>
+    </message>
+    <message>
+        <source>Sprawa</source>
+        <translation>Case</translation>
+    </message>
+    <message>
+        <source>Pierwsza sprawa w skrzynce</source>
+        <translation>The front case in the inbox</translation>
+    </message>
+    <message>
+        <source>Tytuł sprawy</source>
+        <translation>Case title</translation>
+    </message>
+    <message>
+        <source>Tytuł pierwszej sprawy</source>
+        <translation>Title of the front case</translation>
+    </message>
+    <message>
+        <source>Treść sprawy</source>
+        <translation>Case text</translation>
+    </message>
+    <message>
+        <source>Treść pierwszej sprawy</source>
+        <translation>Text of the front case</translation>
+    </message>
+    <message>
+        <source>Zgoda na sprawę; klawisz T</source>
+        <translation>Agrees to the case; key Y or T</translation>
+    </message>
+    <message>
+        <source>Przyjęcie wiadomości; klawisz O</source>
+        <translation>Takes note of the message; key O</translation>
+    </message>
+    <message>
+        <source>Odmowa; klawisz N</source>
+        <translation>Refuses; key N</translation>
+    </message>
+</context>
+<context>
     <name>dzwonex::Changes</name>
     <message>
         <source>Telefon/modem</source>
@@ -26,6 +100,440 @@
     <message>
         <source>Sprawy</source>
         <translation>Cases</translation>
+    </message>
+    <message>
+        <source>Opinia w dół</source>
+        <translation>Opinion down</translation>
+    </message>
+    <message>
+        <source>Opinia w górę</source>
+        <translation>Opinion up</translation>
+    </message>
+    <message>
+        <source>Po Tak: %1</source>
+        <translation>After Yes: %1</translation>
+    </message>
+    <message>
+        <source>Bez zmian</source>
+        <translation>No change</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::Dialogs</name>
+    <message>
+        <source>Gra Dzwonex (*.dzwonex)</source>
+        <translation>Dzwonex game (*.dzwonex)</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Zapisz grę</source>
+        <translation>Save game</translation>
+    </message>
+    <message>
+        <source>Wczytaj grę</source>
+        <translation>Load game</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::GameController</name>
+    <message>
+        <source>Not enough memory to start the game.</source>
+        <translation>Not enough memory to start the game.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to %1: cannot make its folder.</source>
+        <translation>The game could not be saved to %1: cannot make its folder.</translation>
+    </message>
+    <message>
+        <source>Zacząć nową grę? Obecna gra przepadnie, jeśli jej nie zapiszesz.</source>
+        <translation>Start a new game? The game in progress will be lost unless you save it.</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::MapPage</name>
+    <message>
+        <source>Legenda</source>
+        <translation>Legend</translation>
+    </message>
+    <message>
+        <source>Telefon/modem</source>
+        <translation>Phone/modem</translation>
+    </message>
+    <message>
+        <source>Budka telefoniczna</source>
+        <translation>Phone booth</translation>
+    </message>
+    <message>
+        <source>Mapa</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Mapa miasta z abonentami i legenda</source>
+        <translation>The town map with its subscribers, and the legend</translation>
+    </message>
+    <message>
+        <source>Rodzaje abonentów na mapie</source>
+        <translation>The kinds of subscriber on the map</translation>
+    </message>
+    <message>
+        <source>Nagłówek legendy</source>
+        <translation>Legend heading</translation>
+    </message>
+    <message>
+        <source>Ikony legendy</source>
+        <translation>Legend icons</translation>
+    </message>
+    <message>
+        <source>Ikony sześciu rodzajów abonentów</source>
+        <translation>Icons of the six kinds of subscriber</translation>
+    </message>
+    <message>
+        <source>Pozycja legendy; wskaż, by wyróżnić te punkty na mapie</source>
+        <translation>Legend entry; point at it to pick out these points on the map</translation>
+    </message>
+    <message>
+        <source>Wskazana pozycja wyróżnia swoje punkty na mapie</source>
+        <translation>The entry under the pointer picks out its points on the map</translation>
+    </message>
+    <message>
+        <source>Mapa miasta</source>
+        <translation>Town map</translation>
+    </message>
+    <message>
+        <source>Przewijana mapa miasta</source>
+        <translation>Scrolling map of the town</translation>
+    </message>
+    <message>
+        <source>Kliknięcie abonenta pyta o odłączenie, pustego miejsca o budkę telefoniczną</source>
+        <translation>A click on a subscriber asks about cutting them off; on empty ground, about a phone booth</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::MenuPage</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Muzyka</source>
+        <translation>Music</translation>
+    </message>
+    <message>
+        <source>Głośność muzyki</source>
+        <translation>Music volume</translation>
+    </message>
+    <message>
+        <source>Głośność efektów</source>
+        <translation>Effects volume</translation>
+    </message>
+    <message>
+        <source>Pomoc</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Gra</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Zapisz grę…</source>
+        <translation>Save game…</translation>
+    </message>
+    <message>
+        <source>Wczytaj grę…</source>
+        <translation>Load game…</translation>
+    </message>
+    <message>
+        <source>Nowa gra</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>Kontynuuj ostatnią grę</source>
+        <translation>Continue the last game</translation>
+    </message>
+    <message>
+        <source>Muzyka, głośność, język, pomoc i zapisane gry</source>
+        <translation>Music, volume, language, help and saved games</translation>
+    </message>
+    <message>
+        <source>Ustawienia gry</source>
+        <translation>Game settings</translation>
+    </message>
+    <message>
+        <source>Nagłówek menu</source>
+        <translation>Menu heading</translation>
+    </message>
+    <message>
+        <source>Włącza i wyłącza muzykę</source>
+        <translation>Turns the music on and off</translation>
+    </message>
+    <message>
+        <source>Podpis suwaka</source>
+        <translation>Slider caption</translation>
+    </message>
+    <message>
+        <source>Od 0 do 100 procent</source>
+        <translation>From 0 to 100 per cent</translation>
+    </message>
+    <message>
+        <source>Podpis listy języków</source>
+        <translation>Caption of the language list</translation>
+    </message>
+    <message>
+        <source>Język gry: polski albo angielski</source>
+        <translation>The game&apos;s language: Polish or English</translation>
+    </message>
+    <message>
+        <source>Otwiera pomoc; klawisz F1</source>
+        <translation>Opens the help; key F1</translation>
+    </message>
+    <message>
+        <source>Nagłówek zapisanych gier</source>
+        <translation>Heading of the saved games</translation>
+    </message>
+    <message>
+        <source>Zapisz grę</source>
+        <translation>Save game</translation>
+    </message>
+    <message>
+        <source>Zapisuje grę do pliku; Ctrl+S</source>
+        <translation>Saves the game to a file; Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Wczytaj grę</source>
+        <translation>Load game</translation>
+    </message>
+    <message>
+        <source>Wczytuje zapisaną grę; Ctrl+O</source>
+        <translation>Loads a saved game; Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Zaczyna od nowa z nową firmą; Ctrl+N</source>
+        <translation>Starts afresh with a new company; Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Wraca do gry przerwanej zamknięciem okna</source>
+        <translation>Goes back to the game the window was closed on</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::StatisticsPage</name>
+    <message>
+        <source>Podpis wiersza</source>
+        <translation>Row caption</translation>
+    </message>
+    <message>
+        <source>Opinia</source>
+        <translation>Opinion</translation>
+    </message>
+    <message>
+        <source>Podpis wiersza opinii</source>
+        <translation>Caption of the opinion row</translation>
+    </message>
+    <message>
+        <source>Jakość</source>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>Podpis wiersza jakości</source>
+        <translation>Caption of the quality row</translation>
+    </message>
+    <message>
+        <source>Abonenci</source>
+        <translation>Subscribers</translation>
+    </message>
+    <message>
+        <source>Nagłówek liczby abonentów</source>
+        <translation>Heading of the subscriber counts</translation>
+    </message>
+    <message>
+        <source>Telefon/modem</source>
+        <translation>Phone/modem</translation>
+    </message>
+    <message>
+        <source>Budki telefoniczne</source>
+        <translation>Phone booths</translation>
+    </message>
+    <message>
+        <source>Wydatki</source>
+        <translation>Expenses</translation>
+    </message>
+    <message>
+        <source>Nagłówek rachunku dnia</source>
+        <translation>Heading of the day&apos;s account</translation>
+    </message>
+    <message>
+        <source>Pracownicy</source>
+        <translation>Staff</translation>
+    </message>
+    <message>
+        <source>Naprawy</source>
+        <translation>Repairs</translation>
+    </message>
+    <message>
+        <source>Nowy sprzęt</source>
+        <translation>New equipment</translation>
+    </message>
+    <message>
+        <source>Kasa</source>
+        <translation>Cash</translation>
+    </message>
+    <message>
+        <source>Podpis wiersza kasy</source>
+        <translation>Caption of the cash row</translation>
+    </message>
+    <message>
+        <source>Przychody</source>
+        <translation>Income</translation>
+    </message>
+    <message>
+        <source>Razem</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Podpis wiersza: suma wydatków</source>
+        <translation>Row caption: the sum of the expenses</translation>
+    </message>
+    <message>
+        <source>Bilans dnia</source>
+        <translation>Day&apos;s balance</translation>
+    </message>
+    <message>
+        <source>Historia</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Wykres kasy, opinii, jakości i abonentów od początku gry</source>
+        <translation>Chart of cash, opinion, quality and subscribers since the game began</translation>
+    </message>
+    <message>
+        <source>Statystyka</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Stan firmy i wykres historii</source>
+        <translation>The company&apos;s state and its history chart</translation>
+    </message>
+    <message>
+        <source>Stan firmy</source>
+        <translation>Company state</translation>
+    </message>
+    <message>
+        <source>Kasa, opinia, jakość, abonenci i rachunek dnia</source>
+        <translation>Cash, opinion, quality, subscribers and the day&apos;s account</translation>
+    </message>
+    <message>
+        <source>Pieniądze firmy w złotych; poniżej zera na czerwono</source>
+        <translation>The company&apos;s money in PLN; red below zero</translation>
+    </message>
+    <message>
+        <source>Opinia publiczna o firmie; im wyższa, tym lepiej</source>
+        <translation>Public opinion of the company; the higher, the better</translation>
+    </message>
+    <message>
+        <source>Poziom sprzętu; wyższy kosztuje więcej</source>
+        <translation>The level of the equipment; a higher one costs more</translation>
+    </message>
+    <message>
+        <source>Liczba abonentów telefonu lub modemu</source>
+        <translation>Number of phone or modem subscribers</translation>
+    </message>
+    <message>
+        <source>Liczba abonentów ISDN</source>
+        <translation>Number of ISDN subscribers</translation>
+    </message>
+    <message>
+        <source>Liczba abonentów SDI</source>
+        <translation>Number of SDI subscribers</translation>
+    </message>
+    <message>
+        <source>Liczba abonentów Neostrady</source>
+        <translation>Number of Neostrada subscribers</translation>
+    </message>
+    <message>
+        <source>Liczba abonentów Polpak-T</source>
+        <translation>Number of Polpak-T subscribers</translation>
+    </message>
+    <message>
+        <source>Liczba budek telefonicznych</source>
+        <translation>Number of phone booths</translation>
+    </message>
+    <message>
+        <source>Dzisiejsze płace, w złotych</source>
+        <translation>Today&apos;s wages, in PLN</translation>
+    </message>
+    <message>
+        <source>Dzisiejsze naprawy, w złotych</source>
+        <translation>Today&apos;s repairs, in PLN</translation>
+    </message>
+    <message>
+        <source>Dzisiejsze wydatki na sprzęt, w złotych</source>
+        <translation>Today&apos;s spending on equipment, in PLN</translation>
+    </message>
+    <message>
+        <source>Dzisiejsze wpływy od abonentów, w złotych</source>
+        <translation>Today&apos;s takings from subscribers, in PLN</translation>
+    </message>
+    <message>
+        <source>Wydatki razem</source>
+        <translation>Total expenses</translation>
+    </message>
+    <message>
+        <source>Suma dzisiejszych wydatków, w złotych</source>
+        <translation>The sum of today&apos;s expenses, in PLN</translation>
+    </message>
+    <message>
+        <source>Przychody minus wydatki; strata na czerwono</source>
+        <translation>Income minus expenses; a loss in red</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::StatusBar</name>
+    <message>
+        <source>Pasek stanu</source>
+        <translation>Status bar</translation>
+    </message>
+    <message>
+        <source>Szybkość gry, data i ostatnia zmiana</source>
+        <translation>Game speed, date and the latest change</translation>
+    </message>
+    <message>
+        <source>Szybkość gry</source>
+        <translation>Game speed</translation>
+    </message>
+    <message>
+        <source>Obecna szybkość gry, od 0 do 10</source>
+        <translation>The current game speed, from 0 to 10</translation>
+    </message>
+    <message>
+        <source>Pasek szybkości</source>
+        <translation>Speed gauge</translation>
+    </message>
+    <message>
+        <source>Szybkość gry: kliknij lub użyj strzałek; 0 zatrzymuje czas</source>
+        <translation>Game speed: click or use the arrow keys; 0 stops the clock</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Rok, miesiąc i dzień gry</source>
+        <translation>The game&apos;s year, month and day</translation>
+    </message>
+    <message>
+        <source>Ostatnia zmiana</source>
+        <translation>Latest change</translation>
+    </message>
+    <message>
+        <source>Co zmieniła ostatnia odpowiedź, kliknięcie mapy lub dzień</source>
+        <translation>What the latest answer, map click or day changed</translation>
     </message>
 </context>
 <context>
@@ -133,6 +641,18 @@
         <source>pozostałe</source>
         <translation>the rest</translation>
     </message>
+    <message>
+        <source>Pokazuje historię kasy</source>
+        <translation>Shows the history of the cash</translation>
+    </message>
+    <message>
+        <source>Pokazuje historię opinii i jakości</source>
+        <translation>Shows the history of opinion and quality</translation>
+    </message>
+    <message>
+        <source>Pokazuje historię liczby abonentów każdego rodzaju</source>
+        <translation>Shows the history of the number of subscribers of each kind</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::TMapHints</name>
@@ -159,68 +679,12 @@
 <context>
     <name>dzwonex::TfrmMain</name>
     <message>
-        <source>Not enough memory to start the game.</source>
-        <translation>Not enough memory to start the game.</translation>
-    </message>
-    <message>
         <source>Dzwonex</source>
         <translation>Dzwonex</translation>
     </message>
     <message>
         <source>Gra ekonomiczna: oddział firmy telekomunikacyjnej</source>
         <translation>An economic game: a branch of a telephone company</translation>
-    </message>
-    <message>
-        <source>Reklama</source>
-        <translation>Advertisement</translation>
-    </message>
-    <message>
-        <source>Pasek z reklamą firmy</source>
-        <translation>The company&apos;s advertising strip</translation>
-    </message>
-    <message>
-        <source>Reklama firmy; kliknięcie otwiera stronę firmy</source>
-        <translation>The company&apos;s advertisement; a click opens the company&apos;s website</translation>
-    </message>
-    <message>
-        <source>Pasek stanu</source>
-        <translation>Status bar</translation>
-    </message>
-    <message>
-        <source>Szybkość gry, data i ostatnia zmiana</source>
-        <translation>Game speed, date and the latest change</translation>
-    </message>
-    <message>
-        <source>Szybkość gry</source>
-        <translation>Game speed</translation>
-    </message>
-    <message>
-        <source>Obecna szybkość gry, od 0 do 10</source>
-        <translation>The current game speed, from 0 to 10</translation>
-    </message>
-    <message>
-        <source>Pasek szybkości</source>
-        <translation>Speed gauge</translation>
-    </message>
-    <message>
-        <source>Szybkość gry: kliknij lub użyj strzałek; 0 zatrzymuje czas</source>
-        <translation>Game speed: click or use the arrow keys; 0 stops the clock</translation>
-    </message>
-    <message>
-        <source>Data</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Rok, miesiąc i dzień gry</source>
-        <translation>The game&apos;s year, month and day</translation>
-    </message>
-    <message>
-        <source>Ostatnia zmiana</source>
-        <translation>Latest change</translation>
-    </message>
-    <message>
-        <source>Co zmieniła ostatnia odpowiedź, kliknięcie mapy lub dzień</source>
-        <translation>What the latest answer, map click or day changed</translation>
     </message>
     <message>
         <source>Strony</source>
@@ -235,416 +699,12 @@
         <translation>Map</translation>
     </message>
     <message>
-        <source>Mapa miasta z abonentami i legenda</source>
-        <translation>The town map with its subscribers, and the legend</translation>
-    </message>
-    <message>
-        <source>Legenda</source>
-        <translation>Legend</translation>
-    </message>
-    <message>
-        <source>Rodzaje abonentów na mapie</source>
-        <translation>The kinds of subscriber on the map</translation>
-    </message>
-    <message>
-        <source>Nagłówek legendy</source>
-        <translation>Legend heading</translation>
-    </message>
-    <message>
-        <source>Ikony legendy</source>
-        <translation>Legend icons</translation>
-    </message>
-    <message>
-        <source>Ikony sześciu rodzajów abonentów</source>
-        <translation>Icons of the six kinds of subscriber</translation>
-    </message>
-    <message>
-        <source>Telefon/modem</source>
-        <translation>Phone/modem</translation>
-    </message>
-    <message>
-        <source>Pozycja legendy; wskaż, by wyróżnić te punkty na mapie</source>
-        <translation>Legend entry; point at it to pick out these points on the map</translation>
-    </message>
-    <message>
-        <source>ISDN</source>
-        <translation>ISDN</translation>
-    </message>
-    <message>
-        <source>SDI</source>
-        <translation>SDI</translation>
-    </message>
-    <message>
-        <source>Neostrada</source>
-        <translation>Neostrada</translation>
-    </message>
-    <message>
-        <source>Polpak-T</source>
-        <translation>Polpak-T</translation>
-    </message>
-    <message>
-        <source>Budka telefoniczna</source>
-        <translation>Phone booth</translation>
-    </message>
-    <message>
-        <source>Wskazana pozycja wyróżnia swoje punkty na mapie</source>
-        <translation>The entry under the pointer picks out its points on the map</translation>
-    </message>
-    <message>
-        <source>Mapa miasta</source>
-        <translation>Town map</translation>
-    </message>
-    <message>
-        <source>Przewijana mapa miasta</source>
-        <translation>Scrolling map of the town</translation>
-    </message>
-    <message>
-        <source>Kliknięcie abonenta pyta o odłączenie, pustego miejsca o budkę telefoniczną</source>
-        <translation>A click on a subscriber asks about cutting them off; on empty ground, about a phone booth</translation>
-    </message>
-    <message>
         <source>Statystyka</source>
         <translation>Statistics</translation>
     </message>
     <message>
-        <source>Stan firmy i wykres historii</source>
-        <translation>The company&apos;s state and its history chart</translation>
-    </message>
-    <message>
-        <source>Stan firmy</source>
-        <translation>Company state</translation>
-    </message>
-    <message>
-        <source>Kasa, opinia, jakość, abonenci i rachunek dnia</source>
-        <translation>Cash, opinion, quality, subscribers and the day&apos;s account</translation>
-    </message>
-    <message>
-        <source>Kasa</source>
-        <translation>Cash</translation>
-    </message>
-    <message>
-        <source>Pieniądze firmy w złotych; poniżej zera na czerwono</source>
-        <translation>The company&apos;s money in PLN; red below zero</translation>
-    </message>
-    <message>
-        <source>Podpis wiersza kasy</source>
-        <translation>Caption of the cash row</translation>
-    </message>
-    <message>
-        <source>Opinia</source>
-        <translation>Opinion</translation>
-    </message>
-    <message>
-        <source>Podpis wiersza opinii</source>
-        <translation>Caption of the opinion row</translation>
-    </message>
-    <message>
-        <source>Opinia publiczna o firmie; im wyższa, tym lepiej</source>
-        <translation>Public opinion of the company; the higher, the better</translation>
-    </message>
-    <message>
-        <source>Jakość</source>
-        <translation>Quality</translation>
-    </message>
-    <message>
-        <source>Podpis wiersza jakości</source>
-        <translation>Caption of the quality row</translation>
-    </message>
-    <message>
-        <source>Poziom sprzętu; wyższy kosztuje więcej</source>
-        <translation>The level of the equipment; a higher one costs more</translation>
-    </message>
-    <message>
-        <source>Abonenci</source>
-        <translation>Subscribers</translation>
-    </message>
-    <message>
-        <source>Nagłówek liczby abonentów</source>
-        <translation>Heading of the subscriber counts</translation>
-    </message>
-    <message>
-        <source>Podpis wiersza</source>
-        <translation>Row caption</translation>
-    </message>
-    <message>
-        <source>Budki telefoniczne</source>
-        <translation>Phone booths</translation>
-    </message>
-    <message>
-        <source>Liczba abonentów telefonu lub modemu</source>
-        <translation>Number of phone or modem subscribers</translation>
-    </message>
-    <message>
-        <source>Liczba abonentów ISDN</source>
-        <translation>Number of ISDN subscribers</translation>
-    </message>
-    <message>
-        <source>Liczba abonentów SDI</source>
-        <translation>Number of SDI subscribers</translation>
-    </message>
-    <message>
-        <source>Liczba abonentów Neostrady</source>
-        <translation>Number of Neostrada subscribers</translation>
-    </message>
-    <message>
-        <source>Liczba abonentów Polpak-T</source>
-        <translation>Number of Polpak-T subscribers</translation>
-    </message>
-    <message>
-        <source>Liczba budek telefonicznych</source>
-        <translation>Number of phone booths</translation>
-    </message>
-    <message>
-        <source>Wydatki</source>
-        <translation>Expenses</translation>
-    </message>
-    <message>
-        <source>Nagłówek rachunku dnia</source>
-        <translation>Heading of the day&apos;s account</translation>
-    </message>
-    <message>
-        <source>Pracownicy</source>
-        <translation>Staff</translation>
-    </message>
-    <message>
-        <source>Dzisiejsze płace, w złotych</source>
-        <translation>Today&apos;s wages, in PLN</translation>
-    </message>
-    <message>
-        <source>Naprawy</source>
-        <translation>Repairs</translation>
-    </message>
-    <message>
-        <source>Dzisiejsze naprawy, w złotych</source>
-        <translation>Today&apos;s repairs, in PLN</translation>
-    </message>
-    <message>
-        <source>Nowy sprzęt</source>
-        <translation>New equipment</translation>
-    </message>
-    <message>
-        <source>Dzisiejsze wydatki na sprzęt, w złotych</source>
-        <translation>Today&apos;s spending on equipment, in PLN</translation>
-    </message>
-    <message>
-        <source>Przychody</source>
-        <translation>Income</translation>
-    </message>
-    <message>
-        <source>Dzisiejsze wpływy od abonentów, w złotych</source>
-        <translation>Today&apos;s takings from subscribers, in PLN</translation>
-    </message>
-    <message>
-        <source>Razem</source>
-        <translation>Total</translation>
-    </message>
-    <message>
-        <source>Podpis wiersza: suma wydatków</source>
-        <translation>Row caption: the sum of the expenses</translation>
-    </message>
-    <message>
-        <source>Wydatki razem</source>
-        <translation>Total expenses</translation>
-    </message>
-    <message>
-        <source>Suma dzisiejszych wydatków, w złotych</source>
-        <translation>The sum of today&apos;s expenses, in PLN</translation>
-    </message>
-    <message>
-        <source>Bilans dnia</source>
-        <translation>Day&apos;s balance</translation>
-    </message>
-    <message>
-        <source>Przychody minus wydatki; strata na czerwono</source>
-        <translation>Income minus expenses; a loss in red</translation>
-    </message>
-    <message>
-        <source>Historia</source>
-        <translation>History</translation>
-    </message>
-    <message>
-        <source>Wykres kasy, opinii, jakości i abonentów od początku gry</source>
-        <translation>Chart of cash, opinion, quality and subscribers since the game began</translation>
-    </message>
-    <message>
-        <source>Wykres kasy</source>
-        <translation>Cash chart</translation>
-    </message>
-    <message>
-        <source>Pokazuje historię kasy</source>
-        <translation>Shows the history of the cash</translation>
-    </message>
-    <message>
-        <source>Wykres opinii i jakości</source>
-        <translation>Opinion and quality chart</translation>
-    </message>
-    <message>
-        <source>Pokazuje historię opinii i jakości</source>
-        <translation>Shows the history of opinion and quality</translation>
-    </message>
-    <message>
-        <source>Wykres abonentów</source>
-        <translation>Subscribers chart</translation>
-    </message>
-    <message>
-        <source>Pokazuje historię liczby abonentów każdego rodzaju</source>
-        <translation>Shows the history of the number of subscribers of each kind</translation>
-    </message>
-    <message>
-        <source>Sprawy</source>
-        <translation>Cases</translation>
-    </message>
-    <message>
-        <source>Skrzynka spraw: pierwsza sprawa i odpowiedzi</source>
-        <translation>The inbox: the front case and the answers</translation>
-    </message>
-    <message>
-        <source>Sprawa</source>
-        <translation>Case</translation>
-    </message>
-    <message>
-        <source>Pierwsza sprawa w skrzynce</source>
-        <translation>The front case in the inbox</translation>
-    </message>
-    <message>
-        <source>Tytuł sprawy</source>
-        <translation>Case title</translation>
-    </message>
-    <message>
-        <source>Tytuł pierwszej sprawy</source>
-        <translation>Title of the front case</translation>
-    </message>
-    <message>
-        <source>Treść sprawy</source>
-        <translation>Case text</translation>
-    </message>
-    <message>
-        <source>Treść pierwszej sprawy</source>
-        <translation>Text of the front case</translation>
-    </message>
-    <message>
-        <source>Tak</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>Zgoda na sprawę; klawisz T</source>
-        <translation>Agrees to the case; key Y or T</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Przyjęcie wiadomości; klawisz O</source>
-        <translation>Takes note of the message; key O</translation>
-    </message>
-    <message>
-        <source>Nie</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>Odmowa; klawisz N</source>
-        <translation>Refuses; key N</translation>
-    </message>
-    <message>
         <source>Menu</source>
         <translation>Menu</translation>
-    </message>
-    <message>
-        <source>Muzyka, głośność, język, pomoc i zapisane gry</source>
-        <translation>Music, volume, language, help and saved games</translation>
-    </message>
-    <message>
-        <source>Ustawienia gry</source>
-        <translation>Game settings</translation>
-    </message>
-    <message>
-        <source>Nagłówek menu</source>
-        <translation>Menu heading</translation>
-    </message>
-    <message>
-        <source>Muzyka</source>
-        <translation>Music</translation>
-    </message>
-    <message>
-        <source>Włącza i wyłącza muzykę</source>
-        <translation>Turns the music on and off</translation>
-    </message>
-    <message>
-        <source>Głośność muzyki</source>
-        <translation>Music volume</translation>
-    </message>
-    <message>
-        <source>Podpis suwaka</source>
-        <translation>Slider caption</translation>
-    </message>
-    <message>
-        <source>Od 0 do 100 procent</source>
-        <translation>From 0 to 100 per cent</translation>
-    </message>
-    <message>
-        <source>Głośność efektów</source>
-        <translation>Effects volume</translation>
-    </message>
-    <message>
-        <source>Język / Language</source>
-        <translation>Język / Language</translation>
-    </message>
-    <message>
-        <source>Podpis listy języków</source>
-        <translation>Caption of the language list</translation>
-    </message>
-    <message>
-        <source>Język gry: polski albo angielski</source>
-        <translation>The game&apos;s language: Polish or English</translation>
-    </message>
-    <message>
-        <source>Pomoc</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Otwiera pomoc; klawisz F1</source>
-        <translation>Opens the help; key F1</translation>
-    </message>
-    <message>
-        <source>Gra</source>
-        <translation>Game</translation>
-    </message>
-    <message>
-        <source>Nagłówek zapisanych gier</source>
-        <translation>Heading of the saved games</translation>
-    </message>
-    <message>
-        <source>Zapisz grę</source>
-        <translation>Save game</translation>
-    </message>
-    <message>
-        <source>Zapisuje grę do pliku; Ctrl+S</source>
-        <translation>Saves the game to a file; Ctrl+S</translation>
-    </message>
-    <message>
-        <source>Wczytaj grę</source>
-        <translation>Load game</translation>
-    </message>
-    <message>
-        <source>Wczytuje zapisaną grę; Ctrl+O</source>
-        <translation>Loads a saved game; Ctrl+O</translation>
-    </message>
-    <message>
-        <source>Nowa gra</source>
-        <translation>New game</translation>
-    </message>
-    <message>
-        <source>Zaczyna od nowa z nową firmą; Ctrl+N</source>
-        <translation>Starts afresh with a new company; Ctrl+N</translation>
-    </message>
-    <message>
-        <source>Kontynuuj ostatnią grę</source>
-        <translation>Continue the last game</translation>
-    </message>
-    <message>
-        <source>Wraca do gry przerwanej zamknięciem okna</source>
-        <translation>Goes back to the game the window was closed on</translation>
     </message>
     <message>
         <source>Wybór strony; Ctrl+1 do Ctrl+4, Ctrl+Tab</source>
@@ -661,42 +721,6 @@
     <message>
         <source>Przewija przyciski stron</source>
         <translation>Scrolls the page buttons</translation>
-    </message>
-    <message>
-        <source>Bez zmian</source>
-        <translation>No change</translation>
-    </message>
-    <message>
-        <source>Opinia w dół</source>
-        <translation>Opinion down</translation>
-    </message>
-    <message>
-        <source>Opinia w górę</source>
-        <translation>Opinion up</translation>
-    </message>
-    <message>
-        <source>Po Tak: %1</source>
-        <translation>After Yes: %1</translation>
-    </message>
-    <message>
-        <source>Gra Dzwonex (*.dzwonex)</source>
-        <translation>Dzwonex game (*.dzwonex)</translation>
-    </message>
-    <message>
-        <source>Zacząć nową grę? Obecna gra przepadnie, jeśli jej nie zapiszesz.</source>
-        <translation>Start a new game? The game in progress will be lost unless you save it.</translation>
-    </message>
-    <message>
-        <source>The game could not be saved to %1: cannot make its folder.</source>
-        <translation>The game could not be saved to %1: cannot make its folder.</translation>
-    </message>
-    <message>
-        <source>Zapisz grę…</source>
-        <translation>Save game…</translation>
-    </message>
-    <message>
-        <source>Wczytaj grę…</source>
-        <translation>Load game…</translation>
     </message>
 </context>
 </TS>

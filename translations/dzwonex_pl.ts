@@ -2,6 +2,80 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="pl">
 <context>
+    <name>dzwonex::BannerBar</name>
+    <message>
+        <source>Reklama</source>
+        <translation>Reklama</translation>
+    </message>
+    <message>
+        <source>Pasek z reklamą firmy</source>
+        <translation>Pasek z reklamą firmy</translation>
+    </message>
+    <message>
+        <source>Reklama firmy; kliknięcie otwiera stronę firmy</source>
+        <translation>Reklama firmy; kliknięcie otwiera stronę firmy</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::CasesPage</name>
+    <message>
+        <source>Tak</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Sprawy</source>
+        <translation>Sprawy</translation>
+    </message>
+    <message>
+        <source>Skrzynka spraw: pierwsza sprawa i odpowiedzi</source>
+        <translation>Skrzynka spraw: pierwsza sprawa i odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Sprawa</source>
+        <translation>Sprawa</translation>
+    </message>
+    <message>
+        <source>Pierwsza sprawa w skrzynce</source>
+        <translation>Pierwsza sprawa w skrzynce</translation>
+    </message>
+    <message>
+        <source>Tytuł sprawy</source>
+        <translation>Tytuł sprawy</translation>
+    </message>
+    <message>
+        <source>Tytuł pierwszej sprawy</source>
+        <translation>Tytuł pierwszej sprawy</translation>
+    </message>
+    <message>
+        <source>Treść sprawy</source>
+        <translation>Treść sprawy</translation>
+    </message>
+    <message>
+        <source>Treść pierwszej sprawy</source>
+        <translation>Treść pierwszej sprawy</translation>
+    </message>
+    <message>
+        <source>Zgoda na sprawę; klawisz T</source>
+        <translation>Zgoda na sprawę; klawisz T</translation>
+    </message>
+    <message>
+        <source>Przyjęcie wiadomości; klawisz O</source>
+        <translation>Przyjęcie wiadomości; klawisz O</translation>
+    </message>
+    <message>
+        <source>Odmowa; klawisz N</source>
+        <translation>Odmowa; klawisz N</translation>
+    </message>
+</context>
+<context>
     <name>dzwonex::Changes</name>
     <message>
         <source>Telefon/modem</source>
@@ -26,6 +100,440 @@
     <message>
         <source>Sprawy</source>
         <translation>Sprawy</translation>
+    </message>
+    <message>
+        <source>Opinia w dół</source>
+        <translation>Opinia w dół</translation>
+    </message>
+    <message>
+        <source>Opinia w górę</source>
+        <translation>Opinia w górę</translation>
+    </message>
+    <message>
+        <source>Po Tak: %1</source>
+        <translation>Po Tak: %1</translation>
+    </message>
+    <message>
+        <source>Bez zmian</source>
+        <translation>Bez zmian</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::Dialogs</name>
+    <message>
+        <source>Gra Dzwonex (*.dzwonex)</source>
+        <translation>Gra Dzwonex (*.dzwonex)</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Zapisz grę</source>
+        <translation>Zapisz grę</translation>
+    </message>
+    <message>
+        <source>Wczytaj grę</source>
+        <translation>Wczytaj grę</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::GameController</name>
+    <message>
+        <source>Not enough memory to start the game.</source>
+        <translation>Not enough memory to start the game.</translation>
+    </message>
+    <message>
+        <source>The game could not be saved to %1: cannot make its folder.</source>
+        <translation>The game could not be saved to %1: cannot make its folder.</translation>
+    </message>
+    <message>
+        <source>Zacząć nową grę? Obecna gra przepadnie, jeśli jej nie zapiszesz.</source>
+        <translation>Zacząć nową grę? Obecna gra przepadnie, jeśli jej nie zapiszesz.</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::MapPage</name>
+    <message>
+        <source>Legenda</source>
+        <translation>Legenda</translation>
+    </message>
+    <message>
+        <source>Telefon/modem</source>
+        <translation>Telefon/modem</translation>
+    </message>
+    <message>
+        <source>Budka telefoniczna</source>
+        <translation>Budka telefoniczna</translation>
+    </message>
+    <message>
+        <source>Mapa</source>
+        <translation>Mapa</translation>
+    </message>
+    <message>
+        <source>Mapa miasta z abonentami i legenda</source>
+        <translation>Mapa miasta z abonentami i legenda</translation>
+    </message>
+    <message>
+        <source>Rodzaje abonentów na mapie</source>
+        <translation>Rodzaje abonentów na mapie</translation>
+    </message>
+    <message>
+        <source>Nagłówek legendy</source>
+        <translation>Nagłówek legendy</translation>
+    </message>
+    <message>
+        <source>Ikony legendy</source>
+        <translation>Ikony legendy</translation>
+    </message>
+    <message>
+        <source>Ikony sześciu rodzajów abonentów</source>
+        <translation>Ikony sześciu rodzajów abonentów</translation>
+    </message>
+    <message>
+        <source>Pozycja legendy; wskaż, by wyróżnić te punkty na mapie</source>
+        <translation>Pozycja legendy; wskaż, by wyróżnić te punkty na mapie</translation>
+    </message>
+    <message>
+        <source>Wskazana pozycja wyróżnia swoje punkty na mapie</source>
+        <translation>Wskazana pozycja wyróżnia swoje punkty na mapie</translation>
+    </message>
+    <message>
+        <source>Mapa miasta</source>
+        <translation>Mapa miasta</translation>
+    </message>
+    <message>
+        <source>Przewijana mapa miasta</source>
+        <translation>Przewijana mapa miasta</translation>
+    </message>
+    <message>
+        <source>Kliknięcie abonenta pyta o odłączenie, pustego miejsca o budkę telefoniczną</source>
+        <translation>Kliknięcie abonenta pyta o odłączenie, pustego miejsca o budkę telefoniczną</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::MenuPage</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Muzyka</source>
+        <translation>Muzyka</translation>
+    </message>
+    <message>
+        <source>Głośność muzyki</source>
+        <translation>Głośność muzyki</translation>
+    </message>
+    <message>
+        <source>Głośność efektów</source>
+        <translation>Głośność efektów</translation>
+    </message>
+    <message>
+        <source>Pomoc</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Gra</source>
+        <translation>Gra</translation>
+    </message>
+    <message>
+        <source>Zapisz grę…</source>
+        <translation>Zapisz grę…</translation>
+    </message>
+    <message>
+        <source>Wczytaj grę…</source>
+        <translation>Wczytaj grę…</translation>
+    </message>
+    <message>
+        <source>Nowa gra</source>
+        <translation>Nowa gra</translation>
+    </message>
+    <message>
+        <source>Kontynuuj ostatnią grę</source>
+        <translation>Kontynuuj ostatnią grę</translation>
+    </message>
+    <message>
+        <source>Muzyka, głośność, język, pomoc i zapisane gry</source>
+        <translation>Muzyka, głośność, język, pomoc i zapisane gry</translation>
+    </message>
+    <message>
+        <source>Ustawienia gry</source>
+        <translation>Ustawienia gry</translation>
+    </message>
+    <message>
+        <source>Nagłówek menu</source>
+        <translation>Nagłówek menu</translation>
+    </message>
+    <message>
+        <source>Włącza i wyłącza muzykę</source>
+        <translation>Włącza i wyłącza muzykę</translation>
+    </message>
+    <message>
+        <source>Podpis suwaka</source>
+        <translation>Podpis suwaka</translation>
+    </message>
+    <message>
+        <source>Od 0 do 100 procent</source>
+        <translation>Od 0 do 100 procent</translation>
+    </message>
+    <message>
+        <source>Podpis listy języków</source>
+        <translation>Podpis listy języków</translation>
+    </message>
+    <message>
+        <source>Język gry: polski albo angielski</source>
+        <translation>Język gry: polski albo angielski</translation>
+    </message>
+    <message>
+        <source>Otwiera pomoc; klawisz F1</source>
+        <translation>Otwiera pomoc; klawisz F1</translation>
+    </message>
+    <message>
+        <source>Nagłówek zapisanych gier</source>
+        <translation>Nagłówek zapisanych gier</translation>
+    </message>
+    <message>
+        <source>Zapisz grę</source>
+        <translation>Zapisz grę</translation>
+    </message>
+    <message>
+        <source>Zapisuje grę do pliku; Ctrl+S</source>
+        <translation>Zapisuje grę do pliku; Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Wczytaj grę</source>
+        <translation>Wczytaj grę</translation>
+    </message>
+    <message>
+        <source>Wczytuje zapisaną grę; Ctrl+O</source>
+        <translation>Wczytuje zapisaną grę; Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Zaczyna od nowa z nową firmą; Ctrl+N</source>
+        <translation>Zaczyna od nowa z nową firmą; Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Wraca do gry przerwanej zamknięciem okna</source>
+        <translation>Wraca do gry przerwanej zamknięciem okna</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::StatisticsPage</name>
+    <message>
+        <source>Podpis wiersza</source>
+        <translation>Podpis wiersza</translation>
+    </message>
+    <message>
+        <source>Opinia</source>
+        <translation>Opinia</translation>
+    </message>
+    <message>
+        <source>Podpis wiersza opinii</source>
+        <translation>Podpis wiersza opinii</translation>
+    </message>
+    <message>
+        <source>Jakość</source>
+        <translation>Jakość</translation>
+    </message>
+    <message>
+        <source>Podpis wiersza jakości</source>
+        <translation>Podpis wiersza jakości</translation>
+    </message>
+    <message>
+        <source>Abonenci</source>
+        <translation>Abonenci</translation>
+    </message>
+    <message>
+        <source>Nagłówek liczby abonentów</source>
+        <translation>Nagłówek liczby abonentów</translation>
+    </message>
+    <message>
+        <source>Telefon/modem</source>
+        <translation>Telefon/modem</translation>
+    </message>
+    <message>
+        <source>Budki telefoniczne</source>
+        <translation>Budki telefoniczne</translation>
+    </message>
+    <message>
+        <source>Wydatki</source>
+        <translation>Wydatki</translation>
+    </message>
+    <message>
+        <source>Nagłówek rachunku dnia</source>
+        <translation>Nagłówek rachunku dnia</translation>
+    </message>
+    <message>
+        <source>Pracownicy</source>
+        <translation>Pracownicy</translation>
+    </message>
+    <message>
+        <source>Naprawy</source>
+        <translation>Naprawy</translation>
+    </message>
+    <message>
+        <source>Nowy sprzęt</source>
+        <translation>Nowy sprzęt</translation>
+    </message>
+    <message>
+        <source>Kasa</source>
+        <translation>Kasa</translation>
+    </message>
+    <message>
+        <source>Podpis wiersza kasy</source>
+        <translation>Podpis wiersza kasy</translation>
+    </message>
+    <message>
+        <source>Przychody</source>
+        <translation>Przychody</translation>
+    </message>
+    <message>
+        <source>Razem</source>
+        <translation>Razem</translation>
+    </message>
+    <message>
+        <source>Podpis wiersza: suma wydatków</source>
+        <translation>Podpis wiersza: suma wydatków</translation>
+    </message>
+    <message>
+        <source>Bilans dnia</source>
+        <translation>Bilans dnia</translation>
+    </message>
+    <message>
+        <source>Historia</source>
+        <translation>Historia</translation>
+    </message>
+    <message>
+        <source>Wykres kasy, opinii, jakości i abonentów od początku gry</source>
+        <translation>Wykres kasy, opinii, jakości i abonentów od początku gry</translation>
+    </message>
+    <message>
+        <source>Statystyka</source>
+        <translation>Statystyka</translation>
+    </message>
+    <message>
+        <source>Stan firmy i wykres historii</source>
+        <translation>Stan firmy i wykres historii</translation>
+    </message>
+    <message>
+        <source>Stan firmy</source>
+        <translation>Stan firmy</translation>
+    </message>
+    <message>
+        <source>Kasa, opinia, jakość, abonenci i rachunek dnia</source>
+        <translation>Kasa, opinia, jakość, abonenci i rachunek dnia</translation>
+    </message>
+    <message>
+        <source>Pieniądze firmy w złotych; poniżej zera na czerwono</source>
+        <translation>Pieniądze firmy w złotych; poniżej zera na czerwono</translation>
+    </message>
+    <message>
+        <source>Opinia publiczna o firmie; im wyższa, tym lepiej</source>
+        <translation>Opinia publiczna o firmie; im wyższa, tym lepiej</translation>
+    </message>
+    <message>
+        <source>Poziom sprzętu; wyższy kosztuje więcej</source>
+        <translation>Poziom sprzętu; wyższy kosztuje więcej</translation>
+    </message>
+    <message>
+        <source>Liczba abonentów telefonu lub modemu</source>
+        <translation>Liczba abonentów telefonu lub modemu</translation>
+    </message>
+    <message>
+        <source>Liczba abonentów ISDN</source>
+        <translation>Liczba abonentów ISDN</translation>
+    </message>
+    <message>
+        <source>Liczba abonentów SDI</source>
+        <translation>Liczba abonentów SDI</translation>
+    </message>
+    <message>
+        <source>Liczba abonentów Neostrady</source>
+        <translation>Liczba abonentów Neostrady</translation>
+    </message>
+    <message>
+        <source>Liczba abonentów Polpak-T</source>
+        <translation>Liczba abonentów Polpak-T</translation>
+    </message>
+    <message>
+        <source>Liczba budek telefonicznych</source>
+        <translation>Liczba budek telefonicznych</translation>
+    </message>
+    <message>
+        <source>Dzisiejsze płace, w złotych</source>
+        <translation>Dzisiejsze płace, w złotych</translation>
+    </message>
+    <message>
+        <source>Dzisiejsze naprawy, w złotych</source>
+        <translation>Dzisiejsze naprawy, w złotych</translation>
+    </message>
+    <message>
+        <source>Dzisiejsze wydatki na sprzęt, w złotych</source>
+        <translation>Dzisiejsze wydatki na sprzęt, w złotych</translation>
+    </message>
+    <message>
+        <source>Dzisiejsze wpływy od abonentów, w złotych</source>
+        <translation>Dzisiejsze wpływy od abonentów, w złotych</translation>
+    </message>
+    <message>
+        <source>Wydatki razem</source>
+        <translation>Wydatki razem</translation>
+    </message>
+    <message>
+        <source>Suma dzisiejszych wydatków, w złotych</source>
+        <translation>Suma dzisiejszych wydatków, w złotych</translation>
+    </message>
+    <message>
+        <source>Przychody minus wydatki; strata na czerwono</source>
+        <translation>Przychody minus wydatki; strata na czerwono</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::StatusBar</name>
+    <message>
+        <source>Pasek stanu</source>
+        <translation>Pasek stanu</translation>
+    </message>
+    <message>
+        <source>Szybkość gry, data i ostatnia zmiana</source>
+        <translation>Szybkość gry, data i ostatnia zmiana</translation>
+    </message>
+    <message>
+        <source>Szybkość gry</source>
+        <translation>Szybkość gry</translation>
+    </message>
+    <message>
+        <source>Obecna szybkość gry, od 0 do 10</source>
+        <translation>Obecna szybkość gry, od 0 do 10</translation>
+    </message>
+    <message>
+        <source>Pasek szybkości</source>
+        <translation>Pasek szybkości</translation>
+    </message>
+    <message>
+        <source>Szybkość gry: kliknij lub użyj strzałek; 0 zatrzymuje czas</source>
+        <translation>Szybkość gry: kliknij lub użyj strzałek; 0 zatrzymuje czas</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Rok, miesiąc i dzień gry</source>
+        <translation>Rok, miesiąc i dzień gry</translation>
+    </message>
+    <message>
+        <source>Ostatnia zmiana</source>
+        <translation>Ostatnia zmiana</translation>
+    </message>
+    <message>
+        <source>Co zmieniła ostatnia odpowiedź, kliknięcie mapy lub dzień</source>
+        <translation>Co zmieniła ostatnia odpowiedź, kliknięcie mapy lub dzień</translation>
     </message>
 </context>
 <context>
@@ -133,6 +641,18 @@
         <source>pozostałe</source>
         <translation>pozostałe</translation>
     </message>
+    <message>
+        <source>Pokazuje historię kasy</source>
+        <translation>Pokazuje historię kasy</translation>
+    </message>
+    <message>
+        <source>Pokazuje historię opinii i jakości</source>
+        <translation>Pokazuje historię opinii i jakości</translation>
+    </message>
+    <message>
+        <source>Pokazuje historię liczby abonentów każdego rodzaju</source>
+        <translation>Pokazuje historię liczby abonentów każdego rodzaju</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::TMapHints</name>
@@ -159,68 +679,12 @@
 <context>
     <name>dzwonex::TfrmMain</name>
     <message>
-        <source>Not enough memory to start the game.</source>
-        <translation>Not enough memory to start the game.</translation>
-    </message>
-    <message>
         <source>Dzwonex</source>
         <translation>Dzwonex</translation>
     </message>
     <message>
         <source>Gra ekonomiczna: oddział firmy telekomunikacyjnej</source>
         <translation>Gra ekonomiczna: oddział firmy telekomunikacyjnej</translation>
-    </message>
-    <message>
-        <source>Reklama</source>
-        <translation>Reklama</translation>
-    </message>
-    <message>
-        <source>Pasek z reklamą firmy</source>
-        <translation>Pasek z reklamą firmy</translation>
-    </message>
-    <message>
-        <source>Reklama firmy; kliknięcie otwiera stronę firmy</source>
-        <translation>Reklama firmy; kliknięcie otwiera stronę firmy</translation>
-    </message>
-    <message>
-        <source>Pasek stanu</source>
-        <translation>Pasek stanu</translation>
-    </message>
-    <message>
-        <source>Szybkość gry, data i ostatnia zmiana</source>
-        <translation>Szybkość gry, data i ostatnia zmiana</translation>
-    </message>
-    <message>
-        <source>Szybkość gry</source>
-        <translation>Szybkość gry</translation>
-    </message>
-    <message>
-        <source>Obecna szybkość gry, od 0 do 10</source>
-        <translation>Obecna szybkość gry, od 0 do 10</translation>
-    </message>
-    <message>
-        <source>Pasek szybkości</source>
-        <translation>Pasek szybkości</translation>
-    </message>
-    <message>
-        <source>Szybkość gry: kliknij lub użyj strzałek; 0 zatrzymuje czas</source>
-        <translation>Szybkość gry: kliknij lub użyj strzałek; 0 zatrzymuje czas</translation>
-    </message>
-    <message>
-        <source>Data</source>
-        <translation>Data</translation>
-    </message>
-    <message>
-        <source>Rok, miesiąc i dzień gry</source>
-        <translation>Rok, miesiąc i dzień gry</translation>
-    </message>
-    <message>
-        <source>Ostatnia zmiana</source>
-        <translation>Ostatnia zmiana</translation>
-    </message>
-    <message>
-        <source>Co zmieniła ostatnia odpowiedź, kliknięcie mapy lub dzień</source>
-        <translation>Co zmieniła ostatnia odpowiedź, kliknięcie mapy lub dzień</translation>
     </message>
     <message>
         <source>Strony</source>
@@ -235,416 +699,12 @@
         <translation>Mapa</translation>
     </message>
     <message>
-        <source>Mapa miasta z abonentami i legenda</source>
-        <translation>Mapa miasta z abonentami i legenda</translation>
-    </message>
-    <message>
-        <source>Legenda</source>
-        <translation>Legenda</translation>
-    </message>
-    <message>
-        <source>Rodzaje abonentów na mapie</source>
-        <translation>Rodzaje abonentów na mapie</translation>
-    </message>
-    <message>
-        <source>Nagłówek legendy</source>
-        <translation>Nagłówek legendy</translation>
-    </message>
-    <message>
-        <source>Ikony legendy</source>
-        <translation>Ikony legendy</translation>
-    </message>
-    <message>
-        <source>Ikony sześciu rodzajów abonentów</source>
-        <translation>Ikony sześciu rodzajów abonentów</translation>
-    </message>
-    <message>
-        <source>Telefon/modem</source>
-        <translation>Telefon/modem</translation>
-    </message>
-    <message>
-        <source>Pozycja legendy; wskaż, by wyróżnić te punkty na mapie</source>
-        <translation>Pozycja legendy; wskaż, by wyróżnić te punkty na mapie</translation>
-    </message>
-    <message>
-        <source>ISDN</source>
-        <translation>ISDN</translation>
-    </message>
-    <message>
-        <source>SDI</source>
-        <translation>SDI</translation>
-    </message>
-    <message>
-        <source>Neostrada</source>
-        <translation>Neostrada</translation>
-    </message>
-    <message>
-        <source>Polpak-T</source>
-        <translation>Polpak-T</translation>
-    </message>
-    <message>
-        <source>Budka telefoniczna</source>
-        <translation>Budka telefoniczna</translation>
-    </message>
-    <message>
-        <source>Wskazana pozycja wyróżnia swoje punkty na mapie</source>
-        <translation>Wskazana pozycja wyróżnia swoje punkty na mapie</translation>
-    </message>
-    <message>
-        <source>Mapa miasta</source>
-        <translation>Mapa miasta</translation>
-    </message>
-    <message>
-        <source>Przewijana mapa miasta</source>
-        <translation>Przewijana mapa miasta</translation>
-    </message>
-    <message>
-        <source>Kliknięcie abonenta pyta o odłączenie, pustego miejsca o budkę telefoniczną</source>
-        <translation>Kliknięcie abonenta pyta o odłączenie, pustego miejsca o budkę telefoniczną</translation>
-    </message>
-    <message>
         <source>Statystyka</source>
         <translation>Statystyka</translation>
     </message>
     <message>
-        <source>Stan firmy i wykres historii</source>
-        <translation>Stan firmy i wykres historii</translation>
-    </message>
-    <message>
-        <source>Stan firmy</source>
-        <translation>Stan firmy</translation>
-    </message>
-    <message>
-        <source>Kasa, opinia, jakość, abonenci i rachunek dnia</source>
-        <translation>Kasa, opinia, jakość, abonenci i rachunek dnia</translation>
-    </message>
-    <message>
-        <source>Kasa</source>
-        <translation>Kasa</translation>
-    </message>
-    <message>
-        <source>Pieniądze firmy w złotych; poniżej zera na czerwono</source>
-        <translation>Pieniądze firmy w złotych; poniżej zera na czerwono</translation>
-    </message>
-    <message>
-        <source>Podpis wiersza kasy</source>
-        <translation>Podpis wiersza kasy</translation>
-    </message>
-    <message>
-        <source>Opinia</source>
-        <translation>Opinia</translation>
-    </message>
-    <message>
-        <source>Podpis wiersza opinii</source>
-        <translation>Podpis wiersza opinii</translation>
-    </message>
-    <message>
-        <source>Opinia publiczna o firmie; im wyższa, tym lepiej</source>
-        <translation>Opinia publiczna o firmie; im wyższa, tym lepiej</translation>
-    </message>
-    <message>
-        <source>Jakość</source>
-        <translation>Jakość</translation>
-    </message>
-    <message>
-        <source>Podpis wiersza jakości</source>
-        <translation>Podpis wiersza jakości</translation>
-    </message>
-    <message>
-        <source>Poziom sprzętu; wyższy kosztuje więcej</source>
-        <translation>Poziom sprzętu; wyższy kosztuje więcej</translation>
-    </message>
-    <message>
-        <source>Abonenci</source>
-        <translation>Abonenci</translation>
-    </message>
-    <message>
-        <source>Nagłówek liczby abonentów</source>
-        <translation>Nagłówek liczby abonentów</translation>
-    </message>
-    <message>
-        <source>Podpis wiersza</source>
-        <translation>Podpis wiersza</translation>
-    </message>
-    <message>
-        <source>Budki telefoniczne</source>
-        <translation>Budki telefoniczne</translation>
-    </message>
-    <message>
-        <source>Liczba abonentów telefonu lub modemu</source>
-        <translation>Liczba abonentów telefonu lub modemu</translation>
-    </message>
-    <message>
-        <source>Liczba abonentów ISDN</source>
-        <translation>Liczba abonentów ISDN</translation>
-    </message>
-    <message>
-        <source>Liczba abonentów SDI</source>
-        <translation>Liczba abonentów SDI</translation>
-    </message>
-    <message>
-        <source>Liczba abonentów Neostrady</source>
-        <translation>Liczba abonentów Neostrady</translation>
-    </message>
-    <message>
-        <source>Liczba abonentów Polpak-T</source>
-        <translation>Liczba abonentów Polpak-T</translation>
-    </message>
-    <message>
-        <source>Liczba budek telefonicznych</source>
-        <translation>Liczba budek telefonicznych</translation>
-    </message>
-    <message>
-        <source>Wydatki</source>
-        <translation>Wydatki</translation>
-    </message>
-    <message>
-        <source>Nagłówek rachunku dnia</source>
-        <translation>Nagłówek rachunku dnia</translation>
-    </message>
-    <message>
-        <source>Pracownicy</source>
-        <translation>Pracownicy</translation>
-    </message>
-    <message>
-        <source>Dzisiejsze płace, w złotych</source>
-        <translation>Dzisiejsze płace, w złotych</translation>
-    </message>
-    <message>
-        <source>Naprawy</source>
-        <translation>Naprawy</translation>
-    </message>
-    <message>
-        <source>Dzisiejsze naprawy, w złotych</source>
-        <translation>Dzisiejsze naprawy, w złotych</translation>
-    </message>
-    <message>
-        <source>Nowy sprzęt</source>
-        <translation>Nowy sprzęt</translation>
-    </message>
-    <message>
-        <source>Dzisiejsze wydatki na sprzęt, w złotych</source>
-        <translation>Dzisiejsze wydatki na sprzęt, w złotych</translation>
-    </message>
-    <message>
-        <source>Przychody</source>
-        <translation>Przychody</translation>
-    </message>
-    <message>
-        <source>Dzisiejsze wpływy od abonentów, w złotych</source>
-        <translation>Dzisiejsze wpływy od abonentów, w złotych</translation>
-    </message>
-    <message>
-        <source>Razem</source>
-        <translation>Razem</translation>
-    </message>
-    <message>
-        <source>Podpis wiersza: suma wydatków</source>
-        <translation>Podpis wiersza: suma wydatków</translation>
-    </message>
-    <message>
-        <source>Wydatki razem</source>
-        <translation>Wydatki razem</translation>
-    </message>
-    <message>
-        <source>Suma dzisiejszych wydatków, w złotych</source>
-        <translation>Suma dzisiejszych wydatków, w złotych</translation>
-    </message>
-    <message>
-        <source>Bilans dnia</source>
-        <translation>Bilans dnia</translation>
-    </message>
-    <message>
-        <source>Przychody minus wydatki; strata na czerwono</source>
-        <translation>Przychody minus wydatki; strata na czerwono</translation>
-    </message>
-    <message>
-        <source>Historia</source>
-        <translation>Historia</translation>
-    </message>
-    <message>
-        <source>Wykres kasy, opinii, jakości i abonentów od początku gry</source>
-        <translation>Wykres kasy, opinii, jakości i abonentów od początku gry</translation>
-    </message>
-    <message>
-        <source>Wykres kasy</source>
-        <translation>Wykres kasy</translation>
-    </message>
-    <message>
-        <source>Pokazuje historię kasy</source>
-        <translation>Pokazuje historię kasy</translation>
-    </message>
-    <message>
-        <source>Wykres opinii i jakości</source>
-        <translation>Wykres opinii i jakości</translation>
-    </message>
-    <message>
-        <source>Pokazuje historię opinii i jakości</source>
-        <translation>Pokazuje historię opinii i jakości</translation>
-    </message>
-    <message>
-        <source>Wykres abonentów</source>
-        <translation>Wykres abonentów</translation>
-    </message>
-    <message>
-        <source>Pokazuje historię liczby abonentów każdego rodzaju</source>
-        <translation>Pokazuje historię liczby abonentów każdego rodzaju</translation>
-    </message>
-    <message>
-        <source>Sprawy</source>
-        <translation>Sprawy</translation>
-    </message>
-    <message>
-        <source>Skrzynka spraw: pierwsza sprawa i odpowiedzi</source>
-        <translation>Skrzynka spraw: pierwsza sprawa i odpowiedzi</translation>
-    </message>
-    <message>
-        <source>Sprawa</source>
-        <translation>Sprawa</translation>
-    </message>
-    <message>
-        <source>Pierwsza sprawa w skrzynce</source>
-        <translation>Pierwsza sprawa w skrzynce</translation>
-    </message>
-    <message>
-        <source>Tytuł sprawy</source>
-        <translation>Tytuł sprawy</translation>
-    </message>
-    <message>
-        <source>Tytuł pierwszej sprawy</source>
-        <translation>Tytuł pierwszej sprawy</translation>
-    </message>
-    <message>
-        <source>Treść sprawy</source>
-        <translation>Treść sprawy</translation>
-    </message>
-    <message>
-        <source>Treść pierwszej sprawy</source>
-        <translation>Treść pierwszej sprawy</translation>
-    </message>
-    <message>
-        <source>Tak</source>
-        <translation>Tak</translation>
-    </message>
-    <message>
-        <source>Zgoda na sprawę; klawisz T</source>
-        <translation>Zgoda na sprawę; klawisz T</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Przyjęcie wiadomości; klawisz O</source>
-        <translation>Przyjęcie wiadomości; klawisz O</translation>
-    </message>
-    <message>
-        <source>Nie</source>
-        <translation>Nie</translation>
-    </message>
-    <message>
-        <source>Odmowa; klawisz N</source>
-        <translation>Odmowa; klawisz N</translation>
-    </message>
-    <message>
         <source>Menu</source>
         <translation>Menu</translation>
-    </message>
-    <message>
-        <source>Muzyka, głośność, język, pomoc i zapisane gry</source>
-        <translation>Muzyka, głośność, język, pomoc i zapisane gry</translation>
-    </message>
-    <message>
-        <source>Ustawienia gry</source>
-        <translation>Ustawienia gry</translation>
-    </message>
-    <message>
-        <source>Nagłówek menu</source>
-        <translation>Nagłówek menu</translation>
-    </message>
-    <message>
-        <source>Muzyka</source>
-        <translation>Muzyka</translation>
-    </message>
-    <message>
-        <source>Włącza i wyłącza muzykę</source>
-        <translation>Włącza i wyłącza muzykę</translation>
-    </message>
-    <message>
-        <source>Głośność muzyki</source>
-        <translation>Głośność muzyki</translation>
-    </message>
-    <message>
-        <source>Podpis suwaka</source>
-        <translation>Podpis suwaka</translation>
-    </message>
-    <message>
-        <source>Od 0 do 100 procent</source>
-        <translation>Od 0 do 100 procent</translation>
-    </message>
-    <message>
-        <source>Głośność efektów</source>
-        <translation>Głośność efektów</translation>
-    </message>
-    <message>
-        <source>Język / Language</source>
-        <translation>Język / Language</translation>
-    </message>
-    <message>
-        <source>Podpis listy języków</source>
-        <translation>Podpis listy języków</translation>
-    </message>
-    <message>
-        <source>Język gry: polski albo angielski</source>
-        <translation>Język gry: polski albo angielski</translation>
-    </message>
-    <message>
-        <source>Pomoc</source>
-        <translation>Pomoc</translation>
-    </message>
-    <message>
-        <source>Otwiera pomoc; klawisz F1</source>
-        <translation>Otwiera pomoc; klawisz F1</translation>
-    </message>
-    <message>
-        <source>Gra</source>
-        <translation>Gra</translation>
-    </message>
-    <message>
-        <source>Nagłówek zapisanych gier</source>
-        <translation>Nagłówek zapisanych gier</translation>
-    </message>
-    <message>
-        <source>Zapisz grę</source>
-        <translation>Zapisz grę</translation>
-    </message>
-    <message>
-        <source>Zapisuje grę do pliku; Ctrl+S</source>
-        <translation>Zapisuje grę do pliku; Ctrl+S</translation>
-    </message>
-    <message>
-        <source>Wczytaj grę</source>
-        <translation>Wczytaj grę</translation>
-    </message>
-    <message>
-        <source>Wczytuje zapisaną grę; Ctrl+O</source>
-        <translation>Wczytuje zapisaną grę; Ctrl+O</translation>
-    </message>
-    <message>
-        <source>Nowa gra</source>
-        <translation>Nowa gra</translation>
-    </message>
-    <message>
-        <source>Zaczyna od nowa z nową firmą; Ctrl+N</source>
-        <translation>Zaczyna od nowa z nową firmą; Ctrl+N</translation>
-    </message>
-    <message>
-        <source>Kontynuuj ostatnią grę</source>
-        <translation>Kontynuuj ostatnią grę</translation>
-    </message>
-    <message>
-        <source>Wraca do gry przerwanej zamknięciem okna</source>
-        <translation>Wraca do gry przerwanej zamknięciem okna</translation>
     </message>
     <message>
         <source>Wybór strony; Ctrl+1 do Ctrl+4, Ctrl+Tab</source>
@@ -661,42 +721,6 @@
     <message>
         <source>Przewija przyciski stron</source>
         <translation>Przewija przyciski stron</translation>
-    </message>
-    <message>
-        <source>Bez zmian</source>
-        <translation>Bez zmian</translation>
-    </message>
-    <message>
-        <source>Opinia w dół</source>
-        <translation>Opinia w dół</translation>
-    </message>
-    <message>
-        <source>Opinia w górę</source>
-        <translation>Opinia w górę</translation>
-    </message>
-    <message>
-        <source>Po Tak: %1</source>
-        <translation>Po Tak: %1</translation>
-    </message>
-    <message>
-        <source>Gra Dzwonex (*.dzwonex)</source>
-        <translation>Gra Dzwonex (*.dzwonex)</translation>
-    </message>
-    <message>
-        <source>Zacząć nową grę? Obecna gra przepadnie, jeśli jej nie zapiszesz.</source>
-        <translation>Zacząć nową grę? Obecna gra przepadnie, jeśli jej nie zapiszesz.</translation>
-    </message>
-    <message>
-        <source>The game could not be saved to %1: cannot make its folder.</source>
-        <translation>The game could not be saved to %1: cannot make its folder.</translation>
-    </message>
-    <message>
-        <source>Zapisz grę…</source>
-        <translation>Zapisz grę…</translation>
-    </message>
-    <message>
-        <source>Wczytaj grę…</source>
-        <translation>Wczytaj grę…</translation>
     </message>
 </context>
 </TS>

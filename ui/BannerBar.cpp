@@ -4,7 +4,8 @@
 
 namespace dzwonex {
 
-BannerBar::BannerBar(QWidget* parent) : TPanel(parent), pbBanner_(new TPaintBox(this)) {
+BannerBar::BannerBar(const Company& game, QWidget* parent)
+    : TPanel(parent), game_(game), pbBanner_(new TPaintBox(this)) {
     setObjectName(QStringLiteral("pnlTop"));
     pbBanner_->setObjectName(QStringLiteral("pbBanner"));
     pbBanner_->setCursor(Qt::PointingHandCursor);
@@ -19,10 +20,7 @@ void BannerBar::SetStrip(const QImage& strip) {
     pbBanner_->update();
 }
 
-void BannerBar::ShowBanner(int index) {
-    index_ = index;
-    pbBanner_->repaint();
-}
+void BannerBar::ShowBanner() { pbBanner_->repaint(); }
 
 void BannerBar::pnlTopResize() { pbBanner_->move(width() / 2 - kBannerWidth / 2, 5); }
 
@@ -30,7 +28,7 @@ void BannerBar::pbBannerPaint(QPainter& painter) {
     if (strip_.isNull()) return;
     // The banner shown, unscaled; where the strip does not reach, the
     // white panel shows.
-    const int top = index_ * kBannerHeight;
+    const int top = game_.BannerIndex() * kBannerHeight;
     const QRect source = QRect(0, top, kBannerWidth, kBannerHeight) & strip_.rect();
     if (!source.isEmpty()) painter.drawImage(QPoint(source.left(), source.top() - top), strip_, source);
 }

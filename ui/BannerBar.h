@@ -1,25 +1,26 @@
 #pragma once
 #include <QImage>
 
+#include "Company.h"
 #include "Controls.h"
 
 namespace dzwonex {
 
 // pnlTop: the advertising banner, centred at the top of the window. It
-// draws one banner of the strip and says when it is pressed; which banner
-// and what a press opens are the game's business.
+// draws the game's banner from the strip and says when it is pressed; what
+// a press opens is the game's business.
 class BannerBar : public TPanel {
     Q_OBJECT
 public:
     static constexpr int kBannerWidth = 400;
     static constexpr int kBannerHeight = 50;
 
-    explicit BannerBar(QWidget* parent = nullptr);
+    explicit BannerBar(const Company& game, QWidget* parent = nullptr);
     // The strip of banners, one under the other.
     void SetStrip(const QImage& strip);
     const QImage& Strip() const { return strip_; }
-    // Draws the banner of this index at once.
-    void ShowBanner(int index);
+    // Draws the game's banner at once.
+    void ShowBanner();
     void RetranslateUi();
 
 signals:
@@ -30,9 +31,9 @@ private:
     void pbBannerPaint(QPainter& painter);
     void pbBannerMouseDown();
 
+    const Company& game_;
     TPaintBox* pbBanner_;
     QImage strip_;
-    int index_ = 0;
 };
 
 }  // namespace dzwonex

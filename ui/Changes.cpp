@@ -54,7 +54,8 @@ std::vector<std::string> DescribeEffects(const Effects& effects, Language langua
     tell(QT_TRANSLATE_NOOP("dzwonex::Changes", "Opinia"), effects.opinion);
     tell(QT_TRANSLATE_NOOP("dzwonex::Changes", "Jakość"), effects.quality);
     for (int k = 1; k <= kKindCount; ++k)
-        if (const int64_t delta = effects.counts[static_cast<size_t>(k - 1)]) parts.push_back(KindChange(k, delta, language));
+        if (const int64_t delta = effects.counts[static_cast<size_t>(k - 1)])
+            parts.push_back(KindChange(k, delta, language));
     tell(QT_TRANSLATE_NOOP("dzwonex::Changes", "Sprawy"), effects.newCases);
     return parts;
 }

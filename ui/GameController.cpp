@@ -34,10 +34,7 @@ QString DocumentsFolder() { return QStandardPaths::writableLocation(QStandardPat
 }  // namespace
 
 GameController::GameController(TfrmMainOptions options, QObject* parent)
-    : QObject(parent),
-      options_(std::move(options)),
-      mainTimer_(new QTimer(this)),
-      bannerTimer_(new QTimer(this)) {
+    : QObject(parent), options_(std::move(options)), mainTimer_(new QTimer(this)), bannerTimer_(new QTimer(this)) {
     setObjectName(QStringLiteral("GameController"));
     sound_ = options_.sound ? std::move(options_.sound) : TSound::CreateWithSdlMixer();
     if (!options_.reportError) options_.reportError = ShowErrorBox;
@@ -261,8 +258,7 @@ bool GameController::LoadGameFrom(const QString& path) {
 
 void GameController::SaveGameAs() {
     if (startupFailed_) return;
-    if (const QString path = options_.askSavePath(screen_.window, DocumentsFolder()); !path.isEmpty())
-        SaveGameTo(path);
+    if (const QString path = options_.askSavePath(screen_.window, DocumentsFolder()); !path.isEmpty()) SaveGameTo(path);
 }
 
 void GameController::LoadGameFile() {
@@ -274,8 +270,7 @@ void GameController::LoadGameFile() {
 void GameController::NewGame() {
     if (startupFailed_) return;
     // A slip of Ctrl+N must not cost hours of play.
-    if (!options_.confirm(screen_.window,
-                          tr("Zacząć nową grę? Obecna gra przepadnie, jeśli jej nie zapiszesz.")))
+    if (!options_.confirm(screen_.window, tr("Zacząć nową grę? Obecna gra przepadnie, jeśli jej nie zapiszesz.")))
         return;
     // Replaces the game; the generator goes on where it stands.
     game_->Reset(game_->AssetDir(), UserName());
@@ -346,7 +341,7 @@ void GameController::SetActivePage(int index) { screen_.pages->SetActivePage(ind
 
 void GameController::RepaintMap() { screen_.map->RepaintMap(); }
 
-void GameController::RepaintBanner() { screen_.banner->ShowBanner(game_->BannerIndex()); }
+void GameController::RepaintBanner() { screen_.banner->ShowBanner(); }
 
 void GameController::SetMapSize(int width, int height) { screen_.map->SetMapSize(width, height); }
 

@@ -70,6 +70,8 @@ public:
     // The window was painted for the first time: the map picture may be
     // decoded now.
     void WindowPainted();
+    // Decodes the map picture if that is still to be done.
+    void DecodeMap();
 
     // --- What the player does ---
     void AnswerYes();
@@ -102,6 +104,9 @@ public:
     // The language to start in: the player's choice, else the system's.
     static Language StartLanguage();
 
+    // Samples the company into the history and redraws the chart.
+    void RecordHistory();
+
     // --- The timers' ticks ---
     void MainTimerTimer();
     void BannerTimerTimer();
@@ -128,8 +133,6 @@ signals:
 
 private:
     void LoadGraphics();
-    void DecodeMap();
-    void RecordHistory();
     void RestartHistory();
     void ReportError(const QString& message);
     std::string UserName() const;

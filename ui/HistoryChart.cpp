@@ -197,8 +197,16 @@ QChartView* THistoryChart::View(int g) {
 }
 
 void THistoryChart::RetranslateUi() {
+    static const char* const kButtonNames[kGroupCount] = {
+        QT_TR_NOOP("Wykres kasy"), QT_TR_NOOP("Wykres opinii i jakości"), QT_TR_NOOP("Wykres abonentów")};
+    static const char* const kButtonDescriptions[kGroupCount] = {
+        QT_TR_NOOP("Pokazuje historię kasy"), QT_TR_NOOP("Pokazuje historię opinii i jakości"),
+        QT_TR_NOOP("Pokazuje historię liczby abonentów każdego rodzaju")};
     for (int g = 0; g < kGroupCount; ++g) {
-        buttons_[static_cast<size_t>(g)]->setText(tr(kCaptions[g]));
+        QPushButton* button = buttons_[static_cast<size_t>(g)];
+        button->setText(tr(kCaptions[g]));
+        button->setAccessibleName(tr(kButtonNames[g]));
+        button->setAccessibleDescription(tr(kButtonDescriptions[g]));
         if (views_[static_cast<size_t>(g)]) RetranslateView(g);
     }
 }

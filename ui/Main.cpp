@@ -52,7 +52,7 @@ TfrmMain::~TfrmMain() { controller_->Shutdown(); }
 
 void TfrmMain::BuildPages() {
     QWidget* c = client_.get();
-    pnlTop_ = new BannerBar(c);
+    pnlTop_ = new BannerBar(controller_->Game(), c);
     pnlDown_ = new StatusBar(c);
     PageControl_ = new TPageControl(c);
     PageControl_->setObjectName(QStringLiteral("PageControl"));
@@ -80,7 +80,8 @@ void TfrmMain::ConnectPages() {
     connect(tabMenu_, &MenuPage::MusicSwitched, game, &GameController::SetMusicOn);
     connect(tabMenu_, &MenuPage::MusicVolumeChanged, game, &GameController::SetMusicVolume);
     connect(tabMenu_, &MenuPage::EffectsVolumeChanged, game, &GameController::SetEffectsVolume);
-    connect(tabMenu_, &MenuPage::LanguagePicked, game, [game](Language language) { game->SetLanguage(language, true); });
+    connect(tabMenu_, &MenuPage::LanguagePicked, game,
+            [game](Language language) { game->SetLanguage(language, true); });
     connect(tabMenu_, &MenuPage::HelpWanted, this, &TfrmMain::ShowHelp);
     connect(tabMenu_, &MenuPage::SaveWanted, game, &GameController::SaveGameAs);
     connect(tabMenu_, &MenuPage::LoadWanted, game, &GameController::LoadGameFile);
@@ -181,6 +182,7 @@ void TfrmMain::RetranslateUi() {
     if (frmPomoc_) frmPomoc_->SetLanguage(controller_->CurrentLanguage());
 
     Describe(this, tr("Dzwonex"), tr("Gra ekonomiczna: oddział firmy telekomunikacyjnej"));
+    Describe(client_.get(), tr("Dzwonex"), tr("Gra ekonomiczna: oddział firmy telekomunikacyjnej"));
     Describe(PageControl_, tr("Strony"), tr("Mapa, Statystyka, Sprawy i Menu; Ctrl+1 do Ctrl+4"));
     TButtonTabBar* tabs = PageControl_->TabBar();
     Describe(tabs, tr("Strony"), tr("Wybór strony; Ctrl+1 do Ctrl+4, Ctrl+Tab"));

@@ -34,8 +34,8 @@ void MapPage::BuildLegend() {
     static const char* const names[kKindCount] = {"Label2", "Label3", "Label4", "Label5", "Label6", "Label7"};
     static const char* const products[kKindCount] = {"", "ISDN", "SDI", "Neostrada", "Polpak-T", ""};
     for (int k = 0; k < kKindCount; ++k)
-        legendLabels_[static_cast<size_t>(k + 1)] =
-            AutoLabel(pnlLegenda_, names[k], QString::fromLatin1(products[k]), {36, kLegendLabelTops[static_cast<size_t>(k)]});
+        legendLabels_[static_cast<size_t>(k + 1)] = AutoLabel(pnlLegenda_, names[k], QString::fromLatin1(products[k]),
+                                                              {36, kLegendLabelTops[static_cast<size_t>(k)]});
     pnlLegenda_->OnResize = [this] { pnlLegendaResize(); };
 }
 

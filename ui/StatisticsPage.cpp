@@ -79,8 +79,7 @@ void StatisticsPage::BuildFigures() {
     }
 
     Shape(p, "Shape3", {200, 96, 169, 169}, kBoxFill);
-    caption("Label17", QT_TR_NOOP("Wydatki"), QT_TR_NOOP("Nagłówek rachunku dnia"), {208, 104, 153, 13}, true,
-            centre);
+    caption("Label17", QT_TR_NOOP("Wydatki"), QT_TR_NOOP("Nagłówek rachunku dnia"), {208, 104, 153, 13}, true, centre);
     caption("Label18", QT_TR_NOOP("Pracownicy"), kRowDescription, {208, 128, 97, 13});
     lblPracownicy_ = FixedLabel(p, "lblPracownicy", QStringLiteral("X"), {312, 128, 49, 13}, false, right);
     caption("Label20", QT_TR_NOOP("Naprawy"), kRowDescription, {208, 144, 97, 13});
@@ -98,8 +97,7 @@ void StatisticsPage::BuildDayAccount() {
     // The day's account below the three expenses, in the same box.
     QWidget* p = pnlStat_;
     const auto right = Qt::AlignRight;
-    auto caption = [&](const char* name, const char* text, const char* description, const QRect& bounds,
-                       bool bold) {
+    auto caption = [&](const char* name, const char* text, const char* description, const QRect& bounds, bool bold) {
         captions_.push_back({FixedLabel(p, name, QString(), bounds, bold), text, description});
     };
     caption("Label24", QT_TR_NOOP("Przychody"), kRowDescription, {208, 184, 97, 13}, false);
@@ -158,8 +156,8 @@ void StatisticsPage::tabStatResize() {
     // The panel stands in the top left corner, so the history chart gets
     // all the width and height beside it.
     pnlStat_->move(0, 0);
-    SetBounds(chartHistoria_, {pnlStat_->width(), 4, std::max(0, width() - pnlStat_->width()),
-                               std::max(0, height() - 4)});
+    SetBounds(chartHistoria_,
+              {pnlStat_->width(), 4, std::max(0, width() - pnlStat_->width()), std::max(0, height() - 4)});
 }
 
 void StatisticsPage::RetranslateUi() {
@@ -174,12 +172,12 @@ void StatisticsPage::RetranslateUi() {
     Describe(lblKasa_, tr("Kasa"), tr("Pieniądze firmy w złotych; poniżej zera na czerwono"));
     Describe(lblOpinia_, tr("Opinia"), tr("Opinia publiczna o firmie; im wyższa, tym lepiej"));
     Describe(lblJakosc_, tr("Jakość"), tr("Poziom sprzętu; wyższy kosztuje więcej"));
-    const QString countNames[kKindCount] = {tr("Liczba abonentów telefonu lub modemu"), tr("Liczba abonentów ISDN"),
-                                            tr("Liczba abonentów SDI"),    tr("Liczba abonentów Neostrady"),
-                                            tr("Liczba abonentów Polpak-T"), tr("Liczba budek telefonicznych")};
-    const QString kindNames[kKindCount] = {tr("Telefon/modem"), QStringLiteral("ISDN"),     QStringLiteral("SDI"),
-                                           QStringLiteral("Neostrada"), QStringLiteral("Polpak-T"),
-                                           tr("Budki telefoniczne")};
+    const QString countNames[kKindCount] = {
+        tr("Liczba abonentów telefonu lub modemu"), tr("Liczba abonentów ISDN"),     tr("Liczba abonentów SDI"),
+        tr("Liczba abonentów Neostrady"),           tr("Liczba abonentów Polpak-T"), tr("Liczba budek telefonicznych")};
+    const QString kindNames[kKindCount] = {tr("Telefon/modem"),        QStringLiteral("ISDN"),
+                                           QStringLiteral("SDI"),      QStringLiteral("Neostrada"),
+                                           QStringLiteral("Polpak-T"), tr("Budki telefoniczne")};
     for (size_t i = 0; i < kKindCount; ++i) Describe(lblCounts_[i], kindNames[i], countNames[i]);
     Describe(lblPracownicy_, tr("Pracownicy"), tr("Dzisiejsze płace, w złotych"));
     Describe(lblNaprawy_, tr("Naprawy"), tr("Dzisiejsze naprawy, w złotych"));

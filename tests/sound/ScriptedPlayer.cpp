@@ -100,11 +100,11 @@ int main(int argc, char** argv) {
                     break;
                 case Action::MusicOff:
                     ticked = false;
-                    sound->chkMuzykaClick(ticked);
+                    sound->SetMusicOn(ticked);
                     break;
                 case Action::MusicOn:
                     ticked = true;
-                    sound->chkMuzykaClick(ticked);
+                    sound->SetMusicOn(ticked);
                     break;
             }
             std::printf("%6.3f %s\n", at / 1000.0, Name(step.action));

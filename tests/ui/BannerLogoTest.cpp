@@ -33,37 +33,37 @@ TEST_F(BannerTest, TheBannerShowsItsBandOfTheStrip) {
     // 120 rows: two whole banners, the last 20 rows never show.
     EXPECT_EQ(w->Game().BannerCount(), 2);
     CompanyBuilder(w->Game()).BannerIndex(1);
-    QImage shot = Grab(w->pbBanner);
+    QImage shot = Grab(w.pbBanner);
     EXPECT_EQ(shot.size(), QSize(400, 50));
     EXPECT_EQ(shot.pixelColor(0, 0), kBand1);
     EXPECT_EQ(shot.pixelColor(399, 49), kBand1);
     CompanyBuilder(w->Game()).BannerIndex(0);
-    shot = Grab(w->pbBanner);
+    shot = Grab(w.pbBanner);
     EXPECT_EQ(shot.pixelColor(0, 0), kBand0);
     EXPECT_EQ(shot.pixelColor(399, 49), kBand0);
     // A band the strip does not cover leaves the panel's white.
     CompanyBuilder(w->Game()).BannerIndex(2);
-    shot = Grab(w->pbBanner);
+    shot = Grab(w.pbBanner);
     EXPECT_EQ(shot.pixelColor(10, 5), kStripTail);
     EXPECT_EQ(shot.pixelColor(10, 30), kWhite);
 }
 
 TEST_F(BannerTest, APressOpensTheShortcutsWebAddressOnly) {
-    QTest::mouseClick(w->pbBanner, Qt::RightButton, {}, QPoint(200, 25));
+    QTest::mouseClick(w.pbBanner, Qt::RightButton, {}, QPoint(200, 25));
     ASSERT_EQ(w.urls->size(), 1u);
     EXPECT_EQ(w.urls->front(), QUrl("https://dzwonex.example/reklama"));
 
     // A shortcut naming a program is never run.
     assets.Write("Banner.url", "[InternetShortcut]\r\nURL=file:///usr/bin/xterm\r\n");
-    QTest::mouseClick(w->pbBanner, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseClick(w.pbBanner, Qt::LeftButton, {}, QPoint(10, 10));
     assets.Remove("Banner.url");
-    QTest::mouseClick(w->pbBanner, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseClick(w.pbBanner, Qt::LeftButton, {}, QPoint(10, 10));
     // Nor does a press wait on a pipe, or read a device.
     for (const Damage& damage : FileSystemDamages(kShortcutFileLimit)) {
         std::filesystem::remove_all(assets.File("Banner.url").toStdString());
         assets.Write("Banner.url", "[InternetShortcut]\r\nURL=https://dzwonex.example/\r\n");
         damage.apply(assets.File("Banner.url").toStdString());
-        QTest::mouseClick(w->pbBanner, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseClick(w.pbBanner, Qt::LeftButton, {}, QPoint(10, 10));
     }
     EXPECT_EQ(w.urls->size(), 1u);
     EXPECT_TRUE(w.errors->empty());
@@ -188,7 +188,7 @@ TEST_F(LogoTest, TheMainWindowGreetsWithTheDialogWhileTheClockRuns) {
         auto* logo = qobject_cast<TfrmLogo*>(QApplication::activeModalWidget());
         if (!logo) return;
         seen = true;
-        timerRan = w->MainTimer->isActive() && w->BannerTimer->isActive();
+        timerRan = w.MainTimer->isActive() && w.BannerTimer->isActive();
         overMainWindow = logo->parentWidget() == w.window.get();
         QTest::keyClick(logo, Qt::Key_Space);
         probe.stop();

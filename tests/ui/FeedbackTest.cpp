@@ -24,10 +24,10 @@ protected:
 
     void SetUp() override {
         w.Show();
-        w->StopMainTimer();
+        w->Controller().StopMainTimer();
     }
 
-    QString Told() const { return w.window->lblZmiany->FullText(); }
+    QString Told() const { return w.lblZmiany->FullText(); }
     // The whole text shows only where the line is wide enough.
     void Widen() {
         w->resize(1280, 800);
@@ -50,7 +50,7 @@ TEST_F(FeedbackTest, TakOnAnSdiApplicationTellsTheChangeTheStateShows) {
         CompanyBuilder(w->Game()).ShowCurrentCase();
         const CompanySnapshot before = w->Game().Snapshot();
 
-        QTest::mouseClick(w->btnYes, Qt::LeftButton);
+        QTest::mouseClick(w.btnYes, Qt::LeftButton);
 
         const CompanySnapshot after = w->Game().Snapshot();
         const int64_t cash = int64_t{after.cash} - before.cash;
@@ -68,48 +68,45 @@ TEST_F(FeedbackTest, TakOnAnSdiApplicationTellsTheChangeTheStateShows) {
         else
             EXPECT_FALSE(Told().contains("Opinia")) << Told().toStdString();
         EXPECT_TRUE(parts.contains("SDI +1")) << Told().toStdString();
-        EXPECT_EQ(w->lblZmiany->text(), Told());
-        EXPECT_TRUE(w->lblZmiany->isVisible());
+        EXPECT_EQ(w.lblZmiany->text(), Told());
+        EXPECT_TRUE(w.lblZmiany->isVisible());
     }
 }
 
 TEST_F(FeedbackTest, ChangesAreSignedWithRealMinusesAndSpacedThousands) {
-    CompanyLook before;
-    CompanyLook after = before;
-    after.cash = -1234567;
-    after.opinion = -1;
-    after.counts[skIsdn - 1] = 37;
-    after.cases = 2;
-    EXPECT_EQ(JoinChanges(DescribeChanges(before, after)), "Kasa " + kMinus.toStdString() +
-                                                               "1 234 567 zł \xC2\xB7 Opinia " + kMinus.toStdString() +
-                                                               "1 \xC2\xB7 ISDN +37 \xC2\xB7 Sprawy +2");
-    // Fewer cases after an answer is no news.
-    EXPECT_TRUE(DescribeChanges(after, before).size() == 3);
+    Effects effects;
+    effects.cash = -1234567;
+    effects.opinion = -1;
+    effects.counts[skIsdn - 1] = 37;
+    effects.newCases = 2;
+    EXPECT_EQ(JoinChanges(DescribeEffects(effects)), "Kasa " + kMinus.toStdString() + "1 234 567 zł \xC2\xB7 Opinia " +
+                                                         kMinus.toStdString() +
+                                                         "1 \xC2\xB7 ISDN +37 \xC2\xB7 Sprawy +2");
 }
 
 TEST_F(FeedbackTest, ADayAndAPressOnTheMapTellWhatTheyDid) {
     Widen();
     const int64_t before = w->Game().Cash().Value();
-    w->MainTimerTimer();
+    w->Controller().MainTimerTimer();
     const int64_t change = w->Game().Cash().Value() - before;
     EXPECT_TRUE(Told().startsWith(QString::fromStdString("Kasa " + FormatChange(change) + " zł")))
         << Told().toStdString();
 
     // Empty ground asks about a booth: its price, before Tak.
-    w->SetActivePage(kPageMap);
+    w->Controller().SetActivePage(kPageMap);
     const QPoint at = EmptyGround(w->Game());
-    QTest::mouseClick(w->paintboxMapa, Qt::LeftButton, {}, at);
+    QTest::mouseClick(w.paintboxMapa, Qt::LeftButton, {}, at);
     EXPECT_EQ(Told(), "Po Tak: Kasa " + kMinus + QString::fromUtf8("1 000 zł · Budki +1 · Opinia w górę"));
     // Tak then does just that to the cash.
-    QTest::mouseClick(w->btnYes, Qt::LeftButton);
+    QTest::mouseClick(w.btnYes, Qt::LeftButton);
     EXPECT_TRUE(Told().startsWith("Kasa " + kMinus + QString::fromUtf8("1 000 zł"))) << Told().toStdString();
     EXPECT_TRUE(Told().contains("Budki +1")) << Told().toStdString();
 }
 
 TEST_F(FeedbackTest, TheLineFadesWhenItsAnimationIsStepped) {
-    TFeedbackLine* line = w->lblZmiany;
+    TFeedbackLine* line = w.lblZmiany;
     EXPECT_FALSE(line->isVisible());
-    w->MainTimerTimer();
+    w->Controller().MainTimerTimer();
     EXPECT_TRUE(line->isVisible());
     EXPECT_EQ(line->Opacity(), 1.0);
     EXPECT_EQ(line->Fade()->state(), QAbstractAnimation::Running);
@@ -124,20 +121,20 @@ TEST_F(FeedbackTest, TheLineFadesWhenItsAnimationIsStepped) {
     EXPECT_FALSE(line->isVisible());
 
     // The next news shows at full strength again.
-    w->MainTimerTimer();
+    w->Controller().MainTimerTimer();
     EXPECT_TRUE(line->isVisible());
     EXPECT_EQ(line->Opacity(), 1.0);
 }
 
 TEST_F(FeedbackTest, TheLineKeepsRightOfTheDateAndCutsAtWholeParts) {
-    TFeedbackLine* line = w->lblZmiany;
+    TFeedbackLine* line = w.lblZmiany;
     line->Tell(QString::fromUtf8("Kasa +1 828 zł · Opinia −1 · Telefon/modem +12 · ISDN −3 · SDI +1 · Sprawy +2"));
     for (int width : {670, 900, 1280}) {
         SCOPED_TRACE(width);
         w->resize(width, 459);
         QCoreApplication::processEvents();
-        EXPECT_GE(line->x(), w->lblSpeed2->geometry().right() + 8);
-        EXPECT_LE(line->geometry().right(), w->pnlDown->width());
+        EXPECT_GE(line->x(), w.lblSpeed2->geometry().right() + 8);
+        EXPECT_LE(line->geometry().right(), w.pnlDown->width());
         EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), line->width());
         // Every part shown is whole; what is cut ends in an ellipsis.
         const QString shown = line->text();
@@ -147,7 +144,7 @@ TEST_F(FeedbackTest, TheLineKeepsRightOfTheDateAndCutsAtWholeParts) {
     }
     // A longer date moves the line along.
     const int left = line->x();
-    w->SetText(Control::lblSpeed2, "Rok: 1000  Miesiąc: 12  Dzień: 30");
+    w->Controller().SetText(Control::lblSpeed2, "Rok: 1000  Miesiąc: 12  Dzień: 30");
     EXPECT_GT(line->x(), left);
 }
 

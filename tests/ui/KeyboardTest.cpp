@@ -82,34 +82,34 @@ TEST_F(KeyboardTest, TOnAQuestionActsAsTakAndOOnAMessageAsOk) {
 
 TEST_F(KeyboardTest, EnterPressesTheDefaultButton) {
     ASSERT_EQ(w->Game().CurrentCase()->kind, ckInfo);
-    EXPECT_TRUE(w->btnOK->isDefault());
+    EXPECT_TRUE(w.btnOK->isDefault());
     const size_t cases = Cases();
     Key(Qt::Key_Return);
     EXPECT_EQ(Cases(), cases - 1);
 
     AskQuestion();
-    EXPECT_TRUE(w->btnYes->isDefault());
-    EXPECT_FALSE(w->btnOK->isDefault());
+    EXPECT_TRUE(w.btnYes->isDefault());
+    EXPECT_FALSE(w.btnOK->isDefault());
     const double quality = w->Game().Quality();
     Key(Qt::Key_Enter);
     EXPECT_EQ(w->Game().Quality(), quality + 3);
 
     // A focused button is pressed instead, and Space presses it too.
     AskQuestion();
-    w->btnNo->setFocus();
+    w.btnNo->setFocus();
     Key(Qt::Key_Return);
     EXPECT_EQ(w->Game().Quality(), quality + 3);
     AskQuestion();
-    w->btnNo->setFocus();
+    w.btnNo->setFocus();
     Key(Qt::Key_Space);
     EXPECT_EQ(w->Game().Quality(), quality + 3);
     EXPECT_EQ(Cases(), cases - 1);
 }
 
 TEST_F(KeyboardTest, ArrowsOnTheFocusedGaugeChangeTheSpeed) {
-    EXPECT_TRUE(w->progressSpeed->focusPolicy() & Qt::TabFocus);
-    w->progressSpeed->setFocus();
-    ASSERT_TRUE(w->progressSpeed->hasFocus());
+    EXPECT_TRUE(w.progressSpeed->focusPolicy() & Qt::TabFocus);
+    w.progressSpeed->setFocus();
+    ASSERT_TRUE(w.progressSpeed->hasFocus());
     struct Row {
         int key, speed;
     };
@@ -118,14 +118,14 @@ TEST_F(KeyboardTest, ArrowsOnTheFocusedGaugeChangeTheSpeed) {
           Row{Qt::Key_Right, 10}, Row{Qt::Key_PageDown, 5}, Row{Qt::Key_Home, 0}, Row{Qt::Key_Left, 0}}) {
         Key(row.key);
         EXPECT_EQ(Speed(), row.speed) << row.key;
-        EXPECT_EQ(w->progressSpeed->Position(), row.speed);
-        EXPECT_EQ(w->lblSpeed1->text(), QString::fromUtf8("Szybkość gry: %1").arg(row.speed));
-        EXPECT_EQ(w->MainTimer->isActive(), row.speed > 0);
+        EXPECT_EQ(w.progressSpeed->Position(), row.speed);
+        EXPECT_EQ(w.lblSpeed1->text(), QString::fromUtf8("Szybkość gry: %1").arg(row.speed));
+        EXPECT_EQ(w.MainTimer->isActive(), row.speed > 0);
         if (row.speed > 0) {
-            EXPECT_EQ(w->MainTimer->interval(), (11 - row.speed) * 2000);
+            EXPECT_EQ(w.MainTimer->interval(), (11 - row.speed) * 2000);
         }
     }
-    EXPECT_FALSE(w->Game().SpeedDragging());
+    EXPECT_FALSE(w.pnlDown->SpeedDragging());
 }
 
 TEST_F(KeyboardTest, PlusMinusStepAndPauseResumesTheSpeedBefore) {
@@ -136,10 +136,10 @@ TEST_F(KeyboardTest, PlusMinusStepAndPauseResumesTheSpeedBefore) {
     EXPECT_EQ(Speed(), 4);
     Key(Qt::Key_P);
     EXPECT_EQ(Speed(), 0);
-    EXPECT_FALSE(w->MainTimer->isActive());
+    EXPECT_FALSE(w.MainTimer->isActive());
     Key(Qt::Key_P);
     EXPECT_EQ(Speed(), 4);
-    EXPECT_EQ(w->MainTimer->interval(), 14000);
+    EXPECT_EQ(w.MainTimer->interval(), 14000);
     Key(Qt::Key_Pause);
     EXPECT_EQ(Speed(), 0);
     // Stopped on the gauge itself, P resumes the speed before that.
@@ -162,33 +162,33 @@ TEST_F(KeyboardTest, CtrlDigitsPickPagesAsThePlayerWould) {
     for (const Row row : {Row{Qt::Key_1, kPageMap, 1}, Row{Qt::Key_1, kPageMap, 1}, Row{Qt::Key_2, kPageStat, 2},
                           Row{Qt::Key_4, kPageMenu, 3}, Row{Qt::Key_3, kPageCases, 4}}) {
         Key(row.key, Qt::ControlModifier);
-        EXPECT_EQ(w->PageControl->ActivePageIndex(), row.page);
+        EXPECT_EQ(w.PageControl->ActivePageIndex(), row.page);
         EXPECT_EQ(w.sound->Count("PlayPageSound"), row.sounds);
     }
     Key(Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(w->PageControl->ActivePageIndex(), kPageMenu);
+    EXPECT_EQ(w.PageControl->ActivePageIndex(), kPageMenu);
 }
 
 TEST_F(KeyboardTest, F1AndThePomocButtonOpenTheHelp) {
     Key(Qt::Key_F1);
-    ASSERT_NE(w->frmPomoc, nullptr);
-    EXPECT_TRUE(w->frmPomoc->isVisible());
-    EXPECT_EQ(w->frmPomoc->Text()->toPlainText(), QString::fromUtf8(GameHelp()));
-    w->frmPomoc->CloseButton()->click();
-    EXPECT_FALSE(w->frmPomoc->isVisible());
+    ASSERT_NE(w.frmPomoc(), nullptr);
+    EXPECT_TRUE(w.frmPomoc()->isVisible());
+    EXPECT_EQ(w.frmPomoc()->Text()->toPlainText(), QString::fromUtf8(GameHelp()));
+    w.frmPomoc()->CloseButton()->click();
+    EXPECT_FALSE(w.frmPomoc()->isVisible());
 
-    w->SetActivePage(kPageMenu);
-    QTest::mouseClick(w->btnPomoc, Qt::LeftButton);
-    EXPECT_TRUE(w->frmPomoc->isVisible());
+    w->Controller().SetActivePage(kPageMenu);
+    QTest::mouseClick(w.btnPomoc, Qt::LeftButton);
+    EXPECT_TRUE(w.frmPomoc()->isVisible());
     // The clock goes on meanwhile.
-    EXPECT_TRUE(w->MainTimer->isActive());
+    EXPECT_TRUE(w.MainTimer->isActive());
 }
 
 TEST_F(KeyboardTest, EveryControlHasAnAccessibleNameAndDescription) {
     // The help's controls and every chart, which are made when first shown.
     w->ShowHelp();
-    w->SetActivePage(kPageStat);
-    for (int g = 0; g < THistoryChart::kGroupCount; ++g) w->chartHistoria->SetGroup(g);
+    w->Controller().SetActivePage(kPageStat);
+    for (int g = 0; g < THistoryChart::kGroupCount; ++g) w.chartHistoria->SetGroup(g);
     QList<QWidget*> controls = w->findChildren<QWidget*>();
     controls.append(w.window.get());
     QStringList missing;

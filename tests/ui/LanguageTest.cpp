@@ -119,11 +119,10 @@ TEST_F(LanguageTest, EveryCaptionFitsItsControlInEachLanguage) {
         WindowUnderTest w(assets.Dir(), 12345, false, Speaking(language));
         w.Show();
         // The box of the "Gra" box's last button, shown once a game was kept.
-        w->btnKontynuuj->setHidden(false);
-        w->PlaceGameBox();
+        w.tabMenu->ShowContinue(true);
         for (int page : {kPageMap, kPageStat, kPageCases, kPageMenu}) {
             SCOPED_TRACE(page);
-            w->SetActivePage(page);
+            w->Controller().SetActivePage(page);
             QCoreApplication::processEvents();
             const std::vector<Drawn> captions = Captions(w.window.get());
             EXPECT_GE(captions.size(), 8u);
@@ -136,7 +135,7 @@ TEST_F(LanguageTest, EveryCaptionFitsItsControlInEachLanguage) {
         // The help's lines are whole, without scrolling sideways.
         w->ShowHelp();
         QCoreApplication::processEvents();
-        EXPECT_EQ(w->frmPomoc->Text()->horizontalScrollBar()->maximum(), 0);
+        EXPECT_EQ(w.frmPomoc()->Text()->horizontalScrollBar()->maximum(), 0);
     }
 }
 
@@ -144,56 +143,56 @@ TEST_F(LanguageTest, TheMenuPageSwitchesTheWholeWindowAndTheNextStart) {
     {
         WindowUnderTest w(assets.Dir());
         w.Show();
-        w->StopMainTimer();
+        w->Controller().StopMainTimer();
         w->ShowHelp();
-        w->SetActivePage(kPageMenu);
-        ASSERT_EQ(w->cbJezyk->currentText(), "Polski");
-        QTest::keyClick(w->cbJezyk, Qt::Key_Down);
+        w->Controller().SetActivePage(kPageMenu);
+        ASSERT_EQ(w.cbJezyk->currentText(), "Polski");
+        QTest::keyClick(w.cbJezyk, Qt::Key_Down);
 
-        EXPECT_EQ(w->WindowLanguage(), Language::English);
+        EXPECT_EQ(w->Controller().CurrentLanguage(), Language::English);
         EXPECT_EQ(w->Game().TextLanguage(), Language::English);
         EXPECT_EQ(QSettings().value("window/language").toString(), "en");
-        EXPECT_EQ(w->cbJezyk->currentText(), "English");
-        TButtonTabBar* tabs = w->PageControl->TabBar();
+        EXPECT_EQ(w.cbJezyk->currentText(), "English");
+        TButtonTabBar* tabs = w.PageControl->TabBar();
         EXPECT_EQ(tabs->tabText(kPageMap), "Map");
         EXPECT_EQ(tabs->tabText(kPageStat), "Statistics");
         EXPECT_EQ(tabs->tabText(kPageCases), QString("Cases (%1)").arg(w->Game().Cases().size()));
-        EXPECT_EQ(w->btnYes->text(), "Yes");
-        EXPECT_EQ(w->btnNo->text(), "No");
-        EXPECT_EQ(w->chkMuzyka->text(), "Music");
-        EXPECT_EQ(w->btnNowaGra->text(), "New game");
-        EXPECT_EQ(w->chartHistoria->GroupButton(THistoryChart::gCash)->text(), "Cash");
-        EXPECT_EQ(w->btnYes->accessibleName(), "Yes");
+        EXPECT_EQ(w.btnYes->text(), "Yes");
+        EXPECT_EQ(w.btnNo->text(), "No");
+        EXPECT_EQ(w.chkMuzyka->text(), "Music");
+        EXPECT_EQ(w.btnNowaGra->text(), "New game");
+        EXPECT_EQ(w.chartHistoria->GroupButton(THistoryChart::gCash)->text(), "Cash");
+        EXPECT_EQ(w.btnYes->accessibleName(), "Yes");
         // The company's labels in the language's numbers.
-        EXPECT_EQ(w->lblKasa->text().toStdString(), FormatMoney(w->Game().Cash().Value(), Language::English));
-        EXPECT_TRUE(w->lblSpeed2->text().startsWith("Year: ")) << w->lblSpeed2->text().toStdString();
+        EXPECT_EQ(w.lblKasa->text().toStdString(), FormatMoney(w->Game().Cash().Value(), Language::English));
+        EXPECT_TRUE(w.lblSpeed2->text().startsWith("Year: ")) << w.lblSpeed2->text().toStdString();
         // The help already open follows.
-        EXPECT_EQ(w->frmPomoc->Text()->toPlainText(), QString::fromUtf8(GameHelp(Language::English)));
-        EXPECT_EQ(w->frmPomoc->CloseButton()->text(), "Close");
+        EXPECT_EQ(w.frmPomoc()->Text()->toPlainText(), QString::fromUtf8(GameHelp(Language::English)));
+        EXPECT_EQ(w.frmPomoc()->CloseButton()->text(), "Close");
         // What a day changed is told in English too, in its numbers.
-        w->MainTimerTimer();
-        EXPECT_TRUE(w->lblZmiany->FullText().startsWith("Cash ")) << w->lblZmiany->FullText().toStdString();
-        CompanyLook after;
-        after.cash = -1234567;
-        after.opinion = -1;
-        after.counts[skIsdn - 1] = 37;
-        after.cases = 2;
-        EXPECT_EQ(JoinChanges(DescribeChanges(CompanyLook(), after, Language::English)),
+        w->Controller().MainTimerTimer();
+        EXPECT_TRUE(w.lblZmiany->FullText().startsWith("Cash ")) << w.lblZmiany->FullText().toStdString();
+        Effects effects;
+        effects.cash = -1234567;
+        effects.opinion = -1;
+        effects.counts[skIsdn - 1] = 37;
+        effects.newCases = 2;
+        EXPECT_EQ(JoinChanges(DescribeEffects(effects, Language::English)),
                   "Cash −PLN 1,234,567 · Opinion −1 · ISDN +37 · Cases +2");
         w->close();
     }
     // The next start, without a language of its own, takes the choice.
     WindowUnderTest w(assets.Dir(), 12345, false, Speaking(std::nullopt));
-    EXPECT_EQ(w->WindowLanguage(), Language::English);
-    EXPECT_EQ(w->PageControl->TabBar()->tabText(kPageMap), "Map");
+    EXPECT_EQ(w->Controller().CurrentLanguage(), Language::English);
+    EXPECT_EQ(w.PageControl->TabBar()->tabText(kPageMap), "Map");
     EXPECT_EQ(w->Game().Cases().front().title, "Welcome!");
     // And back: every caption in Polish again.
-    w->SetActivePage(kPageMenu);
-    QTest::keyClick(w->cbJezyk, Qt::Key_Up);
+    w->Controller().SetActivePage(kPageMenu);
+    QTest::keyClick(w.cbJezyk, Qt::Key_Up);
     EXPECT_EQ(QSettings().value("window/language").toString(), "pl");
-    EXPECT_EQ(w->PageControl->TabBar()->tabText(kPageMap), "Mapa");
-    EXPECT_EQ(w->btnNowaGra->text(), "Nowa gra");
-    EXPECT_EQ(w->lblKasa->text().toStdString(), FormatMoney(w->Game().Cash().Value(), Language::Polish));
+    EXPECT_EQ(w.PageControl->TabBar()->tabText(kPageMap), "Mapa");
+    EXPECT_EQ(w.btnNowaGra->text(), "Nowa gra");
+    EXPECT_EQ(w.lblKasa->text().toStdString(), FormatMoney(w->Game().Cash().Value(), Language::Polish));
 }
 
 // QLocale's default for the length of a test.
@@ -222,16 +221,18 @@ TEST_F(LanguageTest, AFirstStartSpeaksTheSystemsLanguageUnlessThePlayerChose) {
         SCOPED_TRACE(row.locale.name().toStdString());
         const DefaultLocale system(row.locale);
         WindowUnderTest w(assets.Dir(), 12345, false, Speaking(std::nullopt));
-        EXPECT_EQ(w->WindowLanguage(), row.language);
+        EXPECT_EQ(w->Controller().CurrentLanguage(), row.language);
         EXPECT_EQ(w->Game().Cases().front().title, row.welcome);
-        EXPECT_EQ(w->cbJezyk->currentIndex(), row.language == Language::Polish ? 0 : 1);
+        EXPECT_EQ(w.cbJezyk->currentIndex(), row.language == Language::Polish ? 0 : 1);
     }
     // A choice on the Menu page outweighs the system; a spoilt one does not.
     const DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
     QSettings().setValue("window/language", "pl");
-    EXPECT_EQ(WindowUnderTest(assets.Dir(), 1, false, Speaking(std::nullopt))->WindowLanguage(), Language::Polish);
+    EXPECT_EQ(WindowUnderTest(assets.Dir(), 1, false, Speaking(std::nullopt))->Controller().CurrentLanguage(),
+              Language::Polish);
     QSettings().setValue("window/language", "klingon");
-    EXPECT_EQ(WindowUnderTest(assets.Dir(), 1, false, Speaking(std::nullopt))->WindowLanguage(), Language::English);
+    EXPECT_EQ(WindowUnderTest(assets.Dir(), 1, false, Speaking(std::nullopt))->Controller().CurrentLanguage(),
+              Language::English);
 }
 
 }  // namespace

@@ -22,8 +22,8 @@ protected:
 
     void SetUp() override {
         w.Show();
-        w->StopMainTimer();
-        w->SetActivePage(kPageMap);
+        w->Controller().StopMainTimer();
+        w->Controller().SetActivePage(kPageMap);
         QCoreApplication::processEvents();
     }
 
@@ -33,7 +33,7 @@ protected:
 
     CompanyBuilder Build() { return CompanyBuilder(w->Game()); }
 
-    QColor MapPixel(int x, int y) const { return w.window->Pictures().map.pixelColor(x, y); }
+    QColor MapPixel(int x, int y) const { return w.window->Controller().Pictures().map.pixelColor(x, y); }
 };
 
 TEST_F(MapTest, IconsLieOnTheMapInKindOrderWithWhiteLeftOut) {
@@ -42,7 +42,7 @@ TEST_F(MapTest, IconsLieOnTheMapInKindOrderWithWhiteLeftOut) {
     Place(skBooth, 100, 100);
     Place(skPhone, 100, 100);
     Place(skIsdn, 300, 200);
-    const QImage shot = Grab(w->paintboxMapa);
+    const QImage shot = Grab(w.paintboxMapa);
 
     EXPECT_EQ(shot.pixelColor(100 - 8, 100 - 8), IconColour(skPhone));
     EXPECT_EQ(shot.pixelColor(100 - 1, 100), IconColour(skPhone));
@@ -62,7 +62,7 @@ TEST_F(MapTest, AnEarlierKindNeverCoversALaterOne) {
     // Added in the opposite order: the booth is still on top.
     Place(skBooth, 200, 150);
     Place(skNeostrada, 200, 150);
-    const QImage shot = Grab(w->paintboxMapa);
+    const QImage shot = Grab(w.paintboxMapa);
     EXPECT_EQ(shot.pixelColor(203, 150), IconColour(skBooth));
     EXPECT_EQ(shot.pixelColor(196, 150), IconColour(skNeostrada));
 }
@@ -71,7 +71,7 @@ TEST_F(MapTest, IconsAtTheEdgeAreClipped) {
     ClearMap();
     Place(skSdi, 0, 0);
     Place(skPolpak, 639, 479);
-    const QImage shot = Grab(w->paintboxMapa);
+    const QImage shot = Grab(w.paintboxMapa);
     EXPECT_EQ(shot.size(), QSize(640, 480));
     EXPECT_EQ(shot.pixelColor(0, 0), IconColour(skSdi));
     EXPECT_EQ(shot.pixelColor(7, 7), IconColour(skSdi));
@@ -102,7 +102,7 @@ TEST_F(MapTest, APartialRepaintDrawsIconsThatReachInByOnePixel) {
         canvas.fill(Qt::black);
         QPainter painter(&canvas);
         painter.setClipRect(row.exposed);  // as in a paint event
-        PaintMap(painter, row.exposed, w->Pictures(), w->Game());
+        PaintMap(painter, row.exposed, w->Controller().Pictures(), w->Game());
         painter.end();
         EXPECT_EQ(canvas.pixelColor(row.inIcon), IconColour(skIsdn));
     }
@@ -110,7 +110,7 @@ TEST_F(MapTest, APartialRepaintDrawsIconsThatReachInByOnePixel) {
 
 TEST_F(MapTest, LegendIconsStandAtTheirOddHeights) {
     // The legend panel as shown: the column starts at (12, 32).
-    const QImage legend = Grab(w->pnlLegenda).copy(12, 32, 16, 129);
+    const QImage legend = Grab(w.pnlLegenda).copy(12, 32, 16, 129);
     const int tops[kKindCount] = {0, 16, 32, 48, 78, 110};
     for (int k = 1; k <= kKindCount; ++k) {
         const int top = tops[k - 1];
@@ -136,8 +136,8 @@ TEST_F(MapTest, TheTooltipNamesTheKindAPressWouldHit) {
     const uint32_t generator = w->Game().GeneratorState();
     const size_t cases = w->Game().Cases().size();
     auto tip = [&](int x, int y) {
-        QHelpEvent help(QEvent::ToolTip, QPoint(x, y), w->paintboxMapa->mapToGlobal(QPoint(x, y)));
-        QApplication::sendEvent(w->paintboxMapa, &help);
+        QHelpEvent help(QEvent::ToolTip, QPoint(x, y), w.paintboxMapa->mapToGlobal(QPoint(x, y)));
+        QApplication::sendEvent(w.paintboxMapa, &help);
         // Nothing there: the event is left unanswered and the tip goes.
         return help.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
     };
@@ -160,7 +160,7 @@ TEST_F(MapTest, ALegendEntryUnderThePointerRingsItsKind) {
     ClearMap();
     Place(skNeostrada, 200, 150);
     Place(skIsdn, 400, 300);
-    TLegendHover* hover = w->legendHover;
+    TLegendHover* hover = w.legendHover;
     auto moveTo = [&](const QPoint& at) {
         QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(hover->mapToGlobal(at)), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
@@ -168,41 +168,41 @@ TEST_F(MapTest, ALegendEntryUnderThePointerRingsItsKind) {
     };
     const int ring = kIconOffset + kHighlightMargin;
     moveTo(hover->Row(skNeostrada).center());
-    EXPECT_EQ(w->paintboxMapa->HighlightKind(), skNeostrada);
-    QImage shot = Grab(w->paintboxMapa);
+    EXPECT_EQ(w.paintboxMapa->HighlightKind(), skNeostrada);
+    QImage shot = Grab(w.paintboxMapa);
     EXPECT_EQ(shot.pixelColor(200 - ring, 150), kHighlightColour);
     EXPECT_NE(shot.pixelColor(400 - ring, 300), kHighlightColour);
 
     // The name of the booth row, two pixels below its icon, counts too.
     moveTo(hover->Row(skBooth).bottomLeft() + QPoint(30, 0));
-    EXPECT_EQ(w->paintboxMapa->HighlightKind(), skBooth);
+    EXPECT_EQ(w.paintboxMapa->HighlightKind(), skBooth);
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(hover, &leave);
-    EXPECT_EQ(w->paintboxMapa->HighlightKind(), 0);
-    shot = Grab(w->paintboxMapa);
+    EXPECT_EQ(w.paintboxMapa->HighlightKind(), 0);
+    shot = Grab(w.paintboxMapa);
     EXPECT_EQ(shot.pixelColor(200 - ring, 150), MapPixel(200 - ring, 150));
 }
 
 TEST_F(MapTest, ABurstOfAdditionsPaintsTheMapOnce) {
     QTest::qWait(20);
-    const long before = w->paintboxMapa->PaintCount();
+    const long before = w.paintboxMapa->PaintCount();
     ASSERT_GT(before, 0);
     for (int i = 0; i < 1100; ++i) Build().AddSubscriber(skPhone);
     QTest::qWait(20);
-    EXPECT_EQ(w->paintboxMapa->PaintCount(), before + 1);
+    EXPECT_EQ(w.paintboxMapa->PaintCount(), before + 1);
 
     // Nothing changed, nothing painted.
     QTest::qWait(50);
-    EXPECT_EQ(w->paintboxMapa->PaintCount(), before + 1);
+    EXPECT_EQ(w.paintboxMapa->PaintCount(), before + 1);
 }
 
 TEST_F(MapTest, AHiddenMapIsNotPainted) {
-    w->SetActivePage(kPageStat);
+    w->Controller().SetActivePage(kPageStat);
     QTest::qWait(20);
-    const long before = w->paintboxMapa->PaintCount();
+    const long before = w.paintboxMapa->PaintCount();
     for (int i = 0; i < 50; ++i) Build().AddSubscriber(skIsdn);
     QTest::qWait(20);
-    EXPECT_EQ(w->paintboxMapa->PaintCount(), before);
+    EXPECT_EQ(w.paintboxMapa->PaintCount(), before);
 }
 
 }  // namespace

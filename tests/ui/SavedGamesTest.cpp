@@ -30,11 +30,11 @@ struct DialogAnswers {
     int saves = 0, opens = 0;
     std::function<void(TfrmMainOptions&)> Install() {
         return [this](TfrmMainOptions& o) {
-            o.askSavePath = [this](QWidget*) {
+            o.askSavePath = [this](QWidget*, const QString&) {
                 ++saves;
                 return answer;
             };
-            o.askOpenPath = [this](QWidget*) {
+            o.askOpenPath = [this](QWidget*, const QString&) {
                 ++opens;
                 return answer;
             };
@@ -47,8 +47,8 @@ protected:
     // Some days with answers, so the company is no longer the new one.
     static void Play(TfrmMain& w, int days) {
         for (int i = 0; i < days; ++i) {
-            w.MainTimerTimer();
-            w.btnNoClick();
+            w.Controller().MainTimerTimer();
+            w.Controller().AnswerNo();
         }
     }
 
@@ -66,26 +66,26 @@ TEST_F(SavedGamesTest, ClosingKeepsTheGameAndContinueBringsItBack) {
     {
         WindowUnderTest w(assets.Dir(), 111);
         w.Show();
-        EXPECT_TRUE(w->btnKontynuuj->isHidden());
+        EXPECT_TRUE(w.btnKontynuuj->isHidden());
         Play(*w, 25);
         kept = w->Game().Snapshot();
         w->close();
         EXPECT_TRUE(w.errors->empty()) << qPrintable(w.errors->front());
     }
-    ASSERT_TRUE(TfrmMain::AutosavePath().startsWith(qEnvironmentVariable("XDG_DATA_HOME") + "/"));
-    ASSERT_TRUE(QFileInfo::exists(TfrmMain::AutosavePath()));
+    ASSERT_TRUE(GameController::AutosavePath().startsWith(qEnvironmentVariable("XDG_DATA_HOME") + "/"));
+    ASSERT_TRUE(QFileInfo::exists(GameController::AutosavePath()));
 
     WindowUnderTest w(assets.Dir(), 222);
     w.Show();
     EXPECT_EQ(w->Game().Day(), 1);
-    w->SetActivePage(kPageMenu);
-    Click(w->btnKontynuuj);
+    w->Controller().SetActivePage(kPageMenu);
+    Click(w.btnKontynuuj);
     EXPECT_TRUE(w.errors->empty());
     EXPECT_EQ(w->Game().Day(), kept.day);
     EXPECT_EQ(w->Game().Cash().Value(), kept.cash);
     EXPECT_TRUE(w->Game().Snapshot() == kept);
-    EXPECT_EQ(w->lblSpeed2->text(), "Rok: 1  Miesiąc: 1  Dzień: 27");
-    EXPECT_EQ(w->PageControl->ActivePageIndex(), kPageCases);
+    EXPECT_EQ(w.lblSpeed2->text(), "Rok: 1  Miesiąc: 1  Dzień: 27");
+    EXPECT_EQ(w.PageControl->ActivePageIndex(), kPageCases);
     EXPECT_EQ(w.sound->Count("PlayPageSound"), 0);
 }
 
@@ -100,47 +100,47 @@ TEST_F(SavedGamesTest, AFreshStartIsStillAFreshCompany) {
         Play(*w, 3);
         w->close();
     }
-    ASSERT_TRUE(QFileInfo::exists(TfrmMain::AutosavePath()));
+    ASSERT_TRUE(QFileInfo::exists(GameController::AutosavePath()));
     WindowUnderTest w(assets.Dir(), 333);
     EXPECT_TRUE(w->Game().Snapshot() == fresh);
-    EXPECT_FALSE(w->btnKontynuuj->isHidden());
+    EXPECT_FALSE(w.btnKontynuuj->isHidden());
 }
 
 TEST_F(SavedGamesTest, TheMusicSwitchAndTheWindowComeBack) {
     {
         WindowUnderTest w(assets.Dir());
         w.Show();
-        EXPECT_EQ(w.sound->Count("chkMuzykaClick(false)"), 0);
-        w->SetActivePage(kPageMenu);
-        QTest::mouseClick(w->chkMuzyka, Qt::LeftButton, {}, QPoint(8, 8));
-        ASSERT_FALSE(w->chkMuzyka->isChecked());
+        EXPECT_EQ(w.sound->Count("SetMusicOn(false)"), 0);
+        w->Controller().SetActivePage(kPageMenu);
+        QTest::mouseClick(w.chkMuzyka, Qt::LeftButton, {}, QPoint(8, 8));
+        ASSERT_FALSE(w.chkMuzyka->isChecked());
         w->resize(720, 530);
         QCoreApplication::processEvents();
         w->close();
     }
     {
         WindowUnderTest w(assets.Dir());
-        EXPECT_FALSE(w->chkMuzyka->isChecked());
+        EXPECT_FALSE(w.chkMuzyka->isChecked());
         // The sound heard it too, after it started.
-        ASSERT_EQ(w.sound->Count("chkMuzykaClick(false)"), 1);
+        ASSERT_EQ(w.sound->Count("SetMusicOn(false)"), 1);
         const auto& calls = w.sound->calls;
         const auto opened =
             std::find_if(calls.begin(), calls.end(), [](const std::string& c) { return c.rfind("InitSound", 0) == 0; });
-        EXPECT_LT(opened, std::find(calls.begin(), calls.end(), "chkMuzykaClick(false)"));
+        EXPECT_LT(opened, std::find(calls.begin(), calls.end(), "SetMusicOn(false)"));
         w->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w.window.get()));
         EXPECT_EQ(w->size(), QSize(720, 530));
         EXPECT_FALSE(w->isMaximized());
         // Ticked again and maximised.
-        w->SetActivePage(kPageMenu);
-        QTest::mouseClick(w->chkMuzyka, Qt::LeftButton, {}, QPoint(8, 8));
+        w->Controller().SetActivePage(kPageMenu);
+        QTest::mouseClick(w.chkMuzyka, Qt::LeftButton, {}, QPoint(8, 8));
         w->showMaximized();
         QCoreApplication::processEvents();
         w->close();
     }
     WindowUnderTest w(assets.Dir());
-    EXPECT_TRUE(w->chkMuzyka->isChecked());
-    EXPECT_EQ(w.sound->Count("chkMuzykaClick(false)"), 0);
+    EXPECT_TRUE(w.chkMuzyka->isChecked());
+    EXPECT_EQ(w.sound->Count("SetMusicOn(false)"), 0);
     EXPECT_TRUE(w->isMaximized());
 }
 
@@ -148,24 +148,24 @@ TEST_F(SavedGamesTest, TheDialogsSaveAndLoadAndACancelChangesNothing) {
     DialogAnswers dialogs;
     WindowUnderTest w(assets.Dir(), 5, false, dialogs.Install());
     w.Show();
-    w->SetActivePage(kPageMenu);
+    w->Controller().SetActivePage(kPageMenu);
     Play(*w, 10);
     dialogs.answer = saves.filePath("moja gra.dzwonex");
-    Click(w->btnZapisz);
+    Click(w.btnZapisz);
     EXPECT_EQ(dialogs.saves, 1);
     const CompanySnapshot saved = w->Game().Snapshot();
     ASSERT_TRUE(LoadGame(dialogs.answer.toStdString()) == saved);
 
     Play(*w, 5);
-    w->SetActivePage(kPageMenu);
-    Click(w->btnWczytaj);
+    w->Controller().SetActivePage(kPageMenu);
+    Click(w.btnWczytaj);
     EXPECT_EQ(dialogs.opens, 1);
     EXPECT_TRUE(w->Game().Snapshot() == saved);
 
-    w->SetActivePage(kPageMenu);
+    w->Controller().SetActivePage(kPageMenu);
     dialogs.answer.clear();
-    Click(w->btnZapisz);
-    Click(w->btnWczytaj);
+    Click(w.btnZapisz);
+    Click(w.btnWczytaj);
     EXPECT_EQ(dialogs.saves + dialogs.opens, 4);
     EXPECT_TRUE(w->Game().Snapshot() == saved);
     EXPECT_EQ(QDir(saves.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"moja gra.dzwonex"});
@@ -178,25 +178,25 @@ TEST_F(SavedGamesTest, FilesThatFailAreToldAndTheGamePlaysOn) {
     w.Show();
     Play(*w, 4);
     const CompanySnapshot before = w->Game().Snapshot();
-    w->SetActivePage(kPageMenu);
+    w->Controller().SetActivePage(kPageMenu);
 
     dialogs.answer = saves.filePath("zepsuta.dzwonex");
     QFile bad(dialogs.answer);
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("{\"format\": \"Dzwonex saved game\", \"formatVersion\": 1, \"day\": 5");
     bad.close();
-    Click(w->btnWczytaj);
+    Click(w.btnWczytaj);
     ASSERT_EQ(w.errors->size(), 1u);
     EXPECT_TRUE(w.errors->back().startsWith(dialogs.answer + " is not a Dzwonex saved game (not JSON"))
         << qPrintable(w.errors->back());
 
     dialogs.answer = saves.filePath("brak/gra.dzwonex");
-    Click(w->btnZapisz);
+    Click(w.btnZapisz);
     ASSERT_EQ(w.errors->size(), 2u);
     EXPECT_EQ(w.errors->back(), "The game could not be saved to " + dialogs.answer + ": No such file or directory.");
 
     EXPECT_TRUE(w->Game().Snapshot() == before);
-    w->MainTimerTimer();
+    w->Controller().MainTimerTimer();
     EXPECT_EQ(w->Game().Day(), before.day + 1);
 }
 
@@ -216,31 +216,31 @@ TEST_F(SavedGamesTest, KeysSaveLoadAndStartANewGame) {
     QTest::keyClick(w.window.get(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(w->Game().Day(), 1);
     EXPECT_EQ(w->Game().Cases().front().title, "Witaj !");
-    EXPECT_EQ(w->lblSpeed2->text(), "Rok: 1  Miesiąc: 1  Dzień: 2");
+    EXPECT_EQ(w.lblSpeed2->text(), "Rok: 1  Miesiąc: 1  Dzień: 2");
     EXPECT_EQ(w->Game().SpeedPosition(), 5);
-    EXPECT_EQ(w->PageControl->ActivePageIndex(), kPageCases);
+    EXPECT_EQ(w.PageControl->ActivePageIndex(), kPageCases);
 }
 
 TEST_F(SavedGamesTest, NowaGraReplacesTheGameWithAFreshOne) {
     WindowUnderTest w(assets.Dir(), 8);
     w.Show();
     Play(*w, 30);
-    w->SetActivePage(kPageMenu);
+    w->Controller().SetActivePage(kPageMenu);
     // Nie to the question keeps the game.
     const CompanySnapshot before = w->Game().Snapshot();
     *w.answer = false;
-    Click(w->btnNowaGra);
+    Click(w.btnNowaGra);
     ASSERT_EQ(w.questions->size(), 1u);
     EXPECT_TRUE(w->Game().Snapshot() == before);
     *w.answer = true;
-    Click(w->btnNowaGra);
+    Click(w.btnNowaGra);
     const Company& game = w->Game();
     EXPECT_EQ(game.Day(), 1);
     EXPECT_EQ(game.Count(skPolpak), 2);
     EXPECT_EQ(game.Quality(), 0);
     EXPECT_EQ(game.Cases().front().title, "Witaj !");
-    EXPECT_EQ(w->lblSpeed2->text(), "Rok: 1  Miesiąc: 1  Dzień: 2");
-    EXPECT_EQ(w->PageControl->ActivePageIndex(), kPageCases);
+    EXPECT_EQ(w.lblSpeed2->text(), "Rok: 1  Miesiąc: 1  Dzień: 2");
+    EXPECT_EQ(w.PageControl->ActivePageIndex(), kPageCases);
 }
 
 TEST_F(SavedGamesTest, AGameNamedAtStartOpensInsteadOfTheNewOne) {
@@ -255,7 +255,7 @@ TEST_F(SavedGamesTest, AGameNamedAtStartOpensInsteadOfTheNewOne) {
     WindowUnderTest w(assets.Dir(), 10, false, [&](TfrmMainOptions& o) { o.loadPath = path; });
     EXPECT_TRUE(w.errors->empty());
     EXPECT_TRUE(w->Game().Snapshot() == saved);
-    EXPECT_EQ(w->PageControl->ActivePageIndex(), kPageCases);
+    EXPECT_EQ(w.PageControl->ActivePageIndex(), kPageCases);
 
     // A file that is no saved game: told, and the new company stays.
     WindowUnderTest fresh(assets.Dir(), 10, false, [&](TfrmMainOptions& o) { o.loadPath = saves.path(); });
@@ -273,7 +273,7 @@ TEST_F(SavedGamesTest, AKeepingThatFailsIsToldAndLeavesTheEarlierOne) {
         Play(*w, 2);
         w->close();
     }
-    const QByteArray earlier = Slurp(TfrmMain::AutosavePath());
+    const QByteArray earlier = Slurp(GameController::AutosavePath());
     ASSERT_FALSE(earlier.isEmpty());
 
     WindowUnderTest w(assets.Dir(), 12);
@@ -290,10 +290,11 @@ TEST_F(SavedGamesTest, AKeepingThatFailsIsToldAndLeavesTheEarlierOne) {
     signal(SIGXFSZ, oldHandler);
 
     ASSERT_EQ(w.errors->size(), 1u);
-    EXPECT_EQ(*w.errors->begin(), "The game could not be saved to " + TfrmMain::AutosavePath() + ": File too large.");
+    EXPECT_EQ(*w.errors->begin(),
+              "The game could not be saved to " + GameController::AutosavePath() + ": File too large.");
     EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(Slurp(TfrmMain::AutosavePath()), earlier);
-    EXPECT_EQ(QFileInfo(TfrmMain::AutosavePath()).dir().entryList(QDir::Files | QDir::Hidden),
+    EXPECT_EQ(Slurp(GameController::AutosavePath()), earlier);
+    EXPECT_EQ(QFileInfo(GameController::AutosavePath()).dir().entryList(QDir::Files | QDir::Hidden),
               QStringList{"ostatnia-gra.dzwonex"});
 }
 

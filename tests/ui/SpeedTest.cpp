@@ -17,31 +17,31 @@ protected:
 
     // A press and release at x on the gauge.
     void Press(int x, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mousePress(w->progressSpeed, button, {}, QPoint(x, 8));
-        QTest::mouseRelease(w->progressSpeed, button, {}, QPoint(x, 8));
+        QTest::mousePress(w.progressSpeed, button, {}, QPoint(x, 8));
+        QTest::mouseRelease(w.progressSpeed, button, {}, QPoint(x, 8));
     }
 
     // Through the window, as a real pointer: the gauge keeps the pointer
     // while the button is held.
-    QPoint InWindow(int x) const { return w.window->progressSpeed->mapTo(w.window.get(), QPoint(x, 8)); }
+    QPoint InWindow(int x) const { return w.progressSpeed->mapTo(w.window.get(), QPoint(x, 8)); }
 
     void ExpectSpeed(int speed) {
-        EXPECT_EQ(w->progressSpeed->Position(), speed);
-        EXPECT_EQ(w->lblSpeed1->text(), QString::fromUtf8("Szybkość gry: %1").arg(speed));
+        EXPECT_EQ(w.progressSpeed->Position(), speed);
+        EXPECT_EQ(w.lblSpeed1->text(), QString::fromUtf8("Szybkość gry: %1").arg(speed));
         if (speed == 0) {
-            EXPECT_FALSE(w->MainTimer->isActive());
+            EXPECT_FALSE(w.MainTimer->isActive());
         } else {
-            EXPECT_TRUE(w->MainTimer->isActive());
-            EXPECT_EQ(w->MainTimer->interval(), (11 - speed) * 2000);
+            EXPECT_TRUE(w.MainTimer->isActive());
+            EXPECT_EQ(w.MainTimer->interval(), (11 - speed) * 2000);
         }
     }
 };
 
 TEST_F(SpeedTest, TheGameStartsAtSpeedFiveWithBothTimersRunning) {
     ExpectSpeed(5);
-    EXPECT_FALSE(w->Game().SpeedDragging());
-    EXPECT_TRUE(w->BannerTimer->isActive());
-    EXPECT_EQ(w->BannerTimer->interval(), 60000);
+    EXPECT_FALSE(w.pnlDown->SpeedDragging());
+    EXPECT_TRUE(w.BannerTimer->isActive());
+    EXPECT_EQ(w.BannerTimer->interval(), 60000);
 }
 
 TEST_F(SpeedTest, APressSetsTheSpeedOfItsTwentyPixelBand) {
@@ -60,13 +60,13 @@ TEST_F(SpeedTest, APressSetsTheSpeedOfItsTwentyPixelBand) {
     ExpectSpeed(3);
     Press(181, Qt::MiddleButton);
     ExpectSpeed(9);
-    EXPECT_FALSE(w->Game().SpeedDragging());
+    EXPECT_FALSE(w.pnlDown->SpeedDragging());
 }
 
 TEST_F(SpeedTest, ADragHoldsThePointerPastBothEdges) {
     QWindow* window = w->windowHandle();
     QTest::mousePress(window, Qt::LeftButton, {}, InWindow(100));
-    EXPECT_TRUE(w->Game().SpeedDragging());
+    EXPECT_TRUE(w.pnlDown->SpeedDragging());
     ExpectSpeed(5);
     // Right of the gauge, over the next label: position 10.
     QTest::mouseMove(window, InWindow(230));
@@ -80,11 +80,11 @@ TEST_F(SpeedTest, ADragHoldsThePointerPastBothEdges) {
     ExpectSpeed(7);
     // Carried far right and released there: the gauge hears both.
     QTest::mouseRelease(window, Qt::LeftButton, {}, InWindow(400));
-    EXPECT_FALSE(w->Game().SpeedDragging());
+    EXPECT_FALSE(w.pnlDown->SpeedDragging());
     ExpectSpeed(10);
     // A move without a press changes nothing.
     QTest::mouseMove(window, InWindow(10));
-    QTest::mouseMove(w->progressSpeed, QPoint(10, 8));
+    QTest::mouseMove(w.progressSpeed, QPoint(10, 8));
     ExpectSpeed(10);
 }
 
@@ -95,12 +95,12 @@ TEST_F(SpeedTest, AnUnchangedPeriodKeepsTheCountAChangedOneRestartsIt) {
     // Same band as speed 5: the day already under way is not restarted.
     Press(105);
     ExpectSpeed(5);
-    EXPECT_LE(w->MainTimer->remainingTime(), 12000 - 500);
+    EXPECT_LE(w.MainTimer->remainingTime(), 12000 - 500);
 
     // Speed 6: a fresh 10 s count.
     Press(125);
     ExpectSpeed(6);
-    EXPECT_GT(w->MainTimer->remainingTime(), 10000 - 400);
+    EXPECT_GT(w.MainTimer->remainingTime(), 10000 - 400);
 
     // Stopped, then started again: a full period from the press.
     Press(5);
@@ -108,7 +108,7 @@ TEST_F(SpeedTest, AnUnchangedPeriodKeepsTheCountAChangedOneRestartsIt) {
     QTest::qWait(600);
     Press(100);
     ExpectSpeed(5);
-    EXPECT_GT(w->MainTimer->remainingTime(), 12000 - 400);
+    EXPECT_GT(w.MainTimer->remainingTime(), 12000 - 400);
 }
 
 TEST_F(SpeedTest, EachTickOfTheMainTimerIsOneDay) {
@@ -120,7 +120,7 @@ TEST_F(SpeedTest, EachTickOfTheMainTimerIsOneDay) {
     ExpectSpeed(10);
     const int day = w->Game().Day();
     EXPECT_TRUE(WaitUntil([&] { return w->Game().Day() == day + 1; }, 3000));
-    EXPECT_EQ(w->lblSpeed2->text(), QString::fromUtf8("Rok: 1  Miesiąc: 1  Dzień: 3"));
+    EXPECT_EQ(w.lblSpeed2->text(), QString::fromUtf8("Rok: 1  Miesiąc: 1  Dzień: 3"));
 }
 
 }  // namespace

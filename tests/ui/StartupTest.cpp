@@ -26,8 +26,8 @@ protected:
         EXPECT_EQ(w.sound->Count("InitSound(" + w->Game().AssetDir() + ")"), 0);
         EXPECT_TRUE(w->Game().Cases().empty());
         EXPECT_EQ(w->Game().Day(), 0);
-        EXPECT_FALSE(w->MainTimer->isActive());
-        EXPECT_EQ(w->lblKasa->text(), "X");
+        EXPECT_FALSE(w.MainTimer->isActive());
+        EXPECT_EQ(w.lblKasa->text(), "X");
     }
 
     void Corrupt(const QString& name, const QByteArray& bytes) { assets.Write(name, bytes); }
@@ -40,14 +40,14 @@ TEST_F(StartupTest, AllPicturesPresentStartsTheGame) {
     EXPECT_EQ(w->Game().AssetDir(), assets.Dir());
     EXPECT_EQ(w->Game().MapWidth(), 640);
     EXPECT_EQ(w->Game().MapHeight(), 480);
-    EXPECT_EQ(w->paintboxMapa->size(), QSize(640, 480));
-    EXPECT_EQ(w->Banners().height(), 120);
-    for (const QImage& icon : w->Pictures().icons) EXPECT_EQ(icon.size(), QSize(16, 16));
+    EXPECT_EQ(w.paintboxMapa->size(), QSize(640, 480));
+    EXPECT_EQ(w.pnlTop->Strip().height(), 120);
+    for (const QImage& icon : w->Controller().Pictures().icons) EXPECT_EQ(icon.size(), QSize(16, 16));
     // Sound starts after the pictures, before the game, at the volumes the
     // Menu page holds.
     ASSERT_GE(w.sound->calls.size(), 3u);
-    EXPECT_EQ(w.sound->calls[0], "SetMusicVolume(" + std::to_string(w->tbMuzyka->value()) + ")");
-    EXPECT_EQ(w.sound->calls[1], "SetEffectsVolume(" + std::to_string(w->tbEfekty->value()) + ")");
+    EXPECT_EQ(w.sound->calls[0], "SetMusicVolume(" + std::to_string(w.tbMuzyka->value()) + ")");
+    EXPECT_EQ(w.sound->calls[1], "SetEffectsVolume(" + std::to_string(w.tbEfekty->value()) + ")");
     EXPECT_EQ(w.sound->calls[2], "InitSound(" + assets.Dir() + ")");
     EXPECT_EQ(w->Game().Day(), 1);
 }
@@ -55,21 +55,21 @@ TEST_F(StartupTest, AllPicturesPresentStartsTheGame) {
 TEST_F(StartupTest, TheMapPictureIsDecodedOnceTheWindowHasBeenPainted) {
     WindowUnderTest w(assets.Dir());
     // Checked, sized, not yet decoded: the first paint need not wait for it.
-    EXPECT_TRUE(w->Pictures().map.isNull());
+    EXPECT_TRUE(w->Controller().Pictures().map.isNull());
     w.Show();
-    EXPECT_TRUE(WaitUntil([&] { return !w->Pictures().map.isNull(); }, 2000));
-    EXPECT_EQ(w->Pictures().map.size(), QSize(640, 480));
+    EXPECT_TRUE(WaitUntil([&] { return !w->Controller().Pictures().map.isNull(); }, 2000));
+    EXPECT_EQ(w->Controller().Pictures().map.size(), QSize(640, 480));
     EXPECT_TRUE(w.errors->empty());
 }
 
 TEST_F(StartupTest, TheMapPictureIsThereWhenTheMapIsFirstShown) {
     WindowUnderTest w(assets.Dir());
-    w->SetActivePage(kPageMap);
+    w->Controller().SetActivePage(kPageMap);
     w.Show();
     QCoreApplication::processEvents();
-    const QImage shot = Grab(w->paintboxMapa);
+    const QImage shot = Grab(w.paintboxMapa);
     const QPoint ground = EmptyGround(w->Game());
-    EXPECT_EQ(shot.pixelColor(ground), w->Pictures().map.pixelColor(ground));
+    EXPECT_EQ(shot.pixelColor(ground), w->Controller().Pictures().map.pixelColor(ground));
     EXPECT_NE(shot.pixelColor(ground), kWhite);
 }
 
@@ -90,8 +90,8 @@ TEST_F(StartupTest, AMalformedIconIsNotAValidBitmap) {
     ExpectNothingAfterThePictures(w);
     // Loaded before the failure.
     EXPECT_EQ(w->Game().MapWidth(), 640);
-    EXPECT_FALSE(w->Pictures().icons[2].isNull());
-    EXPECT_TRUE(w->Pictures().icons[3].isNull());
+    EXPECT_FALSE(w->Controller().Pictures().icons[2].isNull());
+    EXPECT_TRUE(w->Controller().Pictures().icons[3].isNull());
 }
 
 TEST_F(StartupTest, ATruncatedBitmapIsNotValid) {
@@ -138,7 +138,7 @@ TEST(StartupDamagedFilesTest, EachDamagedPictureIsNamedAndTheGameEnds) {
         EXPECT_EQ(w.errors->front().toStdString(), row.damage.message(path));
         EXPECT_TRUE(w->StartupFailed());
         EXPECT_EQ(w.sound->Count("InitSound(" + assets.Dir() + ")"), 0);
-        EXPECT_FALSE(w->MainTimer->isActive());
+        EXPECT_FALSE(w.MainTimer->isActive());
     }
 }
 
@@ -165,10 +165,11 @@ TEST(StartupDamagedFilesTest, ADamagedSoundFileLeavesTheGamePlaying) {
             TfrmMain window(std::move(options));
             EXPECT_FALSE(window.StartupFailed());
             EXPECT_TRUE(errors.empty());
-            window.btnOKClick();
-            const QString before = window.lblSpeed2->text();
-            window.MainTimerTimer();
-            EXPECT_NE(window.lblSpeed2->text(), before) << "the day did not change";
+            window.Controller().AnswerOk();
+            const QLabel* date = Control<QLabel>(&window, "lblSpeed2");
+            const QString before = date->text();
+            window.Controller().MainTimerTimer();
+            EXPECT_NE(date->text(), before) << "the day did not change";
         }
     }
 #endif

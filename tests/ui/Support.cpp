@@ -97,7 +97,66 @@ WindowUnderTest::WindowUnderTest(const std::string& appDir, uint32_t seed, bool 
     };
     if (adjust) adjust(options);
     window = std::make_unique<TfrmMain>(std::move(options));
+    FindControls();
 }
+
+void WindowUnderTest::FindControls() {
+    TfrmMain* w = window.get();
+    pnlTop = Control<BannerBar>(w, "pnlTop");
+    pbBanner = Control<TPaintBox>(w, "pbBanner");
+    pnlDown = Control<StatusBar>(w, "pnlDown");
+    lblSpeed1 = Control<QLabel>(w, "lblSpeed1");
+    progressSpeed = Control<TSpeedGauge>(w, "progressSpeed");
+    lblSpeed2 = Control<QLabel>(w, "lblSpeed2");
+    lblZmiany = Control<TFeedbackLine>(w, "lblZmiany");
+    PageControl = Control<TPageControl>(w, "PageControl");
+    tabMap = Control<TPanel>(w, "tabMap");
+    pnlLegenda = Control<TPanel>(w, "pnlLegenda");
+    shapeLegenda = Control<TShape>(w, "shapeLegenda");
+    paintboxLegenda = Control<TLegendPaintBox>(w, "paintboxLegenda");
+    legendHover = Control<TLegendHover>(w, "legendHover");
+    scrollboxMapa = Control<QScrollArea>(w, "scrollboxMapa");
+    paintboxMapa = Control<TMapPaintBox>(w, "paintboxMapa");
+    tabStat = Control<TPanel>(w, "tabStat");
+    pnlStat = Control<TPanel>(w, "pnlStat");
+    lblKasa = Control<QLabel>(w, "lblKasa");
+    lblKasaOpis = Control<QLabel>(w, "Label23");
+    lblOpinia = Control<QLabel>(w, "lblOpinia");
+    lblJakosc = Control<QLabel>(w, "lblJakosc");
+    static const char* const counts[kKindCount] = {"lbl1", "lbl2", "lbl3", "lbl4", "lbl5", "lbl6"};
+    for (size_t k = 0; k < kKindCount; ++k) lblCounts[k] = Control<QLabel>(w, counts[k]);
+    lblPracownicy = Control<QLabel>(w, "lblPracownicy");
+    lblNaprawy = Control<QLabel>(w, "lblNaprawy");
+    lblSprzet = Control<QLabel>(w, "lblSprzet");
+    lblPrzychody = Control<QLabel>(w, "lblPrzychody");
+    lblWydatki = Control<QLabel>(w, "lblWydatki");
+    lblBilans = Control<QLabel>(w, "lblBilans");
+    chartHistoria = Control<THistoryChart>(w, "chartHistoria");
+    tabSprawy = Control<TPanel>(w, "tabSprawy");
+    pnlSprawa = Control<TPanel>(w, "pnlSprawa");
+    shapeSprawa = Control<TShape>(w, "shapeSprawa");
+    lblTytul = Control<QLabel>(w, "lblTytul");
+    memSprawa = Control<QPlainTextEdit>(w, "memSprawa");
+    btnYes = Control<QPushButton>(w, "btnYes");
+    btnOK = Control<QPushButton>(w, "btnOK");
+    btnNo = Control<QPushButton>(w, "btnNo");
+    tabMenu = Control<MenuPage>(w, "tabMenu");
+    pnlMenu = Control<TPanel>(w, "pnlMenu");
+    chkMuzyka = Control<QCheckBox>(w, "chkMuzyka");
+    tbMuzyka = Control<QSlider>(w, "tbMuzyka");
+    tbEfekty = Control<QSlider>(w, "tbEfekty");
+    lblJezyk = Control<QLabel>(w, "lblJezyk");
+    cbJezyk = Control<QComboBox>(w, "cbJezyk");
+    btnPomoc = Control<QPushButton>(w, "btnPomoc");
+    btnZapisz = Control<QPushButton>(w, "btnZapisz");
+    btnWczytaj = Control<QPushButton>(w, "btnWczytaj");
+    btnNowaGra = Control<QPushButton>(w, "btnNowaGra");
+    btnKontynuuj = Control<QPushButton>(w, "btnKontynuuj");
+    MainTimer = Control<QTimer>(&w->Controller(), "MainTimer");
+    BannerTimer = Control<QTimer>(&w->Controller(), "BannerTimer");
+}
+
+THelpDialog* WindowUnderTest::frmPomoc() const { return window->findChild<THelpDialog*>(QStringLiteral("frmPomoc")); }
 
 WindowUnderTest::~WindowUnderTest() = default;
 

@@ -10,8 +10,24 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSlider>
+#include <QTimer>
+
+#include "BannerBar.h"
+#include "FeedbackLine.h"
+#include "GameSound.h"
+#include "HelpDialog.h"
+#include "HistoryChart.h"
+#include "LegendHover.h"
 #include "Main.h"
-#include "SoundPort.h"
+#include "MenuPage.h"
+#include "StatusBar.h"
 
 // Readable values in failure messages.
 void PrintTo(const QRect& r, std::ostream* os);
@@ -54,7 +70,7 @@ struct SoundLog {
     int Count(const std::string& call) const;
 };
 
-class RecordingSound final : public SoundPort {
+class RecordingSound final : public GameSound {
 public:
     explicit RecordingSound(std::shared_ptr<SoundLog> log) : log_(std::move(log)) {}
     void InitSound(const std::string& appDir) override { log_->calls.push_back("InitSound(" + appDir + ")"); }
@@ -62,8 +78,8 @@ public:
     void PlayButtonSound() override { log_->calls.push_back("PlayButtonSound"); }
     void PlayPageSound() override { log_->calls.push_back("PlayPageSound"); }
     void PlayClickSound() override { log_->calls.push_back("PlayClickSound"); }
-    void chkMuzykaClick(bool ticked) override {
-        log_->calls.push_back(std::string("chkMuzykaClick(") + (ticked ? "true" : "false") + ")");
+    void SetMusicOn(bool on) override {
+        log_->calls.push_back(std::string("SetMusicOn(") + (on ? "true" : "false") + ")");
     }
     void SetMusicVolume(int percent) override {
         log_->music = percent;
@@ -99,7 +115,73 @@ struct WindowUnderTest {
     std::shared_ptr<std::vector<QString>> questions = std::make_shared<std::vector<QString>>();
     std::shared_ptr<bool> answer = std::make_shared<bool>(true);
     std::unique_ptr<TfrmMain> window;
+
+    // The window's controls, found by the names they have always had.
+    BannerBar* pnlTop = nullptr;
+    TPaintBox* pbBanner = nullptr;
+    StatusBar* pnlDown = nullptr;
+    QLabel* lblSpeed1 = nullptr;
+    TSpeedGauge* progressSpeed = nullptr;
+    QLabel* lblSpeed2 = nullptr;
+    TFeedbackLine* lblZmiany = nullptr;
+    TPageControl* PageControl = nullptr;
+    TPanel* tabMap = nullptr;
+    TPanel* pnlLegenda = nullptr;
+    TShape* shapeLegenda = nullptr;
+    TLegendPaintBox* paintboxLegenda = nullptr;
+    TLegendHover* legendHover = nullptr;
+    QScrollArea* scrollboxMapa = nullptr;
+    TMapPaintBox* paintboxMapa = nullptr;
+    TPanel* tabStat = nullptr;
+    TPanel* pnlStat = nullptr;
+    QLabel* lblKasa = nullptr;
+    QLabel* lblKasaOpis = nullptr;
+    QLabel* lblOpinia = nullptr;
+    QLabel* lblJakosc = nullptr;
+    std::array<QLabel*, kKindCount> lblCounts{};  // lbl1 .. lbl6
+    QLabel* lblPracownicy = nullptr;
+    QLabel* lblNaprawy = nullptr;
+    QLabel* lblSprzet = nullptr;
+    QLabel* lblPrzychody = nullptr;
+    QLabel* lblWydatki = nullptr;
+    QLabel* lblBilans = nullptr;
+    THistoryChart* chartHistoria = nullptr;
+    TPanel* tabSprawy = nullptr;
+    TPanel* pnlSprawa = nullptr;
+    TShape* shapeSprawa = nullptr;
+    QLabel* lblTytul = nullptr;
+    QPlainTextEdit* memSprawa = nullptr;
+    QPushButton* btnYes = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnNo = nullptr;
+    MenuPage* tabMenu = nullptr;
+    TPanel* pnlMenu = nullptr;
+    QCheckBox* chkMuzyka = nullptr;
+    QSlider* tbMuzyka = nullptr;
+    QSlider* tbEfekty = nullptr;
+    QLabel* lblJezyk = nullptr;
+    QComboBox* cbJezyk = nullptr;
+    QPushButton* btnPomoc = nullptr;
+    QPushButton* btnZapisz = nullptr;
+    QPushButton* btnWczytaj = nullptr;
+    QPushButton* btnNowaGra = nullptr;
+    QPushButton* btnKontynuuj = nullptr;
+    QTimer* MainTimer = nullptr;
+    QTimer* BannerTimer = nullptr;
+    // The help, once it has been opened.
+    THelpDialog* frmPomoc() const;
+
+private:
+    void FindControls();
 };
+
+// A control of the window by its name; the test fails without it.
+template <typename T>
+T* Control(QObject* root, const char* name) {
+    T* found = root->findChild<T*>(QString::fromLatin1(name));
+    if (!found) std::abort();
+    return found;
+}
 
 // Runs the event loop until the condition holds or the time is up.
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs);

@@ -7,6 +7,7 @@
 
 #include "CompanyBuilder.h"
 #include "Main.h"
+#include "SilentSound.h"
 
 namespace {
 
@@ -21,8 +22,8 @@ TfrmMain& Window() {
         options.showLogo = false;
         options.sound = std::make_unique<SilentSound>();
         auto* w = new TfrmMain(std::move(options));
-        w->StopMainTimer();
-        w->DecodeMap();
+        w->Controller().StopMainTimer();
+        w->Controller().DecodeMap();
         return w;
     }();
     return *window;
@@ -45,7 +46,7 @@ void BM_PaintMap(benchmark::State& state) {
     const QRect all = target.rect();
     for (auto _ : state) {
         QPainter painter(&target);
-        PaintMap(painter, all, w.Pictures(), w.Game());
+        PaintMap(painter, all, w.Controller().Pictures(), w.Game());
         painter.end();
         benchmark::DoNotOptimize(target.constBits());
     }
@@ -57,9 +58,10 @@ BENCHMARK(BM_PaintMap)->Arg(1100)->Arg(100000)->Unit(benchmark::kMillisecond);
 void BM_RenderPaintBox(benchmark::State& state) {
     TfrmMain& w = Window();
     Populate(w.Game(), static_cast<int>(state.range(0)));
-    QImage target(w.paintboxMapa->size(), QImage::Format_ARGB32_Premultiplied);
+    auto* map = w.findChild<QWidget*>(QStringLiteral("paintboxMapa"));
+    QImage target(map->size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        w.paintboxMapa->render(&target);
+        map->render(&target);
         benchmark::DoNotOptimize(target.constBits());
     }
     state.counters["points"] = static_cast<double>(state.range(0));

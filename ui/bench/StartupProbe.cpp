@@ -117,8 +117,7 @@ int Idle(int argc, char** argv, int seconds) {
     double cpuStart = 0;
     QTimer::singleShot(1000, [&] {
         // The clock stopped, the start-up's paints behind us.
-        window.progressSpeedMouseDown(0);
-        window.progressSpeedMouseUp();
+        window.Controller().PickSpeed(0);
         QCoreApplication::processEvents();
         app.installEventFilter(&counter);
         cpuStart = ThreadCpuSeconds();
@@ -140,36 +139,36 @@ int Soak(int argc, char** argv, int seconds) {
     auto window = std::make_unique<TfrmMain>(std::move(options));
     if (window->StartupFailed()) return 1;
     window->show();
-    window->progressSpeedMouseDown(window->progressSpeed->width());
-    window->progressSpeedMouseUp();
+    window->Controller().PickSpeed(10);
     // A player at work: answers, presses on the map, page changes, each
     // with its sound, while the days go by.
     QTimer player;
     int step = 0;
     QObject::connect(&player, &QTimer::timeout, [&] {
-        TfrmMain& w = *window;
+        GameController& game = window->Controller();
         switch (step++ % 5) {
             case 0:
-                w.btnOKClick();
+                game.AnswerOk();
                 break;
             case 1:
-                w.btnYesClick();
+                game.AnswerYes();
                 break;
             case 2:
-                w.btnNoClick();
+                game.AnswerNo();
                 break;
             case 3:
-                w.paintboxMapaMouseDown(step * 37 % 1400, step * 23 % 1000);
+                game.PressMap(step * 37 % 1400, step * 23 % 1000);
                 break;
             default:
-                w.PageControl->SetActivePage(step % 4);
-                w.PageControlChange();
+                game.SetActivePage(step % 4);
+                game.PageChangedByPlayer();
         }
     });
     player.start(100);
     QTimer::singleShot(seconds * 1000, [&] {
         player.stop();
-        std::printf("soak %d s: %d actions, now %s\n", seconds, step, qPrintable(window->lblSpeed2->text()));
+        std::printf("soak %d s: %d actions, now %s\n", seconds, step,
+                    qPrintable(window->findChild<QLabel*>(QStringLiteral("lblSpeed2"))->text()));
         window->close();
         QApplication::exit(0);
     });

@@ -14,10 +14,12 @@
 #include <vector>
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTimer>
 
 #include "Main.h"
 #include "Platform.h"
+#include "SilentSound.h"
 
 namespace {
 
@@ -52,7 +54,8 @@ void AnswerTheInbox(TfrmMain& w) {
             default:
                 break;
         }
-        QPushButton* button = c->kind == ckInfo ? w.btnOK : yes ? w.btnYes : w.btnNo;
+        const char* name = c->kind == ckInfo ? "btnOK" : yes ? "btnYes" : "btnNo";
+        auto* button = w.findChild<QPushButton*>(QString::fromLatin1(name));
         if (!button->isEnabled()) return;
         button->click();
     }
@@ -65,8 +68,8 @@ void CutCosts(TfrmMain& w, int presses) {
         const int kind = w.Game().Count(skIsdn) > w.Game().Count(skPhone) ? skIsdn : skPhone;
         if (w.Game().Count(kind) == 0) return;
         const auto& point = w.Game().Subscribers(kind).front();
-        w.paintboxMapaMouseDown(point->X(), point->Y());
-        w.btnYes->click();
+        w.Controller().PressMap(point->X(), point->Y());
+        w.Controller().AnswerYes();
     }
 }
 
@@ -78,7 +81,7 @@ void WaitForALetter(TfrmMain& w) {
             c && c->kind >= ckSdiRequest && c->kind <= ckPolpakBribe && !c->body.empty())
             return;
         AnswerTheInbox(w);
-        w.MainTimerTimer();
+        w.Controller().MainTimerTimer();
     }
 }
 
@@ -126,19 +129,19 @@ int main(int argc, char** argv) {
     TfrmMain w(std::move(options));
     if (w.StartupFailed()) return 1;
     // The days come from here, not from the clock.
-    w.StopMainTimer();
+    w.Controller().StopMainTimer();
     for (int day = 0; day < days; ++day) {
         AnswerTheInbox(w);
         CutCosts(w, 20);
-        w.MainTimerTimer();
+        w.Controller().MainTimerTimer();
     }
     if (page == kPageCases) WaitForALetter(w);
-    w.StopMainTimer();
+    w.Controller().StopMainTimer();
     const Company& game = w.Game();
     std::fprintf(stderr, "day %d: cash %d, opinion %.1f, quality %.1f, subscribers %d %d %d %d %d %d\n", game.Day(),
                  game.Cash().Value(), game.Opinion(), game.Quality(), game.Count(1), game.Count(2), game.Count(3),
                  game.Count(4), game.Count(5), game.Count(6));
-    w.SetActivePage(page);
+    w.Controller().SetActivePage(page);
     w.move(0, 0);
     w.resize(width, height);
     w.show();
