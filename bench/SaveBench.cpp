@@ -9,7 +9,7 @@
 
 #include "Company.h"
 #include "CompanyBuilder.h"
-#include "SavedGame.h"
+#include "SavedGameFile.h"
 
 using namespace dzwonex;
 using dzwonex::testing::CompanyBuilder;

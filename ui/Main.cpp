@@ -78,8 +78,8 @@ TfrmMain::TfrmMain(TfrmMainOptions options) : options_(std::move(options)) {
     sound_ = options_.sound ? std::move(options_.sound) : MakeGameSound();
     if (!options_.reportError) options_.reportError = ShowErrorBox;
     if (!options_.openUrl) options_.openUrl = OpenInDesktop;
-    game_ = std::make_unique<Company>(
-        *this, options_.seed ? std::make_unique<Lcg32>(*options_.seed) : std::unique_ptr<RandomSource>());
+    if (options_.appDir.empty()) options_.appDir = ExecutableDir();
+    game_ = std::make_unique<Company>(*this, std::make_unique<Lcg32>(options_.seed ? *options_.seed : ClockSeed()));
     // Before any text is written, so the first letter is in it too.
     language_ = options_.language.value_or(StartLanguage());
     InstallLanguage(language_);
@@ -367,8 +367,7 @@ void TfrmMain::ReportError(const QString& message) { options_.reportError(messag
 
 void TfrmMain::FormCreate() {
     try {
-        const std::string appDir = options_.appDir.empty() ? ExecutableDir() : options_.appDir;
-        game_->Reset(appDir, options_.userName ? *options_.userName : LogonUserName());
+        game_->Reset(options_.userName ? *options_.userName : LogonUserName());
         LoadGraphics();
         InitSound();
         if (game_->TextLanguage() != language_) game_->SetLanguage(language_);
@@ -385,7 +384,7 @@ void TfrmMain::FormCreate() {
 }
 
 void TfrmMain::LoadGraphics() {
-    const std::string& dir = game_->AssetDir();
+    const std::string& dir = AssetDir();
     banners_ = LoadBitmap(dir + "Bannery.bmp").convertToFormat(QImage::Format_RGB32);
     game_->SetBannerStripHeight(banners_.height());
     // The whole map file is checked now, so a bad one stops the start-up
@@ -403,7 +402,7 @@ void TfrmMain::DecodeMap() {
     mapPending_ = false;
     try {
         pictures_.map = mapFile_.Decode();
-    } catch (const AssetError& e) {
+    } catch (const FileError& e) {
         // Only when memory runs out; the map stays blank.
         ReportError(QString::fromStdString(e.what()));
     }
@@ -419,7 +418,7 @@ bool TfrmMain::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void TfrmMain::InitSound() { sound_->InitSound(game_->AssetDir()); }
+void TfrmMain::InitSound() { sound_->InitSound(AssetDir()); }
 
 void TfrmMain::DoneSound() { sound_->DoneSound(); }
 
@@ -451,7 +450,7 @@ void TfrmMain::FormShow() {
 }
 
 void TfrmMain::ShowLogo() {
-    TfrmLogo logo(game_->AssetDir(), options_.reportError, options_.openUrl, this);
+    TfrmLogo logo(AssetDir(), options_.reportError, options_.openUrl, this);
     logo.exec();
 }
 
@@ -467,7 +466,7 @@ void TfrmMain::pbBannerPaint(QPainter& painter) {
 }
 
 void TfrmMain::pbBannerMouseDown() {
-    const QString path = QString::fromStdString(game_->AssetDir() + "Banner.url");
+    const QString path = QString::fromStdString(AssetDir() + "Banner.url");
     if (auto url = WebLinkFromShortcutFile(path)) options_.openUrl(*url);
 }
 

@@ -95,6 +95,8 @@ public:
     bool StartupFailed() const { return startupFailed_; }
     const QImage& Banners() const { return banners_; }
     const MapPictures& Pictures() const { return pictures_; }
+    // Where the pictures, sounds and Banner.url are read, ending in '/'.
+    const std::string& AssetDir() const { return options_.appDir; }
 
     // --- GameView ---
     void SetText(Control control, const std::string& text) override;

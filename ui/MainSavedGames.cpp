@@ -16,7 +16,7 @@
 
 #include "Main.h"
 #include "Platform.h"
-#include "SavedGame.h"
+#include "SavedGameFile.h"
 
 namespace dzwonex {
 
@@ -165,7 +165,7 @@ void TfrmMain::btnNowaGraClick() {
     // A slip of Ctrl+N must not cost hours of play.
     if (!options_.confirm(this, tr("Zacząć nową grę? Obecna gra przepadnie, jeśli jej nie zapiszesz."))) return;
     // Replaces the game; the generator goes on where it stands.
-    game_->Reset(game_->AssetDir(), options_.userName ? *options_.userName : LogonUserName());
+    game_->Reset(options_.userName ? *options_.userName : LogonUserName());
     game_->NewGame();
     history_.Clear();
     RecordHistory();
