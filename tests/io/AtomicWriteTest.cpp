@@ -177,7 +177,7 @@ TEST_F(AtomicWriteTest, ASocketIsRefusedAndLeftAlone) {
     EXPECT_EQ(Listing(dir), std::vector<std::string>{"s (special)"});
 }
 
-TEST_F(AtomicWriteTest, AFileKeepsItsPermissionsAndANewOneFollowsTheUmask) {
+TEST_F(AtomicWriteTest, AFileKeepsItsPermissionsAndOwnerAndANewOneFollowsTheUmask) {
     Put(dir / "private", "old");
     fs::permissions(dir / "private", fs::perms::owner_read | fs::perms::owner_write);
     WriteFileAtomically((dir / "private").string(), "new");
@@ -189,6 +189,17 @@ TEST_F(AtomicWriteTest, AFileKeepsItsPermissionsAndANewOneFollowsTheUmask) {
     WriteFileAtomically((dir / "link").string(), "new");
     EXPECT_EQ(Mode(dir / "shared"), 0640u);
     EXPECT_EQ(Text(dir / "shared"), "new");
+
+    // The owner too, where the process may give it (as root).
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown((dir / "shared").c_str(), 4321, 4322), 0);
+        WriteFileAtomically((dir / "link").string(), "newer");
+        struct stat st {};
+        ASSERT_EQ(::stat((dir / "shared").c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, 4321u);
+        EXPECT_EQ(st.st_gid, 4322u);
+        EXPECT_EQ(st.st_mode & 07777, 0640u);
+    }
 
     const mode_t mask = ::umask(027);
     WriteFileAtomically((dir / "fresh").string(), "new");
