@@ -8,12 +8,12 @@
 namespace dzwonex {
 
 enum class FileFault {
-    NoName,       // the path is empty
-    Missing,      // nothing at the path, or no folder on the way to it
-    Folder,       // a folder where a file belongs
-    NamedPipe,    // reading it could wait for ever; writing would feed it
-    Device,       // a character or block device
-    Socket,       //
+    NoName,     // the path is empty
+    Missing,    // nothing at the path, or no folder on the way to it
+    Folder,     // a folder where a file belongs
+    NamedPipe,  // reading it could wait for ever; writing would feed it
+    Device,     // a character or block device
+    Socket,
     TooLarge,     // more than `limit` bytes
     OutOfMemory,  // the file's bytes do not fit in memory
     System,       // the system refused: `error` holds its errno
@@ -25,7 +25,7 @@ struct FileProblem {
     int error = 0;            // System: the errno
 };
 
-// One wording a fault: "it is a folder", "it is a named pipe", "it is
+// One wording for each fault: "it is a folder", "it is a named pipe", "it is
 // larger than 64 MiB", "not enough memory", "No such file or directory",
 // or the system's text for the errno.
 std::string EnglishReason(const FileProblem& problem);
