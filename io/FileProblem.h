@@ -8,12 +8,12 @@
 namespace dzwonex {
 
 enum class FileFault {
-    NoName,     // the path is empty
-    Missing,    // nothing at the path, or no folder on the way to it
-    Folder,     // a folder where a file belongs
-    NamedPipe,  // reading it could wait for ever; writing would feed it
-    Device,     // a character or block device
-    Socket,
+    NoName,       // the path is empty
+    Missing,      // nothing at the path, or no folder on the way to it
+    Folder,       // a folder where a file belongs
+    NamedPipe,    // reading it could wait for ever; writing would feed it
+    Device,       // a character or block device
+    Socket,       // a local socket
     TooLarge,     // more than `limit` bytes
     OutOfMemory,  // the file's bytes do not fit in memory
     System,       // the system refused: `error` holds its errno
