@@ -1,7 +1,9 @@
 // The program's icon for the desktop: the logo without the dialog's white
 // background, drawn at each size of the icon theme and as an SVG.
 #include "Assets.h"
+#include "SaveFile.h"
 
+#include <QBuffer>
 #include <QSvgGenerator>
 #include <filesystem>
 #include <stdexcept>
@@ -33,24 +35,26 @@ void GenerateAppIcons(const std::string& folder, const std::string& name) {
         const fs::path dir = fs::path(folder) / (std::to_string(size) + "x" + std::to_string(size)) / "apps";
         fs::create_directories(dir);
         const std::string path = (dir / (name + ".png")).string();
-        if (!DrawAppIcon(size).save(QString::fromStdString(path), "PNG"))
-            throw std::runtime_error("cannot write " + path);
+        SaveImage(path, DrawAppIcon(size), "PNG");
     }
 
     const fs::path dir = fs::path(folder) / "scalable" / "apps";
     fs::create_directories(dir);
     const std::string path = (dir / (name + ".svg")).string();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
     QSvgGenerator svg;
-    svg.setFileName(QString::fromStdString(path));
+    svg.setOutputDevice(&buffer);
     svg.setSize(QSize(kLogoSize, kLogoSize));
     svg.setViewBox(QRectF(0, 0, kLogoSize, kLogoSize));
     svg.setTitle(QStringLiteral("Dzwonex"));
     svg.setDescription(QStringLiteral("The Dzwonex logo: a golden bell in a blue disc above a red ribbon"));
     QPainter p;
-    if (!p.begin(&svg)) throw std::runtime_error("cannot write " + path);
+    if (!p.begin(&svg)) throw std::runtime_error("cannot draw " + path);
     p.translate(0, kCentring);
     PaintLogo(p);
-    if (!p.end()) throw std::runtime_error("cannot write " + path);
+    if (!p.end()) throw std::runtime_error("cannot draw " + path);
+    SaveFile(path, bytes);
 }
 
 }  // namespace dzwonex::assetgen

@@ -1,6 +1,6 @@
 #include "BmpFile.h"
 
-#include <stdexcept>
+#include "SaveFile.h"
 
 namespace dzwonex::assetgen {
 
@@ -11,7 +11,7 @@ void SaveBmp24(const std::string& path, const QImage& source) {
     constexpr int kDotsPerMetre72Dpi = 2835;
     image.setDotsPerMeterX(kDotsPerMetre72Dpi);
     image.setDotsPerMeterY(kDotsPerMetre72Dpi);
-    if (!image.save(QString::fromStdString(path), "BMP")) throw std::runtime_error("cannot write " + path);
+    SaveImage(path, image, "BMP");
 }
 
 }  // namespace dzwonex::assetgen

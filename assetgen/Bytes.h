@@ -42,7 +42,4 @@ private:
     std::vector<std::uint8_t> data_;
 };
 
-// Writes `data` to `path`, replacing the file; throws on failure.
-void SaveFile(const std::string& path, const std::vector<std::uint8_t>& data);
-
 }  // namespace dzwonex::assetgen

@@ -2,6 +2,7 @@
 #include "BmpFile.h"
 #include "Bytes.h"
 #include "JpegFile.h"
+#include "SaveFile.h"
 #include "WavFile.h"
 
 #include <filesystem>

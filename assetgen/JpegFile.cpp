@@ -1,8 +1,10 @@
 #include "JpegFile.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <stdexcept>
 
+#include "ImageFiles.h"
 #include "JpegErrors.h"
 
 namespace dzwonex::assetgen {
@@ -42,29 +44,11 @@ std::vector<std::uint8_t> EncodeJpeg(const QImage& source, int quality) {
 }
 
 QImage DecodeJpegFile(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) throw std::runtime_error("cannot open " + path);
-    jpeg_decompress_struct info{};
-    JpegErrorTrap trap{};
-    info.err = trap.Install();
-    if (setjmp(trap.jump)) {
-        jpeg_destroy_decompress(&info);
-        std::fclose(file);
-        throw std::runtime_error(std::string("JPEG decoding failed: ") + trap.message);
-    }
-    jpeg_create_decompress(&info);
-    jpeg_stdio_src(&info, file);
-    jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&info);
-    QImage image(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB888);
-    while (info.output_scanline < info.output_height) {
-        JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
-        jpeg_read_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
-    std::fclose(file);
+    const RgbImage rgb = DecodeJpeg(path);
+    QImage image(rgb.width, rgb.height, QImage::Format_RGB888);
+    for (int y = 0; y < rgb.height; ++y)
+        std::memcpy(image.scanLine(y), rgb.rgb.data() + static_cast<std::size_t>(y) * rgb.width * 3,
+                    static_cast<std::size_t>(rgb.width) * 3);
     return image;
 }
 

@@ -2,9 +2,6 @@
 
 #include "Bytes.h"
 
-#include <cstdio>
-#include <fstream>
-
 namespace dzwonex::assetgen {
 
 std::vector<std::uint8_t> EncodeWav16(const std::vector<std::int16_t>& samples, int sampleRate) {
@@ -25,13 +22,6 @@ std::vector<std::uint8_t> EncodeWav16(const std::vector<std::int16_t>& samples, 
     out.U32(dataBytes);
     for (std::int16_t s : samples) out.U16(static_cast<std::uint16_t>(s));
     return out.Take();
-}
-
-void SaveFile(const std::string& path, const std::vector<std::uint8_t>& data) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) throw std::runtime_error("cannot write " + path);
-    file.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-    if (!file) throw std::runtime_error("cannot write " + path);
 }
 
 }  // namespace dzwonex::assetgen

@@ -7,6 +7,7 @@
 #include "Assets.h"
 #include "Fonts.h"
 #include "JpegFile.h"
+#include "SaveFile.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -218,8 +219,7 @@ int main(int argc, char** argv) {
         }
         p.end();
 
-        if (!Quantise(sheet).save(QString::fromUtf8(argv[2]), "PNG", 9))
-            throw std::runtime_error(std::string("cannot write ") + argv[2]);
+        assetgen::SaveImage(argv[2], Quantise(sheet), "PNG", 9);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "dzwonex-contactsheet: %s\n", e.what());
         return 1;

@@ -10,7 +10,7 @@
 #include "Company.h"
 #include "CompanyBuilder.h"
 #include "NullView.h"
-#include "SavedGame.h"
+#include "SavedGameFile.h"
 
 using namespace dzwonex;
 using dzwonex::testing::CompanyBuilder;

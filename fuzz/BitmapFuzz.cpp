@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     dzwonex::BmpInfo info;
     try {
         info = dzwonex::CheckBmp({data, size}, "fuzz.bmp");
-    } catch (const dzwonex::AssetError&) {
+    } catch (const dzwonex::FileError&) {
         return 0;
     }
     QImage image;

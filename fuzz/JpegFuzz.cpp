@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     dzwonex::JpegSize checked;
     try {
         checked = dzwonex::CheckJpeg({data, size}, "fuzz.jpg");
-    } catch (const dzwonex::AssetError&) {
+    } catch (const dzwonex::FileError&) {
         return 0;
     }
     try {
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
                          image.height);
             std::abort();
         }
-    } catch (const dzwonex::AssetError& e) {
+    } catch (const dzwonex::FileError& e) {
         std::fprintf(stderr, "the check passed a picture that does not decode: %s\n", e.what());
         std::abort();
     }

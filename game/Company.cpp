@@ -13,8 +13,7 @@ constexpr Control kCountLabels[kKindCount] = {
 };
 }
 
-Company::Company(GameView& view, std::unique_ptr<RandomSource> random)
-    : view_(view), random_(random ? std::move(random) : std::make_unique<Lcg32>(Lcg32::ClockSeed())) {}
+Company::Company(GameView& view, std::unique_ptr<RandomSource> random) : view_(view), random_(std::move(random)) {}
 
 Company::~Company() { Clear(); }
 

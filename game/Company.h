@@ -31,19 +31,16 @@ struct LineRules;
 // sees goes out through the view.
 class Company {
 public:
-    explicit Company(GameView& view, std::unique_ptr<RandomSource> random = nullptr);
+    // Every draw comes from `random` (a front end seeds it from the clock).
+    Company(GameView& view, std::unique_ptr<RandomSource> random);
     ~Company();
     Company(const Company&) = delete;
     Company& operator=(const Company&) = delete;
 
     // --- Start-up and shutdown ---
-    // Forgets any game; assets are read from assetDir (ending in a separator)
-    // and userName signs the refusal letters (cut to 255 bytes).
-    void Reset(const std::string& assetDir, const std::string& userName);
-    // Reads the banner strip's height and the map picture's size from the
-    // asset files. Throws AssetError.
-    void LoadAssetSizes();
-    // What loading the pictures found, when the window decodes them itself.
+    // Forgets any game; userName signs the refusal letters (cut to 255 bytes).
+    void Reset(const std::string& userName);
+    // What the front end found in the banner strip and the map picture.
     void SetBannerStripHeight(int32_t height);
     void SetMapPictureSize(int32_t width, int32_t height);
     // A fresh random company: banner, speed 5, map, cash, opinion, quality,
@@ -105,7 +102,6 @@ public:
     int32_t SpeedPosition() const { return speedPosition_; }
     int32_t MapWidth() const { return mapWidth_; }
     int32_t MapHeight() const { return mapHeight_; }
-    const std::string& AssetDir() const { return assetDir_; }
     const std::string& UserName() const { return userName_; }
     // The money of the latest daily turn.
     const DayAccount& LastDay() const { return lastDay_; }
@@ -187,7 +183,6 @@ private:
 
     GameView& view_;
     std::unique_ptr<RandomSource> random_;
-    std::string assetDir_;                           // where the assets are read, ending in a separator
     std::string userName_;                           // signs the refusal letters
     int32_t mapWidth_ = 0;                           // map picture width in pixels
     int32_t mapHeight_ = 0;                          // map picture height in pixels

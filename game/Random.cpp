@@ -1,7 +1,5 @@
 #include "Random.h"
 
-#include <chrono>
-
 namespace dzwonex {
 
 int32_t Lcg32::Random(int32_t n) {
@@ -11,12 +9,5 @@ int32_t Lcg32::Random(int32_t n) {
 }
 
 double Lcg32::RandomReal() { return static_cast<double>(Next()) / 4294967296.0; }
-
-uint32_t Lcg32::ClockSeed() {
-    using namespace std::chrono;
-    const auto now = system_clock::now().time_since_epoch();
-    const auto msOfDay = duration_cast<milliseconds>(now).count() % (24LL * 60 * 60 * 1000);
-    return static_cast<uint32_t>(msOfDay);
-}
 
 }  // namespace dzwonex

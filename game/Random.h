@@ -26,8 +26,6 @@ public:
     double RandomReal() override;
     uint32_t State() const override { return state_; }
     void SetState(uint32_t state) override { state_ = state; }
-    // ((hour * 60 + minute) * 60 + second) * 1000 + millisecond, UTC.
-    static uint32_t ClockSeed();
 
 private:
     uint32_t Next() {

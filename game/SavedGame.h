@@ -12,8 +12,6 @@
 
 namespace dzwonex {
 
-class Company;
-
 // The format this version writes, and the newest it reads.
 inline constexpr int64_t kSavedGameFormat = 1;
 // Larger files are refused before they are read: a game of 100 000
@@ -37,21 +35,5 @@ std::string SavedGameText(const CompanySnapshot& snapshot);
 // the format and that every reference resolves, not the rules of the game
 // (Company::Restore checks those).
 CompanySnapshot ParseSavedGame(std::string_view text, const std::string& name);
-
-// Writes the file through a temporary file in the same folder, flushed to
-// the disk and renamed over `path`: whatever fails, an earlier file at
-// `path` is left as it was and no temporary stays behind. For tests,
-// failAfterBytes makes the write fail as a full disk would once that many
-// bytes are written.
-void SaveGame(const std::string& path, const CompanySnapshot& snapshot,
-              std::optional<size_t> failAfterBytes = std::nullopt);
-
-// Reads a saved game. Refuses anything but a regular file of at most
-// kSavedGameMaxBytes, without waiting on a pipe or device.
-CompanySnapshot LoadGame(const std::string& path);
-
-// Loads the file into the company. On any fault the company stays as it was
-// and SavedGameError explains.
-void RestoreGame(Company& company, const std::string& path);
 
 }  // namespace dzwonex

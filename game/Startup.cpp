@@ -1,12 +1,10 @@
 // Start-up, a new game and the release of everything at the end.
 #include "Company.h"
-#include "ImageFiles.h"
 #include "Texts.h"
 
 namespace dzwonex {
 
-void Company::Reset(const std::string& assetDir, const std::string& userName) {
-    assetDir_ = assetDir;
+void Company::Reset(const std::string& userName) {
     userName_ = userName.size() > 255 ? userName.substr(0, 255) : userName;
     Clear();
 }
@@ -17,13 +15,6 @@ void Company::SetMapPictureSize(int32_t width, int32_t height) {
     mapWidth_ = width;
     mapHeight_ = height;
     view_.SetMapSize(width, height);
-}
-
-void Company::LoadAssetSizes() {
-    const BmpInfo banners = ReadBmpInfo(assetDir_ + "Bannery.bmp");
-    SetBannerStripHeight(banners.height);
-    const JpegSize map = CheckJpeg(assetDir_ + "Mapa.jpg");
-    SetMapPictureSize(map.width, map.height);
 }
 
 void Company::SetUpNewGame() {

@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "AssetFile.h"
+#include "ReadFile.h"
 
 namespace dzwonex {
 namespace {
@@ -58,8 +58,8 @@ void ReportUnusable(const std::string& message) {
 // regular files of a sane size ever reach SDL_mixer.
 std::optional<std::vector<unsigned char>> ReadSoundFile(const std::string& path, std::size_t limit) {
     try {
-        return ReadAssetFile(path, limit);
-    } catch (const AssetError& e) {
+        return ReadRegularFile(path, limit);
+    } catch (const FileError& e) {
         ReportUnusable(e.what());
         return std::nullopt;
     }

@@ -1,5 +1,5 @@
 // Saved games in the text front end: save PATH, load PATH and --load PATH.
-#include "SavedGame.h"
+#include "SavedGameFile.h"
 #include "Session.h"
 
 namespace dzwonex::text {

@@ -25,18 +25,20 @@ std::vector<std::string> Split(const std::string& line) {
 }  // namespace
 
 Session::Session(const Options& options) : options_(options) {
-    game_ =
-        std::make_unique<Company>(view_, std::make_unique<Lcg32>(options.seed ? *options.seed : Lcg32::ClockSeed()));
+    game_ = std::make_unique<Company>(view_, std::make_unique<Lcg32>(options.seed ? *options.seed : ClockSeed()));
     game_->SetLanguage(options.language);
 }
 
 std::optional<std::string> Session::Start() {
     std::string dir = options_.assets ? *options_.assets : ExecutableDir();
-    if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '/';
-    game_->Reset(dir, options_.user ? *options_.user : LogonUserName());
+    if (!dir.empty() && dir.back() != '/') dir += '/';
+    game_->Reset(options_.user ? *options_.user : LogonUserName());
     try {
-        game_->LoadAssetSizes();
-    } catch (const AssetError& e) {
+        // Only the sizes: this front end shows no picture.
+        game_->SetBannerStripHeight(ReadBmpInfo(dir + "Bannery.bmp").height);
+        const JpegSize map = CheckJpeg(dir + "Mapa.jpg");
+        game_->SetMapPictureSize(map.width, map.height);
+    } catch (const FileError& e) {
         const std::string message = e.what();
         // Every message names the file it is about.
         if (message.find(e.File()) == std::string::npos) return e.File() + ": " + message;

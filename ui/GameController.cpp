@@ -15,7 +15,7 @@
 #include "MapPage.h"
 #include "MenuPage.h"
 #include "Platform.h"
-#include "SavedGame.h"
+#include "SavedGameFile.h"
 #include "Shortcut.h"
 #include "Sound.h"
 #include "StatisticsPage.h"
@@ -42,8 +42,8 @@ GameController::GameController(TfrmMainOptions options, QObject* parent)
     if (!options_.askSavePath) options_.askSavePath = AskSaveFile;
     if (!options_.askOpenPath) options_.askOpenPath = AskOpenFile;
     if (!options_.confirm) options_.confirm = AskTakNie;
-    game_ = std::make_unique<Company>(
-        *this, options_.seed ? std::make_unique<Lcg32>(*options_.seed) : std::unique_ptr<RandomSource>());
+    if (options_.appDir.empty()) options_.appDir = ExecutableDir();
+    game_ = std::make_unique<Company>(*this, std::make_unique<Lcg32>(options_.seed ? *options_.seed : ClockSeed()));
     // Before any text is written, so the first letter is in it too.
     language_ = options_.language.value_or(StartLanguage());
     InstallLanguage(language_);
@@ -71,10 +71,9 @@ void GameController::Start(const Screen& screen) {
     screen_.menu->ShowLanguage(language_);
     screen_.statistics->ShowDayAccount(game_->LastDay(), language_);
     try {
-        const std::string appDir = options_.appDir.empty() ? ExecutableDir() : options_.appDir;
-        game_->Reset(appDir, UserName());
+        game_->Reset(UserName());
         LoadGraphics();
-        sound_->InitSound(game_->AssetDir());
+        sound_->InitSound(AssetDir());
         if (game_->TextLanguage() != language_) game_->SetLanguage(language_);
         game_->NewGame();
     } catch (const std::bad_alloc&) {
@@ -97,7 +96,7 @@ void GameController::Start(const Screen& screen) {
 }
 
 void GameController::LoadGraphics() {
-    const std::string& dir = game_->AssetDir();
+    const std::string& dir = AssetDir();
     const QImage banners = LoadBitmap(dir + "Bannery.bmp").convertToFormat(QImage::Format_RGB32);
     screen_.banner->SetStrip(banners);
     game_->SetBannerStripHeight(banners.height());
@@ -123,7 +122,7 @@ void GameController::DecodeMap() {
     mapPending_ = false;
     try {
         pictures_.map = mapFile_.Decode();
-    } catch (const AssetError& e) {
+    } catch (const FileError& e) {
         // Only when memory runs out; the map stays blank.
         ReportError(QString::fromStdString(e.what()));
     }
@@ -184,7 +183,7 @@ void GameController::TogglePause() {
 void GameController::PageChangedByPlayer() { game_->PageChangedByPlayer(); }
 
 void GameController::OpenBannerLink() {
-    const QString path = QString::fromStdString(game_->AssetDir() + "Banner.url");
+    const QString path = QString::fromStdString(AssetDir() + "Banner.url");
     if (auto url = WebLinkFromShortcutFile(path)) options_.openUrl(*url);
 }
 
@@ -273,7 +272,7 @@ void GameController::NewGame() {
     if (!options_.confirm(screen_.window, tr("Zacząć nową grę? Obecna gra przepadnie, jeśli jej nie zapiszesz.")))
         return;
     // Replaces the game; the generator goes on where it stands.
-    game_->Reset(game_->AssetDir(), UserName());
+    game_->Reset(UserName());
     game_->NewGame();
     RestartHistory();
 }

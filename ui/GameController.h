@@ -55,6 +55,8 @@ public:
     Language CurrentLanguage() const { return language_; }
     const TfrmMainOptions& Options() const { return options_; }
     const Settings& Remembered() const { return settings_; }
+    // Where the pictures, sounds and Banner.url are read, ending in '/'.
+    const std::string& AssetDir() const { return options_.appDir; }
     // True when a picture could not be loaded and the game was not set up.
     bool StartupFailed() const { return startupFailed_; }
     QTimer* MainTimer() const { return mainTimer_; }

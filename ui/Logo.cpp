@@ -79,7 +79,7 @@ TfrmLogo::TfrmLogo(const std::string& appDir, ErrorReporter reportError, UrlOpen
 void TfrmLogo::FormCreate() {
     try {
         imgLogo->setPixmap(QPixmap::fromImage(LoadBitmap(appDir_ + "Logo.bmp")));
-    } catch (const AssetError& e) {
+    } catch (const FileError& e) {
         // The dialog opens all the same, without its picture.
         if (reportError_) reportError_(QString::fromStdString(e.what()));
     }

@@ -218,8 +218,7 @@ void TfrmMain::FormShow() {
 }
 
 void TfrmMain::ShowLogo() {
-    TfrmLogo logo(controller_->Game().AssetDir(), controller_->Options().reportError, controller_->Options().openUrl,
-                  this);
+    TfrmLogo logo(controller_->AssetDir(), controller_->Options().reportError, controller_->Options().openUrl, this);
     logo.exec();
 }
 

@@ -12,27 +12,27 @@ QImage ToImage(const RgbImage& rgb, const std::string& path) {
     // the pixels out of the decoder's buffer. Qt answers a failed
     // allocation with a null image.
     QImage image = view.convertToFormat(QImage::Format_RGB32);
-    if (image.isNull()) throw CannotRead(path, "not enough memory");
+    if (image.isNull()) throw FileReadError(path, {FileFault::OutOfMemory});
     return image;
 }
 
 }  // namespace
 
 QImage LoadBitmap(const std::string& path) {
-    const std::vector<unsigned char> bytes = ReadAssetFile(path, kBitmapFileLimit);
+    const std::vector<unsigned char> bytes = ReadRegularFile(path, kBitmapFileLimit);
     CheckBmp(bytes, path);
     QImage image;
     try {
         if (image.loadFromData(bytes.data(), static_cast<int>(bytes.size()), "BMP")) return image;
     } catch (const std::bad_alloc&) {
-        throw CannotRead(path, "not enough memory");
+        throw FileReadError(path, {FileFault::OutOfMemory});
     }
-    throw AssetError("Bitmap image is not valid: " + path, path);
+    throw FileError("Bitmap image is not valid: " + path, path);
 }
 
 JpegSize MapPictureFile::Check(const std::string& path) {
     path_ = path;
-    bytes_ = ReadAssetFile(path, kMapFileLimit);
+    bytes_ = ReadRegularFile(path, kMapFileLimit);
     return CheckJpeg(bytes_, path);
 }
 
@@ -42,7 +42,7 @@ QImage MapPictureFile::Decode() {
     try {
         return ToImage(DecodeJpeg(bytes, path_), path_);
     } catch (const std::bad_alloc&) {
-        throw CannotRead(path_, "not enough memory");
+        throw FileReadError(path_, {FileFault::OutOfMemory});
     }
 }
 

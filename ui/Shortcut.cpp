@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "AssetFile.h"
+#include "ReadFile.h"
 
 namespace dzwonex {
 
@@ -35,10 +35,10 @@ std::optional<QUrl> WebLinkFromShortcutFile(const QString& path) {
     // A shortcut is a few lines: anything larger, or anything but a plain
     // file (a pipe would make the press wait), is not one.
     try {
-        const std::vector<unsigned char> bytes = ReadAssetFile(path.toStdString(), kShortcutFileLimit);
+        const std::vector<unsigned char> bytes = ReadRegularFile(path.toStdString(), kShortcutFileLimit);
         return WebLinkFromShortcut(
             QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
-    } catch (const AssetError&) {
+    } catch (const FileError&) {
         return std::nullopt;
     }
 }

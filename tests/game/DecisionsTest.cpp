@@ -118,7 +118,7 @@ TEST_F(Decisions, RefusalLettersStandInFrontSignedWithTheUserName) {
 }
 
 TEST_F(Decisions, EmptyUserNameLeavesTheTwoSpaces) {
-    game->Reset("/nonexistent/", "");
+    game->Reset("");
     Case& app = build.AppendCase();
     app.kind = ckSdiRequest;
     game->AnswerNo();

@@ -18,7 +18,7 @@ protected:
         : lcg(new Lcg32(seed)),
           game(std::make_unique<Company>(view, std::unique_ptr<RandomSource>(lcg))),
           build(*game) {
-        game->Reset("/nonexistent/", "Jan Kowalski");
+        game->Reset("Jan Kowalski");
         game->SetMapPictureSize(1400, 1000);
         game->SetBannerStripHeight(200);
     }

@@ -56,5 +56,3 @@ TEST(Lcg32, RealsStayBelowOne) {
         ASSERT_LT(r, 1.0);
     }
 }
-
-TEST(Lcg32, ClockSeedIsAMillisecondOfTheDay) { EXPECT_LT(Lcg32::ClockSeed(), 24u * 60 * 60 * 1000); }

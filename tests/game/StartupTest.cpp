@@ -1,20 +1,13 @@
-#include <filesystem>
-#include <fstream>
-
-#include "Fixtures.h"
 #include "GameFixture.h"
-#include "ImageFiles.h"
 #include "PointWatch.h"
 
 namespace dzwonex::testing {
-
-namespace fs = std::filesystem;
 
 TEST(NewGame, FreshGamesStayInTheirRanges) {
     for (uint32_t seed : {0u, 1u, 42u, 86399999u, 4294967295u}) {
         RecordingView view;
         Company game(view, std::make_unique<Lcg32>(seed));
-        game.Reset("/x/", "u");
+        game.Reset("u");
         game.SetMapPictureSize(1400, 1000);
         game.SetBannerStripHeight(200);
         CompanyBuilder(game).PopulateMap();
@@ -74,7 +67,7 @@ TEST(NewGame, StartsWithTheWelcomeCaseOnTheCasePage) {
     {
         RecordingView view;
         Company game(view, std::make_unique<Lcg32>(2024));
-        game.Reset("/x/", "u");
+        game.Reset("u");
         game.SetMapPictureSize(1400, 1000);
         game.SetBannerStripHeight(230);
         game.NewGame();
@@ -164,104 +157,6 @@ TEST(NewGame, BannerCountIsTheStripHeightInWholeBands) {
     game.NextBanner();
     EXPECT_EQ(game.BannerIndex(), 0);
     EXPECT_EQ(view.BannerRepaints(), 1);
-}
-
-class StartupFiles : public ::testing::Test {
-protected:
-    std::string LoadError() {
-        RecordingView view;
-        Company game(view, std::make_unique<Lcg32>(1));
-        game.Reset(assets.Dir(), "u");
-        try {
-            game.LoadAssetSizes();
-        } catch (const AssetError& e) {
-            return e.what();
-        }
-        EXPECT_EQ(view.MapWidth(), 1400);
-        EXPECT_EQ(view.MapHeight(), 1000);
-        return "";
-    }
-    void Truncate(const fs::path& p, uintmax_t size) { fs::resize_file(p, size); }
-
-    AssetFolder assets;
-};
-
-TEST_F(StartupFiles, GoodFilesGiveTheSizes) { EXPECT_EQ(LoadError(), ""); }
-
-TEST_F(StartupFiles, MissingBannerStripNamesTheFile) {
-    fs::remove(assets.Path() / "Bannery.bmp");
-    EXPECT_EQ(LoadError(), "Cannot open file " + assets.Dir() + "Bannery.bmp.");
-}
-
-TEST_F(StartupFiles, MissingMapNamesTheFile) {
-    fs::remove(assets.Path() / "Mapa.jpg");
-    EXPECT_EQ(LoadError(), "Cannot open file " + assets.Dir() + "Mapa.jpg.");
-}
-
-TEST_F(StartupFiles, EmptyMapIsNotAPicture) {
-    Truncate(assets.Path() / "Mapa.jpg", 0);
-    const std::string error = LoadError();
-    EXPECT_NE(error.find("Mapa.jpg is not a valid JPEG picture"), std::string::npos) << error;
-}
-
-TEST_F(StartupFiles, TruncatedMapIsNotAPicture) {
-    const auto path = assets.Path() / "Mapa.jpg";
-    Truncate(path, fs::file_size(path) / 2);
-    const std::string error = LoadError();
-    EXPECT_NE(error.find("Mapa.jpg is not a valid JPEG picture"), std::string::npos) << error;
-}
-
-TEST_F(StartupFiles, GarbageMapIsNotAPicture) {
-    std::ofstream(assets.Path() / "Mapa.jpg", std::ios::binary) << "\xFF\xD8\xFF\xE0 this is not a jpeg at all";
-    EXPECT_NE(LoadError().find("is not a valid JPEG picture"), std::string::npos);
-}
-
-TEST_F(StartupFiles, BadBitmapHeaders) {
-    const auto path = assets.Path() / "Bannery.bmp";
-    auto patch = [&](std::streamoff offset, const std::string& bytes) {
-        WriteBmp24(path, 400, 200);
-        std::fstream f(path, std::ios::in | std::ios::out | std::ios::binary);
-        f.seekp(offset);
-        f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    };
-    const std::string invalid = "Bitmap image is not valid: " + path.string();
-    patch(0, "XX");  // no signature
-    EXPECT_EQ(LoadError(), invalid);
-    patch(28, std::string("\x07\x00", 2));  // 7 bits a pixel
-    EXPECT_EQ(LoadError(), invalid);
-    patch(22, std::string("\x00\x02\x00\x00", 4));  // 512 rows: more than the file holds
-    EXPECT_EQ(LoadError(), invalid);
-    patch(22, std::string("\x00\x00\x01\x00", 4));  // 65536 rows
-    EXPECT_EQ(LoadError(), "File " + path.string() + " is too large: 400 × 65536 pixels (the limit is 4096 × 4096).");
-    WriteBmp24(path, 400, 200);
-    Truncate(path, 30);
-    EXPECT_EQ(LoadError(), invalid);
-    Truncate(path, 0);
-    EXPECT_EQ(LoadError(), invalid);
-}
-
-TEST_F(StartupFiles, TopDownBitmapCountsItsRows) {
-    const auto path = assets.Path() / "Bannery.bmp";
-    WriteBmp24(path, 400, 120);
-    std::fstream f(path, std::ios::in | std::ios::out | std::ios::binary);
-    f.seekp(22);
-    const int32_t negative = -120;
-    f.write(reinterpret_cast<const char*>(&negative), 4);
-    f.close();
-    const BmpInfo info = ReadBmpInfo(path.string());
-    EXPECT_EQ(info.height, 120);
-    EXPECT_TRUE(info.topDown);
-}
-
-TEST(JpegDecoding, DecodesEveryPixelRow) {
-    AssetFolder assets(64, 48);
-    const RgbImage img = DecodeJpeg(assets.Dir() + "Mapa.jpg");
-    EXPECT_EQ(img.width, 64);
-    EXPECT_EQ(img.height, 48);
-    ASSERT_EQ(img.rgb.size(), 64u * 48 * 3);
-    // The fixture is a left-to-right red ramp.
-    EXPECT_LT(img.rgb[0], 40);
-    EXPECT_GT(img.rgb[(63) * 3], 200);
 }
 
 }  // namespace dzwonex::testing

@@ -14,9 +14,9 @@
 #include <thread>
 #include <vector>
 
-#include "AssetFile.h"
 #include "AudioFiles.h"
 #include "DamagedFiles.h"
+#include "ReadFile.h"
 #include "SdlMixerLibrary.h"
 #include "Sound.h"
 

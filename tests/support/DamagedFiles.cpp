@@ -1,6 +1,6 @@
 #include "DamagedFiles.h"
 
-#include "AssetFile.h"
+#include "ReadFile.h"
 
 #include <sys/stat.h>
 
@@ -64,7 +64,7 @@ std::string NotAJpeg(const std::string& path) { return "File " + path + " is not
 std::vector<Damage> FileSystemDamages(std::size_t sizeLimit) {
     return {
         {"a directory", [](const fs::path& p) { Replace(p), fs::create_directory(p); },
-         [](const std::string& p) { return CannotRead(p, "it is a directory"); }},
+         [](const std::string& p) { return CannotRead(p, "it is a folder"); }},
         {"a named pipe",
          [](const fs::path& p) {
              Replace(p);
@@ -83,18 +83,21 @@ std::vector<Damage> FileSystemDamages(std::size_t sizeLimit) {
 }
 
 std::vector<Damage> MapDamages() {
-    auto tooLarge = [](int side) {
-        return [side](const std::string& p) {
-            const std::string s = std::to_string(side);
-            return "File " + p + " is too large: " + s + " × " + s + " pixels (the limit is 8192 × 8192).";
+    auto tooLarge = [](int width, int height) {
+        return [width, height](const std::string& p) {
+            return "File " + p + " is too large: " + std::to_string(width) + " × " + std::to_string(height) +
+                   " pixels (the limit is 8192 × 8192).";
         };
     };
     auto notAJpeg = [](const char* reason) {
         return [reason](const std::string& p) { return NotAJpeg(p) + " (Corrupt JPEG data: " + reason + ")."; };
     };
     return {
-        {"a map of 20000 x 20000 px", [](const fs::path& p) { Resize(p, 20000, 20000); }, tooLarge(20000)},
-        {"a map of 65500 x 65500 px", [](const fs::path& p) { Resize(p, 65500, 65500); }, tooLarge(65500)},
+        {"a map of 20000 x 20000 px", [](const fs::path& p) { Resize(p, 20000, 20000); }, tooLarge(20000, 20000)},
+        {"a map of 65500 x 65500 px", [](const fs::path& p) { Resize(p, 65500, 65500); }, tooLarge(65500, 65500)},
+        // Each side is checked on its own.
+        {"a map of 100 x 9000 px", [](const fs::path& p) { Resize(p, 100, 9000); }, tooLarge(100, 9000)},
+        {"a map of 9000 x 100 px", [](const fs::path& p) { Resize(p, 9000, 100); }, tooLarge(9000, 100)},
         {"half a map with an end-of-image mark",
          [](const fs::path& p) {
              auto jpeg = ReadAll(p);
@@ -177,6 +180,18 @@ std::vector<Damage> BitmapDamages() {
                                    .coloursUsed = 300,
                                    .palette = std::vector<uint8_t>(300 * 4, 0x40),
                                    .pixels = std::vector<uint8_t>(16, 7)}));
+         },
+         invalid},
+        // Every row, the last too, is padded to whole 4-byte words.
+        {"short only by the last row's padding",
+         [](const fs::path& p) {
+             WriteAll(p, BmpBytes({.width = 1,
+                                   .height = 2,
+                                   .bitsPerPixel = 24,
+                                   .compression = 0,
+                                   .coloursUsed = 0,
+                                   .palette = {},
+                                   .pixels = {1, 2, 3, 0, 4, 5, 6}}));
          },
          invalid},
         {"32768 x 32768 px, run-length encoded",

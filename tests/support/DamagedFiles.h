@@ -20,11 +20,13 @@ struct Damage {
 // Damage any asset can suffer: a directory, a named pipe, a link to
 // /dev/zero in its place, or a file larger than the limit for its kind.
 std::vector<Damage> FileSystemDamages(std::size_t sizeLimit);
-// A map picture 20 000 and 65 500 px square, half a map with an
-// end-of-image mark, a bad Huffman code, stray bytes before a marker.
+// A map picture 20 000 and 65 500 px square, 100 x 9 000 and 9 000 x 100
+// px, half a map with an end-of-image mark, a bad Huffman code, stray bytes
+// before a marker.
 std::vector<Damage> MapDamages();
 // Bitmaps that only one front end used to take: run-length encoded at 24
-// bits a pixel, a palette of 300 colours, 32 768 px square.
+// bits a pixel, a palette of 300 colours, short only by the last row's
+// padding, 32 768 px square.
 std::vector<Damage> BitmapDamages();
 
 // Every damage above, each to one picture: the map, then each bitmap named.

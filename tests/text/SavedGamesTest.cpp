@@ -184,4 +184,21 @@ TEST_F(TextSavedGames, ASavedGameThatCannotBeLoadedAtStartEndsWithOne) {
     EXPECT_EQ(r.err, "dzwonex-text: " + assets.Path().string() + " is not a Dzwonex saved game (it is a folder)\n");
 }
 
+// Saves go through the game's one writer: a link to the file stays a link.
+TEST_F(TextSavedGames, ASaveThroughALinkReplacesTheFileItLeadsTo) {
+    const auto dir = assets.Path() / "moje gry";
+    std::filesystem::create_symlink("gra nr 1.dzwonex", dir / "ostatnia");
+    auto session = Open(3, "Jan");
+    ASSERT_EQ(session->Execute("day").outcome, Session::Outcome::Done);
+    const auto save = session->Execute("save " + (dir / "ostatnia").string());
+    EXPECT_EQ(save.outcome, Session::Outcome::Done) << save.error;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "ostatnia"));
+    auto other = Open(4, "Ewa");
+    const auto load = other->Execute("load " + SavePath());
+    EXPECT_EQ(load.outcome, Session::Outcome::Done) << load.error;
+    json saved = json::parse(session->StateLine()), loaded = json::parse(other->StateLine());
+    for (json* state : {&saved, &loaded}) state->erase("page"), state->erase("sounds");
+    EXPECT_EQ(loaded, saved);
+}
+
 }  // namespace dzwonex::testing

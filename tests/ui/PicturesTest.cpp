@@ -20,7 +20,7 @@ std::optional<std::string> TextVerdict(const std::string& path) {
     try {
         ReadBmpInfo(path);
         return std::nullopt;
-    } catch (const AssetError& e) {
+    } catch (const FileError& e) {
         return e.what();
     }
 }
@@ -29,7 +29,7 @@ std::optional<std::string> WindowVerdict(const std::string& path) {
     try {
         LoadBitmap(path);
         return std::nullopt;
-    } catch (const AssetError& e) {
+    } catch (const FileError& e) {
         return e.what();
     }
 }

@@ -6,13 +6,14 @@
 
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
-#include "SavedGame.h"
+#include "SavedGameFile.h"
 #include "Support.h"
 
 namespace dzwonex::uitest {
@@ -194,6 +195,15 @@ TEST_F(SavedGamesTest, FilesThatFailAreToldAndTheGamePlaysOn) {
     Click(w.btnZapisz);
     ASSERT_EQ(w.errors->size(), 2u);
     EXPECT_EQ(w.errors->back(), "The game could not be saved to " + dialogs.answer + ": No such file or directory.");
+
+    // A named pipe is no file to save over: told, and left a pipe.
+    dialogs.answer = saves.filePath("potok");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dialogs.answer).constData(), 0600), 0);
+    Click(w->btnZapisz);
+    ASSERT_EQ(w.errors->size(), 3u);
+    EXPECT_EQ(w.errors->back(), "The game could not be saved to " + dialogs.answer + ": it is a named pipe.");
+    EXPECT_EQ(QFileInfo(dialogs.answer).isFile(), false);
+    EXPECT_TRUE(QFileInfo::exists(dialogs.answer));
 
     EXPECT_TRUE(w->Game().Snapshot() == before);
     w->Controller().MainTimerTimer();

@@ -23,7 +23,7 @@ protected:
     // What is left of the start-up after a picture failed.
     static void ExpectNothingAfterThePictures(WindowUnderTest& w) {
         EXPECT_TRUE(w->StartupFailed());
-        EXPECT_EQ(w.sound->Count("InitSound(" + w->Game().AssetDir() + ")"), 0);
+        EXPECT_EQ(w.sound->Count("InitSound(" + w->Controller().AssetDir() + ")"), 0);
         EXPECT_TRUE(w->Game().Cases().empty());
         EXPECT_EQ(w->Game().Day(), 0);
         EXPECT_FALSE(w.MainTimer->isActive());
@@ -37,7 +37,7 @@ TEST_F(StartupTest, AllPicturesPresentStartsTheGame) {
     WindowUnderTest w(assets.Dir());
     EXPECT_FALSE(w->StartupFailed());
     EXPECT_TRUE(w.errors->empty());
-    EXPECT_EQ(w->Game().AssetDir(), assets.Dir());
+    EXPECT_EQ(w->Controller().AssetDir(), assets.Dir());
     EXPECT_EQ(w->Game().MapWidth(), 640);
     EXPECT_EQ(w->Game().MapHeight(), 480);
     EXPECT_EQ(w.paintboxMapa->size(), QSize(640, 480));

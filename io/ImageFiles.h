@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "AssetFile.h"
+#include "ReadFile.h"
 
 namespace dzwonex {
 
@@ -26,7 +26,7 @@ struct RgbImage {
 // Decodes a whole JPEG picture. A truncated or corrupt picture is an error
 // (never a grey part), so is one wider or taller than kMaxMapSide, and so
 // is running out of memory; none ends the process. path names the file in
-// the messages. Throws AssetError.
+// the messages. Throws FileError.
 RgbImage DecodeJpeg(FileBytes bytes, const std::string& path);
 RgbImage DecodeJpeg(const std::string& path);
 
@@ -35,7 +35,7 @@ struct JpegSize {
     int height = 0;
 };
 // Reads the size and checks that the whole picture decodes (at 1/8 scale),
-// with the same rules as DecodeJpeg. Throws AssetError.
+// with the same rules as DecodeJpeg. Throws FileError.
 JpegSize CheckJpeg(FileBytes bytes, const std::string& path);
 JpegSize CheckJpeg(const std::string& path);
 
@@ -49,7 +49,7 @@ struct BmpInfo {
 // and its pixel data against the file's length (for a run-length encoded
 // one, every run). The window decodes with Qt what passes here and the
 // text front end only reads the size, so this check alone decides which
-// files both accept. Throws AssetError: "Bitmap image is not valid: <path>",
+// files both accept. Throws FileError: "Bitmap image is not valid: <path>",
 // or that the picture is larger than kMaxBitmapSide.
 BmpInfo CheckBmp(FileBytes bytes, const std::string& path);
 // Reads the file and checks it.

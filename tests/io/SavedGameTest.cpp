@@ -13,7 +13,7 @@
 
 #include "Fixtures.h"
 #include "GameFixture.h"
-#include "SavedGame.h"
+#include "SavedGameFile.h"
 
 namespace dzwonex::testing {
 
@@ -93,7 +93,7 @@ TEST_F(SavedGameTest, AFileBringsBackTheWholeCompanyAndWhatItShows) {
 
     RecordingView otherView;
     Company other(otherView, std::make_unique<Lcg32>(999));
-    other.Reset("/nonexistent/", "Someone Else");
+    other.Reset("Someone Else");
     other.SetMapPictureSize(1400, 1000);
     other.SetBannerStripHeight(200);
     other.NewGame();
@@ -178,7 +178,7 @@ TEST_F(SavedGameTest, ASaveThatCannotBeWrittenSaysWhere) {
             EXPECT_EQ(std::string(e.what()).rfind("The game could not be saved to " + path + ": ", 0), 0u) << e.what();
         }
     }
-    // A folder where the file should go: the rename fails, and nothing stays.
+    // A folder where the file should go: refused, and nothing stays.
     fs::create_directory(folder / "gra.dzwonex");
     EXPECT_THROW(SaveGame(Path("gra.dzwonex"), game->Snapshot()), SavedGameError);
     EXPECT_EQ(FolderContents(folder), (std::vector<std::string>{"gra.dzwonex", "plik"}));
@@ -287,12 +287,12 @@ const BadFile kBadFiles[] = {
          ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(kSavedGameMaxBytes) + 1), 0);
          ::close(fd);
      },
-     " is not a Dzwonex saved game (it is larger than 64 MB)"},
+     " is not a Dzwonex saved game (it is larger than 64 MiB)"},
     {"a folder", [](const std::string& p, const std::string&) { fs::create_directory(p); },
      " is not a Dzwonex saved game (it is a folder)"},
     {"a pipe nobody writes to",
      [](const std::string& p, const std::string&) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
-     " is not a Dzwonex saved game (it is not a regular file)"},
+     " is not a Dzwonex saved game (it is a named pipe)"},
     {"no file at all", [](const std::string&, const std::string&) {}, ": No such file or directory."},
 };
 

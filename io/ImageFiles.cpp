@@ -8,16 +8,16 @@ namespace dzwonex {
 
 namespace {
 
-AssetError TooLarge(const std::string& path, int64_t width, int64_t height, int limit) {
+FileError TooLarge(const std::string& path, int64_t width, int64_t height, int limit) {
     const std::string side = std::to_string(limit);
-    return AssetError("File " + path + " is too large: " + std::to_string(width) + " × " + std::to_string(height) +
-                          " pixels (the limit is " + side + " × " + side + ").",
-                      path);
+    return FileError("File " + path + " is too large: " + std::to_string(width) + " × " + std::to_string(height) +
+                         " pixels (the limit is " + side + " × " + side + ").",
+                     path);
 }
 
-AssetError NotAJpeg(const std::string& path, const char* why) {
+FileError NotAJpeg(const std::string& path, const char* why) {
     const std::string reason = why[0] ? std::string(" (") + why + ")" : std::string();
-    return AssetError("File " + path + " is not a valid JPEG picture" + reason + ".", path);
+    return FileError("File " + path + " is not a valid JPEG picture" + reason + ".", path);
 }
 
 // ------------------------------------------------------------------ JPEG
@@ -91,7 +91,7 @@ RgbImage Decode(FileBytes bytes, const std::string& path, bool keepPixels, JpegS
         }
         return image;
     } catch (const std::bad_alloc&) {
-        throw CannotRead(path, "not enough memory");
+        throw FileReadError(path, {FileFault::OutOfMemory});
     }
 }
 
@@ -160,7 +160,7 @@ bool RunLengthDataFits(FileBytes data, int64_t width, int64_t height, bool fourB
 
 RgbImage DecodeJpeg(FileBytes bytes, const std::string& path) { return Decode(bytes, path, true, nullptr); }
 
-RgbImage DecodeJpeg(const std::string& path) { return DecodeJpeg(ReadAssetFile(path, kMapFileLimit), path); }
+RgbImage DecodeJpeg(const std::string& path) { return DecodeJpeg(ReadRegularFile(path, kMapFileLimit), path); }
 
 JpegSize CheckJpeg(FileBytes bytes, const std::string& path) {
     JpegSize size;
@@ -168,10 +168,10 @@ JpegSize CheckJpeg(FileBytes bytes, const std::string& path) {
     return size;
 }
 
-JpegSize CheckJpeg(const std::string& path) { return CheckJpeg(ReadAssetFile(path, kMapFileLimit), path); }
+JpegSize CheckJpeg(const std::string& path) { return CheckJpeg(ReadRegularFile(path, kMapFileLimit), path); }
 
 BmpInfo CheckBmp(FileBytes file, const std::string& path) {
-    const AssetError invalid("Bitmap image is not valid: " + path, path);
+    const FileError invalid("Bitmap image is not valid: " + path, path);
     const std::size_t fileSize = file.size();
     if (fileSize < 18 || file[0] != 'B' || file[1] != 'M') throw invalid;
     const uint32_t dataOffset = Le32(&file[10]);
@@ -256,6 +256,6 @@ BmpInfo CheckBmp(FileBytes file, const std::string& path) {
     return info;
 }
 
-BmpInfo ReadBmpInfo(const std::string& path) { return CheckBmp(ReadAssetFile(path, kBitmapFileLimit), path); }
+BmpInfo ReadBmpInfo(const std::string& path) { return CheckBmp(ReadRegularFile(path, kBitmapFileLimit), path); }
 
 }  // namespace dzwonex

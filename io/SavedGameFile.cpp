@@ -1,0 +1,57 @@
+#include "SavedGameFile.h"
+
+#include <stdexcept>
+#include <string_view>
+
+#include "AtomicWrite.h"
+#include "Company.h"
+#include "ReadFile.h"
+
+namespace dzwonex {
+
+namespace {
+
+[[noreturn]] void NotOurs(const std::string& path, const std::string& why) {
+    throw SavedGameError(path + " is not a Dzwonex saved game (" + why + ")");
+}
+
+}  // namespace
+
+void SaveGame(const std::string& path, const CompanySnapshot& snapshot, std::optional<std::size_t> failAfterBytes) {
+    const std::string text = SavedGameText(snapshot);
+    try {
+        WriteFileAtomically(path, text, failAfterBytes);
+    } catch (const FileWriteError& e) {
+        throw SavedGameError("The game could not be saved to " + path + ": " + EnglishReason(e.Problem()) + ".");
+    }
+}
+
+CompanySnapshot LoadGame(const std::string& path) {
+    std::vector<unsigned char> bytes;
+    try {
+        bytes = ReadRegularFile(path, kSavedGameMaxBytes);
+    } catch (const FileReadError& e) {
+        const FileProblem& problem = e.Problem();
+        switch (problem.fault) {
+            case FileFault::Missing:
+                throw SavedGameError("Cannot open " + path + ": " + EnglishReason(problem) + ".");
+            case FileFault::System:
+            case FileFault::OutOfMemory:
+                throw SavedGameError("Cannot read " + path + ": " + EnglishReason(problem) + ".");
+            default:
+                NotOurs(path, EnglishReason(problem));
+        }
+    }
+    return ParseSavedGame(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path);
+}
+
+void RestoreGame(Company& company, const std::string& path) {
+    const CompanySnapshot snapshot = LoadGame(path);
+    try {
+        company.Restore(snapshot);
+    } catch (const std::invalid_argument& e) {
+        NotOurs(path, e.what());
+    }
+}
+
+}  // namespace dzwonex

@@ -1,0 +1,31 @@
+#pragma once
+// Saved games on the disk: the core's format (SavedGame.h), read through
+// the bounded reader and written through the atomic writer.
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "SavedGame.h"
+
+namespace dzwonex {
+
+class Company;
+
+// Writes the game with WriteFileAtomically: whatever fails, an earlier
+// file at `path` is left as it was and no temporary stays behind; only a
+// regular file or a new name is replaced, through any symbolic links. For
+// tests, failAfterBytes makes the write fail as a full disk would once
+// that many bytes are written. Throws SavedGameError.
+void SaveGame(const std::string& path, const CompanySnapshot& snapshot,
+              std::optional<std::size_t> failAfterBytes = std::nullopt);
+
+// Reads a saved game. Refuses anything but a regular file of at most
+// kSavedGameMaxBytes, without waiting on a pipe or device. Throws
+// SavedGameError.
+CompanySnapshot LoadGame(const std::string& path);
+
+// Loads the file into the company. On any fault the company stays as it was
+// and SavedGameError explains.
+void RestoreGame(Company& company, const std::string& path);
+
+}  // namespace dzwonex
