@@ -7,8 +7,10 @@
 //                             with its sound, then closed (for leak checks)
 //
 // "game" and "minimal" print the wall-clock time (CLOCK_REALTIME, ns) at
-// which the first paint of the window was done and exit; the script took
-// the time before starting the process. "idle" stops the game clock, waits
+// which the first paint of the window was done, then, once the work the
+// window put off until that paint (the map's decoding) is done, the peak
+// resident memory in KiB, and exit; the script took the time before
+// starting the process. "idle" stops the game clock, waits
 // a second, then counts paints and the UI thread's CPU time over N seconds.
 #include <sys/resource.h>
 #include <time.h>
@@ -52,11 +54,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == window_ && event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
-            // Queued behind the rest of this paint pass and its flush.
+            // Queued behind the rest of this paint pass and its flush; the
+            // memory behind what the paint queued.
             QTimer::singleShot(0, [] {
-                std::printf("%lld\n", RealtimeNs());
-                std::fflush(stdout);
-                QApplication::exit(0);
+                const long long painted = RealtimeNs();
+                QTimer::singleShot(0, [painted] {
+                    rusage usage{};
+                    getrusage(RUSAGE_SELF, &usage);
+                    std::printf("%lld %ld\n", painted, usage.ru_maxrss);
+                    std::fflush(stdout);
+                    QApplication::exit(0);
+                });
             });
         }
         return false;
