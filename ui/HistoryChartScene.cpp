@@ -18,12 +18,14 @@ constexpr double kXLabelSpacing = 8;  // at least this between two x labels
 constexpr double kYTickSpacing = 30;  // about a y tick every this many pixels
 constexpr double kSwatchWidth = 14;
 constexpr double kLegendGap = 12;
+constexpr int64_t kMonthsAtMost = 36;  // longer spans count years
 
 // A value a line can draw: a broken one (from a damaged save) lies on zero.
 double Drawable(double value) { return std::isfinite(value) ? value : 0; }
 
-QString Number(double value, Language language) {
+QString Number(double value, Language language, int decimals = 0) {
     const QLocale locale(language == Language::Polish ? QLocale::Polish : QLocale::English);
+    if (decimals > 0) return locale.toString(value, 'f', decimals);
     return locale.toString(static_cast<qlonglong>(std::llround(value)));
 }
 
@@ -31,22 +33,48 @@ QString Number(double value, Language language) {
 // power of ten, zero always on it, in about `intervals` steps.
 struct ValueAxis {
     double low = 0, high = 1, step = 1;
+    int Ticks() const { return static_cast<int>(std::lround((high - low) / step)) + 1; }
+    double Tick(int i) const {
+        const double v = low + i * step;
+        return std::abs(v) < step / 1e6 ? 0 : v;  // never "-0"
+    }
+    // A tick's value as its label shows it: as many decimals as the step has.
+    QString Label(int i, Language language) const {
+        return Number(Tick(i), language, std::max(0, -static_cast<int>(std::floor(std::log10(step) + 1e-9))));
+    }
 };
+
+// The least step of 1, 2 or 5 times a power of ten not below `rough` (and
+// not below a tenth), and the next one.
+double RoundStep(double rough) {
+    const double power = std::pow(10.0, std::floor(std::log10(std::max(0.1, rough))));
+    for (double m : {1.0, 2.0, 5.0})
+        if (m * power >= rough) return m * power;
+    return 10 * power;
+}
+double NextStep(double step) { return RoundStep(step * 1.5); }
 
 ValueAxis RoundAxis(double low, double high, int intervals) {
     low = std::min(low, 0.0);
     high = std::max(high, 0.0);
-    const double rough = std::max(1.0, (high - low) / std::max(1, intervals));
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    double step = 10 * power;
-    for (double m : {1.0, 2.0, 5.0})
-        if (m * power >= rough) {
-            step = m * power;
-            break;
-        }
+    high = std::max(high, low + 1);  // a flat line gets some room
+    const double step = RoundStep((high - low) / std::max(1, intervals));
     ValueAxis axis{std::floor(low / step) * step, std::ceil(high / step) * step, step};
     if (axis.high <= axis.low) axis.high = axis.low + step;
     return axis;
+}
+
+// A second axis whose ticks fall on the first one's grid lines: as many
+// steps, each a round one.
+ValueAxis MatchingAxis(double low, double high, const ValueAxis& other) {
+    low = std::min(low, 0.0);
+    high = std::max(high, 0.0);
+    high = std::max(high, low + 1);
+    const double intervals = std::round((other.high - other.low) / other.step);
+    for (double step = RoundStep((high - low) / intervals);; step = NextStep(step)) {
+        const double first = std::floor(low / step) * step;
+        if (first + intervals * step >= high || !std::isfinite(step)) return {first, first + intervals * step, step};
+    }
 }
 
 // The lowest and highest value of the lines on one side, over every sample.
@@ -81,12 +109,15 @@ TimeAxis PickTimeAxis(const ChartRequest& r, const QFontMetricsF& fm, double fir
     const double widestMonth = std::max(fm.horizontalAdvance(r.yearTick.arg(Number(lastMonth / 12 + 1, r.language))),
                                         fm.horizontalAdvance(QStringLiteral("12")));
     const double widestYear = fm.horizontalAdvance(Number(lastMonth / 12 + 1, r.language));
-    TimeAxis axis;
-    // Months by 1, 2, 3 and 6, then years by 1, 2 and 5 times a power of ten.
+    TimeAxis axis{0, {}};
+    // Months by 1, 2, 3 and 6 in the first three years of a span, then
+    // years by 1, 2 and 5 times a power of ten.
     for (int64_t step : {1, 2, 3, 6}) {
-        axis.stepMonths = step;
-        if (step * pixelsPerMonth >= widestMonth + kXLabelSpacing) break;
-        axis.stepMonths = 0;
+        if (lastMonth - firstMonth >= kMonthsAtMost) break;
+        if (step * pixelsPerMonth >= widestMonth + kXLabelSpacing) {
+            axis.stepMonths = step;
+            break;
+        }
     }
     for (int64_t years = 1; axis.stepMonths == 0; years *= 10)
         for (int64_t m : {1, 2, 5}) {
@@ -285,15 +316,14 @@ ChartScene LayOutChart(const ChartRequest& r, const History* history) {
 
     const int intervals = std::clamp(static_cast<int>((plotBottom - plotTop) / kYTickSpacing), 1, 10);
     const ValueAxis left = RoundAxis(leftLow, leftHigh, intervals);
-    const ValueAxis right = RoundAxis(rightLow, rightHigh, intervals);
+    const ValueAxis right = MatchingAxis(rightLow, rightHigh, left);
     scene.leftLow = left.low;
     scene.leftHigh = left.high;
     scene.rightLow = right.low;
     scene.rightHigh = right.high;
     auto widest = [&](const ValueAxis& axis) {
         double w = 0;
-        for (double v = axis.low; v <= axis.high + axis.step / 2; v += axis.step)
-            w = std::max(w, label.horizontalAdvance(Number(v, r.language)));
+        for (int i = 0; i < axis.Ticks(); ++i) w = std::max(w, label.horizontalAdvance(axis.Label(i, r.language)));
         return w;
     };
     const double leftWidth = widest(left) + kLabelGap;
@@ -319,12 +349,12 @@ ChartScene LayOutChart(const ChartRequest& r, const History* history) {
     // The y axes' ticks and labels.
     auto valueTicks = [&](const ValueAxis& axis, std::vector<double>& ticks, std::vector<ChartText>& labels,
                           bool onLeft) {
-        for (double v = axis.low; v <= axis.high + axis.step / 2; v += axis.step) {
-            const double y = yPixel(axis, v);
+        for (int i = 0; i < axis.Ticks(); ++i) {
+            const double y = yPixel(axis, axis.Tick(i));
             ticks.push_back(y);
             labels.push_back(
-                onLeft ? Text(label, Number(v, r.language), plot.left() - kLabelGap, y - lh / 2, Qt::AlignRight)
-                       : Text(label, Number(v, r.language), plot.right() + kLabelGap, y - lh / 2, Qt::AlignLeft));
+                onLeft ? Text(label, axis.Label(i, r.language), plot.left() - kLabelGap, y - lh / 2, Qt::AlignRight)
+                       : Text(label, axis.Label(i, r.language), plot.right() + kLabelGap, y - lh / 2, Qt::AlignLeft));
         }
     };
     valueTicks(left, scene.leftTicks, scene.leftLabels, true);
