@@ -9,8 +9,9 @@
 // "game" and "minimal" print the wall-clock time (CLOCK_REALTIME, ns) at
 // which the first paint of the window was done, then, once the work the
 // window put off until that paint (the map's decoding) is done, the peak
-// resident memory in KiB, and exit; the script took the time before
-// starting the process. "idle" stops the game clock, waits
+// resident memory in KiB and the CPU time (µs) the UI thread had taken by
+// the paint, and exit; the script took the time before starting the
+// process. "idle" stops the game clock, waits
 // a second, then counts paints and the UI thread's CPU time over N seconds.
 #include <sys/resource.h>
 #include <time.h>
@@ -58,10 +59,11 @@ protected:
             // memory behind what the paint queued.
             QTimer::singleShot(0, [] {
                 const long long painted = RealtimeNs();
-                QTimer::singleShot(0, [painted] {
+                const double cpu = ThreadCpuSeconds();
+                QTimer::singleShot(0, [painted, cpu] {
                     rusage usage{};
                     getrusage(RUSAGE_SELF, &usage);
-                    std::printf("%lld %ld\n", painted, usage.ru_maxrss);
+                    std::printf("%lld %ld %.0f\n", painted, usage.ru_maxrss, cpu * 1e6);
                     std::fflush(stdout);
                     QApplication::exit(0);
                 });
