@@ -29,8 +29,7 @@ QString Number(double value, Language language, int decimals = 0) {
     return locale.toString(static_cast<qlonglong>(std::llround(value)));
 }
 
-// An axis from `low` to `high` widened to whole steps of 1, 2 or 5 times a
-// power of ten, zero always on it, in about `intervals` steps.
+// A value axis: its ends and the step between its ticks.
 struct ValueAxis {
     double low = 0, high = 1, step = 1;
     int Ticks() const { return static_cast<int>(std::lround((high - low) / step)) + 1; }
@@ -54,6 +53,8 @@ double RoundStep(double rough) {
 }
 double NextStep(double step) { return RoundStep(step * 1.5); }
 
+// An axis from `low` to `high` widened to whole steps of 1, 2 or 5 times a
+// power of ten, zero always on it, in about `intervals` steps.
 ValueAxis RoundAxis(double low, double high, int intervals) {
     low = std::min(low, 0.0);
     high = std::max(high, 0.0);
