@@ -133,6 +133,15 @@
         <source>pozostałe</source>
         <translation>the rest</translation>
     </message>
+    <message>
+        <source>Miesiąc</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>rok %1</source>
+        <extracomment>A year&apos;s first month among the months of the x axis.</extracomment>
+        <translation>year %1</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::TMapHints</name>

@@ -133,6 +133,15 @@
         <source>pozostałe</source>
         <translation>pozostałe</translation>
     </message>
+    <message>
+        <source>Miesiąc</source>
+        <translation>Miesiąc</translation>
+    </message>
+    <message>
+        <source>rok %1</source>
+        <extracomment>A year&apos;s first month among the months of the x axis.</extracomment>
+        <translation>rok %1</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::TMapHints</name>

@@ -84,8 +84,9 @@ void TfrmMain::ApplyLanguage(Language language) {
 }
 
 void TfrmMain::changeEvent(QEvent* event) {
-    // Whoever installed a language, the window speaks it.
-    if (event->type() == QEvent::LanguageChange) ApplyLanguage(InstalledLanguage());
+    // Whoever installed a language, the window speaks it. The window's own
+    // installations (at start and from the Menu) are applied already.
+    if (event->type() == QEvent::LanguageChange && InstalledLanguage() != language_) ApplyLanguage(InstalledLanguage());
     QWidget::changeEvent(event);
 }
 
