@@ -1,5 +1,7 @@
 #include "History.h"
 
+#include <limits>
+
 #include "Company.h"
 
 namespace dzwonex {
@@ -23,7 +25,24 @@ HistorySample History::Sample(const Company& game) {
     s.opinion = static_cast<float>(game.Opinion());
     s.quality = static_cast<float>(game.Quality());
     for (int k = 1; k <= kKindCount; ++k) s.counts[static_cast<size_t>(k - 1)] = game.Count(k);
+    s.inbox = static_cast<int32_t>(std::min<size_t>(game.Cases().size(), std::numeric_limits<int32_t>::max()));
     return s;
+}
+
+const HistorySample* History::OnOrBefore(int32_t day) const {
+    for (const auto* part : {&daily_, &weekly_, &old_}) {
+        if (part->empty() || part->front().day > day) continue;
+        auto it = std::upper_bound(part->begin(), part->end(), day,
+                                   [](int32_t d, const HistorySample& s) { return d < s.day; });
+        return &*(it - 1);
+    }
+    return nullptr;
+}
+
+const HistorySample* History::Earliest() const {
+    for (const auto* part : {&old_, &weekly_, &daily_})
+        if (!part->empty()) return &part->front();
+    return nullptr;
 }
 
 void History::Record(const HistorySample& sample) {
