@@ -1,5 +1,6 @@
 #include "History.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "Company.h"
@@ -29,12 +30,24 @@ HistorySample History::Sample(const Company& game) {
     return s;
 }
 
+size_t History::FirstFrom(const std::deque<HistorySample>& part, int64_t day) {
+    if (part.empty()) return 0;
+    // With one sample a day, the day tells the place.
+    const int64_t guess = day - part.front().day;
+    if (guess <= 0) return 0;
+    if (guess < static_cast<int64_t>(part.size())) {
+        const auto at = static_cast<size_t>(guess);
+        if (part[at].day == day && part[at - 1].day < day) return at;
+    }
+    return static_cast<size_t>(
+        std::lower_bound(part.begin(), part.end(), day, [](const HistorySample& s, int64_t d) { return s.day < d; }) -
+        part.begin());
+}
+
 const HistorySample* History::OnOrBefore(int32_t day) const {
     for (const auto* part : {&daily_, &weekly_, &old_}) {
         if (part->empty() || part->front().day > day) continue;
-        auto it = std::upper_bound(part->begin(), part->end(), day,
-                                   [](int32_t d, const HistorySample& s) { return d < s.day; });
-        return &*(it - 1);
+        return &(*part)[FirstFrom(*part, int64_t{day} + 1) - 1];
     }
     return nullptr;
 }

@@ -1,5 +1,4 @@
 #pragma once
-#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -58,9 +57,9 @@ public:
     void ForEachBetween(int32_t first, int32_t last, F&& visit) const {
         for (const auto* part : {&old_, &weekly_, &daily_}) {
             if (part->empty() || part->back().day < first) continue;
-            auto it = std::lower_bound(part->begin(), part->end(), first,
-                                       [](const HistorySample& s, int32_t d) { return s.day < d; });
-            for (; it != part->end() && it->day <= last; ++it) visit(*it);
+            for (auto it = part->begin() + static_cast<std::ptrdiff_t>(FirstFrom(*part, first));
+                 it != part->end() && it->day <= last; ++it)
+                visit(*it);
         }
     }
     // The first sample kept, or nullptr.
@@ -69,6 +68,10 @@ public:
     int32_t OldSpacing() const { return oldSpacing_; }
 
 private:
+    // The place of the first sample of `day` or later in a part (its size
+    // when there is none); at once for days kept one by one.
+    static size_t FirstFrom(const std::deque<HistorySample>& part, int64_t day);
+
     std::deque<HistorySample> old_;     // older than ten years
     std::deque<HistorySample> weekly_;  // one to ten years old
     std::deque<HistorySample> daily_;   // the last year

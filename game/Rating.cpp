@@ -11,7 +11,7 @@ namespace dzwonex {
 namespace {
 
 constexpr int32_t kNetSpan = 30;   // days of the net and of the opinion's trend
-constexpr int32_t kDebtSpan = 90;  // days looked back for debt
+constexpr int32_t kDebtSpan = 30;  // days looked back for debt
 
 // NaN counts as nothing.
 double Clamp01(double x) { return x > 0 ? (x < 1 ? x : 1.0) : 0.0; }

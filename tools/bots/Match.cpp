@@ -1,5 +1,6 @@
 #include "Match.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 
@@ -26,6 +27,7 @@ MatchResult PlayTerm(Strategy& strategy, uint32_t seed, int32_t years, const std
             throw std::runtime_error(strategy.Name() + ": " + command + ": " + result.error);
     };
     run("term " + std::to_string(years));
+    int32_t lowestCash = session.Game().Cash().Value();
     while (session.CurrentTerm().Running()) {
         for (int32_t answered = 0; answered < kMaxAnswersPerDay; ++answered) {
             const std::string command = strategy.Next(session.Game(), answered);
@@ -34,6 +36,7 @@ MatchResult PlayTerm(Strategy& strategy, uint32_t seed, int32_t years, const std
         }
         run("day");
         const Company& game = session.Game();
+        lowestCash = std::min(lowestCash, game.Cash().Value());
         if (trace && game.Day() % 30 == 0) {
             const Rating rating = RateCompany(game, session.CompanyHistory());
             std::printf("  day %4d rating %4d cash %11d opinion %8.1f quality %7.1f counts", game.Day(), rating.total,
@@ -51,6 +54,7 @@ MatchResult PlayTerm(Strategy& strategy, uint32_t seed, int32_t years, const std
     result.rating = term.finalRating;
     const History& history = session.CompanyHistory();
     result.last = history.Latest();
+    result.lowestCash = lowestCash;
     if (const HistorySample* then = history.OnOrBefore(result.last.day - 30); then && then->day < result.last.day)
         result.netPerDay = (static_cast<double>(result.last.cash) - then->cash) / (result.last.day - then->day);
     return result;

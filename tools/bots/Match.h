@@ -15,9 +15,10 @@ struct MatchResult {
     uint32_t seed = 0;
     TermEnd end = TermEnd::Running;
     int32_t endDay = 0;
-    Rating rating;         // the term's final rating
-    HistorySample last;    // the company on its last day
-    double netPerDay = 0;  // over its last 30 days
+    Rating rating;           // the term's final rating
+    HistorySample last;      // the company on its last day
+    double netPerDay = 0;    // over its last 30 days
+    int32_t lowestCash = 0;  // at the end of a day
 };
 
 // Plays a term of `years` through the text front end's commands, in

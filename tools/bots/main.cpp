@@ -111,7 +111,7 @@ void PrintGame(const MatchResult& r) {
     for (int32_t p : r.rating.points) std::printf(" %3d", p);
     std::printf(" ] cash %11d net %9.0f opinion %8.1f quality %7.1f counts", s.cash, r.netPerDay, s.opinion, s.quality);
     for (int32_t c : s.counts) std::printf(" %5d", c);
-    std::printf(" inbox %d\n", s.inbox);
+    std::printf(" inbox %d lowest cash %d\n", s.inbox, r.lowestCash);
 }
 
 }  // namespace
