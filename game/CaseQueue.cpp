@@ -38,6 +38,14 @@ void Company::ShowCurrentCase() {
     view_.SetText(Control::tabSprawy, Fill(Texts(language_).casesTab, {FormatAmount(count, language_)}));
 }
 
+void Company::BringToFront(size_t index) {
+    if (index == 0 || index >= cases_.size()) return;
+    Case picked = std::move(cases_[index]);
+    cases_.erase(cases_.begin() + static_cast<std::ptrdiff_t>(index));
+    cases_.push_front(std::move(picked));
+    ShowCurrentCase();
+}
+
 void Company::DismissFrontCase() {
     // The sound comes first and on every press, even with nothing to dismiss.
     view_.PlayButtonSound();

@@ -55,6 +55,10 @@ public:
     void AnswerYes();
     void AnswerNo();
     void AnswerOk();
+    // The player picks a case in the inbox to answer it now: it moves to the
+    // front, the others keep their order. Draws nothing; an index outside
+    // the inbox changes nothing.
+    void BringToFront(size_t index);
     // A press on the map at (x, y) in map picture pixels, with any button.
     void PressMap(int32_t x, int32_t y);
     // The game's speed, 0 (the clock stands) to 10 (a day every 2 s),

@@ -1,5 +1,8 @@
 #include "History.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "Company.h"
 
 namespace dzwonex {
@@ -23,7 +26,36 @@ HistorySample History::Sample(const Company& game) {
     s.opinion = static_cast<float>(game.Opinion());
     s.quality = static_cast<float>(game.Quality());
     for (int k = 1; k <= kKindCount; ++k) s.counts[static_cast<size_t>(k - 1)] = game.Count(k);
+    s.inbox = static_cast<int32_t>(std::min<size_t>(game.Cases().size(), std::numeric_limits<int32_t>::max()));
     return s;
+}
+
+size_t History::FirstFrom(const std::deque<HistorySample>& part, int64_t day) {
+    if (part.empty()) return 0;
+    // With one sample a day, the day tells the place.
+    const int64_t guess = day - part.front().day;
+    if (guess <= 0) return 0;
+    if (guess < static_cast<int64_t>(part.size())) {
+        const auto at = static_cast<size_t>(guess);
+        if (part[at].day == day && part[at - 1].day < day) return at;
+    }
+    return static_cast<size_t>(
+        std::lower_bound(part.begin(), part.end(), day, [](const HistorySample& s, int64_t d) { return s.day < d; }) -
+        part.begin());
+}
+
+const HistorySample* History::OnOrBefore(int32_t day) const {
+    for (const auto* part : {&daily_, &weekly_, &old_}) {
+        if (part->empty() || part->front().day > day) continue;
+        return &(*part)[FirstFrom(*part, int64_t{day} + 1) - 1];
+    }
+    return nullptr;
+}
+
+const HistorySample* History::Earliest() const {
+    for (const auto* part : {&old_, &weekly_, &daily_})
+        if (!part->empty()) return &part->front();
+    return nullptr;
 }
 
 void History::Record(const HistorySample& sample) {

@@ -17,6 +17,7 @@ struct HistorySample {
     float opinion = 0;  // a float is more than a chart can show
     float quality = 0;
     std::array<int32_t, kKindCount> counts{};  // by kind 1..6
+    int32_t inbox = 0;                         // cases waiting, for the rating's backlog
 };
 
 // The company's course since the game began. The last year is kept day by
@@ -49,10 +50,28 @@ public:
         for (const auto* part : {&old_, &weekly_, &daily_})
             for (const HistorySample& s : *part) visit(s);
     }
+    // The latest sample of that day or before it, or nullptr.
+    const HistorySample* OnOrBefore(int32_t day) const;
+    // The samples from day `first` to day `last`, both included, oldest first.
+    template <typename F>
+    void ForEachBetween(int32_t first, int32_t last, F&& visit) const {
+        for (const auto* part : {&old_, &weekly_, &daily_}) {
+            if (part->empty() || part->back().day < first) continue;
+            for (auto it = part->begin() + static_cast<std::ptrdiff_t>(FirstFrom(*part, first));
+                 it != part->end() && it->day <= last; ++it)
+                visit(*it);
+        }
+    }
+    // The first sample kept, or nullptr.
+    const HistorySample* Earliest() const;
     // The days between two old samples at present.
     int32_t OldSpacing() const { return oldSpacing_; }
 
 private:
+    // The place of the first sample of `day` or later in a part (its size
+    // when there is none); at once for days kept one by one.
+    static size_t FirstFrom(const std::deque<HistorySample>& part, int64_t day);
+
     std::deque<HistorySample> old_;     // older than ten years
     std::deque<HistorySample> weekly_;  // one to ten years old
     std::deque<HistorySample> daily_;   // the last year

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Language.h"
+#include "MilestoneId.h"
 #include "Subscribers.h"
 
 namespace dzwonex {
@@ -63,6 +64,13 @@ struct TextCatalogue {
 
     const char* welcomeTitle;
     const char* welcomeBody;
+
+    // Milestones, by MilestoneId: the name and how it is reached.
+    struct Milestone {
+        const char* name;
+        const char* how;
+    };
+    std::array<Milestone, kMilestoneCount> milestones;
 
     // Labels; "{}" are filled in order.
     const char* speedLine;  // the speed

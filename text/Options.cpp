@@ -71,6 +71,8 @@ std::string UsageText() {
            "  save PATH     save the game to PATH (the rest of the line)\n"
            "  load PATH     load the saved game PATH; on failure the game goes on unchanged\n"
            "  state         print the state as one line of JSON\n"
+           "  rating        print the company's rating and its parts as one line of JSON\n"
+           "  term N        begin a term of N years (1, 2, 5 or 10) from today; term 0 ends it\n"
            "  pomoc, help   print a short help on the game, in the game's language\n"
            "  quit          end the game\n"
            "\n"

@@ -48,9 +48,11 @@ Session::Result Session::SaveOrLoad(const std::string& command, const std::strin
         // are what this session showed and played, not the company.
         {
             RestoreGame(*game_, path);
-            // Another company: its course starts here.
+            // Another company: its course starts here, with no term (a
+            // saved game does not hold one yet).
             history_.Clear();
             history_.Record(*game_);
+            term_ = Term{};
         }
     } catch (const SavedGameError& e) {
         result.outcome = Outcome::Error;

@@ -74,7 +74,7 @@ Session::Result Session::Execute(const std::string& rawLine) {
         if (!expectArgs(0)) return fail(cmd + " takes no arguments");
         if (action != kActions.end()) {
             ((*game_).*(action->second))();
-            if (cmd == "day") history_.Record(*game_);
+            if (cmd == "day") AfterDay();
         } else if (cmd == "state")
             result.output = StateLine();
         else
@@ -82,6 +82,7 @@ Session::Result Session::Execute(const std::string& rawLine) {
         return result;
     }
     if (cmd == "save" || cmd == "load") return SaveOrLoad(cmd, line);
+    if (cmd == "rating" || cmd == "term") return RatingOrTerm(words);
     if (cmd == "pomoc" || cmd == "help") {
         if (!expectArgs(0)) return fail(cmd + " takes no arguments");
         // The window's help, then the commands; without the last line end,
@@ -128,11 +129,13 @@ std::string HelpText(Language language) {
     if (language == Language::English)
         return "Commands: day (the next day), yes, no, ok (answer the case), click X Y (press the map),\n"
                "banner, speed X (0..200 on the speed bar), page N (0 Map, 1 Statistics, 2 Cases, 3 Menu),\n"
-               "save FILE, load FILE (save and load the game), state (the state in JSON), help (about\n"
-               "the game), quit (the end).\n";
+               "save FILE, load FILE (save and load the game), state (the state in JSON), rating (the\n"
+               "company's rating in JSON), term N (a term of N years: 1, 2, 5 or 10; 0 ends it), help\n"
+               "(about the game), quit (the end).\n";
     return "Polecenia: day (następny dzień), tak, nie, ok (odpowiedź na sprawę), click X Y (kliknięcie na mapie),\n"
            "banner, speed X (0..200 na pasku szybkości), page N (0 Mapa, 1 Statystyka, 2 Sprawy, 3 Menu),\n"
-           "save PLIK, load PLIK (zapis i odczyt gry), state (stan w JSON), pomoc albo help (opis gry),\n"
+           "save PLIK, load PLIK (zapis i odczyt gry), state (stan w JSON), rating (ocena firmy w JSON),\n"
+           "term N (kadencja na N lat: 1, 2, 5 albo 10; 0 ją kończy), pomoc albo help (opis gry),\n"
            "quit (koniec).\n";
 }
 

@@ -3,11 +3,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "Company.h"
 #include "History.h"
 #include "Options.h"
 #include "RecordingView.h"
+#include "Term.h"
 
 namespace dzwonex::text {
 
@@ -39,16 +41,23 @@ public:
     const RecordingView& View() const { return view_; }
     // The company's course, a sample after every day, as the window keeps it.
     const History& CompanyHistory() const { return history_; }
+    // The term begun by `term N`; none until then.
+    const Term& CurrentTerm() const { return term_; }
 
 private:
     std::optional<std::string> StartSaved();
     // save PATH and load PATH; the path is the rest of the line.
     Result SaveOrLoad(const std::string& command, const std::string& line);
+    // After each day: its sample of the history, then the term's day.
+    void AfterDay();
+    // rating, and term N (years; 0 ends the term).
+    Result RatingOrTerm(const std::vector<std::string>& words);
 
     Options options_;
     RecordingView view_;
     std::unique_ptr<Company> game_;
     History history_;
+    Term term_;
 };
 
 // The commands, for a person at a terminal.

@@ -653,6 +653,15 @@
         <source>Pokazuje historię liczby abonentów każdego rodzaju</source>
         <translation>Shows the history of the number of subscribers of each kind</translation>
     </message>
+    <message>
+        <source>Miesiąc</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>rok %1</source>
+        <extracomment>A year&apos;s first month among the months of the x axis.</extracomment>
+        <translation>year %1</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::TMapHints</name>

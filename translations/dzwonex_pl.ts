@@ -653,6 +653,15 @@
         <source>Pokazuje historię liczby abonentów każdego rodzaju</source>
         <translation>Pokazuje historię liczby abonentów każdego rodzaju</translation>
     </message>
+    <message>
+        <source>Miesiąc</source>
+        <translation>Miesiąc</translation>
+    </message>
+    <message>
+        <source>rok %1</source>
+        <extracomment>A year&apos;s first month among the months of the x axis.</extracomment>
+        <translation>rok %1</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::TMapHints</name>

@@ -194,8 +194,10 @@ void TfrmMain::RetranslateUi() {
 }
 
 void TfrmMain::changeEvent(QEvent* event) {
-    // Whoever installed a language, the window speaks it.
-    if (event->type() == QEvent::LanguageChange) controller_->ApplyLanguage(InstalledLanguage());
+    // Whoever installed a language, the window speaks it. The window's own
+    // installations (at start and from the Menu) are applied already.
+    if (event->type() == QEvent::LanguageChange && InstalledLanguage() != controller_->CurrentLanguage())
+        controller_->ApplyLanguage(InstalledLanguage());
     QWidget::changeEvent(event);
 }
 

@@ -2,18 +2,21 @@
 
 #include <new>
 
+#include <QBuffer>
+#include <QImageReader>
+
 namespace dzwonex {
 
 namespace {
 
-QImage ToImage(const RgbImage& rgb, const std::string& path) {
-    const QImage view(rgb.rgb.data(), rgb.width, rgb.height, rgb.width * 3, QImage::Format_RGB888);
-    // RGB32 is what the screen takes without conversion; this also copies
-    // the pixels out of the decoder's buffer. Qt answers a failed
-    // allocation with a null image.
-    QImage image = view.convertToFormat(QImage::Format_RGB32);
-    if (image.isNull()) throw FileReadError(path, {FileFault::OutOfMemory});
-    return image;
+// The decoder's pixels as they are, owned by the image: a copy in the
+// screen's four bytes a pixel would hold both at once, 10 MB for the map
+// instead of 4.5.
+QImage ToImage(RgbImage rgb) {
+    auto* pixels = new std::vector<uint8_t>(std::move(rgb.rgb));
+    return QImage(
+        pixels->data(), rgb.width, rgb.height, rgb.width * 3, QImage::Format_RGB888,
+        [](void* owned) { delete static_cast<std::vector<uint8_t>*>(owned); }, pixels);
 }
 
 }  // namespace
@@ -23,7 +26,16 @@ QImage LoadBitmap(const std::string& path) {
     CheckBmp(bytes, path);
     QImage image;
     try {
-        if (image.loadFromData(bytes.data(), static_cast<int>(bytes.size()), "BMP")) return image;
+        // Qt's own bitmap reader, straight: left to guess, Qt would load
+        // every image plugin (SVG and its library too) to ask each.
+        const QByteArray data =
+            QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+        QBuffer buffer;
+        buffer.setData(data);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, "bmp");
+        reader.setAutoDetectImageFormat(false);
+        if (reader.read(&image)) return image;
     } catch (const std::bad_alloc&) {
         throw FileReadError(path, {FileFault::OutOfMemory});
     }
@@ -40,7 +52,7 @@ QImage MapPictureFile::Decode() {
     const std::vector<unsigned char> bytes = std::move(bytes_);
     bytes_ = {};
     try {
-        return ToImage(DecodeJpeg(bytes, path_), path_);
+        return ToImage(DecodeJpeg(bytes, path_));
     } catch (const std::bad_alloc&) {
         throw FileReadError(path_, {FileFault::OutOfMemory});
     }

@@ -80,5 +80,38 @@ TEST(History, TheSameDayIsReplacedAndAnEarlierOneStartsANewGame) {
     EXPECT_EQ(Days(history), std::vector<int32_t>{1});
 }
 
+// The look-ups the rating makes: the sample on or before a day, and the
+// samples between two days, in every part of a long history, also where a
+// day was skipped.
+TEST(History, FindsTheSamplesOfADayAndOfASpanInEveryPart) {
+    History history;
+    for (int32_t day = 1; day <= 15 * 360; ++day)
+        if (day % 97 != 0 && (day < 5000 || day > 5002)) history.Record(Day(day));
+    std::vector<int32_t> all = Days(history);
+    const int32_t last = all.back();
+    for (int32_t day : {-5,   0,    1,    2,    96,   97,   98,   400,  1801,     1802,
+                        3000, 4999, 5000, 5001, 5003, 5100, 5399, last, last + 1, last + 1000}) {
+        const HistorySample* found = history.OnOrBefore(day);
+        int32_t expected = -1;
+        for (int32_t d : all)
+            if (d <= day) expected = d;
+        if (expected < 0)
+            EXPECT_EQ(found, nullptr) << day;
+        else
+            EXPECT_EQ(found ? found->day : -1, expected) << day;
+
+        for (int32_t span : {0, 1, 30, 400}) {
+            std::vector<int32_t> between, wanted;
+            history.ForEachBetween(day - span, day, [&](const HistorySample& s) { between.push_back(s.day); });
+            for (int32_t d : all)
+                if (d >= day - span && d <= day) wanted.push_back(d);
+            EXPECT_EQ(between, wanted) << day << " - " << span;
+        }
+    }
+    EXPECT_EQ(history.Earliest()->day, 1);
+    EXPECT_EQ(History().Earliest(), nullptr);
+    EXPECT_EQ(History().OnOrBefore(10), nullptr);
+}
+
 }  // namespace
 }  // namespace dzwonex::testing

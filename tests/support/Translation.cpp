@@ -39,6 +39,10 @@ std::vector<std::string> CatalogueTexts(const TextCatalogue& t) {
           t.welcomeTitle,   t.welcomeBody,   t.speedLine,        t.dateLine,          t.casesTab})
         add(text);
     addAll(t.disconnectQuestions);
+    for (const auto& milestone : t.milestones) {
+        add(milestone.name);
+        add(milestone.how);
+    }
     return all;
 }
 

@@ -126,6 +126,7 @@ TEST_F(TextSession, PomocAndHelpPrintTheGamesHelpAndChangeNothing) {
         // The window's help first, then the commands.
         EXPECT_EQ(r.output.rfind(GameHelp(), 0), 0u) << command;
         EXPECT_NE(r.output.find("pomoc albo help"), std::string::npos);
+        EXPECT_NE(r.output.find("rating (ocena firmy"), std::string::npos);
         EXPECT_NE(r.output.back(), '\n');
     }
     EXPECT_EQ(s->Execute("pomoc 2").outcome, Session::Outcome::Error);
@@ -179,7 +180,13 @@ TEST_F(TextSession, BadCommandsChangeNothing) {
                          "load   ",
                          "save /nonexistent/folder/gra.dzwonex",
                          "load /nonexistent/gra.dzwonex",
-                         "load /"};
+                         "load /",
+                         "rating 1",
+                         "term",
+                         "term 3",
+                         "term -5",
+                         "term x",
+                         "term 5 5"};
     for (const char* line : bad) {
         const auto r = s->Execute(line);
         EXPECT_EQ(r.outcome, Session::Outcome::Error) << line;
@@ -212,8 +219,8 @@ TEST_F(TextSession, RandomCommandLinesNeverBreakIt) {
     auto s = Open(99);
     std::mt19937 gen(12345);
     const std::vector<std::string> words = {
-        "day", "tak", "nie", "ok",   "click", "banner",     "speed",       "page", "state", "#",  "",
-        "-5",  "0",   "17",  "1399", "999",   "2147483648", "-2147483649", "1e9",  "\t",    "zł", "nan"};
+        "day",  "tak", "nie", "ok", "click", "banner", "speed",      "page",        "state", "#",  "",   "rating",
+        "term", "-5",  "0",   "17", "1399",  "999",    "2147483648", "-2147483649", "1e9",   "\t", "zł", "nan"};
     for (int i = 0; i < 20000; ++i) {
         std::string line;
         const int n = static_cast<int>(gen() % 4);
@@ -234,6 +241,41 @@ TEST_F(TextSession, RandomCommandLinesNeverBreakIt) {
     }
     const json st = State(*s);
     EXPECT_GE(st["day"].get<int>(), 1);
+}
+
+// The rating and the term are read beside the game: the state lines stay
+// those of a game played without them.
+TEST_F(TextSession, RatingAndTermLeaveTheStateLinesAsTheyWere) {
+    auto plain = Open(2026), rated = Open(2026);
+    EXPECT_EQ(rated->Execute("term 1").outcome, Session::Outcome::Done);
+    for (int day = 0; day < 365; ++day) {
+        for (auto* s : {plain.get(), rated.get()}) {
+            if (day % 2) s->Execute("tak");
+            s->Execute("ok");
+            s->Execute("day");
+        }
+        const auto r = rated->Execute("rating");
+        ASSERT_EQ(r.outcome, Session::Outcome::Done);
+        ASSERT_EQ(rated->StateLine(), plain->StateLine()) << "day " << day;
+        if (day == 0 || day == 360) {
+            const json line = json::parse(r.output);
+            int32_t sum = 0;
+            for (const char* part : {"money", "service", "reputation", "equipment", "discipline"})
+                sum += line[part].get<int32_t>();
+            EXPECT_EQ(line["rating"], sum);
+            EXPECT_EQ(line["term"]["years"], 1);
+            EXPECT_EQ(line["term"]["days"], 360);
+            EXPECT_EQ(line["term"]["end"], day == 0 ? "running" : "completed");
+            if (day == 360) {
+                EXPECT_EQ(line["term"]["final"], rated->CurrentTerm().finalRating.total);
+            }
+        }
+    }
+    EXPECT_EQ(rated->CurrentTerm().end, TermEnd::Completed);
+    EXPECT_EQ(rated->CurrentTerm().monthlyRatings.size(), 12u);
+    // term 0: no term any more.
+    rated->Execute("term 0");
+    EXPECT_TRUE(json::parse(rated->Execute("rating").output)["term"].is_null());
 }
 
 TEST(TextOptions, ParsesAndRejects) {

@@ -199,7 +199,7 @@ TEST_F(SavedGamesTest, FilesThatFailAreToldAndTheGamePlaysOn) {
     // A named pipe is no file to save over: told, and left a pipe.
     dialogs.answer = saves.filePath("potok");
     ASSERT_EQ(::mkfifo(QFile::encodeName(dialogs.answer).constData(), 0600), 0);
-    Click(w->btnZapisz);
+    Click(w.btnZapisz);
     ASSERT_EQ(w.errors->size(), 3u);
     EXPECT_EQ(w.errors->back(), "The game could not be saved to " + dialogs.answer + ": it is a named pipe.");
     EXPECT_EQ(QFileInfo(dialogs.answer).isFile(), false);

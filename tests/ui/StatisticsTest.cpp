@@ -2,8 +2,10 @@
 // line.
 #include <gtest/gtest.h>
 
-#include <QChartView>
-#include <QLineSeries>
+#include <cmath>
+#include <limits>
+#include <map>
+
 #include <QTest>
 
 #include "Amounts.h"
@@ -11,11 +13,17 @@
 #include "CompanyBuilder.h"
 #include "HistoryChart.h"
 #include "Support.h"
+#include "Translations.h"
 
 namespace dzwonex::uitest {
 namespace {
 
 using dzwonex::testing::CompanyBuilder;
+
+double Year(int day) { return 1 + day / 360.0; }
+
+// The pixel column a point of the chart falls in.
+int Column(const QPointF& pixel) { return static_cast<int>(std::floor(pixel.x())); }
 
 class StatisticsTest : public ::testing::Test {
 protected:
@@ -27,14 +35,9 @@ protected:
         w->Controller().StopMainTimer();
     }
 
-    // The points of the cash line as the chart holds them.
-    QList<QPointF> CashPoints() const {
-        auto* view = w.chartHistoria->View(THistoryChart::gCash);
-        for (QAbstractSeries* s : view->chart()->series())
-            if (s->name() == "Kasa") return static_cast<QLineSeries*>(s)->points();
-        return {};
+    const ChartDrawnLine& Line(const ChartScene& scene, int index) {
+        return scene.lines.at(static_cast<size_t>(index));
     }
-    static double Year(int day) { return 1 + day / 360.0; }
 };
 
 TEST_F(StatisticsTest, TheChartHoldsOneSamplePerDayOfAShortGame) {
@@ -45,25 +48,32 @@ TEST_F(StatisticsTest, TheChartHoldsOneSamplePerDayOfAShortGame) {
     w->Controller().SetActivePage(kPageStat);
     QCoreApplication::processEvents();
 
-    const QList<QPointF> points = CashPoints();
-    ASSERT_EQ(points.size(), 41);  // the first day and forty more
-    for (int i = 0; i < points.size(); ++i) EXPECT_DOUBLE_EQ(points[i].x(), Year(1 + i)) << i;
-    EXPECT_DOUBLE_EQ(points.back().y(), w->Game().Cash().Value() / 1000.0);
+    ChartScene scene = w.chartHistoria->Scene();
+    ASSERT_EQ(scene.lines.size(), 1u);
+    const QPolygonF& cash = Line(scene, 0).data;
+    ASSERT_EQ(cash.size(), 41);  // the first day and forty more
+    for (int i = 0; i < cash.size(); ++i) EXPECT_DOUBLE_EQ(cash[i].x(), Year(1 + i)) << i;
+    EXPECT_DOUBLE_EQ(cash.back().y(), w->Game().Cash().Value() / 1000.0);
+    // Six weeks in, the axis counts months from the first year's start.
+    EXPECT_EQ(scene.xTitle.text, "Miesiąc");
+    ASSERT_GE(scene.xLabels.size(), 2u);
+    EXPECT_EQ(scene.xLabels[0].text, "rok 1");
+    EXPECT_EQ(scene.xLabels[1].text, "2");
+    EXPECT_DOUBLE_EQ(scene.xTicks[0], scene.plot.left());
 
     // Shown, it follows each day at once.
     w->Controller().MainTimerTimer();
-    EXPECT_EQ(CashPoints().size(), 42);
-    EXPECT_EQ(w.chartHistoria->PointCount(), 42);
+    EXPECT_EQ(Line(w.chartHistoria->Scene(), 0).data.size(), 42);
 
-    // The other groups catch up when picked.
+    // The other groups draw the same days.
     QTest::mouseClick(w.chartHistoria->GroupButton(THistoryChart::gSubscribers), Qt::LeftButton);
     EXPECT_EQ(w.chartHistoria->CurrentGroup(), THistoryChart::gSubscribers);
-    const auto series = w.chartHistoria->View(THistoryChart::gSubscribers)->chart()->series();
-    ASSERT_EQ(series.size(), kKindCount);
+    scene = w.chartHistoria->Scene();
+    ASSERT_EQ(scene.lines.size(), static_cast<size_t>(kKindCount));
     for (int k = 1; k <= kKindCount; ++k) {
-        const auto* line = static_cast<QLineSeries*>(series[k - 1]);
-        ASSERT_EQ(line->count(), 42) << k;
-        EXPECT_EQ(line->points().back().y(), w->Game().Count(k)) << k;
+        const QPolygonF& count = Line(scene, k - 1).data;
+        ASSERT_EQ(count.size(), 42) << k;
+        EXPECT_EQ(count.back().y(), w->Game().Count(k)) << k;
     }
 }
 
@@ -82,15 +92,24 @@ TEST_F(StatisticsTest, AHundredYearsStayWithinTheBoundsOfHistoryAndChart) {
     // A day a year, a week for nine, a month (or more) before: far fewer
     // than 36 000 samples, about 40 bytes each.
     EXPECT_LE(history.Size(), 360 + 3240 / 7 + 1 + History::kMaxOld);
-    // The chart draws the whole game, at most a point a pixel of its plot.
-    const QList<QPointF> points = CashPoints();
-    const double plot = w.chartHistoria->View(THistoryChart::gCash)->chart()->plotArea().width();
-    EXPECT_GT(plot, 100);
-    EXPECT_LE(points.size(), plot + 2);
-    EXPECT_GE(points.size(), plot / 4);
-    EXPECT_DOUBLE_EQ(points.front().x(), Year(1));  // the game's start is kept
-    EXPECT_DOUBLE_EQ(points.back().x(), Year(lastDay));
-    for (qsizetype i = 1; i < points.size(); ++i) ASSERT_GT(points[i].x(), points[i - 1].x()) << i;
+    // The whole game, at most two points a pixel column (three at the ends,
+    // which keep the first and the last day).
+    const ChartScene scene = w.chartHistoria->Scene();
+    const ChartDrawnLine& cash = Line(scene, 0);
+    EXPECT_GT(scene.plot.width(), 100);
+    std::map<int, int> perColumn;
+    for (const QPointF& p : cash.pixels) ++perColumn[Column(p)];
+    for (const auto& [column, count] : perColumn)
+        EXPECT_LE(count, column == perColumn.begin()->first || column == perColumn.rbegin()->first ? 3 : 2) << column;
+    EXPECT_DOUBLE_EQ(cash.data.front().x(), Year(1));  // the game's start is kept
+    EXPECT_DOUBLE_EQ(cash.data.back().x(), Year(lastDay));
+    for (qsizetype i = 1; i < cash.data.size(); ++i) ASSERT_GT(cash.data[i].x(), cash.data[i - 1].x()) << i;
+    // Whole years on the axis, in order.
+    EXPECT_EQ(scene.xTitle.text, "Rok");
+    ASSERT_GE(scene.xLabels.size(), 3u);
+    EXPECT_EQ(scene.xLabels[0].text, "1");
+    for (size_t i = 1; i < scene.xLabels.size(); ++i)
+        EXPECT_GT(scene.xLabels[i].text.toInt(), scene.xLabels[i - 1].text.toInt()) << i;
 }
 
 TEST_F(StatisticsTest, TheDayAccountIsTheDaysChangeOfCash) {
@@ -117,6 +136,220 @@ TEST_F(StatisticsTest, CashBelowZeroIsRedAndHasItsCaption) {
     CompanyBuilder(w->Game()).AddMoney(1);
     EXPECT_EQ(w.lblKasa->palette().color(QPalette::WindowText), above);
     EXPECT_NE(above, QColor(200, 0, 0));
+}
+
+// The chart alone, on a history made for the case.
+class HistoryChartTest : public ::testing::Test {
+protected:
+    void SetUp() override { InstallLanguage(Language::Polish); }
+    void TearDown() override { InstallLanguage(Language::Polish); }
+
+    // Days 1..`days`, every value flat, then `change` for the days it sets.
+    static History Make(int days, const std::function<void(HistorySample&)>& change = {}) {
+        History history;
+        for (int day = 1; day <= days; ++day) {
+            HistorySample s;
+            s.day = day;
+            s.cash = 50000;
+            s.opinion = 10;
+            s.quality = 5;
+            s.counts = {1000, 100, 10, 10, 10, 10};
+            if (change) change(s);
+            history.Record(s);
+        }
+        return history;
+    }
+
+    // A chart of the history shown at the given size.
+    std::unique_ptr<THistoryChart> Chart(const History& history, QSize size = {300, 260},
+                                         int group = THistoryChart::gCash) {
+        auto chart = std::make_unique<THistoryChart>();
+        chart->resize(size);
+        chart->SetGroup(group);
+        chart->Show(history);
+        chart->show();
+        QCoreApplication::processEvents();
+        return chart;
+    }
+
+    static QImage PlotImage(THistoryChart& chart) { return chart.findChild<QWidget*>("chartWykres")->grab().toImage(); }
+};
+
+TEST_F(HistoryChartTest, ADipAndAPeakWithinOnePixelColumnKeepTheirDayOrder) {
+    // Ten years on a narrow chart: a pixel column holds about two weeks of
+    // the last year's daily samples. The dip and the peak are drawn, in the
+    // order of their days, and nothing else of their column.
+    struct Row {
+        const char* name;
+        int32_t first, second;
+    };
+    for (const Row& row : {Row{"dip then peak", -30000, 120000}, Row{"peak then dip", 120000, -30000}}) {
+        SCOPED_TRACE(row.name);
+        int sharedColumns = 0;
+        for (int day = 3300; day < 3320; ++day) {
+            const History history = Make(3600, [&](HistorySample& s) {
+                if (s.day == day) s.cash = row.first;
+                if (s.day == day + 1) s.cash = row.second;
+            });
+            const auto chart = Chart(history);
+            const ChartDrawnLine line = chart->Scene().lines.at(0);
+            qsizetype at = 0;
+            while (at < line.data.size() && line.data[at].x() != Year(day)) ++at;
+            ASSERT_LT(at + 1, line.data.size()) << day;
+            EXPECT_DOUBLE_EQ(line.data[at].y(), row.first / 1000.0) << day;
+            EXPECT_DOUBLE_EQ(line.data[at + 1].x(), Year(day + 1)) << day;
+            EXPECT_DOUBLE_EQ(line.data[at + 1].y(), row.second / 1000.0) << day;
+            const int column = Column(line.pixels[at]);
+            if (Column(line.pixels[at + 1]) != column) continue;
+            ++sharedColumns;
+            int inColumn = 0;
+            for (const QPointF& p : line.pixels) inColumn += Column(p) == column;
+            EXPECT_EQ(inColumn, 2) << day;
+        }
+        EXPECT_GT(sharedColumns, 0);
+    }
+}
+
+TEST_F(HistoryChartTest, TheLineStartsOnTheGamesFirstDayAndEndsOnItsLast) {
+    // A year, day by day, over ten pixels: 36 days a column. Day 1 is
+    // neither the lowest nor the highest of its column, yet the line starts
+    // there, as it ends on the last day.
+    const History history = Make(360, [](HistorySample& s) {
+        if (s.day == 2) s.cash = -10000;
+        if (s.day == 3) s.cash = 200000;
+        if (s.day == 359) s.cash = 300000;
+    });
+    const QPolygonF cash = ThinToColumns(
+        history, [](const HistorySample& s) { return static_cast<double>(s.cash); }, 1000, 1, Year(360), 0, 10);
+    ASSERT_GE(cash.size(), 5);
+    EXPECT_EQ(cash[0], QPointF(Year(1), 50));
+    EXPECT_EQ(cash[1], QPointF(Year(2), -10));
+    EXPECT_EQ(cash[2], QPointF(Year(3), 200));
+    EXPECT_EQ(cash[cash.size() - 2], QPointF(Year(359), 300));
+    EXPECT_EQ(cash.back(), QPointF(Year(360), 50));
+
+    // In the window, the axis starts with the game's first month.
+    const auto chart = Chart(history);
+    EXPECT_DOUBLE_EQ(chart->Scene().xFirst, 1);
+}
+
+TEST_F(HistoryChartTest, TheCashAxisCountsMillionsFromTenMillionZlotyOfEitherSign) {
+    struct Row {
+        int32_t most;
+        const char* polish;
+        const char* english;
+        double scale;
+    };
+    for (const Row& row :
+         {Row{9'999'999, "tys. zł", "PLN thousand", 1e3}, Row{10'000'000, "mln zł", "PLN million", 1e6},
+          Row{-9'999'999, "tys. zł", "PLN thousand", 1e3}, Row{-10'000'000, "mln zł", "PLN million", 1e6},
+          Row{std::numeric_limits<int32_t>::min(), "mln zł", "PLN million", 1e6}}) {
+        SCOPED_TRACE(row.most);
+        const History history = Make(100, [&](HistorySample& s) {
+            if (s.day == 50) s.cash = row.most;
+        });
+        const auto chart = Chart(history);
+        ChartScene scene = chart->Scene();
+        EXPECT_EQ(scene.leftTitle.text, row.polish);
+        const QPolygonF& cash = scene.lines.at(0).data;
+        EXPECT_DOUBLE_EQ(cash[49].y(), row.most / row.scale);
+        EXPECT_DOUBLE_EQ(cash[0].y(), 50000 / row.scale);
+        // The axis reaches the amount, in round steps.
+        EXPECT_LE(scene.leftLow, std::min(0.0, row.most / row.scale));
+        EXPECT_GE(scene.leftHigh, std::max(0.0, row.most / row.scale));
+        InstallLanguage(Language::English);
+        chart->RetranslateUi();
+        EXPECT_EQ(chart->Scene().leftTitle.text, row.english);
+        InstallLanguage(Language::Polish);
+    }
+}
+
+TEST_F(HistoryChartTest, CashIsRedOnlyWhereItIsBelowZero) {
+    // Half a year above zero, half below, twice.
+    const History history = Make(720, [](HistorySample& s) {
+        s.cash = static_cast<int32_t>(std::lround(100000 * std::sin(s.day * 2 * M_PI / 360)));
+    });
+    const auto chart = Chart(history, {400, 300});
+    const ChartScene scene = chart->Scene();
+    const QImage image = PlotImage(*chart);
+    auto reddish = [](QColor c) { return c.red() > c.green() + 50 && c.red() > c.blue() + 50; };
+    auto greenish = [](QColor c) { return c.green() > c.red() + 40 && c.green() > c.blue() + 30; };
+    int red = 0;
+    std::map<int, int> redColumns;
+    const QRect plot = scene.plot.toAlignedRect();
+    for (int y = plot.top(); y <= plot.bottom(); ++y)
+        for (int x = plot.left(); x <= plot.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (reddish(c)) {
+                ++red;
+                ++redColumns[x];
+                ASSERT_GE(y, scene.zeroY - 1) << x;
+            }
+            if (greenish(c)) {
+                ASSERT_LE(y, scene.zeroY + 1) << x;
+            }
+        }
+    EXPECT_GT(red, 0);
+    // Red stands under every day of debt, and under none of credit.
+    const ChartDrawnLine& cash = scene.lines.at(0);
+    for (qsizetype i = 0; i < cash.data.size(); ++i) {
+        const int x = static_cast<int>(std::lround(cash.pixels[i].x()));
+        if (cash.data[i].y() < -10) {
+            EXPECT_GT(redColumns[x], 0) << cash.data[i].x();
+        } else if (cash.data[i].y() > 10) {
+            EXPECT_EQ(redColumns[x], 0) << cash.data[i].x();
+        }
+    }
+}
+
+TEST_F(HistoryChartTest, AResizedChartLooksLikeOneMadeAtItsNewSize) {
+    const History history = Make(800, [](HistorySample& s) {
+        s.cash = static_cast<int32_t>(std::lround(80000 * std::sin(s.day / 40.0)));
+        s.counts[0] = 1000 + s.day;
+    });
+    for (int group = 0; group < THistoryChart::kGroupCount; ++group) {
+        SCOPED_TRACE(group);
+        const auto resized = Chart(history, {700, 500}, group);
+        resized->resize(330, 280);
+        QCoreApplication::processEvents();
+        const auto fresh = Chart(history, {330, 280}, group);
+        EXPECT_EQ(resized->grab().toImage(), fresh->grab().toImage());
+    }
+}
+
+TEST_F(HistoryChartTest, NoTextTouchesAnotherOrLeavesTheChart) {
+    const int32_t most = std::numeric_limits<int32_t>::max();
+    const History extremes = Make(720, [&](HistorySample& s) {
+        s.cash = s.day % 2 ? std::numeric_limits<int32_t>::min() : most;
+        s.opinion = s.day % 2 ? -1e6f : 1e6f;
+        s.quality = s.day % 2 ? -1e6f : 1e6f;
+        s.counts.fill(most);
+    });
+    const History month = Make(31);
+    const History century = Make(36000);
+    for (Language language : {Language::Polish, Language::English}) {
+        InstallLanguage(language);
+        for (const History* history : {&month, &century, &extremes})
+            for (QSize size : {QSize(285, 330), QSize(895, 680), QSize(200, 200)})
+                for (int group = 0; group < THistoryChart::kGroupCount; ++group) {
+                    SCOPED_TRACE(::testing::Message() << LanguageCode(language) << " " << history->Size() << " "
+                                                      << size.width() << "x" << size.height() << " " << group);
+                    const auto chart = Chart(*history, size, group);
+                    const ChartScene scene = chart->Scene();
+                    const QRectF inside(QPointF(0, 0), chart->findChild<QWidget*>("chartWykres")->size());
+                    // The titles beside the axes: the units above, the time below.
+                    EXPECT_LE(scene.leftTitle.box.bottom(), scene.plot.top());
+                    EXPECT_GE(scene.xTitle.box.top(), scene.plot.bottom());
+                    EXPECT_FALSE(scene.xLabels.empty());
+                    const std::vector<ChartText> texts = scene.Texts();
+                    for (size_t i = 0; i < texts.size(); ++i) {
+                        EXPECT_TRUE(inside.contains(texts[i].box)) << texts[i].text.toStdString();
+                        for (size_t j = i + 1; j < texts.size(); ++j)
+                            EXPECT_FALSE(texts[i].box.adjusted(-1, -1, 1, 1).intersects(texts[j].box))
+                                << texts[i].text.toStdString() << " / " << texts[j].text.toStdString();
+                    }
+                }
+    }
 }
 
 }  // namespace

@@ -7,8 +7,11 @@
 //                             with its sound, then closed (for leak checks)
 //
 // "game" and "minimal" print the wall-clock time (CLOCK_REALTIME, ns) at
-// which the first paint of the window was done and exit; the script took
-// the time before starting the process. "idle" stops the game clock, waits
+// which the first paint of the window was done, then, once the work the
+// window put off until that paint (the map's decoding) is done, the peak
+// resident memory in KiB and the CPU time (µs) the UI thread had taken by
+// the paint, and exit; the script took the time before starting the
+// process. "idle" stops the game clock, waits
 // a second, then counts paints and the UI thread's CPU time over N seconds.
 #include <sys/resource.h>
 #include <time.h>
@@ -52,11 +55,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == window_ && event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
-            // Queued behind the rest of this paint pass and its flush.
+            // Queued behind the rest of this paint pass and its flush; the
+            // memory behind what the paint queued.
             QTimer::singleShot(0, [] {
-                std::printf("%lld\n", RealtimeNs());
-                std::fflush(stdout);
-                QApplication::exit(0);
+                const long long painted = RealtimeNs();
+                const double cpu = ThreadCpuSeconds();
+                QTimer::singleShot(0, [painted, cpu] {
+                    rusage usage{};
+                    getrusage(RUSAGE_SELF, &usage);
+                    std::printf("%lld %ld %.0f\n", painted, usage.ru_maxrss, cpu * 1e6);
+                    std::fflush(stdout);
+                    QApplication::exit(0);
+                });
             });
         }
         return false;

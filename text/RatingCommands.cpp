@@ -1,0 +1,66 @@
+// The company's rating and the manager's term in the text front end.
+#include <nlohmann/json.hpp>
+
+#include "ParseNumber.h"
+#include "Rating.h"
+#include "Session.h"
+
+namespace dzwonex::text {
+
+namespace {
+
+const char* EndName(TermEnd end) {
+    switch (end) {
+        case TermEnd::Completed:
+            return "completed";
+        case TermEnd::Dismissed:
+            return "dismissed";
+        default:
+            return "running";
+    }
+}
+
+}  // namespace
+
+void Session::AfterDay() {
+    history_.Record(*game_);
+    if (term_.Running()) term_.AfterDay(*game_, RateCompany(*game_, history_));
+}
+
+Session::Result Session::RatingOrTerm(const std::vector<std::string>& words) {
+    Result result;
+    if (words[0] == "term") {
+        int32_t years = 0;
+        if (words.size() != 2 || !ParseNumber(words[1], years) ||
+            (years != 0 && !Term::Start(years, game_->Day()).Chosen())) {
+            result.outcome = Outcome::Error;
+            result.error = "term needs a number of years: 1, 2, 5 or 10, or 0 for no term";
+            return result;
+        }
+        term_ = Term::Start(years, game_->Day());
+        return result;
+    }
+    if (words.size() != 1) {
+        result.outcome = Outcome::Error;
+        result.error = "rating takes no arguments";
+        return result;
+    }
+    const Rating rating = RateCompany(*game_, history_);
+    nlohmann::ordered_json line;
+    line["rating"] = rating.total;
+    for (int i = 0; i < kRatingPartCount; ++i)
+        line[RatingPartKey(static_cast<RatingPart>(i))] = rating.points[static_cast<size_t>(i)];
+    if (term_.Chosen()) {
+        line["term"] = {{"years", term_.years},
+                        {"served", term_.DaysServed(game_->Day())},
+                        {"days", term_.LengthDays()},
+                        {"end", EndName(term_.end)}};
+        if (!term_.Running()) line["term"]["final"] = term_.finalRating.total;
+    } else {
+        line["term"] = nullptr;
+    }
+    result.output = line.dump();
+    return result;
+}
+
+}  // namespace dzwonex::text
