@@ -39,12 +39,17 @@ bool AsksOnlyForText(int argc, const char* const* argv) {
         if (arg.size() < 2 || arg[0] != '-') continue;
         const bool isLong = arg[1] == '-';
         std::string_view name = arg.substr(isLong ? 2 : 1);
-        const bool hasValue = name.find('=') != std::string_view::npos;
-        name = name.substr(0, name.find('='));
+        const size_t equals = name.find('=');
+        const bool attached = equals != std::string_view::npos;
+        const std::string_view value = attached ? name.substr(equals + 1) : i + 1 < argc ? argv[i + 1] : "";
+        name = name.substr(0, equals);
         if (isLong && (name == "help" || name == "version")) return true;
         if (!isLong && (name == "h" || name == "v")) return true;
+        // The game's own values are checked here too.
+        if (isLong && name == "lang" && !LanguageFromCode(value)) return true;
+        if (isLong && name == "assets" && value.empty()) return true;
         if ((isLong && (name == "assets" || name == "lang")) || among(name, kQtWithValue)) {
-            if (!hasValue) ++i;
+            if (!attached) ++i;
             continue;
         }
         if (among(name, kQtFlags) || name.starts_with("qmljsdebugger")) continue;
