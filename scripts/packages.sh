@@ -28,12 +28,16 @@ DZWONEX_TEST_PACKAGES=(
 # dpkg-shlibdeps, which needs file).
 DZWONEX_PACKAGE_PACKAGES=(file dpkg-dev)
 
-# Installs the packages named that are not installed yet: as root directly,
+# Installs the packages named, and those of DZWONEX_EXTRA_PACKAGES, that
+# are not installed yet: as root directly,
 # through sudo otherwise (sudo drops DEBIAN_FRONTEND unless it is given on
 # its command line). Without either, says what to run as root and exits 1.
 dzwonex_install_packages() {
-  local missing=() p
-  for p in "$@"; do
+  local missing=() p wanted=("$@") extra=()
+  # More packages, for a build configured differently.
+  read -r -a extra <<<"${DZWONEX_EXTRA_PACKAGES:-}"
+  wanted+=("${extra[@]}")
+  for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   ((${#missing[@]})) || return 0

@@ -7,12 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 
-packages=("${DZWONEX_BUILD_PACKAGES[@]}" "${DZWONEX_RUN_PACKAGES[@]}" "${DZWONEX_TEST_PACKAGES[@]}")
-if [[ "${DZWONEX_EXTRA_PACKAGES:-}" != "" ]]; then
-  read -r -a extra <<<"$DZWONEX_EXTRA_PACKAGES"
-  packages+=("${extra[@]}")
-fi
-dzwonex_install_packages "${packages[@]}"
+dzwonex_install_packages "${DZWONEX_BUILD_PACKAGES[@]}" "${DZWONEX_RUN_PACKAGES[@]}" "${DZWONEX_TEST_PACKAGES[@]}"
 
 BUILD_DIR="${BUILD_DIR:-build}"
 cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release "$@"
