@@ -21,8 +21,8 @@ DZWONEX_TEST_PACKAGES=(
   clang-format clang libfuzzer-14-dev libclang-rt-14-dev
   desktop-file-utils appstream shared-mime-info
   xvfb xauth sox
-  # the installation test unpacks the Debian package
-  file dpkg-dev
+  # the Debian package, made and checked by the suite
+  file dpkg-dev lintian
 )
 # Packing the .deb and the .tar.gz (CPack finds the libraries with
 # dpkg-shlibdeps, which needs file).
