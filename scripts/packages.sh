@@ -58,12 +58,16 @@ dzwonex_install_packages() {
     } >&2
     exit 1
   fi
-  echo "Installing ${#missing[@]} Debian packages: ${missing[*]}"
-  if ! "${run[@]}" apt-get update -qq || ! "${run[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"; then
+  local log
+  log="$(mktemp "${TMPDIR:-/tmp}/dzwonex-apt.XXXXXX")"
+  echo "Installing ${#missing[@]} Debian packages and what they need (apt's output: $log): ${missing[*]}"
+  if ! { "${run[@]}" apt-get update -qq && "${run[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
     {
+      tail -n 20 "$log"
       echo "Could not install the packages. As root, run:"
       echo "  apt-get update && $line"
     } >&2
     exit 1
   fi
+  rm -f "$log"
 }
