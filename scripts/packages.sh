@@ -29,7 +29,8 @@ DZWONEX_TEST_PACKAGES=(
 DZWONEX_PACKAGE_PACKAGES=(file dpkg-dev)
 
 # Installs the packages named, and those of DZWONEX_EXTRA_PACKAGES, that
-# are not installed yet: as root directly,
+# are not installed yet (without a flush to the disk after each file: a
+# crash halfway would mean installing again, nothing worse): as root directly,
 # through sudo otherwise (sudo drops DEBIAN_FRONTEND unless it is given on
 # its command line). Without either, says what to run as root and exits 1.
 dzwonex_install_packages() {
@@ -61,7 +62,8 @@ dzwonex_install_packages() {
   local log
   log="$(mktemp "${TMPDIR:-/tmp}/dzwonex-apt.XXXXXX")"
   echo "Installing ${#missing[@]} Debian packages and what they need (apt's output: $log): ${missing[*]}"
-  if ! { "${run[@]}" apt-get update -qq && "${run[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+  if ! { "${run[@]}" apt-get update -qq && "${run[@]}" apt-get install -y -qq --no-install-recommends \
+    -o Dpkg::Options::=--force-unsafe-io "${missing[@]}"; } >"$log" 2>&1; then
     {
       tail -n 20 "$log"
       echo "Could not install the packages. As root, run:"
