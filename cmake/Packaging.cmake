@@ -56,9 +56,5 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 # Qt's own translations put the file dialogs' buttons in the game's language.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
-if(NOT CMAKE_INSTALL_BINDIR STREQUAL "games")
-  message(STATUS "A Debian package of this build would hold its programs in /usr/${CMAKE_INSTALL_BINDIR}, "
-    "not /usr/games: scripts/package.sh configures -DCMAKE_INSTALL_BINDIR=games")
-endif()
 
 include(CPack)
