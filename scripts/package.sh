@@ -28,8 +28,10 @@ LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 export CFLAGS CXXFLAGS LDFLAGS
 
 # Build type None: only the flags above, as Debian builds it.
+# moc's files include the headers through the include folders, not by a
+# path from the build tree to the source tree.
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE="${CMAKE_BUILD_TYPE:-None}" -DBUILD_TESTING=OFF \
-  -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games
+  -DCMAKE_INSTALL_BINDIR=games -DCMAKE_AUTOMOC_PATH_PREFIX=ON
 cmake --build "$dir" -j "$(nproc)"
 (cd "$dir" && cpack)
 ls -l "$dir"/*.deb "$dir"/*.tar.gz
