@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs the whole test suite.
+# Sets up, builds and runs the whole test suite: the format check, a few
+# seconds of each fuzz target, the Debian package (checked by
+# install.DebianPackage) and every test. Arguments go to ctest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-DZWONEX_EXTRA_PACKAGES="xvfb xauth sox clang-format clang libfuzzer-14-dev libclang-rt-14-dev ${DZWONEX_EXTRA_PACKAGES:-}" scripts/setup.sh
+scripts/setup.sh
 scripts/check-format.sh
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
@@ -10,4 +12,5 @@ export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 if command -v clang++ >/dev/null; then
   scripts/fuzz.sh all "${DZWONEX_FUZZ_SECONDS:-5}"
 fi
+scripts/package.sh build-package
 ctest --test-dir build --output-on-failure -j "$(nproc)" "$@"

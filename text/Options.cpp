@@ -7,9 +7,17 @@ namespace dzwonex::text {
 
 std::optional<std::string> ParseOptions(int argc, const char* const* argv, Options& out) {
     for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
+        std::string arg = argv[i];
+        // --name=value as well as --name value, as the window takes them.
+        std::optional<std::string> attached;
+        if (const auto equals = arg.find('='); arg.starts_with("--") && equals != std::string::npos) {
+            attached = arg.substr(equals + 1);
+            arg.resize(equals);
+            if (arg == "--help" || arg == "--version") return arg + " takes no value";
+        }
         // The word after the option, if there is one.
         auto value = [&]() -> std::optional<std::string> {
+            if (attached) return attached;
             if (i + 1 >= argc) return std::nullopt;
             return std::string(argv[++i]);
         };
@@ -37,7 +45,7 @@ std::optional<std::string> ParseOptions(int argc, const char* const* argv, Optio
             out.language = *language;
         } else if (arg == "--help" || arg == "-h") {
             out.help = true;
-        } else if (arg == "--version") {
+        } else if (arg == "--version" || arg == "-v") {
             out.version = true;
         } else {
             return "unknown option: " + arg;
@@ -59,7 +67,7 @@ std::string UsageText() {
            "  --load PATH   start from the saved game PATH instead of a new game\n"
            "  --lang LANG   the game's language: pl (Polish, the default) or en (English)\n"
            "  -h, --help    print this help and exit\n"
-           "  --version     print the version and exit\n"
+           "  -v, --version print the version and exit\n"
            "\n"
            "Commands:\n"
            "  day           the next day\n"

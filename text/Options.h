@@ -17,8 +17,8 @@ struct Options {
     bool version = false;                  // --version: print the version and stop
 };
 
-// Parses --seed N, --user NAME, --assets DIR, --load PATH, --lang pl|en, --help
-// and --version.
+// Parses --seed N, --user NAME, --assets DIR, --load PATH, --lang pl|en,
+// -h/--help and -v/--version.
 // Returns an error text, or nothing when the arguments are fine.
 std::optional<std::string> ParseOptions(int argc, const char* const* argv, Options& out);
 

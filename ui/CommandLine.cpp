@@ -3,7 +3,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <string_view>
 
 namespace dzwonex {
@@ -19,9 +21,39 @@ void Print(std::FILE* stream, const QString& text) {
 }  // namespace
 
 bool AsksOnlyForText(int argc, const char* const* argv) {
+    // Qt's own options, which QApplication takes off the command line before
+    // the game reads it (QGuiApplication, QApplication and X11's), with one
+    // dash or two.
+    static constexpr std::string_view kQtWithValue[] = {
+        "platform",    "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+        "qwindowicon", "qwindowtitle",       "session",       "style",  "stylesheet",
+        "display",     "geometry",           "title",         "name",   "icon",
+        "visual"};
+    static constexpr std::string_view kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    auto among = [](std::string_view name, const auto& names) {
+        return std::find(std::begin(names), std::end(names), name) != std::end(names);
+    };
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "-h" || arg == "--help" || arg == "-v" || arg == "--version") return true;
+        if (arg == "--") break;  // the rest is a saved game's name
+        if (arg.size() < 2 || arg[0] != '-') continue;
+        const bool isLong = arg[1] == '-';
+        std::string_view name = arg.substr(isLong ? 2 : 1);
+        const size_t equals = name.find('=');
+        const bool attached = equals != std::string_view::npos;
+        const std::string_view value = attached ? name.substr(equals + 1) : i + 1 < argc ? argv[i + 1] : "";
+        name = name.substr(0, equals);
+        if (isLong && (name == "help" || name == "version")) return true;
+        if (!isLong && (name == "h" || name == "v")) return true;
+        // The game's own values are checked here too.
+        if (isLong && name == "lang" && !LanguageFromCode(value)) return true;
+        if (isLong && name == "assets" && value.empty()) return true;
+        if ((isLong && (name == "assets" || name == "lang")) || among(name, kQtWithValue)) {
+            if (!attached) ++i;
+            continue;
+        }
+        if (among(name, kQtFlags) || name.starts_with("qmljsdebugger")) continue;
+        return true;  // a wrong option: the answer is the usage
     }
     return false;
 }

@@ -19,8 +19,9 @@ struct CommandLine {
     std::optional<QString> game;
 };
 
-// True when the arguments ask only for text (the help or the version), so
-// that no display is needed to answer them.
+// True when the answer to the arguments is only text, so that no display
+// is needed: the help, the version, or the usage after an option that
+// neither the game nor Qt takes.
 bool AsksOnlyForText(int argc, const char* const* argv);
 
 // Parses the arguments (the program's name first) after Qt has taken its

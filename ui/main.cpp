@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     // Before anything computes: no floating-point fault may stop the game.
     FloatingPointSetup floatingPoint;
 
-    // The help and the version need no display.
+    // The help, the version and a wrong option's usage need no display.
     if (AsksOnlyForText(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "minimal");
     QApplication app(argc, argv);

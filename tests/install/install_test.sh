@@ -7,6 +7,7 @@
 set -euo pipefail
 build="$1"
 id="$2"
+here="$(cd "$(dirname "$0")" && pwd)"
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -41,14 +42,24 @@ export XDG_DATA_HOME="$tmp/xdg-data" XDG_DATA_DIRS="$tmp/xdg-dirs" HOME="$tmp/ho
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 cd "$tmp/work"
 
+# The same options in both programs, answered without a display: the
+# window's platform is not even looked for.
 for program in dzwonex dzwonex-text; do
-  [[ "$("$prefix/bin/$program" --version 2>/dev/null)" == "$program "[0-9]* ]] || fail "$program --version"
-  "$prefix/bin/$program" --help 2>/dev/null | grep -q -- '--assets' || fail "$program --help"
-  set +e
-  "$prefix/bin/$program" --no-such-option >/dev/null 2>"$tmp/err"
-  status=$?
-  set -e
-  [[ $status == 2 ]] && grep -q -- '--help' "$tmp/err" || fail "$program --no-such-option: status $status, $(cat "$tmp/err")"
+  for version in -v --version; do
+    [[ "$(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/$program" $version 2>/dev/null)" == "$program "[0-9]* ]] ||
+      fail "$program $version"
+  done
+  for help in -h --help; do
+    env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/$program" $help 2>/dev/null |
+      grep -q -- '--assets' || fail "$program $help"
+  done
+  for wrong in --no-such-option -x --lang=xx "--lang de" "--assets="; do
+    set +e
+    env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/$program" $wrong >/dev/null 2>"$tmp/err"
+    status=$?
+    set -e
+    [[ $status == 2 ]] && grep -q -- '--help' "$tmp/err" || fail "$program $wrong: status $status, $(cat "$tmp/err")"
+  done
 done
 # A language the window does not speak is a wrong option too.
 set +e
@@ -56,6 +67,8 @@ set +e
 status=$?
 set -e
 [[ $status == 2 ]] && grep -q -- '--lang takes pl or en' "$tmp/err" || fail "dzwonex --lang de: status $status, $(cat "$tmp/err")"
+
+bash "$here/man_examples.sh" "$prefix/bin" "$prefix/share/man/man6"
 
 # 100 days, answering every case, then the state.
 { for _ in $(seq 100); do printf 'day\ntak\n'; done; printf 'state\nquit\n'; } >"$tmp/commands"
@@ -75,8 +88,18 @@ mv "$prefix/share/dzwonex" "$prefix/share/dzwonex.hidden"
 set +e
 "$prefix/bin/dzwonex-text" --seed 7 </dev/null >/dev/null 2>"$tmp/err"
 status=$?
-timeout 3 "$prefix/bin/dzwonex" >/dev/null 2>"$tmp/window-err"
 set -e
+# The window shows its error box and waits for the player: read what it
+# printed before that, however long it took to start, then close it.
+"$prefix/bin/dzwonex" >/dev/null 2>"$tmp/window-err" &
+window=$!
+for _ in $(seq 600); do
+  grep -qF "$XDG_DATA_DIRS/dzwonex/" "$tmp/window-err" && break
+  kill -0 "$window" 2>/dev/null || break
+  sleep 0.1
+done
+kill "$window" 2>/dev/null || true
+wait "$window" 2>/dev/null || true
 [[ $status == 1 ]] || fail "dzwonex-text without data: status $status"
 for err in "$tmp/err" "$tmp/window-err"; do
   for dir in "$prefix/bin/" "$prefix/share/dzwonex/" "$XDG_DATA_HOME/dzwonex/" "$XDG_DATA_DIRS/dzwonex/"; do

@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -44,9 +46,10 @@ bool DriverAvailable(const char* name) {
     return false;
 }
 
-// Waits up to the limit for the condition.
+// Waits for the condition. The limit only stops a hang: nothing waits on
+// the wall clock for a result.
 template <class F>
-bool Eventually(F condition, std::chrono::milliseconds limit = 3000ms) {
+bool Eventually(F condition, std::chrono::milliseconds limit = 60000ms) {
     const auto end = Clock::now() + limit;
     while (Clock::now() < end) {
         if (condition()) return true;
@@ -79,6 +82,84 @@ private:
 };
 
 void UseDriver(const char* name) { ::setenv("SDL_AUDIODRIVER", name, 1); }
+
+constexpr size_t kRate = 44100;
+constexpr size_t Frames(std::chrono::milliseconds t) { return static_cast<size_t>(t.count()) * kRate / 1000; }
+
+// The mixer's own clock: the frames mixed so far, counted after each
+// buffer, and a script of presses run there, between two buffers, once the
+// mix is far enough past the script's start. A busy machine that holds up
+// either thread moves nothing in the recording: a sound played by a step
+// starts exactly where the step ran. On the disk driver the count is the
+// position in the file, after the few buffers of silence SDL may write
+// before the mixer starts.
+class MixClock {
+public:
+    struct Step {
+        std::chrono::milliseconds at;  // after the script's start
+        std::function<void()> press;
+    };
+
+    MixClock() { Mix_SetPostMix(&Tick, this); }
+    ~MixClock() { Mix_SetPostMix(nullptr, nullptr); }
+    MixClock(const MixClock&) = delete;
+    MixClock& operator=(const MixClock&) = delete;
+
+    size_t Now() const { return frames_.load(); }
+    // Starts the script at the next buffer.
+    void Play(std::vector<Step> script) {
+        script_ = std::move(script);
+        ranAt_.assign(script_.size(), 0);
+        armed_ = true;
+    }
+    // Until the script has run and the mix is `after` past its start (or
+    // past now, without a script); false if the mix stalls.
+    bool WaitUntil(std::chrono::milliseconds after) const {
+        const size_t from = armed_ ? 0 : Now();
+        return Eventually([&] {
+            if (!armed_) return Now() >= from + Frames(after);
+            return started_ && ran_ == script_.size() && Now() >= start_ + Frames(after);
+        });
+    }
+    // Where the script started, and where each step ran, in frames of the mix.
+    size_t Start() const { return start_; }
+    size_t RanAt(size_t step) const { return ranAt_.at(step); }
+    // Once the output is closed: the frames of silence before the mix in the
+    // disk driver's recording of `recorded` frames, written while the mixer
+    // was starting. Whole buffers, and never many.
+    size_t Lead(size_t recorded) const {
+        const size_t lead = recorded >= Now() ? recorded - Now() : kNoLead;
+        EXPECT_EQ(lead % SdlMixerLibrary::kBufferFrames, 0u) << recorded << " frames recorded, " << Now() << " mixed";
+        EXPECT_LE(lead, 8u * SdlMixerLibrary::kBufferFrames) << recorded << " frames recorded, " << Now() << " mixed";
+        return lead == kNoLead ? 0 : lead;
+    }
+
+private:
+    static void Tick(void* self, Uint8*, int bytes) {
+        static_cast<MixClock*>(self)->Advance(static_cast<size_t>(bytes) / 4);
+    }
+    void Advance(size_t frames) {  // on the mixer's thread, between two buffers
+        const size_t now = frames_ += frames;
+        if (!armed_) return;
+        if (!started_) {
+            start_ = now;
+            started_ = true;
+        }
+        for (size_t i = ran_; i < script_.size() && now >= start_ + Frames(script_[i].at); i = ++ran_) {
+            script_[i].press();
+            ranAt_[i] = now;
+        }
+    }
+
+    static constexpr size_t kNoLead = ~size_t{0};
+    std::atomic<size_t> frames_{0};  // 16-bit stereo: 4 bytes a frame
+    std::vector<Step> script_;
+    std::vector<size_t> ranAt_;
+    std::atomic<bool> armed_{false};
+    std::atomic<bool> started_{false};
+    std::atomic<size_t> start_{0};
+    std::atomic<size_t> ran_{0};
+};
 
 class SdlMixerDummyTest : public ::testing::Test {
 protected:
@@ -137,10 +218,11 @@ TEST_F(SdlMixerDummyTest, MusicLoopsUntilStoppedAndStartsAgain) {
     SongHandle song = lib.LoadSong(files.File("psych.xm"));
     ASSERT_TRUE(song) << Mix_GetError();
     EXPECT_FALSE(lib.IsSongPlaying(song));
+    MixClock mix;
     lib.PlaySong(song);
     EXPECT_TRUE(lib.IsSongPlaying(song));
     // The test tune is two seconds long; it must still play after its end.
-    std::this_thread::sleep_for(2500ms);
+    ASSERT_TRUE(mix.WaitUntil(2500ms));
     EXPECT_TRUE(lib.IsSongPlaying(song));
     lib.StopSong(song);
     EXPECT_FALSE(lib.IsSongPlaying(song));
@@ -381,7 +463,7 @@ TEST(SdlMixerDiskTest, MusicAndEffectsAreHeardAtTheirMoments) {
 
     TSound sound(std::make_unique<SdlMixerLibrary>());
     auto& lib = dynamic_cast<SdlMixerLibrary&>(sound.Library());
-    const auto start = Clock::now();
+    MixClock mix;
     sound.InitSound(files.Dir());
     ASSERT_TRUE(lib.IsOpen()) << SDL_GetError();
     auto format = lib.OutputFormat();
@@ -396,16 +478,14 @@ TEST(SdlMixerDiskTest, MusicAndEffectsAreHeardAtTheirMoments) {
 
     // A scripted player: OK, a page change, a press on the map, then OK and
     // a page change together.
-    std::this_thread::sleep_until(start + 700ms);
-    sound.PlayButtonSound();
-    std::this_thread::sleep_until(start + 1300ms);
-    sound.PlayPageSound();
-    std::this_thread::sleep_until(start + 1900ms);
-    sound.PlayClickSound();
-    std::this_thread::sleep_until(start + 2500ms);
-    sound.PlayButtonSound();
-    sound.PlayPageSound();
-    std::this_thread::sleep_until(start + 3100ms);
+    mix.Play({{700ms, [&] { sound.PlayButtonSound(); }},
+              {1300ms, [&] { sound.PlayPageSound(); }},
+              {1900ms, [&] { sound.PlayClickSound(); }},
+              {2500ms, [&] {
+                   sound.PlayButtonSound();
+                   sound.PlayPageSound();
+               }}});
+    ASSERT_TRUE(mix.WaitUntil(3100ms)) << "the mixer stalled";
     sound.DoneSound();
 
     const auto interleaved = testing::ReadRawS16(raw);
@@ -413,6 +493,7 @@ TEST(SdlMixerDiskTest, MusicAndEffectsAreHeardAtTheirMoments) {
     const auto right = testing::Channel(interleaved, 2, 1);
     const int rate = 44100;
     ASSERT_GT(left.size(), static_cast<size_t>(rate * 2)) << "the disk driver wrote too little";
+    const size_t lead = mix.Lead(left.size());
 
     // 10 ms blocks.
     const size_t block = rate / 100;
@@ -425,14 +506,16 @@ TEST(SdlMixerDiskTest, MusicAndEffectsAreHeardAtTheirMoments) {
     const auto button = tone(kButtonHz), page = tone(kPageHz), click = tone(kClickHz);
 
     // The music alone before the first press: heard, and without the tones.
-    const size_t musicEnd = std::min<size_t>(blocks, 45);  // 0.45 s
-    double musicRms = testing::Rms(left, 5 * block, musicEnd * block);
-    double musicRmsRight = testing::Rms(right, 5 * block, musicEnd * block);
+    const size_t musicBegin = (mix.Start() + lead) / block + 5;
+    const size_t musicEnd = musicBegin + 40;  // 0.45 s after the start
+    ASSERT_LT(musicEnd, blocks);
+    double musicRms = testing::Rms(left, musicBegin * block, musicEnd * block);
+    double musicRmsRight = testing::Rms(right, musicBegin * block, musicEnd * block);
     EXPECT_GT(musicRms, 0.003) << "the music is silent";
     EXPECT_GT(musicRmsRight, 0.003) << "the music is silent on the right";
     double quiet = 0.0;
     for (const auto* p : {&button, &page, &click}) {
-        for (size_t b = 0; b < musicEnd; ++b) quiet = std::max(quiet, (*p)[b]);
+        for (size_t b = musicBegin; b < musicEnd; ++b) quiet = std::max(quiet, (*p)[b]);
     }
     // A test tone at the level written gives about 0.03.
     const double threshold = std::max(1e-3, 20 * quiet);
@@ -456,16 +539,14 @@ TEST(SdlMixerDiskTest, MusicAndEffectsAreHeardAtTheirMoments) {
     ASSERT_EQ(pageRuns.size(), 2u) << "the page sound must be heard twice";
     ASSERT_EQ(clickRuns.size(), 1u) << "the click sound must be heard once";
 
-    // In the order played, each a good fraction of a second after the last.
-    const size_t gap = 30;  // blocks: 0.3 s of the 0.6 s between the presses
-    EXPECT_GE(buttonRuns[0].begin, musicEnd);
-    EXPECT_GE(pageRuns[0].begin, buttonRuns[0].begin + gap);
-    EXPECT_GE(clickRuns[0].begin, pageRuns[0].begin + gap);
-    EXPECT_GE(buttonRuns[1].begin, clickRuns[0].begin + gap);
-    // OK and the page change together sound together.
-    EXPECT_LE(pageRuns[1].begin > buttonRuns[1].begin ? pageRuns[1].begin - buttonRuns[1].begin
-                                                      : buttonRuns[1].begin - pageRuns[1].begin,
-              1u);
+    // Each where its press ran, to the block: OK and the page change
+    // together sound together.
+    auto at = [&](size_t step) { return static_cast<double>((mix.RanAt(step) + lead) / block); };
+    EXPECT_NEAR(static_cast<double>(buttonRuns[0].begin), at(0), 1.0);
+    EXPECT_NEAR(static_cast<double>(pageRuns[0].begin), at(1), 1.0);
+    EXPECT_NEAR(static_cast<double>(clickRuns[0].begin), at(2), 1.0);
+    EXPECT_NEAR(static_cast<double>(buttonRuns[1].begin), at(3), 1.0);
+    EXPECT_NEAR(static_cast<double>(pageRuns[1].begin), at(3), 1.0);
 
     // Each effect plays once through: about 150 ms, not looping.
     for (const auto& runs : {buttonRuns, pageRuns, clickRuns}) {
@@ -555,7 +636,7 @@ TEST(SdlMixerDiskTest, GameMusicAndEffectsAreHeard) {
     ::setenv("SDL_DISKAUDIOFILE", raw.c_str(), 1);
 
     struct Press {
-        std::chrono::milliseconds at;
+        std::chrono::milliseconds at;  // after the music has started
         void (TSound::*play)();
         const char* file;
     };
@@ -565,17 +646,16 @@ TEST(SdlMixerDiskTest, GameMusicAndEffectsAreHeard) {
         {2700ms, &TSound::PlayClickSound, "click.wav"},
     };
     double effectsGain = 0;  // the effects' share of full volume
+    MixClock mix;
     {
         TSound sound(std::make_unique<SdlMixerLibrary>());
         effectsGain = std::round(sound.EffectsVolume() * kFullVolume / 100.0) / kFullVolume;
-        const auto start = Clock::now();
         sound.InitSound(assets.string() + "/");
         ASSERT_TRUE(sound.Music());
-        for (const Press& p : presses) {
-            std::this_thread::sleep_until(start + p.at);
-            (sound.*p.play)();
-        }
-        std::this_thread::sleep_until(start + 3300ms);
+        std::vector<MixClock::Step> script;
+        for (const Press& p : presses) script.push_back({p.at, [&sound, &p] { (sound.*p.play)(); }});
+        mix.Play(std::move(script));
+        ASSERT_TRUE(mix.WaitUntil(3300ms)) << "the mixer stalled";
         sound.DoneSound();
     }
     const auto interleaved = testing::ReadRawS16(raw);
@@ -583,33 +663,35 @@ TEST(SdlMixerDiskTest, GameMusicAndEffectsAreHeard) {
     fs::remove_all(dir, ignored);
     const auto left = testing::Channel(interleaved, 2, 0);
     const auto right = testing::Channel(interleaved, 2, 1);
-    const size_t rate = 44100;
+    const size_t rate = kRate;
     ASSERT_GT(left.size(), rate * 3);
+    const size_t lead = mix.Lead(left.size());
 
-    // The music alone, from 0.2 s to 1.4 s.
-    const double musicLeft = testing::Rms(left, rate / 5, rate * 14 / 10);
-    const double musicRight = testing::Rms(right, rate / 5, rate * 14 / 10);
+    // The music alone, from 0.2 s to 1.4 s after it started.
+    const size_t start = mix.Start() + lead;
+    const double musicLeft = testing::Rms(left, start + rate / 5, start + rate * 14 / 10);
+    const double musicRight = testing::Rms(right, start + rate / 5, start + rate * 14 / 10);
     std::printf("music rms %.4f / %.4f\n", musicLeft, musicRight);
     EXPECT_GT(musicLeft, 0.01) << "the music is not heard";
     EXPECT_GT(musicRight, 0.01) << "the music is not heard";
 
     // Each effect is in the mix whole, at its own level times the effects
-    // volume, where it was played. The disk driver keeps time to within a few buffers; the
-    // margin allows for a busy machine holding up its thread.
+    // volume, where it was played: found by correlation within 0.3 s either
+    // side, it must start at the very frame its press ran.
     std::vector<double> mono(left.size());
     for (size_t i = 0; i < left.size(); ++i) mono[i] = 0.5 * (left[i] + right[i]);
-    for (const Press& p : presses) {
+    for (size_t step = 0; step < std::size(presses); ++step) {
+        const Press& p = presses[step];
         const auto effect = testing::ReadWav16(assets / p.file);
         ASSERT_GT(testing::Rms(effect, 0, effect.size()), 0.01) << p.file << " is silent or not 16-bit PCM";
-        const size_t expected = static_cast<size_t>(p.at.count()) * rate / 1000;
+        const size_t expected = mix.RanAt(step) + lead;
         const Fit fit = FitEffect(mono, effect, expected - rate * 3 / 10, expected + rate * 3 / 10);
-        std::printf("%s: at %.3f s (played at %.3f s), gain %.3f, %.1f dB over the music\n", p.file,
+        std::printf("%s: at %.4f s (played at %.4f s), gain %.3f, %.1f dB over the music\n", p.file,
                     static_cast<double>(fit.offset) / rate, static_cast<double>(expected) / rate, fit.gain,
                     10 * std::log10(fit.effectToRest));
         EXPECT_NEAR(fit.gain, effectsGain, 0.1) << p.file;
         EXPECT_GT(fit.effectToRest, 1.0) << p.file << " is drowned by the music";
-        EXPECT_GE(fit.offset + rate / 4, expected) << p.file << " sounds too early";
-        EXPECT_LE(fit.offset, expected + rate / 4) << p.file << " sounds too late";
+        EXPECT_EQ(fit.offset, expected) << p.file << " is not where it was played";
     }
 
     int full = 0;
@@ -655,13 +737,15 @@ TEST(SdlMixerDiskTest, ReplayedEffectTakesOverWithoutAClick) {
         ASSERT_TRUE(lib.Init(kMixRate, kMixChannels, 0)) << SDL_GetError();
         SampleHandle flat = lib.SampleLoad(0, (dir / "flat.wav").string(), kEffectSampleMode, 0);
         ASSERT_TRUE(flat);
-        const auto start = Clock::now();
-        for (auto at : {100ms, 250ms, 400ms}) {
-            std::this_thread::sleep_until(start + at);
+        MixClock mix;
+        std::atomic<int> playing{0};
+        auto press = [&] {
             lib.PlaySound(0, flat);
-            EXPECT_TRUE(lib.IsChannelPlaying(0));
-        }
-        std::this_thread::sleep_until(start + 1000ms);
+            playing += lib.IsChannelPlaying(0);
+        };
+        mix.Play({{100ms, press}, {250ms, press}, {400ms, press}});
+        ASSERT_TRUE(mix.WaitUntil(1000ms)) << "the mixer stalled";
+        EXPECT_EQ(playing, 3);
         EXPECT_FALSE(lib.IsChannelPlaying(0));
         lib.Close();
     }

@@ -294,6 +294,17 @@ TEST(TextOptions, ParsesAndRejects) {
     EXPECT_TRUE(text::ParseOptions(2, noGame, o));
     const char* unknown[] = {"x", "--fast"};
     EXPECT_TRUE(text::ParseOptions(2, unknown, o));
+    // As the window takes them: short -h and -v, --name=value.
+    Options attached;
+    const char* joined[] = {"x", "--seed=12", "--user=Zenon=Z", "-v", "-h"};
+    EXPECT_FALSE(text::ParseOptions(5, joined, attached));
+    EXPECT_EQ(*attached.seed, 12u);
+    EXPECT_EQ(*attached.user, "Zenon=Z");
+    EXPECT_TRUE(attached.version && attached.help);
+    for (const char* wrong : {"--help=1", "--version=", "--seed=", "--fast=1", "-seed=1"}) {
+        const char* args[] = {"x", wrong};
+        EXPECT_TRUE(text::ParseOptions(2, args, o)) << wrong;
+    }
 
     Options languages;
     EXPECT_EQ(languages.language, Language::Polish);
