@@ -1,0 +1,35 @@
+#pragma once
+// The bounds that keep a game, played or loaded, within a known size: no
+// day may take unbounded time or memory, and every game the rules can
+// reach fits a saved game. Each lies far beyond what fifty game years of
+// play reach (tools/MeasureRanges.cpp; the table is in
+// docs/saved-game-format.md), where the rules would otherwise grow a value
+// without end.
+#include <cstddef>
+#include <cstdint>
+
+namespace dzwonex {
+
+// The calendar stops on the last day of year 1 000 000: a day is never
+// added past it, so the date cannot overflow.
+inline constexpr int32_t kLastDay = 1'000'000 * 360 - 1;
+
+// Opinion and quality are held within ±kLevelLimit. Accepting every spy
+// report moves them by about 2 000 a year without end (±110 000 after 50
+// years); past a tenth of a million a level no longer changes any rule
+// that the counts' caps leave open.
+inline constexpr double kLevelLimit = 1'000'000;
+
+// A kind holds at most this many points; at the cap an addition of the
+// kind adds nothing and draws nothing. Counts that level off stay below
+// 36 000 in 50 years; under the strategies where they grow without end
+// (taking every application) a kind reaches the cap after about five
+// years. 3 million points take about 150 MB.
+inline constexpr int32_t kMaxPointsOfKind = 500'000;
+
+// The inbox holds at most this many cases; an event that would add one to
+// a full inbox draws its chance and then nothing more. Unanswered cases
+// pile up by about 1 600 a year (80 000 after 50 years).
+inline constexpr size_t kMaxCases = 100'000;
+
+}  // namespace dzwonex
