@@ -66,9 +66,9 @@ std::string TemporaryName(const std::string& path, int attempt) {
 
 }  // namespace
 
-void SaveGame(const std::string& path, const CompanySnapshot& snapshot, std::optional<size_t> failAfterBytes) {
+void SaveGame(const std::string& path, const SavedGame& game, std::optional<size_t> failAfterBytes) {
     if (path.empty()) CannotSave(path, "no file name was given");
-    const std::string text = SavedGameText(snapshot);
+    const std::string text = SavedGameText(game);
 
     std::string temporary;
     int fd = -1;
@@ -100,7 +100,7 @@ void SaveGame(const std::string& path, const CompanySnapshot& snapshot, std::opt
     if (folder.Get() >= 0) ::fsync(folder.Get());
 }
 
-CompanySnapshot LoadGame(const std::string& path) {
+SavedGame LoadGame(const std::string& path) {
     // Non-blocking: opening a pipe nobody writes to must not wait.
     Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.Get() < 0) throw SavedGameError("Cannot open " + path + ": " + Reason(errno) + ".");
@@ -126,13 +126,14 @@ CompanySnapshot LoadGame(const std::string& path) {
     return ParseSavedGame(text, path);
 }
 
-void RestoreGame(Company& company, const std::string& path) {
-    const CompanySnapshot snapshot = LoadGame(path);
+void RestoreGame(Company& company, History& history, const std::string& path) {
+    const SavedGame game = LoadGame(path);
     try {
-        company.Restore(snapshot);
+        company.Restore(game.company);
     } catch (const std::invalid_argument& e) {
         NotOurs(path, e.what());
     }
+    history.Restore(game.history);
 }
 
 }  // namespace dzwonex

@@ -42,6 +42,8 @@ public:
 
 private:
     std::optional<std::string> StartSaved();
+    // The company and its history from the file; throws SavedGameError.
+    void LoadSaved(const std::string& path);
     // save PATH and load PATH; the path is the rest of the line.
     Result SaveOrLoad(const std::string& command, const std::string& line);
 

@@ -189,7 +189,7 @@ Extremes Play(const Strategy& strategy, uint32_t seed, int32_t days) {
     for (const CaseSnapshot& c : s.cases)
         if (c.subject && !c.subject->listed) departed = std::max<double>(departed, c.subject->index + 1);
     e.departed.See(departed);
-    e.fileBytes.See(static_cast<double>(SavedGameText(s).size()));
+    e.fileBytes.See(static_cast<double>(SavedGameText({s, {}}).size()));
     return e;
 }
 

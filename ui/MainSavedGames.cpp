@@ -127,7 +127,7 @@ QString TfrmMain::AutosavePath() {
 
 bool TfrmMain::SaveGameTo(const QString& path) {
     try {
-        SaveGame(FileName(path), game_->Snapshot());
+        SaveGame(FileName(path), {game_->Snapshot(), history_.Saved()});
         return true;
     } catch (const SavedGameError& e) {
         ReportError(QString::fromStdString(e.what()));
@@ -137,14 +137,16 @@ bool TfrmMain::SaveGameTo(const QString& path) {
 
 bool TfrmMain::LoadGameFrom(const QString& path) {
     try {
-        RestoreGame(*game_, FileName(path));
+        RestoreGame(*game_, history_, FileName(path));
     } catch (const SavedGameError& e) {
         ReportError(QString::fromStdString(e.what()));
         return false;
     }
-    // Another company: its course starts here.
-    history_.Clear();
-    RecordHistory();
+    // The company's course comes with it; a game of format 1 starts one.
+    if (history_.Empty())
+        RecordHistory();
+    else
+        chartHistoria->Show(history_);
     // As a new game does: the game is turned to its cases, without a sound.
     SetActivePage(kPageCases);
     return true;

@@ -154,13 +154,17 @@ TEST_F(SavedGamesTest, TheDialogsSaveAndLoadAndACancelChangesNothing) {
     Click(w->btnZapisz);
     EXPECT_EQ(dialogs.saves, 1);
     const CompanySnapshot saved = w->Game().Snapshot();
-    ASSERT_TRUE(LoadGame(dialogs.answer.toStdString()) == saved);
+    const SavedHistory course = w->GameHistory().Saved();
+    ASSERT_EQ(course.samples.size(), 11u);
+    ASSERT_TRUE(LoadGame(dialogs.answer.toStdString()) == (SavedGame{saved, course}));
 
     Play(*w, 5);
     w->SetActivePage(kPageMenu);
     Click(w->btnWczytaj);
     EXPECT_EQ(dialogs.opens, 1);
     EXPECT_TRUE(w->Game().Snapshot() == saved);
+    // The chart's course comes back with the game, the later days gone.
+    EXPECT_TRUE(w->GameHistory().Saved() == course);
 
     w->SetActivePage(kPageMenu);
     dialogs.answer.clear();
@@ -250,7 +254,7 @@ TEST_F(SavedGamesTest, AGameNamedAtStartOpensInsteadOfTheNewOne) {
         WindowUnderTest w(assets.Dir(), 9);
         Play(*w, 12);
         saved = w->Game().Snapshot();
-        SaveGame(QFile::encodeName(path).toStdString(), saved);
+        SaveGame(QFile::encodeName(path).toStdString(), {saved, w->GameHistory().Saved()});
     }
     WindowUnderTest w(assets.Dir(), 10, false, [&](TfrmMainOptions& o) { o.loadPath = path; });
     EXPECT_TRUE(w.errors->empty());
