@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -30,13 +31,17 @@ struct Fault {
 
 inline std::string At(size_t i) { return "[" + std::to_string(i) + "]"; }
 
-// Runs `read`; its fault lies in `step`.
-template <typename F>
-auto Within(const std::string& step, F&& read) {
+// Runs `read`; its fault lies in `step` (a text, or the index of an
+// element), which is spelt out only for a fault.
+template <typename Step, typename F>
+auto Within(const Step& step, F&& read) {
     try {
         return read();
     } catch (Fault& f) {
-        throw f.In(step);
+        if constexpr (std::is_integral_v<Step>)
+            throw f.In(At(step));
+        else
+            throw f.In(step);
     }
 }
 
@@ -68,7 +73,7 @@ template <typename T>
 std::vector<T> List(const Json& j) {
     if (!j.is_array()) Wrong("is not a list");
     std::vector<T> out(j.size());
-    for (size_t i = 0; i < j.size(); ++i) Within(At(i), [&] { Take(j[i], out[i]); });
+    for (size_t i = 0; i < j.size(); ++i) Within(i, [&] { Take(j[i], out[i]); });
     return out;
 }
 

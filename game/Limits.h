@@ -28,8 +28,11 @@ inline constexpr double kLevelLimit = 1'000'000;
 inline constexpr int32_t kMaxPointsOfKind = 500'000;
 
 // The inbox holds at most this many cases; an event that would add one to
-// a full inbox draws its chance and then nothing more. Unanswered cases
-// pile up by about 1 600 a year (80 000 after 50 years).
-inline constexpr size_t kMaxCases = 100'000;
+// a full inbox draws its chance and then nothing more, and a press on the
+// map only sounds. Unanswered cases pile up without end, by 500 to 1 600 a
+// year; ten thousand are years of letters nobody reads, and the saved-game
+// reader's time grows with the square of their number (a tenth of a
+// second for these).
+inline constexpr size_t kMaxCases = 10'000;
 
 }  // namespace dzwonex

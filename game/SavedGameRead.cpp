@@ -21,9 +21,9 @@ const char* const kFormatName = "Dzwonex saved game";
 // no file holds more than its size allows.
 constexpr size_t kMinPointBytes = 5;
 constexpr size_t kMinCaseBytes = 67;
-// The largest game holds 3 million points of three values each and 100 000
+// The largest game holds 3 million points of three values each and 10 000
 // cases of about ten; a file of more is no game's, however small.
-constexpr size_t kMaxValues = 12'000'000;
+constexpr size_t kMaxValues = 10'000'000;
 
 struct TooDeep {};
 struct TooLarge {};
@@ -53,12 +53,12 @@ struct Scan {
             if (++values > kMaxValues) throw TooLarge{};
             if (!levels.empty() && levels.back().array) ++levels.back().elements;
             // The version and the game's, for the message of a newer file however it goes on.
-            const std::string field = levels.size() == 1 ? levels[0].key : "";
-            if (field == "formatVersion" && parsed.is_number_integer())
+            const std::string* field = levels.size() == 1 ? &levels[0].key : nullptr;
+            if (field && *field == "formatVersion" && parsed.is_number_integer())
                 version = parsed.is_number_unsigned()
                               ? static_cast<int64_t>(std::min<uint64_t>(parsed.get<uint64_t>(), INT64_MAX))
                               : parsed.get<int64_t>();
-            if (field == "gameVersion" && parsed.is_string()) gameVersion = parsed.get<std::string>();
+            if (field && *field == "gameVersion" && parsed.is_string()) gameVersion = parsed.get<std::string>();
             if (event == E::value) return true;
             if (levels.size() >= kSavedGameMaxDepth) throw TooDeep{};
             levels.emplace_back().array = event == E::array_start;
@@ -123,7 +123,8 @@ void from_json(const Json& j, CaseRead& r) {
 
 void from_json(const Json& j, PointSnapshot& p) {
     if (!j.is_array() || j.size() != 2) Wrong("is not a pair [x, y]");
-    const std::vector<int64_t> xy = List<int64_t>(j);
+    int64_t xy[2];
+    for (size_t i = 0; i < 2; ++i) Within(i, [&] { Take(j[i], xy[i]); });
     if (!std::in_range<int32_t>(xy[0]) || !std::in_range<int32_t>(xy[1])) Wrong("lies far outside any map");
     p = {static_cast<int32_t>(xy[0]), static_cast<int32_t>(xy[1])};
 }

@@ -3,17 +3,27 @@
 // saved-game format (docs/saved-game-format.md) and the caps of the rules.
 //
 //   dzwonex-ranges [YEARS] [SEEDS] [STRATEGY...]
+//   dzwonex-ranges largest FILE    the largest game the caps allow: its
+//                                  file, and the slowest day at the caps
+//   dzwonex-ranges load FILE       the time and memory of loading FILE
 //
 // A game stops early when it reaches the rules' caps (the point cap of a
 // kind, the inbox cap), as the figures past that are the caps themselves.
+// Odd seeds play in English, even ones in Polish.
 #include <algorithm>
 #include <chrono>
+#include <cmath>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <limits>
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include <sys/resource.h>
 
 #include "Company.h"
 #include "Limits.h"
@@ -41,7 +51,7 @@ struct Extremes {
     Range counts[kKindCount];
     Range points;  // all kinds together
     Range income, staff, repairs, equipment;
-    Range fileBytes, dayMicros;
+    Range fileBytes, dayMicros, samples, capDay;
     int capped = 0;  // games that reached a cap of the rules
     void See(const Extremes& e) {
         for (auto [to, from] : {std::pair{&day, &e.day},
@@ -60,7 +70,9 @@ struct Extremes {
                                 {&repairs, &e.repairs},
                                 {&equipment, &e.equipment},
                                 {&fileBytes, &e.fileBytes},
-                                {&dayMicros, &e.dayMicros}})
+                                {&dayMicros, &e.dayMicros},
+                                {&samples, &e.samples},
+                                {&capDay, &e.capDay}})
             to->See(*from);
         for (int k = 0; k < kKindCount; ++k) counts[k].See(e.counts[k]);
         capped += e.capped;
@@ -132,11 +144,16 @@ const std::vector<std::pair<const char*, Strategy>> kStrategies = {
      }},
 };
 
+// The longest texts any game wrote, for the largest game.
+std::string gLongestTitle, gLongestBody;
+
 void SeeCase(Extremes& e, const Case& c) {
     e.param.See(c.param);
     e.param2.See(c.param2);
     e.titleBytes.See(static_cast<double>(c.title.size()));
     e.bodyBytes.See(static_cast<double>(c.body.size()));
+    if (c.title.size() > gLongestTitle.size()) gLongestTitle = c.title;
+    if (c.body.size() > gLongestBody.size()) gLongestBody = c.body;
 }
 
 Extremes Play(const Strategy& strategy, uint32_t seed, int32_t days) {
@@ -146,11 +163,15 @@ Extremes Play(const Strategy& strategy, uint32_t seed, int32_t days) {
     game.Reset("/nonexistent/", "Gracz");
     game.SetMapPictureSize(1440, 1040);
     game.SetBannerStripHeight(350);
+    game.SetLanguage(seed % 2 ? Language::English : Language::Polish);
     game.NewGame();
+    History history;
+    history.Record(game);
     Extremes e;
     for (int32_t d = 0; d < days; ++d) {
         const auto start = std::chrono::steady_clock::now();
         game.NextDay();
+        history.Record(game);
         strategy(game, player);
         e.dayMicros.See(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
         e.day.See(game.Day());
@@ -177,6 +198,7 @@ Extremes Play(const Strategy& strategy, uint32_t seed, int32_t days) {
         for (size_t i = cases.size() > 24 ? cases.size() - 24 : 0; i < cases.size(); ++i) SeeCase(e, cases[i]);
         if (capped) {
             e.capped = 1;
+            e.capDay.See(game.Day());
             break;
         }
     }
@@ -189,7 +211,8 @@ Extremes Play(const Strategy& strategy, uint32_t seed, int32_t days) {
     for (const CaseSnapshot& c : s.cases)
         if (c.subject && !c.subject->listed) departed = std::max<double>(departed, c.subject->index + 1);
     e.departed.See(departed);
-    e.fileBytes.See(static_cast<double>(SavedGameText({s, {}}).size()));
+    e.samples.See(static_cast<double>(history.Size()));
+    e.fileBytes.See(static_cast<double>(SavedGameText({s, history.Saved()}).size()));
     return e;
 }
 
@@ -215,13 +238,122 @@ void Print(const char* name, const Extremes& e) {
     row("staff", e.staff);
     row("repairs", e.repairs);
     row("equipment", e.equipment);
+    row("samples", e.samples);
     row("file bytes", e.fileBytes);
     row("day µs", e.dayMicros);
+    if (e.capped) row("capped on", e.capDay);
+}
+
+double PeakMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024;
+}
+
+// Processor time, not wall time: the machine may be busy with other work.
+template <typename F>
+double Seconds(F&& run) {
+    const std::clock_t start = std::clock();
+    run();
+    return static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+}
+
+// The map of the largest game: the largest the map picture may be, so
+// that every place takes four digits.
+constexpr int32_t kWideMap = 8192;
+
+// The largest game the caps allow: every kind full, the inbox full of the
+// longest letters seen, each naming a point, the longest user name, a
+// full history, and every number at its widest.
+SavedGame LargestGame() {
+    SavedGame game;
+    CompanySnapshot& s = game.company;
+    s.day = kLastDay;
+    s.cash = std::numeric_limits<int32_t>::min();
+    s.opinion = std::nextafter(-kLevelLimit, 0.0);
+    s.quality = s.opinion;
+    s.speed = 10;
+    s.generator = 4294967295u;
+    s.userName = std::string(255, '\xff');
+    s.lastDay = {Money::kMax, Money::kMax, Money::kMax, Money::kMax};
+    Lcg32 place(1);
+    for (auto& list : s.subscribers)
+        for (int32_t i = 0; i < kMaxPointsOfKind; ++i)
+            list.push_back({1000 + place.Random(kWideMap - 1000), 1000 + place.Random(kWideMap - 1000)});
+    for (size_t i = 0; i < kMaxCases; ++i) {
+        const auto index = static_cast<int32_t>(kMaxPointsOfKind - 1 - i);
+        const PointSnapshot& p = s.subscribers[skBooth - 1][static_cast<size_t>(index)];
+        s.cases.push_back({ckDisconnect, skBooth, -1000000, SubjectSnapshot{p.x, p.y, true, skBooth, index},
+                           gLongestTitle, gLongestBody});
+    }
+    game.history.oldSpacing = History::kMonth << 20;
+    for (size_t i = 0; i < History::kMaxSamples; ++i) {
+        HistorySample h{static_cast<int32_t>(kLastDay - (History::kMaxSamples - 1 - i)),
+                        s.cash,
+                        std::nextafter(-1e6f, 0.0f),
+                        std::nextafter(-1e6f, 0.0f),
+                        {}};
+        h.counts.fill(kMaxPointsOfKind);
+        game.history.samples.push_back(h);
+    }
+    return game;
+}
+
+void Largest(const std::string& path) {
+    // The longest letters come from play, in both languages.
+    for (uint32_t seed = 1; seed <= 4; ++seed) Play(kStrategies[2].second, seed, 5 * 360);
+    const SavedGame game = LargestGame();
+    std::string text;
+    std::printf("the largest game: %zu points, %zu cases, %zu history samples\n",
+                static_cast<size_t>(kKindCount) * kMaxPointsOfKind, kMaxCases, History::kMaxSamples);
+    std::printf("  text made in %.2f s\n", Seconds([&] { text = SavedGameText(game); }));
+    std::ofstream(path, std::ios::binary) << text;
+    std::printf("  %s: %zu bytes (%.1f MB)\n", path.c_str(), text.size(), static_cast<double>(text.size()) / (1 << 20));
+
+    // The slowest day at the caps: every kind full, the levels at their
+    // limits either way, the inbox full or empty.
+    double slowest = 0;
+    for (const double opinion : {kLevelLimit, -kLevelLimit})
+        for (const double quality : {kLevelLimit, -kLevelLimit})
+            for (const bool fullInbox : {true, false}) {
+                CompanySnapshot s = game.company;
+                s.day = kLastDay - 1;
+                s.opinion = opinion;
+                s.quality = quality;
+                if (!fullInbox) s.cases.clear();
+                NullView view;
+                Company company(view, std::make_unique<Lcg32>(7));
+                company.SetMapPictureSize(kWideMap, kWideMap);
+                company.SetBannerStripHeight(350);
+                company.Restore(s);
+                const double took = Seconds([&] { company.NextDay(); });
+                std::printf("  a day at opinion %+g, quality %+g, inbox %s: %.3f s\n", opinion, quality,
+                            fullInbox ? "full" : "empty", took);
+                slowest = std::max(slowest, took);
+            }
+    std::printf("  the slowest day at the caps: %.3f s; peak memory %.0f MB\n", slowest, PeakMegabytes());
+}
+
+void Load(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    SavedGame game;
+    const double parse = Seconds([&] { game = ParseSavedGame(text.str(), path); });
+    NullView view;
+    Company company(view, std::make_unique<Lcg32>(7));
+    company.SetMapPictureSize(kWideMap, kWideMap);
+    company.SetBannerStripHeight(350);
+    const double restore = Seconds([&] { company.Restore(game.company); });
+    std::printf("%s: read in %.2f s, restored in %.2f s; peak memory %.0f MB\n", path.c_str(), parse, restore,
+                PeakMegabytes());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "largest") return Largest(argv[2]), 0;
+    if (argc == 3 && std::string(argv[1]) == "load") return Load(argv[2]), 0;
     const int years = argc > 1 ? std::atoi(argv[1]) : 50;
     const int seeds = argc > 2 ? std::atoi(argv[2]) : 10;
     std::vector<std::string> wanted(argv + std::min(argc, 3), argv + argc);

@@ -14,6 +14,7 @@
 #include <QShortcut>
 #include <QStandardPaths>
 
+#include "HistoryChart.h"
 #include "Main.h"
 #include "Platform.h"
 #include "SavedGame.h"

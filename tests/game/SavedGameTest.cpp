@@ -375,7 +375,7 @@ const BadFile kBadFiles[] = {
          ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(kSavedGameMaxBytes) + 1), 0);
          ::close(fd);
      },
-     " is not a Dzwonex saved game (it is larger than 128 MB)"},
+     " is not a Dzwonex saved game (it is larger than 64 MB)"},
     {"a folder", [](const std::string& p, const std::string&) { fs::create_directory(p); },
      " is not a Dzwonex saved game (it is a folder)"},
     {"a pipe nobody writes to",
