@@ -219,7 +219,7 @@ SavedGame Read(const Json& doc, size_t fileSize) {
         s.subscribers[k] = Within("subscribers" + At(k), [&] {
             Object o(*lists[k]);
             int64_t kind = 0;
-            o("kind", kind);
+            if (o.Has("kind")) o("kind", kind);
             if (kind != static_cast<int64_t>(k + 1)) throw Fault{"kind", "is not " + std::to_string(k + 1)};
             return Counted<PointSnapshot>(o, "points", fileSize, kMinPointBytes, kMaxPointsOfKind, "points");
         });
