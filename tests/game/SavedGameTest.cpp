@@ -153,6 +153,30 @@ TEST_F(SavedGameTest, NamesThatAreNotUtf8AndRealsComeBackByteForByte) {
     EXPECT_EQ(SavedGameText(read), text);
 }
 
+// A game at every limit the rules hold it to saves and loads: the reader's
+// bounds are the rules' own, not a point short.
+TEST_F(SavedGameTest, AGameAtTheLimitsSavesAndLoads) {
+    build.Counts({0, 0, 0, 0, 0, kMaxPointsOfKind}).Cash(std::numeric_limits<int32_t>::min());
+    build.Opinion(-kLevelLimit).Quality(kLevelLimit).SetDay(kLastDay);
+    build.ClearCases();
+    while (game->Cases().size() < kMaxCases) game->PressMap(5, 5);
+    SavedGame saved = Saved();
+    saved.history = {{}, History::kMonth << 20};
+    for (size_t i = 0; i < History::kMaxSamples; ++i) {
+        HistorySample s{static_cast<int32_t>(kLastDay - History::kMaxSamples + 1 + i), -1, -1e6f, 1e6f, {}};
+        s.counts.fill(kMaxPointsOfKind);
+        saved.history.samples.push_back(s);
+    }
+    SaveGame(Path("gra.dzwonex"), saved);
+    History loaded;
+    RestoreGame(*game, loaded, Path("gra.dzwonex"));
+    EXPECT_EQ(game->Snapshot(), saved.company);
+    EXPECT_EQ(loaded.Saved(), saved.history);
+    // The last day has no next one.
+    game->NextDay();
+    EXPECT_EQ(game->Snapshot(), saved.company);
+}
+
 // A file of format 1 has no history; it loads with an empty one.
 TEST_F(SavedGameTest, AFileOfFormatOneLoadsWithoutAHistory) {
     Json j = Json::parse(SavedGameText(Saved()));
