@@ -45,7 +45,7 @@ std::string FilePath(int total) {
 void Save(benchmark::State& state) {
     Game game(static_cast<int>(state.range(0)));
     const std::string path = FilePath(static_cast<int>(state.range(0)));
-    for (auto _ : state) SaveGame(path, game.company.Snapshot());
+    for (auto _ : state) SaveGame(path, {game.company.Snapshot(), {}});
     int points = 0;
     for (int k = 1; k <= kKindCount; ++k) points += game.company.Count(k);
     state.counters["points"] = points;
@@ -57,7 +57,7 @@ BENCHMARK(Save)->Arg(1100)->Arg(100000)->Unit(benchmark::kMillisecond);
 // The text alone, without the disk.
 void SaveText(benchmark::State& state) {
     Game game(static_cast<int>(state.range(0)));
-    for (auto _ : state) benchmark::DoNotOptimize(SavedGameText(game.company.Snapshot()));
+    for (auto _ : state) benchmark::DoNotOptimize(SavedGameText({game.company.Snapshot(), {}}));
 }
 BENCHMARK(SaveText)->Arg(1100)->Arg(100000)->Unit(benchmark::kMillisecond);
 
@@ -65,12 +65,13 @@ BENCHMARK(SaveText)->Arg(1100)->Arg(100000)->Unit(benchmark::kMillisecond);
 void Load(benchmark::State& state) {
     Game game(static_cast<int>(state.range(0)));
     const std::string path = FilePath(static_cast<int>(state.range(0)));
-    SaveGame(path, game.company.Snapshot());
+    SaveGame(path, {game.company.Snapshot(), {}});
     NullView view;
     Company other(view, std::make_unique<Lcg32>(1));
     other.SetMapPictureSize(1400, 1000);
     other.SetBannerStripHeight(350);
-    for (auto _ : state) RestoreGame(other, path);
+    History history;
+    for (auto _ : state) RestoreGame(other, history, path);
     std::filesystem::remove(path);
 }
 BENCHMARK(Load)->Arg(1100)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -1,12 +1,18 @@
 // The text front end's commands: any input, line by line, on a game started
 // on a small asset folder made here. Nothing may crash, hang or trip a
-// sanitizer; the game's own checks do the rest.
+// sanitizer; the game's own checks do the rest. Everything is written in a
+// temporary folder of the harness's own, removed at exit: a save or load
+// goes to a name in its "work" folder, emptied before each input, and one
+// naming another folder ("/x", "../x") never reaches the session.
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,7 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path gAssets;
+fs::path gRoot, gAssets, gWork;
 
 void Put32(std::vector<unsigned char>& out, uint32_t v) {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<unsigned char>(v >> (8 * i)));
@@ -66,19 +72,42 @@ void WriteMap(const fs::path& path) {
     std::free(buffer);
 }
 
-void RemoveAssets() {
+void RemoveRoot() {
     std::error_code ignored;
-    fs::remove_all(gAssets, ignored);
+    fs::remove_all(gRoot, ignored);
+}
+
+// The line as the session gets it: a save or load of a plain name goes to
+// that name in the work folder; one of a path, or of dots only, not at all.
+std::optional<std::string> InTheWorkFolder(const std::string& line) {
+    std::istringstream words(line);
+    std::string command;
+    words >> command;
+    if (command != "save" && command != "load") return line;
+    const char* const blanks = " \t\v\f\r";
+    const size_t from = line.find_first_not_of(blanks, line.find(command) + command.size());
+    if (from == std::string::npos) return line;  // the session says a file is needed
+    const std::string name = line.substr(from, line.find_last_not_of(blanks) + 1 - from);
+    if (name.find('/') != std::string::npos || name.find_first_not_of('.') == std::string::npos) return std::nullopt;
+    return command + " " + (gWork / name).string();
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    gAssets = fs::temp_directory_path() / ("dzwonex-fuzz-text-" + std::to_string(::getpid()));
+    std::string root = (fs::temp_directory_path() / "dzwonex-fuzz-text-XXXXXX").string();
+    if (!::mkdtemp(root.data())) {
+        std::perror("the fuzz folder cannot be made");
+        std::abort();
+    }
+    gRoot = root;
+    gAssets = gRoot / "assets";
+    gWork = gRoot / "work";
     fs::create_directories(gAssets);
+    fs::create_directories(gWork);
     WriteBanners(gAssets / "Bannery.bmp");
     WriteMap(gAssets / "Mapa.jpg");
-    std::atexit(RemoveAssets);
+    std::atexit(RemoveRoot);
     return 0;
 }
 
@@ -87,6 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     options.seed = 1;
     options.user = "Fuzz";
     options.assets = gAssets.string();
+    // Each input starts from an empty work folder, so that it replays alone.
+    for (const auto& entry : fs::directory_iterator(gWork)) fs::remove_all(entry.path());
     dzwonex::text::Session session(options);
     if (auto error = session.Start()) {
         std::fprintf(stderr, "the test assets do not load: %s\n", error->c_str());
@@ -97,8 +128,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     while (start <= input.size()) {
         std::size_t end = input.find('\n', start);
         if (end == std::string::npos) end = input.size();
-        const auto result = session.Execute(input.substr(start, end - start));
-        if (result.outcome == dzwonex::text::Session::Outcome::Quit) break;
+        const auto line = InTheWorkFolder(input.substr(start, end - start));
+        if (line && session.Execute(*line).outcome == dzwonex::text::Session::Outcome::Quit) break;
         start = end + 1;
     }
     return 0;

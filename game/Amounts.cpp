@@ -1,5 +1,6 @@
 #include "Amounts.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -45,6 +46,11 @@ int32_t RoundToInt32(double x) {
     if (r >= 2147483647.0) return std::numeric_limits<int32_t>::max();
     if (r <= -2147483648.0) return std::numeric_limits<int32_t>::min();
     return static_cast<int32_t>(r);
+}
+
+std::string RealText(double x) {
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, x).ptr);
 }
 
 }  // namespace dzwonex

@@ -23,4 +23,8 @@ double RoundHalfEven(double x);
 // the ends of the range; NaN gives 0.
 int32_t RoundToInt32(double x);
 
+// The shortest text that reads back as the same real, for messages:
+// "1e+12", "2147483648", "0.1".
+std::string RealText(double x);
+
 }  // namespace dzwonex

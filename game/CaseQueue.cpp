@@ -4,9 +4,12 @@
 
 #include "Amounts.h"
 #include "Company.h"
+#include "Limits.h"
 #include "Texts.h"
 
 namespace dzwonex {
+
+bool Company::InboxFull() const { return cases_.size() >= kMaxCases; }
 
 Case& Company::AppendCase() { return cases_.emplace_back(); }
 

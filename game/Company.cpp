@@ -1,9 +1,11 @@
 // Cash, opinion, quality and the six subscriber lists.
 #include "Company.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "Amounts.h"
+#include "Limits.h"
 
 namespace dzwonex {
 
@@ -40,13 +42,14 @@ void Company::AddMoney(Money delta) {
     view_.SetText(Control::lblKasa, FormatMoney(cash_.Value(), language_));
 }
 
+// Both levels are held within ±kLevelLimit (see Limits.h).
 void Company::AddOpinion(double delta) {
-    opinion_ = opinion_ + delta;
+    opinion_ = std::clamp(opinion_ + delta, -kLevelLimit, kLevelLimit);
     view_.SetText(Control::lblOpinia, FormatAmount(RoundToInt32(opinion_), language_));
 }
 
 void Company::AddQuality(double delta) {
-    quality_ = quality_ + delta;
+    quality_ = std::clamp(quality_ + delta, -kLevelLimit, kLevelLimit);
     view_.SetText(Control::lblJakosc, FormatAmount(RoundToInt32(quality_), language_));
 }
 
@@ -55,7 +58,10 @@ void Company::ShowSubscriberCounts() {
     view_.RepaintMap();
 }
 
+bool Company::KindFull(int32_t kind) const { return Count(kind) >= kMaxPointsOfKind; }
+
 void Company::AddSubscriber(int32_t kind) {
+    if (KindFull(kind)) return;
     const int32_t x = random_->Random(mapWidth_);
     const int32_t y = random_->Random(mapHeight_);
     AddSubscriberAt(kind, x, y);
@@ -89,14 +95,48 @@ void Company::RemoveSubscriber(const MapPoint* point) {
 
 void Company::DriftSubscribers(int32_t kind, int32_t n) {
     if (n > 0) {
-        for (int32_t i = 0; i < n; ++i) AddSubscriber(kind);
-    } else {
-        for (int64_t i = 0; i < -static_cast<int64_t>(n); ++i) {
-            const int32_t count = Count(kind);
-            if (count == 0) break;
-            RemoveSubscriberAt(kind, random_->Random(count));
-        }
+        for (int32_t i = 0; i < n && !KindFull(kind); ++i) AddSubscriber(kind);
+    } else if (n < 0) {
+        RemoveRandomSubscribers(kind, -static_cast<int64_t>(n));
     }
+}
+
+void Company::RemoveRandomSubscribers(int32_t kind, int64_t n) {
+    PointList& list = subscribers_[static_cast<size_t>(kind - 1)];
+    const auto size = static_cast<int32_t>(list.size());
+    const int64_t removals = std::min<int64_t>(n, size);
+    if (removals == 0) return;
+    // Each removal draws a place in the list as it stands then. Erasing one
+    // point at a time would shift the list each time, minutes for a full
+    // list; a tree of counts finds the same point among those left, and
+    // the list closes up once.
+    std::vector<int32_t> tree(static_cast<size_t>(size) + 1, 0);  // Fenwick tree of points left
+    for (int32_t i = 1; i <= size; ++i) {
+        tree[static_cast<size_t>(i)] += 1;
+        if (const int32_t up = i + (i & -i); up <= size) tree[static_cast<size_t>(up)] += tree[static_cast<size_t>(i)];
+    }
+    int32_t top = 1;
+    while (top * 2 <= size) top *= 2;
+    std::vector<bool> removed(static_cast<size_t>(size), false);
+    for (int64_t r = 0; r < removals; ++r) {
+        // The place among the points left, then the point it is.
+        int32_t rank = random_->Random(size - static_cast<int32_t>(r));
+        int32_t at = 0;
+        for (int32_t step = top; step > 0; step /= 2) {
+            if (at + step <= size && tree[static_cast<size_t>(at + step)] <= rank) {
+                at += step;
+                rank -= tree[static_cast<size_t>(at)];
+            }
+        }
+        removed[static_cast<size_t>(at)] = true;
+        for (int32_t i = at + 1; i <= size; i += i & -i) tree[static_cast<size_t>(i)] -= 1;
+    }
+    size_t kept = 0;
+    for (size_t i = 0; i < list.size(); ++i)
+        if (!removed[i]) list[kept++] = std::move(list[i]);
+    // A case may still hold a removed point; shared ownership keeps it alive.
+    list.resize(kept);
+    ShowSubscriberCounts();
 }
 
 bool Company::IsListed(const MapPoint* point) const {

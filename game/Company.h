@@ -133,14 +133,19 @@ private:
 
     // Subscribers; each change refreshes the counts and the map.
     void ShowSubscriberCounts();
-    // A new subscriber at a random place: X is drawn before Y.
+    // A new subscriber at a random place: X is drawn before Y. A full kind
+    // (KindFull) takes none and draws nothing.
     void AddSubscriber(int32_t kind);
     void AddSubscriberAt(int32_t kind, int32_t x, int32_t y);
     void RemoveSubscriberAt(int32_t kind, int32_t index);
     void RemoveSubscriber(const MapPoint* point);
-    // n > 0 adds n points of the kind; n < 0 removes -n random ones while
-    // any remain (an empty list draws nothing).
+    // n > 0 adds n points of the kind, up to its cap; n < 0 removes -n
+    // random ones while any remain (an empty list draws nothing).
     void DriftSubscribers(int32_t kind, int32_t n);
+    // n random points, one after another, each drawn from the list as it stands.
+    void RemoveRandomSubscribers(int32_t kind, int64_t n);
+    // The kind holds kMaxPointsOfKind points and takes no more.
+    bool KindFull(int32_t kind) const;
     void PopulateMap();
 
     // The operations' rules; the public operations report what they changed.
@@ -165,7 +170,10 @@ private:
     void QualityProposals();
     void ProposeQuality(double scale, const char* title, const char* note);
 
-    // The inbox: creators fill the new case, then show the front one.
+    // The inbox: creators fill the new case, then show the front one. A
+    // full inbox (kMaxCases) takes no new case: the day's events check it
+    // after their chance is drawn, a press on the map before anything.
+    bool InboxFull() const;
     Case& AppendCase();
     Case& PushCase();
     void ShowCurrentCase();
@@ -196,8 +204,8 @@ private:
     int32_t day_ = 0;                                // days since the game began
     std::array<PointList, kKindCount> subscribers_;  // by kind 1..6; the lists share their points with cases
     Money cash_;                                     // złoty, may be negative
-    double opinion_ = 0;                             // public opinion, unbounded
-    double quality_ = 0;                             // equipment level, unbounded
+    double opinion_ = 0;                             // public opinion, within ±kLevelLimit
+    double quality_ = 0;                             // equipment level, within ±kLevelLimit
     std::deque<Case> cases_;                         // the inbox, front case first
     DayAccount lastDay_;                             // the latest daily turn's money
     Language language_ = Language::Polish;           // of the texts written from now on

@@ -5,11 +5,14 @@
 
 #include "Amounts.h"
 #include "Company.h"
+#include "Limits.h"
 #include "Texts.h"
 
 namespace dzwonex {
 
 void Company::RunDay() {
+    // The calendar ends on kLastDay: after it no day comes, and nothing is drawn.
+    if (day_ >= kLastDay) return;
     SetDay(day_ + 1);
     CollectIncome();
     PayExpenses();

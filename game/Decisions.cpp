@@ -47,6 +47,8 @@ void Company::DecideYes() {
             AddMoney(Money(param));
             break;
         case ckBooth: {
+            // At the booths' cap no booth goes up: the answer only dismisses.
+            if (KindFull(skBooth)) break;
             // A booth gets a random place like any new subscriber, then
             // stands where the player pressed; the two draws stay in the sequence.
             random_->Random(mapWidth_);

@@ -43,7 +43,7 @@ void Company::LineEvents(const LineRules& rules) {
     };
 
     double r = rng.RandomReal();
-    if (demand(O / 10, -Q / 10, r) > 0) {
+    if (demand(O / 10, -Q / 10, r) > 0 && !InboxFull()) {
         Case& c = AppendCase();
         c.kind = rules.requestKind;
         c.title = texts.title;
@@ -51,7 +51,7 @@ void Company::LineEvents(const LineRules& rules) {
         ShowCurrentCase();
     }
     r = rng.RandomReal();
-    if (demand(-O / 10, Q / 10, r) > 0) {
+    if (demand(-O / 10, Q / 10, r) > 0 && !InboxFull()) {
         Case& c = AppendCase();
         c.kind = rules.bribeKind;
         c.param = rules.envelopeBase + rng.Random(rules.envelopeSpread);
@@ -64,7 +64,7 @@ void Company::LineEvents(const LineRules& rules) {
     r = rng.RandomReal();
     const int32_t k = RoundToInt32(O / 10 + Q / 10 - r + Count(rules.kind) / 1000.0);
     if (k < 0) DriftSubscribers(rules.kind, k);
-    if (rng.Random(rules.spyOdds) < Count(rules.kind)) {
+    if (rng.Random(rules.spyOdds) < Count(rules.kind) && !InboxFull()) {
         Case& c = AppendCase();
         c.kind = ckSpyReport;
         c.param = 1 + rng.Random(rules.spyWeights);
@@ -85,7 +85,7 @@ void Company::PolpakEvents() {
     const TextCatalogue::Line& texts = t.lines[kPolpakLine];
     const double O = opinion_, Q = quality_;
     double r = random_->RandomReal();
-    if (O / 10 + Q / 10 - 32 * r > 0) {
+    if (O / 10 + Q / 10 - 32 * r > 0 && !InboxFull()) {
         Case& c = AppendCase();
         c.kind = ckPolpakRequest;
         c.title = texts.title;
@@ -93,7 +93,7 @@ void Company::PolpakEvents() {
         ShowCurrentCase();
     }
     r = random_->RandomReal();
-    if (Q / 10 - 32 * r > 0) {
+    if (Q / 10 - 32 * r > 0 && !InboxFull()) {
         Case& c = AppendCase();
         c.kind = ckPolpakBribe;
         c.param = 1000 + random_->Random(10000);
@@ -106,7 +106,7 @@ void Company::PolpakEvents() {
 }
 
 void Company::RaiseDemand() {
-    if (random_->Random(64) == 0) {
+    if (random_->Random(64) == 0 && !InboxFull()) {
         Case& c = AppendCase();
         c.kind = ckRaise;
         const TextCatalogue& t = Texts(language_);
@@ -119,7 +119,7 @@ void Company::RaiseDemand() {
 void Company::OpinionLetters() {
     using namespace letters;
     const TextCatalogue& t = Texts(language_);
-    if (opinion_ > 0 && random_->Random(32) == 0) {
+    if (opinion_ > 0 && random_->Random(32) == 0 && !InboxFull()) {
         AddOpinion(random_->RandomReal());
         Case& c = AppendCase();
         c.kind = ckInfo;
@@ -128,7 +128,7 @@ void Company::OpinionLetters() {
         ShowCurrentCase();
     }
     // Reads the opinion after the praise letter.
-    if (opinion_ < 0 && random_->Random(32) == 0) {
+    if (opinion_ < 0 && random_->Random(32) == 0 && !InboxFull()) {
         AddOpinion(-random_->RandomReal());
         Case& c = AppendCase();
         c.kind = ckInfo;
@@ -149,9 +149,10 @@ void Company::ProposeQuality(double scale, const char* title, const char* note) 
 
 void Company::QualityProposals() {
     const TextCatalogue& t = Texts(language_);
-    if (quality_ > 0 && random_->Random(48) == 0) ProposeQuality(5, t.qualityUpTitle, t.qualityUpNote);
-    if (quality_ < 0 && random_->Random(48) == 0) ProposeQuality(-5, t.qualityDownTitle, t.qualityDownNote);
-    if (random_->Random(48) == 0) {
+    if (quality_ > 0 && random_->Random(48) == 0 && !InboxFull()) ProposeQuality(5, t.qualityUpTitle, t.qualityUpNote);
+    if (quality_ < 0 && random_->Random(48) == 0 && !InboxFull())
+        ProposeQuality(-5, t.qualityDownTitle, t.qualityDownNote);
+    if (random_->Random(48) == 0 && !InboxFull()) {
         Case& c = AppendCase();
         c.kind = ckQuality;
         c.param = RoundToInt32(5 * random_->RandomReal());
@@ -160,7 +161,7 @@ void Company::QualityProposals() {
         c.body = letters::StaffNote(t, *random_, branch ? t.branchNote : t.exchangeNote);
         ShowCurrentCase();
     }
-    if (random_->Random(48) == 0) {
+    if (random_->Random(48) == 0 && !InboxFull()) {
         Case& c = AppendCase();
         c.kind = ckQuality;
         c.param = RoundToInt32(-5 * random_->RandomReal());

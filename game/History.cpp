@@ -79,6 +79,25 @@ void History::Record(const HistorySample& sample) {
     }
 }
 
+SavedHistory History::Saved() const {
+    SavedHistory saved{{}, oldSpacing_};
+    saved.samples.reserve(Size());
+    ForEach([&](const HistorySample& s) { saved.samples.push_back(s); });
+    return saved;
+}
+
+void History::Restore(const SavedHistory& saved) {
+    Clear();
+    oldSpacing_ = saved.oldSpacing;
+    if (saved.samples.empty()) return;
+    // Record left every sample in the part of its age on the latest day.
+    const int32_t latest = saved.samples.back().day;
+    for (const HistorySample& s : saved.samples) {
+        const int64_t age = int64_t{latest} - s.day;
+        (age < kDailySpan ? daily_ : age < kWeeklySpan ? weekly_ : old_).push_back(s);
+    }
+}
+
 void History::Clear() {
     old_.clear();
     weekly_.clear();

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <vector>
 
 #include "Subscribers.h"
 
@@ -18,6 +19,15 @@ struct HistorySample {
     float quality = 0;
     std::array<int32_t, kKindCount> counts{};  // by kind 1..6
     int32_t inbox = 0;                         // cases waiting, for the rating's backlog
+    bool operator==(const HistorySample&) const = default;
+};
+
+// A history as a saved game holds it: every sample, oldest first, and the
+// spacing of the old part (History::OldSpacing).
+struct SavedHistory {
+    std::vector<HistorySample> samples;
+    int32_t oldSpacing = 30;
+    bool operator==(const SavedHistory&) const = default;
 };
 
 // The company's course since the game began. The last year is kept day by
@@ -32,6 +42,9 @@ public:
     static constexpr int32_t kWeek = 7;
     static constexpr int32_t kMonth = 30;
     static constexpr size_t kMaxOld = 2048;
+    // The most samples a history holds: a full old part, a sample a week
+    // for ten years and one a day for the last.
+    static constexpr size_t kMaxSamples = kMaxOld + kWeeklySpan / kWeek + 1 + kDailySpan;
 
     // The company as it stands.
     static HistorySample Sample(const Company& game);
@@ -40,6 +53,10 @@ public:
     void Record(const Company& game) { Record(Sample(game)); }
     void Record(const HistorySample& sample);
     void Clear();
+    // As a saved game keeps it, and back. Restore takes the samples of
+    // Saved(): days ascending; each goes to the part its age puts it in.
+    SavedHistory Saved() const;
+    void Restore(const SavedHistory& saved);
 
     size_t Size() const { return old_.size() + weekly_.size() + daily_.size(); }
     bool Empty() const { return Size() == 0; }

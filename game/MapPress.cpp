@@ -21,6 +21,8 @@ Company::MapHit Company::HitAt(int32_t x, int32_t y) const {
 
 void Company::RaiseMapCase(int32_t x, int32_t y) {
     view_.PlayClickSound();
+    // A full inbox takes no new case: the press only sounds.
+    if (InboxFull()) return;
 
     const MapHit found = HitAt(x, y);
     const std::shared_ptr<const MapPoint>& hit = found.point;

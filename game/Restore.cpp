@@ -1,11 +1,13 @@
 // Bringing back a saved company: the snapshot is checked whole before
 // anything changes, then it replaces the state and the view is refreshed as
 // a fresh day leaves it.
+#include <cmath>
 #include <stdexcept>
 #include <unordered_map>
 
 #include "Amounts.h"
 #include "Company.h"
+#include "Limits.h"
 
 namespace dzwonex {
 
@@ -15,13 +17,32 @@ namespace {
 
 std::string Place(int32_t x, int32_t y) { return "(" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
 
+// Far beyond any case's parameter: envelopes reach 10 999, a booth's place
+// the map's size.
+constexpr int32_t kMaxCaseParam = 1'000'000;
+
 }  // namespace
 
 void Company::Restore(const CompanySnapshot& s) {
     const std::string mapSize = std::to_string(mapWidth_) + " x " + std::to_string(mapHeight_);
     auto onMap = [&](int32_t x, int32_t y) { return x >= 0 && y >= 0 && x < mapWidth_ && y < mapHeight_; };
 
+    // Values the rules cannot reach (Limits.h) are refused before they can
+    // make a day run long or a save unreadable.
     if (s.day < 0) Refuse("day " + std::to_string(s.day) + " is before the first day");
+    if (s.day > kLastDay)
+        Refuse("day " + std::to_string(s.day) + " is after the last day (" + std::to_string(kLastDay) + ")");
+    for (auto [name, level] : {std::pair{"opinion", s.opinion}, {"quality", s.quality}})
+        if (!(std::abs(level) <= kLevelLimit))
+            Refuse(std::string(name) + " " + RealText(level) + " is out of range (at most ±" +
+                   std::to_string(static_cast<int32_t>(kLevelLimit)) + ")");
+    for (auto [name, amount] : {std::pair{"income", s.lastDay.income},
+                                {"staff", s.lastDay.staff},
+                                {"repairs", s.lastDay.repairs},
+                                {"equipment", s.lastDay.equipment}})
+        if (amount < 0) Refuse("lastDay." + std::string(name) + " " + std::to_string(amount) + " is negative");
+    if (s.cases.size() > kMaxCases)
+        Refuse("the inbox holds " + std::to_string(s.cases.size()) + " cases, more than " + std::to_string(kMaxCases));
     if (s.speed < 0 || s.speed > 10) Refuse("speed " + std::to_string(s.speed) + " is outside 0..10");
     // Without a banner strip the only banner is number 0, as a new game picks it.
     const int32_t banners = bannerCount_ > 0 ? bannerCount_ : 1;
@@ -35,6 +56,9 @@ void Company::Restore(const CompanySnapshot& s) {
     for (int k = 1; k <= kKindCount; ++k) {
         const auto& points = s.subscribers[static_cast<size_t>(k - 1)];
         PointList& list = lists[static_cast<size_t>(k - 1)];
+        if (points.size() > static_cast<size_t>(kMaxPointsOfKind))
+            Refuse("kind " + std::to_string(k) + " has " + std::to_string(points.size()) + " subscribers, more than " +
+                   std::to_string(kMaxPointsOfKind));
         list.reserve(points.size());
         for (size_t i = 0; i < points.size(); ++i) {
             const PointSnapshot& p = points[i];
@@ -52,6 +76,9 @@ void Company::Restore(const CompanySnapshot& s) {
         const CaseSnapshot& c = s.cases[i];
         const std::string name = "case " + std::to_string(i + 1);
         if (c.kind < ckInfo || c.kind > kLastCaseKind) Refuse(name + " is of unknown kind " + std::to_string(c.kind));
+        for (auto [field, value] : {std::pair{"param", c.param}, {"param2", c.param2}})
+            if (value < -kMaxCaseParam || value > kMaxCaseParam)
+                Refuse(name + "'s " + field + " " + std::to_string(value) + " is out of range");
         if (c.kind == ckBooth && !onMap(c.param, c.param2))
             Refuse(name + " puts a booth at " + Place(c.param, c.param2) + ", outside the " + mapSize + " map");
         if (c.kind == ckDisconnect && (c.param < 1 || c.param > kKindCount))

@@ -1,6 +1,6 @@
 #pragma once
-// Saved games: a company snapshot as a versioned JSON file, described in
-// docs/saved-game-format.md.
+// Saved games: the company and its course as a versioned JSON file,
+// described in docs/saved-game-format.md.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -8,17 +8,29 @@
 #include <string>
 #include <string_view>
 
+#include "History.h"
 #include "Snapshot.h"
 
 namespace dzwonex {
 
-// The format this version writes, and the newest it reads.
-inline constexpr int64_t kSavedGameFormat = 1;
-// Larger files are refused before they are read: a game of 100 000
-// subscribers takes about 1 MB.
+// The format this version writes, and the newest it reads. Format 1 had
+// no history.
+inline constexpr int64_t kSavedGameFormat = 2;
+// Larger files are refused before they are read. The largest game the
+// rules can reach (every kind and the inbox at its cap, Limits.h, every
+// number at its widest) takes 40 MB (tools/MeasureRanges.cpp), and reading
+// it about 420 MB and two seconds.
 inline constexpr uint64_t kSavedGameMaxBytes = 64ull << 20;
-// The format nests five levels deep; anything deeper is refused.
-inline constexpr size_t kSavedGameMaxDepth = 8;
+// The format nests five levels deep (a point in its list of a kind);
+// anything deeper is refused.
+inline constexpr size_t kSavedGameMaxDepth = 5;
+
+// Everything a saved game holds.
+struct SavedGame {
+    CompanySnapshot company;
+    SavedHistory history;  // empty from a format-1 file
+    bool operator==(const SavedGame&) const = default;
+};
 
 // A saved game that cannot be written or read. what() is the message for
 // the player and names the file.
@@ -27,13 +39,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The file's text. Throws SavedGameError when the snapshot holds what the
+// The file's text. Throws SavedGameError when the game holds what the
 // format cannot (an opinion or quality that is not a finite number).
-std::string SavedGameText(const CompanySnapshot& snapshot);
+std::string SavedGameText(const SavedGame& game);
 
 // Reads a saved game's text; `name` is the file the messages name. Checks
-// the format and that every reference resolves, not the rules of the game
-// (Company::Restore checks those).
-CompanySnapshot ParseSavedGame(std::string_view text, const std::string& name);
+// the format, that every reference resolves and the history, not the rules
+// of the company (Company::Restore checks those).
+SavedGame ParseSavedGame(std::string_view text, const std::string& name);
 
 }  // namespace dzwonex

@@ -1,598 +1,296 @@
-// Reads a saved game's text with the library's event (SAX) parser straight
-// into a snapshot. No document tree is built, so memory stays within a few
-// times the file's size; nesting is limited; a declared count is checked
-// against what the file can hold before anything is reserved; after the
-// first fault nothing more is kept, so a hostile file cannot grow the reader.
-#include <limits>
+// Reads a saved game's text. The library parses it into a document, its
+// callback refusing deep nesting and more values than the largest game and
+// noting a field given twice and the format version; from_json per struct
+// then reads the document (JsonFields.h), naming the field of each fault.
+#include <cmath>
 
-#include <nlohmann/json.hpp>
-
+#include "Amounts.h"
+#include "JsonFields.h"
+#include "Limits.h"
 #include "SavedGame.h"
 
 namespace dzwonex {
 
+using namespace fields;
+
 namespace {
 
-using Json = nlohmann::json;
-
 const char* const kFormatName = "Dzwonex saved game";
-
 // A point is at least "[0,0]" and a case at least
 // {"kind":0,"param":0,"param2":0,"title":"","body":"","subject":null}:
 // no file holds more than its size allows.
 constexpr size_t kMinPointBytes = 5;
 constexpr size_t kMinCaseBytes = 67;
+// The largest game holds 3 million points of three values each and 10 000
+// cases of about ten; a file of more is no game's, however small.
+constexpr size_t kMaxValues = 10'000'000;
 
-struct PointsRead {
-    bool seen = false;  // the "points" array was there
-    std::optional<int64_t> count;
-    std::vector<PointSnapshot> points;
+struct TooDeep {};
+struct TooLarge {};
+
+// Watches the parse as it goes.
+struct Scan {
+    struct Level {
+        bool array = false;
+        size_t elements = 0;
+        std::string key;
+        std::set<std::string> keys;
+    };
+    std::vector<Level> levels;
+    size_t values = 0;
+    std::optional<int64_t> version;
+    std::optional<std::string> gameVersion, twice;
+
+    bool operator()(int, Json::parse_event_t event, Json& parsed) {
+        using E = Json::parse_event_t;
+        if (event == E::object_end || event == E::array_end) {
+            levels.pop_back();
+        } else if (event == E::key) {
+            Level& here = levels.back();
+            here.key = parsed.get<std::string>();
+            if (!here.keys.insert(here.key).second && !twice) twice = Path() + " appears twice";
+        } else {
+            if (++values > kMaxValues) throw TooLarge{};
+            if (!levels.empty() && levels.back().array) ++levels.back().elements;
+            // The version and the game's, for the message of a newer file however it goes on.
+            const std::string* field = levels.size() == 1 ? &levels[0].key : nullptr;
+            if (field && *field == "formatVersion" && parsed.is_number_integer())
+                version = parsed.is_number_unsigned()
+                              ? static_cast<int64_t>(std::min<uint64_t>(parsed.get<uint64_t>(), INT64_MAX))
+                              : parsed.get<int64_t>();
+            if (field && *field == "gameVersion" && parsed.is_string()) gameVersion = parsed.get<std::string>();
+            if (event == E::value) return true;
+            if (levels.size() >= kSavedGameMaxDepth) throw TooDeep{};
+            levels.emplace_back().array = event == E::array_start;
+        }
+        return true;
+    }
+
+    std::string Path() const {
+        Fault f;
+        for (auto level = levels.rbegin(); level != levels.rend(); ++level)
+            f.In(level->array ? At(level->elements - 1) : level->key);
+        return f.path;
+    }
 };
 
-struct KindRead {
-    std::optional<int64_t> kind;
-    PointsRead list;
-};
+// A list after its declared count: not negative, no more than the file
+// can hold or the rules allow, and as many as there are.
+template <typename T>
+std::vector<T> Counted(Object& o, const char* key, size_t fileSize, size_t minBytes, int64_t most, const char* what) {
+    int64_t count = 0;
+    const Json* list = nullptr;
+    o("count", count)(key, list).End();
+    const std::string n = std::to_string(count);
+    if (count < 0) throw Fault{"count", "is negative (" + n + ")"};
+    if (static_cast<uint64_t>(count) > fileSize / minBytes)
+        throw Fault{"count", "declares " + n + " " + what + ", more than a file of " + std::to_string(fileSize) +
+                                 " bytes can hold"};
+    if (count > most) throw Fault{"count", n + " is out of range (at most " + std::to_string(most) + " " + what + ")"};
+    std::vector<T> read = Within(key, [&] { return List<T>(*list); });
+    if (static_cast<size_t>(count) != read.size())
+        throw Fault{"count", "says " + n + " but there are " + std::to_string(read.size()) + " " + what};
+    return read;
+}
 
-struct SubjectRead {
+// The point a case names, as written: kind and index, or departed.
+struct SubjectRef {
     std::optional<int64_t> kind, index, departed;
 };
 
 struct CaseRead {
-    std::optional<int64_t> kind, param, param2;
-    std::optional<std::string> title, body;
-    bool hasSubject = false;  // the field was there, maybe null
-    std::optional<SubjectRead> subject;
+    CaseSnapshot c;
+    std::optional<SubjectRef> subject;
 };
 
-struct FileRead {
-    std::optional<std::string> format, gameVersion, userName;
-    std::optional<int64_t> formatVersion, day, cash, banner, speed, generator;
-    std::optional<double> opinion, quality;
-    bool hasLastDay = false;
-    std::optional<int64_t> income, staff, repairs, equipment;
-    bool hasSubscribers = false;
-    std::vector<KindRead> kinds;
-    bool hasDeparted = false;
-    PointsRead departed;
-    bool hasCases = false, hasCaseList = false;
-    std::optional<int64_t> caseCount;
-    std::vector<CaseRead> cases;
-};
-
-// The plain fields of each object, by name.
-template <typename Member>
-using Fields = std::initializer_list<std::pair<const char*, Member>>;
-using Ints = std::optional<int64_t>;
-const Fields<Ints FileRead::*> kRootInts = {
-    {"formatVersion", &FileRead::formatVersion},
-    {"day", &FileRead::day},
-    {"cash", &FileRead::cash},
-    {"banner", &FileRead::banner},
-    {"speed", &FileRead::speed},
-    {"generator", &FileRead::generator},
-};
-const Fields<std::optional<double> FileRead::*> kRootReals = {{"opinion", &FileRead::opinion},
-                                                              {"quality", &FileRead::quality}};
-const Fields<std::optional<std::string> FileRead::*> kRootTexts = {
-    {"format", &FileRead::format}, {"gameVersion", &FileRead::gameVersion}, {"userName", &FileRead::userName}};
-const Fields<Ints FileRead::*> kLastDayInts = {{"income", &FileRead::income},
-                                               {"staff", &FileRead::staff},
-                                               {"repairs", &FileRead::repairs},
-                                               {"equipment", &FileRead::equipment}};
-const Fields<Ints CaseRead::*> kCaseInts = {
-    {"kind", &CaseRead::kind}, {"param", &CaseRead::param}, {"param2", &CaseRead::param2}};
-const Fields<std::optional<std::string> CaseRead::*> kCaseTexts = {{"title", &CaseRead::title},
-                                                                   {"body", &CaseRead::body}};
-const Fields<Ints SubjectRead::*> kSubjectInts = {
-    {"kind", &SubjectRead::kind}, {"index", &SubjectRead::index}, {"departed", &SubjectRead::departed}};
-
-template <typename Member>
-Member Find(Fields<Member> fields, const std::string& key) {
-    for (const auto& [name, member] : fields)
-        if (key == name) return member;
-    return nullptr;
+void from_json(const Json& j, SubjectRef& s) {
+    Object o(j, "is not null or an object");
+    for (auto [key, field] : {std::pair{"kind", &s.kind}, {"index", &s.index}, {"departed", &s.departed}})
+        if (o.Has(key)) o(key, field->emplace());
+    o.End();
 }
 
-struct Value {
-    enum Type { Null, Bool, Int, Real, Huge, Text, Binary } type = Null;
-    int64_t i = 0;
-    double d = 0;
-    std::string* s = nullptr;
-};
+void from_json(const Json& j, CaseRead& r) {
+    Object o(j);
+    CaseSnapshot& c = r.c;
+    const Json* subject = nullptr;
+    o("kind", c.kind, "has no kind")("param", c.param, "has no param")("param2", c.param2, "has no param2");
+    o("title", c.title, "has no title")("body", c.body, "has no body")("subject", subject, "has no subject").End();
+    if (!subject->is_null()) o("subject", r.subject.emplace());
+}
 
-// Where in the format a container stands.
-enum class Node { Root, LastDay, Subscribers, Group, Points, Point, Cases, CaseList, Case, Subject, Bytes, Skip };
+}  // namespace
 
-struct Frame {
-    Node node = Node::Skip;
-    bool array = false;
-    std::string key;                             // objects: the field being read
-    std::vector<std::string> keys;               // objects: the fields seen
-    size_t count = 0;                            // arrays: the elements begun
-    size_t current = 0;                          // arrays: the element being read
-    PointsRead* points = nullptr;                // Group, Points, Point
-    std::optional<int64_t>* kind = nullptr;      // Group of a subscriber kind
-    CaseRead* item = nullptr;                    // Case, Subject
-    std::optional<std::string>* text = nullptr;  // Bytes
-    int64_t xy[2] = {0, 0};                      // Point
-};
+void from_json(const Json& j, PointSnapshot& p) {
+    if (!j.is_array() || j.size() != 2) Wrong("is not a pair [x, y]");
+    int64_t xy[2];
+    for (size_t i = 0; i < 2; ++i) Within(i, [&] { Take(j[i], xy[i]); });
+    if (!std::in_range<int32_t>(xy[0]) || !std::in_range<int32_t>(xy[1])) Wrong("lies far outside any map");
+    p = {static_cast<int32_t>(xy[0]), static_cast<int32_t>(xy[1])};
+}
 
-class Reader {
-public:
-    explicit Reader(size_t textSize) : textSize_(textSize) {}
+void from_json(const Json& j, DayAccount& a) {
+    Object o(j);
+    o("income", a.income)("staff", a.staff)("repairs", a.repairs)("equipment", a.equipment).End();
+}
 
-    FileRead read;
-    std::optional<std::string> syntaxError;
-    bool tooDeep = false;
-    std::optional<std::string> notObject;
-    std::optional<std::string> fault;  // the first thing wrong
+// A field more in a sample is a line here and one in the writer.
+void from_json(const Json& j, HistorySample& s) {
+    Object o(j);
+    double opinion = 0, quality = 0;
+    const Json* counts = nullptr;
+    o("day", s.day)("cash", s.cash)("opinion", opinion)("quality", quality)("counts", counts);
+    // Cases waiting that day, for the rating; the first files of format 2
+    // had none.
+    if (o.Has("inbox")) o("inbox", s.inbox);
+    o.End();
+    if (s.inbox < 0 || static_cast<size_t>(s.inbox) > kMaxCases)
+        throw Fault{"inbox", std::to_string(s.inbox) + " is out of range"};
+    for (auto [key, level] : {std::pair{"opinion", opinion}, {"quality", quality}})
+        if (std::abs(level) > kLevelLimit) throw Fault{key, RealText(level) + " is out of range"};
+    s.opinion = static_cast<float>(opinion);
+    s.quality = static_cast<float>(quality);
+    Within("counts", [&] {
+        if (!counts->is_array() || counts->size() != kKindCount) Wrong("is not a list of 6 counts");
+        const std::vector<int32_t> read = List<int32_t>(*counts);
+        for (size_t k = 0; k < read.size(); ++k)
+            if (read[k] < 0 || read[k] > kMaxPointsOfKind)
+                throw Fault{At(k), std::to_string(read[k]) + " is out of range"};
+        std::copy(read.begin(), read.end(), s.counts.begin());
+    });
+}
 
-    // --- The parser's events ---
-    bool null() { return Scalar({}); }
-    bool boolean(bool) { return Scalar({Value::Bool}); }
-    bool number_integer(int64_t v) { return Scalar({Value::Int, v}); }
-    bool number_unsigned(uint64_t v) {
-        if (v > static_cast<uint64_t>(std::numeric_limits<int64_t>::max())) return Scalar({Value::Huge});
-        return Scalar({Value::Int, static_cast<int64_t>(v)});
-    }
-    bool number_float(double v, const std::string&) { return Scalar({Value::Real, 0, v}); }
-    bool string(std::string& v) { return Scalar({Value::Text, 0, 0, &v}); }
-    bool binary(Json::binary_t&) { return Scalar({Value::Binary}); }
-    bool start_object(size_t) { return Open(false); }
-    bool start_array(size_t) { return Open(true); }
-    bool end_object() { return Close(); }
-    bool end_array() { return Close(); }
-    bool key(std::string& k) {
-        Frame& f = frames_.back();
-        if (f.node != Node::Skip && !fault) {
-            for (const std::string& seen : f.keys)
-                if (seen == k) Fail((frames_.size() > 1 ? Path(frames_.size() - 2) + "." : "") + k + " appears twice");
-            f.keys.push_back(k);
-        }
-        f.key = k;
-        return true;
-    }
-    bool parse_error(size_t, const std::string&, const nlohmann::detail::exception& e) {
-        std::string what = e.what();
-        // Drop the library's "[json.exception.parse_error.101] ".
-        if (const auto close = what.find("] "); what.rfind("[json.exception.", 0) == 0 && close != std::string::npos)
-            what.erase(0, close + 2);
-        syntaxError = what;
-        return false;
-    }
+namespace {
 
-private:
-    void Fail(const std::string& why) {
-        if (!fault) fault = why;
+SubjectSnapshot Resolve(const SubjectRef& ref, const CompanySnapshot& s, const std::vector<PointSnapshot>& departed) {
+    if (ref.departed && !ref.kind && !ref.index) {
+        if (*ref.departed < 0 || static_cast<uint64_t>(*ref.departed) >= departed.size())
+            Wrong("names departed point " + std::to_string(*ref.departed) + ", which does not exist");
+        const PointSnapshot& p = departed[static_cast<size_t>(*ref.departed)];
+        return {p.x, p.y, false, 0, static_cast<int32_t>(*ref.departed)};
     }
+    if (!ref.kind || !ref.index || ref.departed) throw Fault{"subject", "needs either kind and index or departed"};
+    if (*ref.kind < 1 || *ref.kind > kKindCount) Wrong("names a point of unknown kind " + std::to_string(*ref.kind));
+    const auto& list = s.subscribers[static_cast<size_t>(*ref.kind - 1)];
+    if (*ref.index < 0 || static_cast<uint64_t>(*ref.index) >= list.size())
+        Wrong("names point " + std::to_string(*ref.index) + " of kind " + std::to_string(*ref.kind) +
+              ", which does not exist");
+    const PointSnapshot& p = list[static_cast<size_t>(*ref.index)];
+    return {p.x, p.y, true, static_cast<int32_t>(*ref.kind), static_cast<int32_t>(*ref.index)};
+}
 
-    // The name of what frame `depth` is reading, e.g. cases.list[3].param.
-    std::string Path(size_t depth) const {
-        std::string path;
-        for (size_t i = 0; i <= depth && i < frames_.size(); ++i) {
-            const Frame& f = frames_[i];
-            if (f.array)
-                path += "[" + std::to_string(f.current) + "]";
-            else
-                path += (i ? "." : "") + f.key;
-        }
-        return path;
+// Samples in the order of their days, none after the game's, with a
+// spacing History can have given them.
+SavedHistory ReadHistory(const Json& j, int32_t gameDay) {
+    SavedHistory h;
+    const Json* samples = nullptr;
+    Object o(j);
+    o("oldSpacing", h.oldSpacing)("samples", samples).End();
+    int32_t spacing = History::kMonth;
+    for (int doubled = 0; doubled < 24 && spacing < h.oldSpacing; ++doubled) spacing *= 2;
+    if (spacing != h.oldSpacing) throw Fault{"oldSpacing", "is not 30 days times a power of 2"};
+    if (samples->size() > History::kMaxSamples)
+        throw Fault{"samples", "holds more than " + std::to_string(History::kMaxSamples) + " samples"};
+    h.samples = Within("samples", [&] { return List<HistorySample>(*samples); });
+    for (size_t i = 0; i < h.samples.size(); ++i) {
+        const int32_t day = h.samples[i].day, before = i ? h.samples[i - 1].day : -1;
+        const std::string wrong = day <= before
+                                      ? " does not come after the sample before (day " + std::to_string(before)
+                                      : " is after the game's day (" + std::to_string(gameDay);
+        if (day <= before || day > gameDay)
+            throw Fault{"day", std::to_string(day) + wrong + ")"}.In(At(i)).In("samples");
     }
-    std::string Here() const { return Path(frames_.size() - 1); }
+    return h;
+}
 
-    // The next element of an array begins.
-    void Begin() {
-        Frame& f = frames_.back();
-        if (f.array) f.current = f.count++;
-    }
+SavedGame Read(const Json& doc, size_t fileSize) {
+    SavedGame game;
+    CompanySnapshot& s = game.company;
+    Object root(doc);
+    std::string format, gameVersion;
+    int64_t version = 0;
+    const Json *kinds = nullptr, *departed = nullptr, *cases = nullptr, *history = nullptr;
+    root("format", format);
+    if (root.Has("gameVersion")) root("gameVersion", gameVersion);
+    if (root.Has("formatVersion")) root("formatVersion", version);
+    if (version < 1) Wrong("formatVersion is missing or below 1");
+    root("day", s.day)("cash", s.cash)("opinion", s.opinion)("quality", s.quality)("banner", s.bannerIndex);
+    root("speed", s.speed)("generator", s.generator)("userName", s.userName)("lastDay", s.lastDay);
+    root("subscribers", kinds)("departed", departed)("cases", cases);
 
-    void Int(const Value& v, std::optional<int64_t>& out) {
-        if (v.type == Value::Int)
-            out = v.i;
-        else
-            Fail(Here() + (v.type == Value::Real || v.type == Value::Huge ? " is not a whole number of the right size"
-                                                                          : " is not a number"));
+    const auto lists = Within("subscribers", [&] { return List<const Json*>(*kinds); });
+    if (lists.size() != kKindCount)
+        Wrong("subscribers holds " + std::to_string(lists.size()) + " lists instead of " + std::to_string(kKindCount));
+    for (size_t k = 0; k < lists.size(); ++k) {
+        s.subscribers[k] = Within("subscribers" + At(k), [&] {
+            Object o(*lists[k]);
+            int64_t kind = 0;
+            if (o.Has("kind")) o("kind", kind);
+            if (kind != static_cast<int64_t>(k + 1)) throw Fault{"kind", "is not " + std::to_string(k + 1)};
+            return Counted<PointSnapshot>(o, "points", fileSize, kMinPointBytes, kMaxPointsOfKind, "points");
+        });
     }
-    void Real(const Value& v, std::optional<double>& out) {
-        if (v.type == Value::Int)
-            out = static_cast<double>(v.i);
-        else if (v.type == Value::Real)
-            out = v.d;
-        else
-            Fail(Here() + " is not a number");
+    const auto gone = Within("departed", [&] {
+        Object o(*departed);
+        return Counted<PointSnapshot>(o, "points", fileSize, kMinPointBytes, kMaxCases, "points");
+    });
+    auto read = Within("cases", [&] {
+        Object o(*cases);
+        return Counted<CaseRead>(o, "list", fileSize, kMinCaseBytes, kMaxCases, "cases");
+    });
+    for (size_t i = 0; i < read.size(); ++i) {
+        CaseSnapshot& c = s.cases.emplace_back(std::move(read[i].c));
+        if (read[i].subject)
+            c.subject = Within("cases.list" + At(i), [&] { return Resolve(*read[i].subject, s, gone); });
     }
-    void Text(const Value& v, std::optional<std::string>& out) {
-        if (v.type == Value::Text)
-            out = std::move(*v.s);
-        else
-            Fail(Here() + " is not a text");
+    // Format 1 had no history; a game from it starts one.
+    if (version >= 2) {
+        root("history", history);
+        game.history = Within("history", [&] { return ReadHistory(*history, s.day); });
     }
-    // A declared count: not negative, and no more than the file can hold.
-    void Count(const Value& v, std::optional<int64_t>& out, size_t minBytes, const char* things) {
-        Int(v, out);
-        if (!out) return;
-        if (*out < 0) {
-            Fail(Here() + " is negative (" + std::to_string(*out) + ")");
-        } else if (static_cast<uint64_t>(*out) > textSize_ / minBytes) {
-            Fail(Here() + " declares " + std::to_string(*out) + " " + things + ", more than a file of " +
-                 std::to_string(textSize_) + " bytes can hold");
-        }
-    }
-    // What the format holds at the frame's current field or element, or
-    // nullptr for a field it does not have.
-    static const char* Expected(const Frame& f) {
-        const std::string& k = f.key;
-        switch (f.node) {
-            case Node::Root:
-                if (k == "subscribers") return "a list";
-                if (k == "lastDay" || k == "departed" || k == "cases") return "an object";
-                if (Find(kRootTexts, k)) return "a text";
-                return Find(kRootInts, k) || Find(kRootReals, k) ? "a number" : nullptr;
-            case Node::LastDay:
-                return Find(kLastDayInts, k) ? "a number" : nullptr;
-            case Node::Subscribers:
-            case Node::CaseList:
-                return "an object";
-            case Node::Group:
-                if (k == "points") return "a list";
-                return k == "count" || (k == "kind" && f.kind) ? "a number" : nullptr;
-            case Node::Points:
-                return "a pair [x, y]";
-            case Node::Point:
-            case Node::Bytes:
-                return "a number";
-            case Node::Cases:
-                if (k == "list") return "a list";
-                return k == "count" ? "a number" : nullptr;
-            case Node::Case:
-                if (k == "subject") return "null or an object";
-                if (Find(kCaseTexts, k)) return "a text";
-                return Find(kCaseInts, k) ? "a number" : nullptr;
-            case Node::Subject:
-                return Find(kSubjectInts, k) ? "a number" : nullptr;
-            case Node::Skip:
-                break;
-        }
-        return nullptr;
-    }
-    // A value of the wrong sort, or a field the format does not have.
-    void Mismatch() {
-        const char* expected = Expected(frames_.back());
-        Fail(Here() + (expected ? std::string(" is not ") + expected : std::string(" is not a field of a saved game")));
-    }
-
-    bool Scalar(const Value& v) {
-        if (frames_.empty()) {
-            notObject = "the file holds a single value, not an object";
-            return true;
-        }
-        Begin();
-        Frame& f = frames_.back();
-        if (f.node == Node::Skip) return true;
-        // After a fault only the format version matters, for the message.
-        if (fault && !(f.node == Node::Root && f.key == "formatVersion")) return true;
-        const std::string& k = f.key;
-        switch (f.node) {
-            case Node::Root:
-                if (auto field = Find(kRootInts, k))
-                    Int(v, read.*field);
-                else if (auto real = Find(kRootReals, k))
-                    Real(v, read.*real);
-                else if (auto text = Find(kRootTexts, k))
-                    Text(v, read.*text);
-                else
-                    Mismatch();
-                break;
-            case Node::LastDay:
-                if (auto field = Find(kLastDayInts, k))
-                    Int(v, read.*field);
-                else
-                    Mismatch();
-                break;
-            case Node::Group:
-                if (k == "kind" && f.kind) {
-                    Int(v, *f.kind);
-                } else if (k == "count") {
-                    Count(v, f.points->count, kMinPointBytes, "points");
-                    if (!fault && !f.points->seen) f.points->points.reserve(static_cast<size_t>(*f.points->count));
-                } else {
-                    Mismatch();
-                }
-                break;
-            case Node::Point:
-                if (f.current >= 2) {
-                    Fail(Path(frames_.size() - 2) + " is not a pair [x, y]");
-                } else {
-                    std::optional<int64_t> c;
-                    Int(v, c);
-                    if (c) f.xy[f.current] = *c;
-                }
-                break;
-            case Node::Cases:
-                if (k == "count")
-                    Count(v, read.caseCount, kMinCaseBytes, "cases");
-                else
-                    Mismatch();
-                break;
-            case Node::Case:
-                if (auto field = Find(kCaseInts, k))
-                    Int(v, f.item->*field);
-                else if (auto text = Find(kCaseTexts, k))
-                    Text(v, f.item->*text);
-                else if (k == "subject" && v.type == Value::Null)
-                    f.item->hasSubject = true;
-                else
-                    Mismatch();
-                break;
-            case Node::Subject:
-                if (auto field = Find(kSubjectInts, k))
-                    Int(v, (*f.item->subject).*field);
-                else
-                    Mismatch();
-                break;
-            case Node::Bytes: {
-                std::optional<int64_t> byte;
-                Int(v, byte);
-                if (byte && (*byte < 0 || *byte > 255)) Fail(Here() + " is not a byte (0..255)");
-                if (!fault && byte) (*f.text)->push_back(static_cast<char>(*byte));
-                break;
-            }
-            case Node::Subscribers:
-            case Node::CaseList:
-            case Node::Points:
-                Mismatch();
-                break;
-            case Node::Skip:
-                break;
-        }
-        return true;
-    }
-
-    bool Open(bool array) {
-        if (frames_.size() >= kSavedGameMaxDepth) {
-            tooDeep = true;
-            return false;
-        }
-        Frame child;
-        child.array = array;
-        if (frames_.empty()) {
-            if (array)
-                notObject = "the file holds a list, not an object";
-            else
-                child.node = Node::Root;
-            frames_.push_back(std::move(child));
-            return true;
-        }
-        Begin();
-        Frame& f = frames_.back();
-        if (f.node != Node::Skip && !fault) {
-            child.node = ChildNode(f, array, child);
-            if (child.node == Node::Skip) Mismatch();
-        }
-        frames_.push_back(std::move(child));
-        return true;
-    }
-
-    // The container a field or element opens, or Skip when it does not belong there.
-    Node ChildNode(const Frame& f, bool array, Frame& child) {
-        const std::string& k = f.key;
-        switch (f.node) {
-            case Node::Root:
-                if (!array && k == "lastDay") return read.hasLastDay = true, Node::LastDay;
-                if (array && k == "subscribers") return read.hasSubscribers = true, Node::Subscribers;
-                if (!array && k == "departed") {
-                    read.hasDeparted = true;
-                    child.points = &read.departed;
-                    return Node::Group;
-                }
-                if (!array && k == "cases") return read.hasCases = true, Node::Cases;
-                if (array && k == "userName") return BytesInto(child, read.userName);
-                break;
-            case Node::Subscribers:
-                if (!array) {
-                    KindRead& kind = read.kinds.emplace_back();
-                    child.points = &kind.list;
-                    child.kind = &kind.kind;
-                    return Node::Group;
-                }
-                break;
-            case Node::Group:
-                if (array && k == "points") {
-                    f.points->seen = true;
-                    child.points = f.points;
-                    return Node::Points;
-                }
-                break;
-            case Node::Points:
-                if (array) {
-                    child.points = f.points;
-                    return Node::Point;
-                }
-                break;
-            case Node::Cases:
-                if (array && k == "list") {
-                    read.hasCaseList = true;
-                    // Not reserved: a case read takes more room than its text, and
-                    // only complete ones are kept.
-                    return Node::CaseList;
-                }
-                break;
-            case Node::CaseList:
-                if (!array) {
-                    child.item = &read.cases.emplace_back();
-                    return Node::Case;
-                }
-                break;
-            case Node::Case:
-                if (!array && k == "subject") {
-                    f.item->hasSubject = true;
-                    f.item->subject.emplace();
-                    child.item = f.item;
-                    return Node::Subject;
-                }
-                if (array && k == "title") return BytesInto(child, f.item->title);
-                if (array && k == "body") return BytesInto(child, f.item->body);
-                break;
-            default:
-                break;
-        }
-        return Node::Skip;
-    }
-
-    static Node BytesInto(Frame& child, std::optional<std::string>& text) {
-        text.emplace();
-        child.text = &text;
-        return Node::Bytes;
-    }
-
-    bool Close() {
-        const Frame& f = frames_.back();
-        if (!fault) {
-            if (f.node == Node::Point) {
-                if (f.count != 2)
-                    Fail(Path(frames_.size() - 2) + " is not a pair [x, y]");
-                else if (f.xy[0] < std::numeric_limits<int32_t>::min() ||
-                         f.xy[0] > std::numeric_limits<int32_t>::max() ||
-                         f.xy[1] < std::numeric_limits<int32_t>::min() || f.xy[1] > std::numeric_limits<int32_t>::max())
-                    Fail(Path(frames_.size() - 2) + " lies far outside any map");
-                else
-                    f.points->points.push_back({static_cast<int32_t>(f.xy[0]), static_cast<int32_t>(f.xy[1])});
-            } else if (f.node == Node::Case) {
-                // A case missing a field ends the reading here, before more are kept.
-                const CaseRead& c = *f.item;
-                const char* missing = !c.kind         ? "kind"
-                                      : !c.param      ? "param"
-                                      : !c.param2     ? "param2"
-                                      : !c.title      ? "title"
-                                      : !c.body       ? "body"
-                                      : !c.hasSubject ? "subject"
-                                                      : nullptr;
-                if (missing) Fail(Path(frames_.size() - 2) + " has no " + missing);
-            }
-        }
-        frames_.pop_back();
-        return true;
-    }
-
-    size_t textSize_;
-    std::vector<Frame> frames_;
-};
+    root.End();
+    return game;
+}
 
 [[noreturn]] void NotOurs(const std::string& name, const std::string& why) {
     throw SavedGameError(name + " is not a Dzwonex saved game (" + why + ")");
 }
 
-int32_t Int32(const std::string& name, const std::optional<int64_t>& v, const std::string& what) {
-    if (!v) NotOurs(name, what + " is missing");
-    if (*v < std::numeric_limits<int32_t>::min() || *v > std::numeric_limits<int32_t>::max())
-        NotOurs(name, what + " is out of range (" + std::to_string(*v) + ")");
-    return static_cast<int32_t>(*v);
-}
-
-std::vector<PointSnapshot> Points(const std::string& name, PointsRead& read, const std::string& what) {
-    if (!read.count) NotOurs(name, what + ".count is missing");
-    if (!read.seen) NotOurs(name, what + ".points is missing");
-    if (static_cast<uint64_t>(*read.count) != read.points.size())
-        NotOurs(name, what + ".count says " + std::to_string(*read.count) + " but there are " +
-                          std::to_string(read.points.size()) + " points");
-    return std::move(read.points);
-}
-
 }  // namespace
 
-CompanySnapshot ParseSavedGame(std::string_view text, const std::string& name) {
+SavedGame ParseSavedGame(std::string_view text, const std::string& name) {
     if (text.empty()) NotOurs(name, "the file is empty");
-    Reader reader(text.size());
-    Json::sax_parse(text.begin(), text.end(), &reader);
-    FileRead& r = reader.read;
-
-    if (r.formatVersion && *r.formatVersion > kSavedGameFormat)
+    Scan scan;
+    Json doc;
+    std::string broken;
+    try {
+        doc = Json::parse(text.begin(), text.end(), std::ref(scan));
+    } catch (const TooDeep&) {
+        broken = "nested deeper than " + std::to_string(kSavedGameMaxDepth) + " levels";
+    } catch (const TooLarge&) {
+        broken = "it holds more than " + std::to_string(kMaxValues) + " values, more than any game";
+    } catch (const Json::exception& e) {
+        // Without the library's "[json.exception.parse_error.101] ".
+        const std::string what = e.what();
+        broken = "not JSON: " + what.substr(what.find("] ") == std::string::npos ? 0 : what.find("] ") + 2);
+    }
+    if (scan.version > kSavedGameFormat)
         throw SavedGameError(name + " was saved by a newer version of Dzwonex (" +
-                             (r.gameVersion ? "Dzwonex " + *r.gameVersion + ", " : std::string()) + "format " +
-                             std::to_string(*r.formatVersion) + "; this version reads format " +
+                             (scan.gameVersion ? "Dzwonex " + *scan.gameVersion + ", " : "") + "format " +
+                             std::to_string(*scan.version) + "; this version reads format " +
                              std::to_string(kSavedGameFormat) + " and older)");
-    if (reader.syntaxError) NotOurs(name, "not JSON: " + *reader.syntaxError);
-    if (reader.tooDeep) NotOurs(name, "nested deeper than " + std::to_string(kSavedGameMaxDepth) + " levels");
-    if (reader.notObject) NotOurs(name, *reader.notObject);
-    if (r.format != kFormatName) NotOurs(name, std::string("no \"format\": \"") + kFormatName + "\"");
-    if (reader.fault) NotOurs(name, *reader.fault);
-    if (!r.formatVersion || *r.formatVersion < 1) NotOurs(name, "formatVersion is missing or below 1");
-
-    CompanySnapshot s;
-    s.day = Int32(name, r.day, "day");
-    s.cash = Int32(name, r.cash, "cash");
-    if (!r.opinion) NotOurs(name, "opinion is missing");
-    if (!r.quality) NotOurs(name, "quality is missing");
-    s.opinion = *r.opinion;
-    s.quality = *r.quality;
-    s.bannerIndex = Int32(name, r.banner, "banner");
-    s.speed = Int32(name, r.speed, "speed");
-    if (!r.generator) NotOurs(name, "generator is missing");
-    if (*r.generator < 0 || *r.generator > std::numeric_limits<uint32_t>::max())
-        NotOurs(name, "generator is out of range (" + std::to_string(*r.generator) + ")");
-    s.generator = static_cast<uint32_t>(*r.generator);
-    if (!r.userName) NotOurs(name, "userName is missing");
-    s.userName = std::move(*r.userName);
-    if (!r.hasLastDay) NotOurs(name, "lastDay is missing");
-    s.lastDay.income = Int32(name, r.income, "lastDay.income");
-    s.lastDay.staff = Int32(name, r.staff, "lastDay.staff");
-    s.lastDay.repairs = Int32(name, r.repairs, "lastDay.repairs");
-    s.lastDay.equipment = Int32(name, r.equipment, "lastDay.equipment");
-
-    if (!r.hasSubscribers) NotOurs(name, "subscribers is missing");
-    if (r.kinds.size() != kKindCount)
-        NotOurs(name, "subscribers holds " + std::to_string(r.kinds.size()) + " lists instead of " +
-                          std::to_string(kKindCount));
-    for (size_t i = 0; i < r.kinds.size(); ++i) {
-        const std::string what = "subscribers[" + std::to_string(i) + "]";
-        if (r.kinds[i].kind != static_cast<int64_t>(i + 1))
-            NotOurs(name, what + ".kind is not " + std::to_string(i + 1));
-        s.subscribers[i] = Points(name, r.kinds[i].list, what);
+    if (!broken.empty()) NotOurs(name, broken);
+    if (!doc.is_object())
+        NotOurs(name,
+                std::string("the file holds ") + (doc.is_array() ? "a list" : "a single value") + ", not an object");
+    if (doc.value("format", Json()) != kFormatName)
+        NotOurs(name, std::string("no \"format\": \"") + kFormatName + "\"");
+    if (scan.twice) NotOurs(name, *scan.twice);
+    try {
+        return Read(doc, text.size());
+    } catch (const Fault& f) {
+        NotOurs(name, f.Message());
     }
-    if (!r.hasDeparted) NotOurs(name, "departed is missing");
-    const std::vector<PointSnapshot> departed = Points(name, r.departed, "departed");
-
-    if (!r.hasCases) NotOurs(name, "cases is missing");
-    if (!r.caseCount) NotOurs(name, "cases.count is missing");
-    if (!r.hasCaseList) NotOurs(name, "cases.list is missing");
-    if (static_cast<uint64_t>(*r.caseCount) != r.cases.size())
-        NotOurs(name, "cases.count says " + std::to_string(*r.caseCount) + " but there are " +
-                          std::to_string(r.cases.size()) + " cases");
-    s.cases.reserve(r.cases.size());
-    for (size_t i = 0; i < r.cases.size(); ++i) {
-        CaseRead& c = r.cases[i];
-        const std::string what = "cases.list[" + std::to_string(i) + "]";
-        CaseSnapshot& out = s.cases.emplace_back();
-        out.kind = Int32(name, c.kind, what + ".kind");
-        out.param = Int32(name, c.param, what + ".param");
-        out.param2 = Int32(name, c.param2, what + ".param2");
-        out.title = std::move(*c.title);
-        out.body = std::move(*c.body);
-        if (!c.subject) continue;
-        const SubjectRead& ref = *c.subject;
-        SubjectSnapshot subject;
-        if (ref.departed && !ref.kind && !ref.index) {
-            if (*ref.departed < 0 || static_cast<uint64_t>(*ref.departed) >= departed.size())
-                NotOurs(name,
-                        what + " names departed point " + std::to_string(*ref.departed) + ", which does not exist");
-            const PointSnapshot& p = departed[static_cast<size_t>(*ref.departed)];
-            subject = {p.x, p.y, false, 0, static_cast<int32_t>(*ref.departed)};
-        } else if (ref.kind && ref.index && !ref.departed) {
-            if (*ref.kind < 1 || *ref.kind > kKindCount)
-                NotOurs(name, what + " names a point of unknown kind " + std::to_string(*ref.kind));
-            const auto& list = s.subscribers[static_cast<size_t>(*ref.kind - 1)];
-            if (*ref.index < 0 || static_cast<uint64_t>(*ref.index) >= list.size())
-                NotOurs(name, what + " names point " + std::to_string(*ref.index) + " of kind " +
-                                  std::to_string(*ref.kind) + ", which does not exist");
-            const PointSnapshot& p = list[static_cast<size_t>(*ref.index)];
-            subject = {p.x, p.y, true, static_cast<int32_t>(*ref.kind), static_cast<int32_t>(*ref.index)};
-        } else {
-            NotOurs(name, what + ".subject needs either kind and index or departed");
-        }
-        out.subject = subject;
-    }
-    return s;
 }
 
 }  // namespace dzwonex

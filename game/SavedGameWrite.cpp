@@ -1,5 +1,5 @@
-// A snapshot as a saved game's text, built and written by the JSON library
-// on one line, the smallest and quickest form (`jq . FILE` lays it out).
+// A saved game's text, built and written by the JSON library on one line,
+// the smallest and quickest form (`jq . FILE` lays it out).
 #include <cmath>
 #include <unordered_map>
 
@@ -43,9 +43,21 @@ Json Points(const std::vector<PointSnapshot>& points) {
     return Json{{"count", points.size()}, {"points", std::move(list)}};
 }
 
+// A sample as an object of named fields: a field more is a line here and
+// one in the reader.
+Json Sample(const HistorySample& s) {
+    return {{"day", s.day},
+            {"cash", s.cash},
+            {"opinion", Real("opinion in the history", s.opinion)},
+            {"quality", Real("quality in the history", s.quality)},
+            {"counts", s.counts},
+            {"inbox", s.inbox}};
+}
+
 }  // namespace
 
-std::string SavedGameText(const CompanySnapshot& s) {
+std::string SavedGameText(const SavedGame& saved) {
+    const CompanySnapshot& s = saved.company;
     // Departed points are listed once, numbered in the order cases first name them.
     std::unordered_map<int32_t, int32_t> departedNumber;
     std::vector<PointSnapshot> departed;
@@ -93,6 +105,9 @@ std::string SavedGameText(const CompanySnapshot& s) {
                          {"subject", std::move(subject)}});
     }
     game["cases"] = {{"count", s.cases.size()}, {"list", std::move(cases)}};
+    Json samples = Json::array();
+    for (const HistorySample& sample : saved.history.samples) samples.push_back(Sample(sample));
+    game["history"] = {{"oldSpacing", saved.history.oldSpacing}, {"samples", std::move(samples)}};
 
     return game.dump() + "\n";
 }

@@ -17,8 +17,8 @@ namespace {
 
 }  // namespace
 
-void SaveGame(const std::string& path, const CompanySnapshot& snapshot, std::optional<std::size_t> failAfterBytes) {
-    const std::string text = SavedGameText(snapshot);
+void SaveGame(const std::string& path, const SavedGame& game, std::optional<std::size_t> failAfterBytes) {
+    const std::string text = SavedGameText(game);
     try {
         WriteFileAtomically(path, text, failAfterBytes);
     } catch (const FileWriteError& e) {
@@ -26,7 +26,7 @@ void SaveGame(const std::string& path, const CompanySnapshot& snapshot, std::opt
     }
 }
 
-CompanySnapshot LoadGame(const std::string& path) {
+SavedGame LoadGame(const std::string& path) {
     std::vector<unsigned char> bytes;
     try {
         bytes = ReadRegularFile(path, kSavedGameMaxBytes);
@@ -45,13 +45,14 @@ CompanySnapshot LoadGame(const std::string& path) {
     return ParseSavedGame(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path);
 }
 
-void RestoreGame(Company& company, const std::string& path) {
-    const CompanySnapshot snapshot = LoadGame(path);
+void RestoreGame(Company& company, History& history, const std::string& path) {
+    const SavedGame game = LoadGame(path);
     try {
-        company.Restore(snapshot);
+        company.Restore(game.company);
     } catch (const std::invalid_argument& e) {
         NotOurs(path, e.what());
     }
+    history.Restore(game.history);
 }
 
 }  // namespace dzwonex

@@ -16,16 +16,15 @@ class Company;
 // regular file or a new name is replaced, through any symbolic links. For
 // tests, failAfterBytes makes the write fail as a full disk would once
 // that many bytes are written. Throws SavedGameError.
-void SaveGame(const std::string& path, const CompanySnapshot& snapshot,
-              std::optional<std::size_t> failAfterBytes = std::nullopt);
+void SaveGame(const std::string& path, const SavedGame& game, std::optional<std::size_t> failAfterBytes = std::nullopt);
 
 // Reads a saved game. Refuses anything but a regular file of at most
 // kSavedGameMaxBytes, without waiting on a pipe or device. Throws
 // SavedGameError.
-CompanySnapshot LoadGame(const std::string& path);
+SavedGame LoadGame(const std::string& path);
 
-// Loads the file into the company. On any fault the company stays as it was
-// and SavedGameError explains.
-void RestoreGame(Company& company, const std::string& path);
+// Loads the file into the company and its history. On any fault both stay
+// as they were and SavedGameError explains.
+void RestoreGame(Company& company, History& history, const std::string& path);
 
 }  // namespace dzwonex

@@ -4,10 +4,10 @@
 # fuzz/corpus/TARGET. New inputs go to build/fuzz/corpus/TARGET, crashes
 # to build/fuzz/crashes/. Exits 1 when a target crashed.
 #
-#   scripts/fuzz.sh TARGET|all [SECONDS]     targets: bitmap jpeg shortcut text
+#   scripts/fuzz.sh TARGET|all [SECONDS]     targets: bitmap jpeg shortcut text savedgame
 set -euo pipefail
 cd "$(dirname "$0")/.."
-TARGETS=(bitmap jpeg shortcut text)
+TARGETS=(bitmap jpeg shortcut text savedgame)
 WHAT="${1:-all}"
 SECONDS_EACH="${2:-60}"
 BUILD_DIR="${FUZZ_BUILD_DIR:-build/fuzz}"

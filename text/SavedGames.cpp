@@ -20,16 +20,22 @@ std::string RestOfLine(const std::string& line, const std::string& command) {
 
 std::optional<std::string> Session::StartSaved() {
     try {
-        RestoreGame(*game_, *options_.load);
+        LoadSaved(*options_.load);
     } catch (const SavedGameError& e) {
         return e.what();
     }
     // A game opens on its cases, loaded or new. The sound counters start at
     // 0 as in any new process: they count what this process played.
     view_.SetActivePage(kPageCases);
-    history_.Clear();
-    history_.Record(*game_);
     return std::nullopt;
+}
+
+void Session::LoadSaved(const std::string& path) {
+    RestoreGame(*game_, history_, path);
+    // A game of format 1 brings no history: its course starts here. A
+    // saved game holds no term.
+    if (history_.Empty()) history_.Record(*game_);
+    term_ = Term{};
 }
 
 Session::Result Session::SaveOrLoad(const std::string& command, const std::string& line) {
@@ -41,19 +47,12 @@ Session::Result Session::SaveOrLoad(const std::string& command, const std::strin
         return result;
     }
     try {
+        // The page and the sound counters stay the session's own: they are
+        // what this session showed and played, not the company.
         if (command == "save")
-            SaveGame(path, game_->Snapshot());
+            SaveGame(path, {game_->Snapshot(), history_.Saved()});
         else
-        // The page and the sound counters stay the session's own: they
-        // are what this session showed and played, not the company.
-        {
-            RestoreGame(*game_, path);
-            // Another company: its course starts here, with no term (a
-            // saved game does not hold one yet).
-            history_.Clear();
-            history_.Record(*game_);
-            term_ = Term{};
-        }
+            LoadSaved(path);
     } catch (const SavedGameError& e) {
         result.outcome = Outcome::Error;
         result.error = e.what();

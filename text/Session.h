@@ -46,6 +46,8 @@ public:
 
 private:
     std::optional<std::string> StartSaved();
+    // The company and its history from the file; throws SavedGameError.
+    void LoadSaved(const std::string& path);
     // save PATH and load PATH; the path is the rest of the line.
     Result SaveOrLoad(const std::string& command, const std::string& line);
     // After each day: its sample of the history, then the term's day.

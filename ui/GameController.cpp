@@ -234,7 +234,7 @@ QString GameController::AutosavePath() {
 
 bool GameController::SaveGameTo(const QString& path) {
     try {
-        SaveGame(FileName(path), game_->Snapshot());
+        SaveGame(FileName(path), {game_->Snapshot(), history_.Saved()});
         return true;
     } catch (const SavedGameError& e) {
         ReportError(QString::fromStdString(e.what()));
@@ -244,12 +244,14 @@ bool GameController::SaveGameTo(const QString& path) {
 
 bool GameController::LoadGameFrom(const QString& path) {
     try {
-        RestoreGame(*game_, FileName(path));
+        RestoreGame(*game_, history_, FileName(path));
     } catch (const SavedGameError& e) {
         ReportError(QString::fromStdString(e.what()));
         return false;
     }
-    RestartHistory();
+    // The game's course comes with it; a file of format 1 has none, and
+    // its course starts here.
+    RecordHistory();
     // As a new game does: the game is turned to its cases, without a sound.
     SetActivePage(kPageCases);
     return true;

@@ -2,6 +2,7 @@
 
 #include "Amounts.h"
 #include "GameFixture.h"
+#include "Limits.h"
 #include "Texts.h"
 
 namespace dzwonex::testing {
@@ -45,10 +46,16 @@ TEST_F(CompanyState, OpinionAndQualityShowRoundedHalfToEven) {
     }
 }
 
-TEST_F(CompanyState, AnAbsurdOpinionShowsTheEndOfTheRange) {
+// Past the limit a level is held, and shown, at the limit.
+TEST_F(CompanyState, AnAbsurdOpinionOrQualityIsHeldAtTheLimit) {
     build.Opinion(1e12);
     build.AddOpinion(0);
-    EXPECT_EQ(view.Text(Control::lblOpinia), "2147 483 647");
+    EXPECT_EQ(game->Opinion(), kLevelLimit);
+    EXPECT_EQ(view.Text(Control::lblOpinia), "1 000 000");
+    build.Quality(-kLevelLimit + 1);
+    build.AddQuality(-5);
+    EXPECT_EQ(game->Quality(), -kLevelLimit);
+    EXPECT_EQ(view.Text(Control::lblJakosc), "-1 000 000");
 }
 
 TEST_F(CompanyState, AddSubscriberShowsTheNewCountBeforeReturning) {

@@ -113,5 +113,29 @@ TEST(History, FindsTheSamplesOfADayAndOfASpanInEveryPart) {
     EXPECT_EQ(History().OnOrBefore(10), nullptr);
 }
 
+// A history brought back from its samples goes on exactly as the one it
+// was saved from, through demotions and the thinning of the old part.
+TEST(History, ARestoredHistoryGoesOnAsTheOriginal) {
+    for (const int32_t last : {1, 200, 361, 4000, 280 * 360}) {
+        SCOPED_TRACE(last);
+        History original;
+        for (int32_t day = 1; day <= last; ++day) original.Record(Day(day));
+        const SavedHistory saved = original.Saved();
+        ASSERT_LE(saved.samples.size(), History::kMaxSamples);
+        History restored;
+        restored.Record(Day(5));
+        restored.Restore(saved);
+        EXPECT_EQ(restored.Saved(), saved);
+        for (int32_t day = last + 1; day <= last + 40 * 360; ++day) {
+            original.Record(Day(day));
+            restored.Record(Day(day));
+        }
+        EXPECT_EQ(restored.Saved(), original.Saved());
+    }
+    History empty;
+    empty.Restore({});
+    EXPECT_TRUE(empty.Empty());
+}
+
 }  // namespace
 }  // namespace dzwonex::testing

@@ -13,6 +13,7 @@
 
 #include "Fixtures.h"
 #include "GameFixture.h"
+#include "Limits.h"
 #include "SavedGameFile.h"
 
 namespace dzwonex::testing {
@@ -38,14 +39,16 @@ std::vector<std::string> FolderContents(const fs::path& dir) {
 
 }  // namespace
 
-// A game some days in, with three disconnect cases: two name one point that
-// has left its list, the front one a point still listed.
+// A game some days in, with its history and three disconnect cases: two
+// name one point that has left its list, the front one a point still listed.
 class SavedGameTest : public GameTest {
 protected:
     SavedGameTest() {
         game->NewGame();
+        history.Record(*game);
         for (int i = 0; i < 30; ++i) {
             game->NextDay();
+            history.Record(*game);
             game->AnswerNo();
         }
         const auto gone = Lonely(skPhone);
@@ -70,6 +73,7 @@ protected:
     }
 
     std::string Path(const char* name) const { return (folder / name).string(); }
+    SavedGame Saved() const { return {game->Snapshot(), history.Saved()}; }
 
     // The state of everything the player sees.
     std::vector<std::string> Screen(const RecordingView& v) const {
@@ -80,6 +84,7 @@ protected:
         return texts;
     }
 
+    History history;
     AssetFolder scratch;
     fs::path folder = scratch.Path() / "saves";
 };
@@ -89,7 +94,7 @@ TEST_F(SavedGameTest, AFileBringsBackTheWholeCompanyAndWhatItShows) {
     ASSERT_GE(before.cases.size(), 3u);
     ASSERT_TRUE(before.cases[0].subject && before.cases[0].subject->listed);
     ASSERT_TRUE(before.cases[1].subject && !before.cases[1].subject->listed);
-    SaveGame(Path("gra.dzwonex"), before);
+    SaveGame(Path("gra.dzwonex"), Saved());
 
     RecordingView otherView;
     Company other(otherView, std::make_unique<Lcg32>(999));
@@ -98,9 +103,13 @@ TEST_F(SavedGameTest, AFileBringsBackTheWholeCompanyAndWhatItShows) {
     other.SetBannerStripHeight(200);
     other.NewGame();
     other.SetSpeedStep(0);
-    RestoreGame(other, Path("gra.dzwonex"));
+    History otherHistory;
+    otherHistory.Record(other);
+    RestoreGame(other, otherHistory, Path("gra.dzwonex"));
 
     EXPECT_EQ(other.Snapshot(), before);
+    EXPECT_EQ(otherHistory.Saved(), history.Saved());
+    EXPECT_EQ(otherHistory.Size(), 31u);
     EXPECT_EQ(other.UserName(), "Jan Kowalski");
     EXPECT_EQ(Screen(otherView), Screen(view));
     // The two cases about the departed point still name one point, and the
@@ -118,28 +127,73 @@ TEST_F(SavedGameTest, AFileBringsBackTheWholeCompanyAndWhatItShows) {
 }
 
 TEST_F(SavedGameTest, RestoringSetsTheGeneratorAndDrawsNothing) {
-    SaveGame(Path("gra.dzwonex"), game->Snapshot());
+    SaveGame(Path("gra.dzwonex"), Saved());
     const uint32_t state = lcg->State();
     game->NextDay();
-    RestoreGame(*game, Path("gra.dzwonex"));
+    RestoreGame(*game, history, Path("gra.dzwonex"));
     EXPECT_EQ(lcg->State(), state);
 }
 
+// Saved, read and saved again: the same game and the same bytes.
 TEST_F(SavedGameTest, NamesThatAreNotUtf8AndRealsComeBackByteForByte) {
-    CompanySnapshot s = game->Snapshot();
+    for (int day = 32; day < 300 * 360; ++day) history.Record(HistorySample{day, -day, 0.1f * day, -1e-7f, {day}});
+    SavedGame saved = Saved();
+    ASSERT_GT(saved.history.oldSpacing, History::kMonth);
+    CompanySnapshot& s = saved.company;
+    s.day = 300 * 360;
     s.userName = "Jan\xff\xfe\xc3";
     s.cases[0].body = std::string("a\0b\r\n\"\\", 7);
     s.opinion = 0.1 + 0.2;
     s.quality = -5e-324;
     s.cash = std::numeric_limits<int32_t>::min();
     s.generator = 4294967295u;
-    EXPECT_EQ(ParseSavedGame(SavedGameText(s), "x"), s);
+    const std::string text = SavedGameText(saved);
+    const SavedGame read = ParseSavedGame(text, "x");
+    EXPECT_EQ(read, saved);
+    EXPECT_EQ(SavedGameText(read), text);
+}
+
+// A game at every limit the rules hold it to saves and loads: the reader's
+// bounds are the rules' own, not a point short.
+TEST_F(SavedGameTest, AGameAtTheLimitsSavesAndLoads) {
+    build.Counts({0, 0, 0, 0, 0, kMaxPointsOfKind}).Cash(std::numeric_limits<int32_t>::min());
+    build.Opinion(-kLevelLimit).Quality(kLevelLimit).SetDay(kLastDay);
+    build.ClearCases();
+    while (game->Cases().size() < kMaxCases) game->PressMap(5, 5);
+    SavedGame saved = Saved();
+    saved.history = {{}, History::kMonth << 20};
+    for (size_t i = 0; i < History::kMaxSamples; ++i) {
+        HistorySample s{static_cast<int32_t>(kLastDay - History::kMaxSamples + 1 + i), -1, -1e6f, 1e6f, {}};
+        s.counts.fill(kMaxPointsOfKind);
+        saved.history.samples.push_back(s);
+    }
+    SaveGame(Path("gra.dzwonex"), saved);
+    History loaded;
+    RestoreGame(*game, loaded, Path("gra.dzwonex"));
+    EXPECT_EQ(game->Snapshot(), saved.company);
+    EXPECT_EQ(loaded.Saved(), saved.history);
+    // The last day has no next one.
+    game->NextDay();
+    EXPECT_EQ(game->Snapshot(), saved.company);
+}
+
+// A file of format 1 has no history; it loads with an empty one.
+TEST_F(SavedGameTest, AFileOfFormatOneLoadsWithoutAHistory) {
+    Json j = Json::parse(SavedGameText(Saved()));
+    j["formatVersion"] = 1;
+    j.erase("history");
+    const SavedGame read = ParseSavedGame(j.dump(), "x");
+    EXPECT_EQ(read.company, game->Snapshot());
+    EXPECT_TRUE(read.history.samples.empty());
+    // And a history is no field of format 1.
+    j["history"] = Json::parse(SavedGameText(Saved()))["history"];
+    EXPECT_THROW(ParseSavedGame(j.dump(), "x"), SavedGameError);
 }
 
 TEST_F(SavedGameTest, AnOpinionThatIsNotANumberCannotBeSaved) {
     build.Opinion(std::numeric_limits<double>::quiet_NaN());
     try {
-        SaveGame(Path("gra.dzwonex"), game->Snapshot());
+        SaveGame(Path("gra.dzwonex"), Saved());
         FAIL() << "saved";
     } catch (const SavedGameError& e) {
         EXPECT_STREQ(e.what(), "The game cannot be saved: its opinion is not a finite number.");
@@ -148,10 +202,10 @@ TEST_F(SavedGameTest, AnOpinionThatIsNotANumberCannotBeSaved) {
 }
 
 TEST_F(SavedGameTest, ASaveThatFailsHalfwayLeavesTheEarlierFileAndNoTemporary) {
-    SaveGame(Path("gra.dzwonex"), game->Snapshot());
+    SaveGame(Path("gra.dzwonex"), Saved());
     const std::string earlier = Slurp(Path("gra.dzwonex"));
     game->NextDay();
-    const CompanySnapshot later = game->Snapshot();
+    const SavedGame later = Saved();
     const size_t half = SavedGameText(later).size() / 2;
     try {
         SaveGame(Path("gra.dzwonex"), later, half);
@@ -172,7 +226,7 @@ TEST_F(SavedGameTest, ASaveThatCannotBeWrittenSaysWhere) {
     Spill(folder / "plik", "x");
     for (const std::string& path : {Path("plik") + "/gra.dzwonex", Path("brak") + "/gra.dzwonex", Path("")}) {
         try {
-            SaveGame(path, game->Snapshot());
+            SaveGame(path, Saved());
             FAIL() << path;
         } catch (const SavedGameError& e) {
             EXPECT_EQ(std::string(e.what()).rfind("The game could not be saved to " + path + ": ", 0), 0u) << e.what();
@@ -180,7 +234,7 @@ TEST_F(SavedGameTest, ASaveThatCannotBeWrittenSaysWhere) {
     }
     // A folder where the file should go: refused, and nothing stays.
     fs::create_directory(folder / "gra.dzwonex");
-    EXPECT_THROW(SaveGame(Path("gra.dzwonex"), game->Snapshot()), SavedGameError);
+    EXPECT_THROW(SaveGame(Path("gra.dzwonex"), Saved()), SavedGameError);
     EXPECT_EQ(FolderContents(folder), (std::vector<std::string>{"gra.dzwonex", "plik"}));
 }
 
@@ -214,9 +268,9 @@ const BadFile kBadFiles[] = {
     {"another program's JSON", Bytes("{\"name\": \"Dzwonex\", \"day\": 3}"),
      " is not a Dzwonex saved game (no \"format\": \"Dzwonex saved game\")"},
     {"a list, not an object", Bytes("[1, 2]"), " is not a Dzwonex saved game (the file holds a list, not an object)"},
-    {"newer format", Edit([](Json& j) { j["formatVersion"] = 2; }), " was saved by a newer version of Dzwonex ("},
+    {"newer format", Edit([](Json& j) { j["formatVersion"] = 3; }), " was saved by a newer version of Dzwonex ("},
     {"newer and strange", Bytes("{\"format\": \"Dzwonex saved game\", \"what\": [[[]]], \"formatVersion\": 9}"),
-     " was saved by a newer version of Dzwonex (format 9; this version reads format 1 and older)"},
+     " was saved by a newer version of Dzwonex (format 9; this version reads format 2 and older)"},
     {"negative count", Edit([](Json& j) { j["subscribers"][0]["count"] = -3; }),
      " is not a Dzwonex saved game (subscribers[0].count is negative (-3))"},
     {"count that disagrees",
@@ -242,6 +296,10 @@ const BadFile kBadFiles[] = {
          j["cases"]["list"][1]["subject"] = {{"departed", 5}};
      }),
      " is not a Dzwonex saved game (cases.list[1] names departed point 5, which does not exist)"},
+    {"a departed index equal to the departed count", Edit([](Json& j) {
+         j["cases"]["list"][1]["subject"] = {{"departed", j["departed"]["count"]}};
+     }),
+     " is not a Dzwonex saved game (cases.list[1] names departed point 1, which does not exist)"},
     {"a case naming a point of another kind", Edit([](Json& j) {
          j["cases"]["list"][0]["subject"] = {{"kind", 6}, {"index", 0}};
      }),
@@ -277,8 +335,62 @@ const BadFile kBadFiles[] = {
      " is not a Dzwonex saved game (case 3 is of unknown kind 12)"},
     {"a negative generator", Edit([](Json& j) { j["generator"] = -1; }),
      " is not a Dzwonex saved game (generator is out of range (-1))"},
+    {"a generator of 2^32", Edit([](Json& j) { j["generator"] = 4294967296; }),
+     " is not a Dzwonex saved game (generator is out of range (4294967296))"},
+    {"a byte of 256 in a text", Edit([](Json& j) {
+         j["userName"] = {74, 97, 110, 256};
+     }),
+     " is not a Dzwonex saved game (userName[3] is not a byte (0..255))"},
+    // Values play cannot reach, which would make a day take seconds and
+    // gigabytes, or the date overflow.
+    {"opinion 1e7", Edit([](Json& j) { j["opinion"] = 1e7; }),
+     " is not a Dzwonex saved game (opinion 1e+07 is out of range (at most ±1000000))"},
+    {"opinion 1e12", Edit([](Json& j) { j["opinion"] = 1e12; }),
+     " is not a Dzwonex saved game (opinion 1e+12 is out of range (at most ±1000000))"},
+    {"quality 2^31", Edit([](Json& j) { j["quality"] = 2147483648.0; }),
+     " is not a Dzwonex saved game (quality 2147483648 is out of range (at most ±1000000))"},
+    {"quality -1e308", Edit([](Json& j) { j["quality"] = -1e308; }),
+     " is not a Dzwonex saved game (quality -1e+308 is out of range (at most ±1000000))"},
+    {"ten times the points a kind may have",
+     [](const std::string& p, const std::string& v) {
+         // Padded, so that the file could hold that many.
+         Json j = Parsed(v);
+         j["subscribers"][0]["count"] = 10 * kMaxPointsOfKind;
+         Spill(p, j.dump() + std::string(50 * size_t{kMaxPointsOfKind}, ' '));
+     },
+     " is not a Dzwonex saved game (subscribers[0].count 5000000 is out of range (at most 500000 points))"},
+    {"the last day of 32 bits", Edit([](Json& j) { j["day"] = 2147483647; }),
+     " is not a Dzwonex saved game (day 2147483647 is after the last day (359999999))"},
+    {"a day past the last", Edit([](Json& j) { j["day"] = kLastDay + 1; }),
+     " is not a Dzwonex saved game (day 360000000 is after the last day (359999999))"},
+    {"an envelope of two billion", Edit([](Json& j) { j["cases"]["list"][2]["param"] = 2000000000; }),
+     " is not a Dzwonex saved game (case 3's param 2000000000 is out of range)"},
+    {"a negative day's cost", Edit([](Json& j) { j["lastDay"]["staff"] = -1; }),
+     " is not a Dzwonex saved game (lastDay.staff -1 is negative)"},
+    // The history.
+    {"no history in format 2", Edit([](Json& j) { j.erase("history"); }),
+     " is not a Dzwonex saved game (history is missing)"},
+    {"a sample out of order", Edit([](Json& j) { j["history"]["samples"][3]["day"] = 1; }),
+     " is not a Dzwonex saved game (history.samples[3].day 1 does not come after the sample before (day 3))"},
+    {"a sample after the game's day", Edit([](Json& j) { j["history"]["samples"].back()["day"] = 32; }),
+     " is not a Dzwonex saved game (history.samples[30].day 32 is after the game's day (31))"},
+    {"a sample's opinion of 1e12", Edit([](Json& j) { j["history"]["samples"][2]["opinion"] = 1e12; }),
+     " is not a Dzwonex saved game (history.samples[2].opinion 1e+12 is out of range)"},
+    {"a sample's count past the cap", Edit([](Json& j) { j["history"]["samples"][0]["counts"][5] = 500001; }),
+     " is not a Dzwonex saved game (history.samples[0].counts[5] 500001 is out of range)"},
+    {"a sample of five counts", Edit([](Json& j) { j["history"]["samples"][0]["counts"].erase(5); }),
+     " is not a Dzwonex saved game (history.samples[0].counts is not a list of 6 counts)"},
+    {"too many samples", Edit([](Json& j) {
+         Json& samples = j["history"]["samples"];
+         while (samples.size() <= History::kMaxSamples) samples.push_back(samples.back());
+     }),
+     " is not a Dzwonex saved game (history.samples holds more than 2923 samples)"},
+    {"an old spacing of 45 days", Edit([](Json& j) { j["history"]["oldSpacing"] = 45; }),
+     " is not a Dzwonex saved game (history.oldSpacing is not 30 days times a power of 2)"},
     {"deeply nested", Bytes("{\"format\": " + std::string(100000, '[')),
-     " is not a Dzwonex saved game (nested deeper than 8 levels)"},
+     " is not a Dzwonex saved game (nested deeper than 5 levels)"},
+    {"nested one level too deep", Edit([](Json& j) { j["subscribers"][0]["points"][0][0] = {1}; }),
+     " is not a Dzwonex saved game (nested deeper than 5 levels)"},
     {"far too large",
      [](const std::string& p, const std::string&) {
          // Sparse: a size past the limit without writing it.
@@ -297,15 +409,15 @@ const BadFile kBadFiles[] = {
 };
 
 TEST_F(SavedGameTest, BadFilesAreRefusedAndTheGameStaysAsItWas) {
-    const std::string valid = SavedGameText(game->Snapshot());
-    const CompanySnapshot before = game->Snapshot();
+    const std::string valid = SavedGameText(Saved());
+    const SavedGame before = Saved();
     for (const BadFile& bad : kBadFiles) {
         SCOPED_TRACE(bad.name);
         const std::string path = Path(bad.name);
         bad.make(path, valid);
         const long writes = view.TextWrites(), repaints = view.MapRepaints();
         try {
-            RestoreGame(*game, path);
+            RestoreGame(*game, history, path);
             ADD_FAILURE() << "accepted";
         } catch (const SavedGameError& e) {
             const std::string message = e.what();
@@ -313,19 +425,19 @@ TEST_F(SavedGameTest, BadFilesAreRefusedAndTheGameStaysAsItWas) {
             EXPECT_NE(message.find(bad.says), std::string::npos) << message;
             EXPECT_EQ(message.find('\n'), std::string::npos) << message;
         }
-        EXPECT_EQ(game->Snapshot(), before);
+        EXPECT_EQ(Saved(), before);
         EXPECT_EQ(view.TextWrites(), writes);
         EXPECT_EQ(view.MapRepaints(), repaints);
     }
     // The unedited file loads, so each refusal was its one fault's.
     Spill(Path("valid"), valid);
-    EXPECT_NO_THROW(RestoreGame(*game, Path("valid")));
+    EXPECT_NO_THROW(RestoreGame(*game, history, Path("valid")));
 }
 
 // Damaged files of every sort: each is read or refused, and what is read
 // either restores or is refused by the company, never anything else.
 TEST_F(SavedGameTest, RandomDamageIsReadOrRefusedNeverMore) {
-    const std::string valid = SavedGameText(game->Snapshot());
+    const std::string valid = SavedGameText(Saved());
     const std::string pieces = "{}[],:\"0123456789-.eE \\ntfu";
     std::mt19937 gen(2718);
     int refused = 0, read = 0;
@@ -350,9 +462,9 @@ TEST_F(SavedGameTest, RandomDamageIsReadOrRefusedNeverMore) {
             if (text.empty()) text = "{";
         }
         try {
-            const CompanySnapshot s = ParseSavedGame(text, "x");
+            const SavedGame s = ParseSavedGame(text, "x");
             try {
-                game->Restore(s);
+                game->Restore(s.company);
                 ++read;
             } catch (const std::invalid_argument&) {
                 ++refused;

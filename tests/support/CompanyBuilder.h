@@ -49,6 +49,7 @@ public:
     void ShowCurrentCase() { company_.ShowCurrentCase(); }
     void AddSubscriber(int32_t kind) { company_.AddSubscriber(kind); }
     void RemoveSubscriberAt(int32_t kind, int32_t index) { company_.RemoveSubscriberAt(kind, index); }
+    void DriftSubscribers(int32_t kind, int32_t n) { company_.DriftSubscribers(kind, n); }
     void AddMoney(int64_t delta) { company_.AddMoney(Money(delta)); }
     void AddOpinion(double delta) { company_.AddOpinion(delta); }
     void AddQuality(double delta) { company_.AddQuality(delta); }

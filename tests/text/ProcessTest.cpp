@@ -24,13 +24,14 @@ std::string ShellQuote(const std::string& word) {
     return quoted + "'";
 }
 
-ProcessRun RunText(const std::string& args, const std::string& input, int limitSeconds) {
+ProcessRun RunText(const std::string& args, const std::string& input, int limitSeconds, long memoryKb) {
     static int counter = 0;
     const fs::path dir = fs::temp_directory_path();
     const std::string tag = std::to_string(::getpid()) + "-" + std::to_string(counter++);
     const fs::path in = dir / ("dzw-in-" + tag), out = dir / ("dzw-out-" + tag), err = dir / ("dzw-err-" + tag);
     std::ofstream(in, std::ios::binary) << input;
-    const std::string cmd = "timeout -k 1 " + std::to_string(limitSeconds) + " " + std::string(DZWONEX_TEXT_EXE) + " " +
+    const std::string cmd = (memoryKb ? "ulimit -v " + std::to_string(memoryKb) + "; " : std::string()) +
+                            "timeout -k 1 " + std::to_string(limitSeconds) + " " + std::string(DZWONEX_TEXT_EXE) + " " +
                             args + " <" + in.string() + " >" + out.string() + " 2>" + err.string();
     const int rc = std::system(cmd.c_str());
     ProcessRun r;

@@ -5,11 +5,14 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <sstream>
 
 #include "Fixtures.h"
+#include "Limits.h"
 #include "ProcessRun.h"
+#include "SavedGameFile.h"
 #include "Session.h"
 #include "StartedSession.h"
 
@@ -101,6 +104,8 @@ TEST_F(TextSavedGames, AGameLoadedIntoAFreshSessionPlaysOnExactlyAsTheOriginal) 
         loaded->Execute("page " + std::to_string(original->View().Page()));
         const auto load = loaded->Execute("load " + SavePath());
         ASSERT_EQ(load.outcome, Session::Outcome::Done) << load.error;
+        // The course comes with the game, and only this game's.
+        ASSERT_TRUE(loaded->CompanyHistory().Saved() == original->CompanyHistory().Saved());
         const json originalBase = json::parse(original->StateLine())["sounds"];
         const json loadedBase = json::parse(loaded->StateLine())["sounds"];
 
@@ -112,6 +117,7 @@ TEST_F(TextSavedGames, AGameLoadedIntoAFreshSessionPlaysOnExactlyAsTheOriginal) 
             // also holds the labels, buttons, gauge and timer, after every
             // fourth (a state line takes far longer to make).
             ASSERT_TRUE(original->Game().Snapshot() == loaded->Game().Snapshot()) << "after " << command;
+            ASSERT_TRUE(original->CompanyHistory().Saved() == loaded->CompanyHistory().Saved()) << "after " << command;
             if (i % 4 != 3) continue;
             const State a = SinceBase(original->StateLine(), originalBase);
             const State b = SinceBase(loaded->StateLine(), loadedBase);
@@ -199,6 +205,88 @@ TEST_F(TextSavedGames, ASaveThroughALinkReplacesTheFileItLeadsTo) {
     json saved = json::parse(session->StateLine()), loaded = json::parse(other->StateLine());
     for (json* state : {&saved, &loaded}) state->erase("page"), state->erase("sounds");
     EXPECT_EQ(loaded, saved);
+}
+
+// Saved values play cannot reach, each of which made a day take seconds
+// and gigabytes or the date overflow: under a memory limit the process
+// names the file and the field, keeps its game and plays on.
+TEST_F(TextSavedGames, UnreachableValuesAreRefusedUnderAMemoryLimit) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "AddressSanitizer cannot run under a memory limit";
+#else
+    auto session = Open(5, "Tester");
+    for (int i = 0; i < 20; ++i) session->Execute("day");
+    ASSERT_EQ(session->Execute("save " + SavePath()).outcome, Session::Outcome::Done);
+    std::ifstream in(SavePath(), std::ios::binary);
+    const json valid = json::parse(in);
+
+    struct Row {
+        const char* field;
+        json value;
+        const char* says;
+    };
+    const Row rows[] = {
+        {"opinion", 1e7, "(opinion 1e+07 is out of range (at most ±1000000))"},
+        {"opinion", 1e12, "(opinion 1e+12 is out of range (at most ±1000000))"},
+        {"quality", 2147483648.0, "(quality 2147483648 is out of range (at most ±1000000))"},
+        {"quality", 1e308, "(quality 1e+308 is out of range (at most ±1000000))"},
+        {"day", 2147483647, "(day 2147483647 is after the last day (359999999))"},
+        {"day", kLastDay + 1, "(day 360000000 is after the last day (359999999))"},
+        {"subscribers", nullptr, "(subscribers[1].count 5000000 is out of range (at most 500000 points))"},
+    };
+    const std::string common = "--seed 9 --user Tester --assets " + ShellQuote(assets.Path().string());
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.says);
+        json hostile = valid;
+        std::string padding;
+        if (row.value.is_null()) {
+            // Ten times the cap, in a file large enough to hold them.
+            hostile["subscribers"][1]["count"] = 10 * kMaxPointsOfKind;
+            padding.assign(50 * size_t{kMaxPointsOfKind}, ' ');
+        } else {
+            hostile[row.field] = row.value;
+        }
+        const std::string path = (assets.Path() / "moje gry" / "obca.dzwonex").string();
+        std::ofstream(path, std::ios::binary) << hostile.dump() << padding;
+        const ProcessRun r = RunText(common, "state\nload " + path + "\nstate\nday\nstate\n", 20, 200000);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.err, "dzwonex-text: " + path + " is not a Dzwonex saved game " + row.says + "\n");
+        std::istringstream lines(r.out);
+        std::string before, after, next;
+        ASSERT_TRUE(std::getline(lines, before) && std::getline(lines, after) && std::getline(lines, next));
+        EXPECT_EQ(after, before);
+        EXPECT_EQ(json::parse(next)["day"], json::parse(before)["day"].get<int>() + 1);
+    }
+#endif
+}
+
+// Games written by the game, the version before the history among them
+// (fuzz/corpus/savedgame): each loads, and saved again reads back the same;
+// one of format 1 starts its course on the loaded day and plays on.
+TEST_F(TextSavedGames, RealFilesOfBothFormatsLoad) {
+    const AssetFolder wide(1440, 1040, 350);
+    for (const char* name :
+         {"format1.dzwonex", "format1-english.dzwonex", "format2.dzwonex", "format2-english.dzwonex"}) {
+        SCOPED_TRACE(name);
+        const std::string path = std::string(DZWONEX_SAVED_GAMES_DIR) + "/" + name;
+        const bool formatOne = std::string(name).rfind("format1", 0) == 0;
+        auto session = StartedSession(wide, 1, "Tester");
+        ASSERT_EQ(session->Execute("load " + path).error, "");
+        const SavedGame file = LoadGame(path);
+        EXPECT_TRUE(session->Game().Snapshot() == file.company);
+        if (formatOne) {
+            ASSERT_EQ(session->CompanyHistory().Size(), 1u);
+            EXPECT_EQ(session->CompanyHistory().Latest().day, file.company.day);
+        } else {
+            EXPECT_TRUE(session->CompanyHistory().Saved() == file.history);
+        }
+        ASSERT_EQ(session->Execute("save " + SavePath()).error, "");
+        const SavedGame again = LoadGame(SavePath());
+        EXPECT_TRUE(again.company == file.company);
+        EXPECT_EQ(again.history.samples.size(), formatOne ? 1u : file.history.samples.size());
+        session->Execute("day");
+        EXPECT_EQ(session->Game().Day(), file.company.day + 1);
+    }
 }
 
 }  // namespace dzwonex::testing

@@ -155,13 +155,17 @@ TEST_F(SavedGamesTest, TheDialogsSaveAndLoadAndACancelChangesNothing) {
     Click(w.btnZapisz);
     EXPECT_EQ(dialogs.saves, 1);
     const CompanySnapshot saved = w->Game().Snapshot();
-    ASSERT_TRUE(LoadGame(dialogs.answer.toStdString()) == saved);
+    const SavedHistory course = w->Controller().GameHistory().Saved();
+    ASSERT_EQ(course.samples.size(), 11u);
+    ASSERT_TRUE(LoadGame(dialogs.answer.toStdString()) == (SavedGame{saved, course}));
 
     Play(*w, 5);
     w->Controller().SetActivePage(kPageMenu);
     Click(w.btnWczytaj);
     EXPECT_EQ(dialogs.opens, 1);
     EXPECT_TRUE(w->Game().Snapshot() == saved);
+    // The chart's course comes back with the game, the later days gone.
+    EXPECT_TRUE(w->Controller().GameHistory().Saved() == course);
 
     w->Controller().SetActivePage(kPageMenu);
     dialogs.answer.clear();
@@ -260,7 +264,7 @@ TEST_F(SavedGamesTest, AGameNamedAtStartOpensInsteadOfTheNewOne) {
         WindowUnderTest w(assets.Dir(), 9);
         Play(*w, 12);
         saved = w->Game().Snapshot();
-        SaveGame(QFile::encodeName(path).toStdString(), saved);
+        SaveGame(QFile::encodeName(path).toStdString(), {saved, w->Controller().GameHistory().Saved()});
     }
     WindowUnderTest w(assets.Dir(), 10, false, [&](TfrmMainOptions& o) { o.loadPath = path; });
     EXPECT_TRUE(w.errors->empty());

@@ -1,0 +1,53 @@
+// Saved games: any bytes as a saved game's text. What is read is restored
+// into a company and its history; what restores is saved, read back and
+// compared (the same game, the same text), and then plays a day. Nothing
+// may crash, hang or trip a sanitizer, and no round trip may differ.
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+#include <string_view>
+
+#include "Company.h"
+#include "SavedGame.h"
+
+namespace {
+
+[[noreturn]] void Differs(const char* what) {
+    std::fprintf(stderr, "the round trip changed %s\n", what);
+    std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
+    using namespace dzwonex;
+    SavedGame read;
+    try {
+        read = ParseSavedGame(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz");
+    } catch (const SavedGameError&) {
+        return 0;
+    }
+    // The window's map and banner strip.
+    NullView view;
+    Company company(view, std::make_unique<Lcg32>(1));
+    company.SetMapPictureSize(1440, 1040);
+    company.SetBannerStripHeight(350);
+    try {
+        company.Restore(read.company);
+    } catch (const std::invalid_argument&) {
+        return 0;
+    }
+    History history;
+    history.Restore(read.history);
+
+    const SavedGame saved{company.Snapshot(), history.Saved()};
+    const std::string text = SavedGameText(saved);
+    const SavedGame again = ParseSavedGame(text, "fuzz, saved again");
+    if (!(again.company == saved.company)) Differs("the company");
+    if (!(again.history == saved.history)) Differs("the history");
+    if (SavedGameText(again) != text) Differs("the text");
+
+    company.NextDay();
+    history.Record(company);
+    return 0;
+}
