@@ -119,6 +119,13 @@
     </message>
 </context>
 <context>
+    <name>dzwonex::CompanyKeeper</name>
+    <message>
+        <source>Nie można utworzyć folderu %1 na zachowane gry.</source>
+        <translation>Cannot make the folder %1 for kept games.</translation>
+    </message>
+</context>
+<context>
     <name>dzwonex::Dialogs</name>
     <message>
         <source>Gra Dzwonex (*.dzwonex)</source>
@@ -140,6 +147,22 @@
         <source>Wczytaj grę</source>
         <translation>Load game</translation>
     </message>
+    <message>
+        <source>Zachowane gry</source>
+        <translation>Kept games</translation>
+    </message>
+    <message>
+        <source>Gry ostatnio grane, najnowsza na górze</source>
+        <translation>Games played lately, the latest on top</translation>
+    </message>
+    <message>
+        <source>Kontynuuj</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::GameController</name>
@@ -148,12 +171,28 @@
         <translation>Not enough memory to start the game.</translation>
     </message>
     <message>
-        <source>The game could not be saved to %1: cannot make its folder.</source>
-        <translation>The game could not be saved to %1: cannot make its folder.</translation>
+        <source>Ostatnia gra: %1 — Ctrl+K</source>
+        <translation>Last game: %1 — Ctrl+K</translation>
     </message>
     <message>
-        <source>Zacząć nową grę? Obecna gra przepadnie, jeśli jej nie zapiszesz.</source>
-        <translation>Start a new game? The game in progress will be lost unless you save it.</translation>
+        <source>rok %1, %2</source>
+        <translation>year %1, %2</translation>
+    </message>
+    <message>
+        <source>Zapisano: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>Zacząć nową grę? Obecna gra zostanie zachowana: wrócisz do niej przyciskiem „Kontynuuj”.</source>
+        <translation>Start a new game? This game will be kept: “Continue” brings it back.</translation>
+    </message>
+    <message>
+        <source>%1 · grana %2</source>
+        <translation>%1 · played %2</translation>
+    </message>
+    <message>
+        <source>nie do odczytania</source>
+        <translation>cannot be read</translation>
     </message>
 </context>
 <context>
@@ -318,8 +357,28 @@
         <translation>Starts afresh with a new company; Ctrl+N</translation>
     </message>
     <message>
-        <source>Wraca do gry przerwanej zamknięciem okna</source>
-        <translation>Goes back to the game the window was closed on</translation>
+        <source>Zachowane gry…</source>
+        <translation>Kept games…</translation>
+    </message>
+    <message>
+        <source>Zaczynaj od ostatniej gry</source>
+        <translation>Start with the last game</translation>
+    </message>
+    <message>
+        <source>Wraca do ostatnio granej firmy; Ctrl+K</source>
+        <translation>Goes back to the company played last; Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Zachowane gry</source>
+        <translation>Kept games</translation>
+    </message>
+    <message>
+        <source>Lista ostatnio granych firm, do wyboru</source>
+        <translation>A list of the companies played lately, to pick from</translation>
+    </message>
+    <message>
+        <source>Po uruchomieniu gra wraca do ostatnio granej firmy</source>
+        <translation>At start the game goes back to the company played last</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,13 @@
     </message>
 </context>
 <context>
+    <name>dzwonex::CompanyKeeper</name>
+    <message>
+        <source>Nie można utworzyć folderu %1 na zachowane gry.</source>
+        <translation>Nie można utworzyć folderu %1 na zachowane gry.</translation>
+    </message>
+</context>
+<context>
     <name>dzwonex::Dialogs</name>
     <message>
         <source>Gra Dzwonex (*.dzwonex)</source>
@@ -140,6 +147,22 @@
         <source>Wczytaj grę</source>
         <translation>Wczytaj grę</translation>
     </message>
+    <message>
+        <source>Zachowane gry</source>
+        <translation>Zachowane gry</translation>
+    </message>
+    <message>
+        <source>Gry ostatnio grane, najnowsza na górze</source>
+        <translation>Gry ostatnio grane, najnowsza na górze</translation>
+    </message>
+    <message>
+        <source>Kontynuuj</source>
+        <translation>Kontynuuj</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::GameController</name>
@@ -148,12 +171,28 @@
         <translation>Not enough memory to start the game.</translation>
     </message>
     <message>
-        <source>The game could not be saved to %1: cannot make its folder.</source>
-        <translation>The game could not be saved to %1: cannot make its folder.</translation>
+        <source>Ostatnia gra: %1 — Ctrl+K</source>
+        <translation>Ostatnia gra: %1 — Ctrl+K</translation>
     </message>
     <message>
-        <source>Zacząć nową grę? Obecna gra przepadnie, jeśli jej nie zapiszesz.</source>
-        <translation>Zacząć nową grę? Obecna gra przepadnie, jeśli jej nie zapiszesz.</translation>
+        <source>rok %1, %2</source>
+        <translation>rok %1, %2</translation>
+    </message>
+    <message>
+        <source>Zapisano: %1</source>
+        <translation>Zapisano: %1</translation>
+    </message>
+    <message>
+        <source>Zacząć nową grę? Obecna gra zostanie zachowana: wrócisz do niej przyciskiem „Kontynuuj”.</source>
+        <translation>Zacząć nową grę? Obecna gra zostanie zachowana: wrócisz do niej przyciskiem „Kontynuuj”.</translation>
+    </message>
+    <message>
+        <source>%1 · grana %2</source>
+        <translation>%1 · grana %2</translation>
+    </message>
+    <message>
+        <source>nie do odczytania</source>
+        <translation>nie do odczytania</translation>
     </message>
 </context>
 <context>
@@ -318,8 +357,28 @@
         <translation>Zaczyna od nowa z nową firmą; Ctrl+N</translation>
     </message>
     <message>
-        <source>Wraca do gry przerwanej zamknięciem okna</source>
-        <translation>Wraca do gry przerwanej zamknięciem okna</translation>
+        <source>Zachowane gry…</source>
+        <translation>Zachowane gry…</translation>
+    </message>
+    <message>
+        <source>Zaczynaj od ostatniej gry</source>
+        <translation>Zaczynaj od ostatniej gry</translation>
+    </message>
+    <message>
+        <source>Wraca do ostatnio granej firmy; Ctrl+K</source>
+        <translation>Wraca do ostatnio granej firmy; Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Zachowane gry</source>
+        <translation>Zachowane gry</translation>
+    </message>
+    <message>
+        <source>Lista ostatnio granych firm, do wyboru</source>
+        <translation>Lista ostatnio granych firm, do wyboru</translation>
+    </message>
+    <message>
+        <source>Po uruchomieniu gra wraca do ostatnio granej firmy</source>
+        <translation>Po uruchomieniu gra wraca do ostatnio granej firmy</translation>
     </message>
 </context>
 <context>

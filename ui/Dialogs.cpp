@@ -1,10 +1,13 @@
 // The standard boxes and file dialogs the game asks through.
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QVBoxLayout>
 
 #include "GameOptions.h"
 
@@ -44,6 +47,34 @@ QString AskSaveFile(QWidget* parent, const QString& suggestion) {
 
 QString AskOpenFile(QWidget* parent, const QString& folder) {
     return QFileDialog::getOpenFileName(parent, Dialogs::tr("Wczytaj grę"), folder, Filter());
+}
+
+QString AskKeptGame(QWidget* parent, const std::vector<KeptChoice>& games) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("frmZachowane"));
+    dialog.setWindowTitle(Dialogs::tr("Zachowane gry"));
+    auto* list = new QListWidget(&dialog);
+    list->setObjectName(QStringLiteral("lstZachowane"));
+    list->setAccessibleName(Dialogs::tr("Zachowane gry"));
+    list->setAccessibleDescription(Dialogs::tr("Gry ostatnio grane, najnowsza na górze"));
+    for (const KeptChoice& game : games) {
+        auto* item = new QListWidgetItem(game.text, list);
+        item->setData(Qt::UserRole, game.path);
+    }
+    list->setCurrentRow(0);
+    auto* buttons = new QDialogButtonBox(&dialog);
+    QPushButton* go = buttons->addButton(Dialogs::tr("Kontynuuj"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(Dialogs::tr("Anuluj"), QDialogButtonBox::RejectRole);
+    go->setEnabled(!games.empty());
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    dialog.resize(420, 260);
+    if (dialog.exec() != QDialog::Accepted || !list->currentItem()) return {};
+    return list->currentItem()->data(Qt::UserRole).toString();
 }
 
 }  // namespace dzwonex

@@ -6,8 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
 #include <QStandardPaths>
 
+#include "Amounts.h"
 #include "BannerBar.h"
 #include "CasesPage.h"
 #include "Changes.h"
@@ -42,6 +45,7 @@ GameController::GameController(TfrmMainOptions options, QObject* parent)
     if (!options_.askSavePath) options_.askSavePath = AskSaveFile;
     if (!options_.askOpenPath) options_.askOpenPath = AskOpenFile;
     if (!options_.confirm) options_.confirm = AskTakNie;
+    if (!options_.chooseKeptGame) options_.chooseKeptGame = AskKeptGame;
     if (options_.appDir.empty()) options_.appDir = ExecutableDir();
     game_ = std::make_unique<Company>(*this, std::make_unique<Lcg32>(options_.seed ? *options_.seed : ClockSeed()));
     // Before any text is written, so the first letter is in it too.
@@ -52,6 +56,18 @@ GameController::GameController(TfrmMainOptions options, QObject* parent)
     // Days should come on time even at 20 s.
     mainTimer_->setTimerType(Qt::PreciseTimer);
     connect(mainTimer_, &QTimer::timeout, this, &GameController::MainTimerTimer);
+    connect(&keeper_, &CompanyKeeper::Kept, this, [this] {
+        keepFailing_ = false;
+        if (screen_.menu) ShowContinue();
+    });
+    connect(&keeper_, &CompanyKeeper::Failed, this, [this](const QString& message) {
+        // A disk that fails every month is told once.
+        if (!keepFailing_) ReportError(message);
+        keepFailing_ = true;
+    });
+    // The desktop's log-out asks first: the game is kept then.
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(gui, &QGuiApplication::commitDataRequest, this, [this] { KeepGame(); });
     bannerTimer_->setObjectName(QStringLiteral("BannerTimer"));
     connect(bannerTimer_, &QTimer::timeout, this, &GameController::BannerTimerTimer);
     bannerTimer_->start(60000);
@@ -85,14 +101,24 @@ void GameController::Start(const Screen& screen) {
         startupFailed_ = true;
         ReportError(QString::fromStdString(e.what()));
     }
-    screen_.menu->ShowContinue(QFileInfo::exists(AutosavePath()));
+    screen_.menu->ShowStartFromLast(settings_.StartFromLastGame());
+    ShowContinue();
     if (startupFailed_) return;
     if (!settings_.MusicOn()) {
         screen_.menu->ShowMusicOn(false);
         sound_->SetMusicOn(false);
     }
-    if (options_.loadPath) LoadGameFrom(*options_.loadPath);
     RecordHistory();
+    const std::optional<KeptGame> latest = keeper_.Latest();
+    if (options_.loadPath) {
+        if (LoadGameFrom(*options_.loadPath)) keeper_.StartFrom();
+    } else if (latest && settings_.StartFromLastGame()) {
+        ContinueGame(latest->path);
+    } else if (latest) {
+        // How to go on with the game of last time, for a few seconds.
+        if (const auto summary = Summary(latest->path))
+            screen_.status->Tell(tr("Ostatnia gra: %1 — Ctrl+K").arg(*summary));
+    }
 }
 
 void GameController::LoadGraphics() {
@@ -143,14 +169,9 @@ void GameController::Shutdown() {
 
 void GameController::WindowClosing(const QByteArray& geometry) {
     settings_.SetGeometry(geometry);
-    if (startupFailed_) return;
     // A failure is told, and the window still closes: the earlier kept
     // game is left as it was.
-    const QString path = AutosavePath();
-    if (!QDir().mkpath(QFileInfo(path).path()))
-        ReportError(tr("The game could not be saved to %1: cannot make its folder.").arg(path));
-    else if (SaveGameTo(path))
-        screen_.menu->ShowContinue(true);
+    KeepGame();
 }
 
 void GameController::ReportError(const QString& message) { options_.reportError(message); }
@@ -159,13 +180,25 @@ std::string GameController::UserName() const { return options_.userName ? *optio
 
 // --------------------------------------------------------- the player
 
-void GameController::AnswerYes() { game_->AnswerYes(); }
+void GameController::AnswerYes() {
+    keeper_.Played();
+    game_->AnswerYes();
+}
 
-void GameController::AnswerNo() { game_->AnswerNo(); }
+void GameController::AnswerNo() {
+    keeper_.Played();
+    game_->AnswerNo();
+}
 
-void GameController::AnswerOk() { game_->AnswerOk(); }
+void GameController::AnswerOk() {
+    keeper_.Played();
+    game_->AnswerOk();
+}
 
-void GameController::PressMap(int x, int y) { game_->PressMap(x, y); }
+void GameController::PressMap(int x, int y) {
+    keeper_.Played();
+    game_->PressMap(x, y);
+}
 
 void GameController::PickSpeed(int step) { game_->SetSpeedStep(step); }
 
@@ -228,10 +261,6 @@ void GameController::ApplyLanguage(Language language) {
 
 // ------------------------------------------------------------ saved games
 
-QString GameController::AutosavePath() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/ostatnia-gra.dzwonex");
-}
-
 bool GameController::SaveGameTo(const QString& path) {
     try {
         SaveGame(FileName(path), {game_->Snapshot(), history_.Saved()});
@@ -257,32 +286,93 @@ bool GameController::LoadGameFrom(const QString& path) {
     return true;
 }
 
+CompanyKeeper::Writer GameController::Writer() const {
+    return [game = SavedGame{game_->Snapshot(), history_.Saved()}](const std::string& path) { SaveGame(path, game); };
+}
+
+bool GameController::KeepGame() {
+    if (startupFailed_) return true;
+    // A failure now is told even after failed autosaves.
+    keepFailing_ = false;
+    return keeper_.KeepNow(Writer());
+}
+
+void GameController::Autosave() {
+    if (!startupFailed_) keeper_.KeepLater(Writer());
+}
+
+void GameController::ShowContinue() { screen_.menu->ShowContinue(keeper_.Latest().has_value()); }
+
+std::optional<QString> GameController::Summary(const QString& path) const {
+    try {
+        const CompanySnapshot company = LoadGame(FileName(path)).company;
+        return tr("rok %1, %2")
+            .arg(company.day / 360 + 1)
+            .arg(QString::fromStdString(FormatMoney(company.cash, language_)));
+    } catch (const SavedGameError&) {
+        return std::nullopt;
+    }
+}
+
 void GameController::SaveGameAs() {
     if (startupFailed_) return;
-    if (const QString path = options_.askSavePath(screen_.window, DocumentsFolder()); !path.isEmpty()) SaveGameTo(path);
+    // The documents folder, or the home folder where there is none.
+    QString folder = DocumentsFolder();
+    if (!QFileInfo(folder).isDir()) folder = QDir::homePath();
+    const QString suggestion =
+        QDir(folder).filePath(QStringLiteral("dzwonex-rok%1.dzwonex").arg(game_->Day() / 360 + 1));
+    const QString path = options_.askSavePath(screen_.window, suggestion);
+    if (!path.isEmpty() && SaveGameTo(path))
+        screen_.status->Tell(tr("Zapisano: %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void GameController::LoadGameFile() {
     if (startupFailed_) return;
-    if (const QString path = options_.askOpenPath(screen_.window, DocumentsFolder()); !path.isEmpty())
-        LoadGameFrom(path);
+    const QString path = options_.askOpenPath(screen_.window, DocumentsFolder());
+    if (path.isEmpty() || !KeepGame()) return;
+    if (LoadGameFrom(path)) keeper_.StartFrom();
 }
 
 void GameController::NewGame() {
     if (startupFailed_) return;
-    // A slip of Ctrl+N must not cost hours of play.
-    if (!options_.confirm(screen_.window, tr("Zacząć nową grę? Obecna gra przepadnie, jeśli jej nie zapiszesz.")))
+    // A slip of Ctrl+N must not cost a game the player would rather go on with.
+    if (!options_.confirm(screen_.window, tr("Zacząć nową grę? Obecna gra zostanie zachowana: wrócisz do niej "
+                                             "przyciskiem „Kontynuuj”.")))
         return;
+    if (!KeepGame()) return;
     // Replaces the game; the generator goes on where it stands.
     game_->Reset(UserName());
     game_->NewGame();
+    keeper_.StartFresh();
     RestartHistory();
+    ShowContinue();
 }
 
 void GameController::ContinueLastGame() {
     if (startupFailed_) return;
-    LoadGameFrom(AutosavePath());
+    if (const std::optional<KeptGame> latest = keeper_.Latest(); latest && KeepGame()) ContinueGame(latest->path);
 }
+
+void GameController::ChooseKeptGame() {
+    if (startupFailed_) return;
+    std::vector<KeptChoice> choices;
+    for (const KeptGame& game : keeper_.Games().List()) {
+        if (game.path == QFileInfo(keeper_.File()).absoluteFilePath()) continue;
+        const QString when = QLocale(language_ == Language::Polish ? QLocale::Polish : QLocale::English)
+                                 .toString(game.lastPlayed, QLocale::ShortFormat);
+        choices.push_back(
+            {game.path, tr("%1 · grana %2").arg(Summary(game.path).value_or(tr("nie do odczytania")), when)});
+    }
+    const QString path = options_.chooseKeptGame(screen_.window, choices);
+    if (!path.isEmpty() && KeepGame()) ContinueGame(path);
+}
+
+void GameController::ContinueGame(const QString& keptFile) {
+    if (LoadGameFrom(keptFile)) keeper_.StartFrom(keptFile);
+    ShowContinue();
+}
+
+void GameController::SetStartFromLastGame(bool on) { settings_.SetStartFromLastGame(on); }
 
 // ---------------------------------------------------------------- history
 
@@ -302,6 +392,8 @@ void GameController::RestartHistory() {
 void GameController::MainTimerTimer() {
     game_->NextDay();
     RecordHistory();
+    // Every game month, so a crash or a lost display costs a month at most.
+    if (game_->Day() % kAutosaveDays == 0) Autosave();
 }
 
 void GameController::BannerTimerTimer() { game_->NextBanner(); }

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "Company.h"
+#include "CompanyKeeper.h"
 #include "GameOptions.h"
 #include "History.h"
 #include "MapPaint.h"
@@ -96,13 +97,23 @@ public:
     void SaveGameAs();
     void LoadGameFile();
     void NewGame();
+    // Goes on with the most recently played kept game other than this one,
+    // or with one the player picks from the list; the game in play is kept
+    // first.
     void ContinueLastGame();
+    void ChooseKeptGame();
+    void SetStartFromLastGame(bool on);
+    // Keeps the game in play in its own file among the kept games (once the
+    // player has played it); false when that failed, which was told.
+    bool KeepGame();
+    // The same on the saver's thread, as each game month does.
+    void Autosave();
+    static constexpr int kAutosaveDays = 30;
+    CompanyKeeper& Keeper() { return keeper_; }
     // Each reports a failure to the player and returns false; a failed load
     // leaves the game as it was.
     bool SaveGameTo(const QString& path);
     bool LoadGameFrom(const QString& path);
-    // The game in progress, kept when the window closes.
-    static QString AutosavePath();
     // The language to start in: the player's choice, else the system's.
     static Language StartLanguage();
 
@@ -138,6 +149,11 @@ private:
     void RestartHistory();
     void ReportError(const QString& message);
     std::string UserName() const;
+    CompanyKeeper::Writer Writer() const;
+    void ContinueGame(const QString& keptFile);
+    void ShowContinue();
+    // "rok 3, 24 867 zł" of a saved game; none when it cannot be read.
+    std::optional<QString> Summary(const QString& path) const;
 
     TfrmMainOptions options_;
     Settings settings_;
@@ -152,6 +168,8 @@ private:
     bool mapQueued_ = false;
     bool startupFailed_ = false;
     History history_;
+    CompanyKeeper keeper_;
+    bool keepFailing_ = false;                // told once until a game is kept again
     int resumeSpeed_ = Company::kStartSpeed;  // what a pause resumes
     Language language_ = Language::Polish;
 };

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QString>
 #include <QUrl>
@@ -23,6 +24,13 @@ using UrlOpener = std::function<void(const QUrl& url)>;
 // Asks the player for a saved game's file; an empty text when cancelled.
 // The suggestion is the name offered for a save.
 using FileAsker = std::function<QString(QWidget* parent, const QString& suggestion)>;
+// One kept game the player may go on with, as the list names it.
+struct KeptChoice {
+    QString path;
+    QString text;  // "rok 3, 24 867 zł · grana 7.12.2026 15:30"
+};
+// Asks which kept game to go on with; an empty text when cancelled.
+using KeptGameChooser = std::function<QString(QWidget* parent, const std::vector<KeptChoice>& games)>;
 // Asks the player a yes-or-no question; true for Tak.
 using Confirmer = std::function<bool(QWidget* parent, const QString& question)>;
 
@@ -47,6 +55,8 @@ struct TfrmMainOptions {
     FileAsker askOpenPath;
     // Before the game in progress is given up for a new one; None: a Tak/Nie box.
     Confirmer confirm;
+    // Which kept game to go on with; None: a list in a dialog.
+    KeptGameChooser chooseKeptGame;
     // A saved game to open at start instead of the new one.
     std::optional<QString> loadPath;
     // The language of every text, for this window only (not remembered).
@@ -61,5 +71,6 @@ bool AskTakNie(QWidget* parent, const QString& question);
 // The standard file dialogs, filtered to "Gra Dzwonex (*.dzwonex)".
 QString AskSaveFile(QWidget* parent, const QString& suggestion);
 QString AskOpenFile(QWidget* parent, const QString& folder);
+QString AskKeptGame(QWidget* parent, const std::vector<KeptChoice>& games);
 
 }  // namespace dzwonex

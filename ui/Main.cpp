@@ -87,6 +87,8 @@ void TfrmMain::ConnectPages() {
     connect(tabMenu_, &MenuPage::LoadWanted, game, &GameController::LoadGameFile);
     connect(tabMenu_, &MenuPage::NewGameWanted, game, &GameController::NewGame);
     connect(tabMenu_, &MenuPage::ContinueWanted, game, &GameController::ContinueLastGame);
+    connect(tabMenu_, &MenuPage::KeptGamesWanted, game, &GameController::ChooseKeptGame);
+    connect(tabMenu_, &MenuPage::StartFromLastChanged, game, &GameController::SetStartFromLastGame);
 }
 
 void TfrmMain::BindKeys() {

@@ -17,6 +17,19 @@ QSlider* Volume(QWidget* parent, const char* name) {
     return s;
 }
 
+// A check box on a box's fill, ticked by a press anywhere on it.
+QCheckBox* BoxCheck(QWidget* parent, const char* name) {
+    auto* box = new TWideCheckBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Window, kBoxFill);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    box->setPalette(pal);
+    box->setBackgroundRole(QPalette::Window);
+    box->setAutoFillBackground(true);
+    return box;
+}
+
 QPushButton* MenuButton(QWidget* parent, const char* name) {
     auto* b = new QPushButton(parent);
     b->setObjectName(QString::fromLatin1(name));
@@ -38,16 +51,9 @@ void MenuPage::BuildMenuBox() {
     QWidget* p = pnlMenu_;
     shapeMenu_ = Shape(p, "Shape4", {8, 8, 225, 65}, kBoxFill);
     lblMenu_ = FixedLabel(p, "Label19", QString(), {16, 16, 209, 13}, true, Qt::AlignHCenter);
-    chkMuzyka_ = new TWideCheckBox(p);
-    chkMuzyka_->setObjectName(QStringLiteral("chkMuzyka"));
+    chkMuzyka_ = BoxCheck(p, "chkMuzyka");
     chkMuzyka_->setGeometry(16, 40, 209, 17);
     chkMuzyka_->setChecked(true);
-    QPalette boxPal = chkMuzyka_->palette();
-    boxPal.setColor(QPalette::Window, kBoxFill);
-    boxPal.setColor(QPalette::WindowText, Qt::black);
-    chkMuzyka_->setPalette(boxPal);
-    chkMuzyka_->setBackgroundRole(QPalette::Window);
-    chkMuzyka_->setAutoFillBackground(true);
     // clicked, not toggled: only the player changes the box.
     connect(chkMuzyka_, &QCheckBox::clicked, this, &MenuPage::chkMuzykaClick);
 
@@ -83,10 +89,15 @@ void MenuPage::BuildGameBox() {
     btnNowaGra_ = MenuButton(pnlMenu_, "btnNowaGra");
     btnKontynuuj_ = MenuButton(pnlMenu_, "btnKontynuuj");
     btnKontynuuj_->setHidden(true);
+    btnZachowane_ = MenuButton(pnlMenu_, "btnZachowane");
+    btnZachowane_->setHidden(true);
+    chkOstatnia_ = BoxCheck(pnlMenu_, "chkOstatnia");
     connect(btnZapisz_, &QPushButton::clicked, this, &MenuPage::SaveWanted);
     connect(btnWczytaj_, &QPushButton::clicked, this, &MenuPage::LoadWanted);
     connect(btnNowaGra_, &QPushButton::clicked, this, &MenuPage::NewGameWanted);
     connect(btnKontynuuj_, &QPushButton::clicked, this, &MenuPage::ContinueWanted);
+    connect(btnZachowane_, &QPushButton::clicked, this, &MenuPage::KeptGamesWanted);
+    connect(chkOstatnia_, &QCheckBox::clicked, this, &MenuPage::StartFromLastChanged);
 }
 
 void MenuPage::LayoutMenuPanel() {
@@ -111,7 +122,8 @@ void MenuPage::PlaceGameBox() {
     constexpr int kRowHeight = 25, kRowStep = 29;
     lblGra_->setGeometry(left + 8, menuBox.top() + 8, 209, 13);
     int top = menuBox.top() + 32;
-    for (QPushButton* b : {btnZapisz_, btnWczytaj_, btnNowaGra_, btnKontynuuj_}) {
+    for (QWidget* b : std::initializer_list<QWidget*>{btnZapisz_, btnWczytaj_, btnNowaGra_, btnKontynuuj_,
+                                                      btnZachowane_, chkOstatnia_}) {
         if (b->isHidden()) continue;
         b->setGeometry(left + 8, top, 209, kRowHeight);
         top += kRowStep;
@@ -140,10 +152,14 @@ void MenuPage::ShowLanguage(Language language) {
 }
 
 void MenuPage::ShowContinue(bool available) {
+    // The list shows what "Kontynuuj" would go on with, and more.
     if (btnKontynuuj_->isHidden() != available) return;
     btnKontynuuj_->setHidden(!available);
+    btnZachowane_->setHidden(!available);
     PlaceGameBox();
 }
+
+void MenuPage::ShowStartFromLast(bool on) { chkOstatnia_->setChecked(on); }
 
 void MenuPage::chkMuzykaClick() { emit MusicSwitched(chkMuzyka_->isChecked()); }
 
@@ -163,6 +179,8 @@ void MenuPage::RetranslateUi() {
     btnWczytaj_->setText(tr("Wczytaj grę…"));
     btnNowaGra_->setText(tr("Nowa gra"));
     btnKontynuuj_->setText(tr("Kontynuuj ostatnią grę"));
+    btnZachowane_->setText(tr("Zachowane gry…"));
+    chkOstatnia_->setText(tr("Zaczynaj od ostatniej gry"));
 
     Describe(this, tr("Menu"), tr("Muzyka, głośność, język, pomoc i zapisane gry"));
     Describe(pnlMenu_, tr("Menu"), tr("Ustawienia gry"));
@@ -179,7 +197,9 @@ void MenuPage::RetranslateUi() {
     Describe(btnZapisz_, tr("Zapisz grę"), tr("Zapisuje grę do pliku; Ctrl+S"));
     Describe(btnWczytaj_, tr("Wczytaj grę"), tr("Wczytuje zapisaną grę; Ctrl+O"));
     Describe(btnNowaGra_, tr("Nowa gra"), tr("Zaczyna od nowa z nową firmą; Ctrl+N"));
-    Describe(btnKontynuuj_, tr("Kontynuuj ostatnią grę"), tr("Wraca do gry przerwanej zamknięciem okna"));
+    Describe(btnKontynuuj_, tr("Kontynuuj ostatnią grę"), tr("Wraca do ostatnio granej firmy; Ctrl+K"));
+    Describe(btnZachowane_, tr("Zachowane gry"), tr("Lista ostatnio granych firm, do wyboru"));
+    Describe(chkOstatnia_, tr("Zaczynaj od ostatniej gry"), tr("Po uruchomieniu gra wraca do ostatnio granej firmy"));
 }
 
 }  // namespace dzwonex

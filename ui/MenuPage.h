@@ -25,6 +25,7 @@ public:
     void ShowLanguage(Language language);
     // "Kontynuuj ostatnią grę" is on show only while there is a game to go on with.
     void ShowContinue(bool available);
+    void ShowStartFromLast(bool on);
     void RetranslateUi();
 
 signals:
@@ -37,6 +38,8 @@ signals:
     void LoadWanted();
     void NewGameWanted();
     void ContinueWanted();
+    void KeptGamesWanted();
+    void StartFromLastChanged(bool on);
 
 private:
     void BuildMenuBox();
@@ -64,6 +67,8 @@ private:
     QPushButton* btnWczytaj_ = nullptr;
     QPushButton* btnNowaGra_ = nullptr;
     QPushButton* btnKontynuuj_ = nullptr;
+    QPushButton* btnZachowane_ = nullptr;
+    QCheckBox* chkOstatnia_ = nullptr;
 };
 
 }  // namespace dzwonex

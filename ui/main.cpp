@@ -9,6 +9,7 @@
 #include "BuildInfo.h"
 #include "CommandLine.h"
 #include "DataDirs.h"
+#include "ExitSignals.h"
 #include "Main.h"
 #include "Platform.h"
 
@@ -65,6 +66,13 @@ int main(int argc, char** argv) {
     // naming the file. A window without its map or game would only puzzle
     // the player, so the program ends there.
     if (frmMain.StartupFailed()) return 1;
+    // A log-out, a closed terminal or Ctrl+C closes the window as the
+    // player would, so the game is kept.
+    ExitSignals exitSignals;
+    QObject::connect(&exitSignals, &ExitSignals::Received, &frmMain, [&frmMain] {
+        frmMain.close();
+        QApplication::quit();
+    });
     frmMain.show();
     return QApplication::exec();
 }

@@ -8,11 +8,15 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
+#include "Amounts.h"
+#include "ExitSignals.h"
+#include "KeptGames.h"
 #include "SavedGameFile.h"
 #include "Support.h"
 
@@ -64,47 +68,198 @@ protected:
 
 TEST_F(SavedGamesTest, ClosingKeepsTheGameAndContinueBringsItBack) {
     CompanySnapshot kept;
+    SavedHistory course;
+    QString file;
     {
         WindowUnderTest w(assets.Dir(), 111);
         w.Show();
         EXPECT_TRUE(w.btnKontynuuj->isHidden());
         Play(*w, 25);
         kept = w->Game().Snapshot();
+        course = w->Controller().GameHistory().Saved();
         w->close();
         EXPECT_TRUE(w.errors->empty()) << qPrintable(w.errors->front());
+        file = w->Controller().Keeper().File();
     }
-    ASSERT_TRUE(GameController::AutosavePath().startsWith(qEnvironmentVariable("XDG_DATA_HOME") + "/"));
-    ASSERT_TRUE(QFileInfo::exists(GameController::AutosavePath()));
+    ASSERT_TRUE(file.startsWith(qEnvironmentVariable("XDG_DATA_HOME") + "/dzwonex/dzwonex/firmy/")) << qPrintable(file);
+    ASSERT_TRUE(QFileInfo::exists(file));
 
     WindowUnderTest w(assets.Dir(), 222);
     w.Show();
     EXPECT_EQ(w->Game().Day(), 1);
-    w->Controller().SetActivePage(kPageMenu);
-    Click(w.btnKontynuuj);
+    // The feedback line says how to go on with it.
+    EXPECT_EQ(w.lblZmiany->FullText(), QString::fromUtf8("Ostatnia gra: rok 1, %1 — Ctrl+K")
+                                           .arg(QString::fromStdString(FormatMoney(kept.cash, Language::Polish))));
+    QApplication::setActiveWindow(w.window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
+    QTest::keyClick(w.window.get(), Qt::Key_K, Qt::ControlModifier);
     EXPECT_TRUE(w.errors->empty());
-    EXPECT_EQ(w->Game().Day(), kept.day);
-    EXPECT_EQ(w->Game().Cash().Value(), kept.cash);
     EXPECT_TRUE(w->Game().Snapshot() == kept);
+    // The chart shows the whole game again, not the day it came back on.
+    EXPECT_TRUE(w->Controller().GameHistory().Saved() == course);
     EXPECT_EQ(w.lblSpeed2->text(), "Rok: 1  Miesiąc: 1  Dzień: 27");
     EXPECT_EQ(w.PageControl->ActivePageIndex(), kPageCases);
     EXPECT_EQ(w.sound->Count("PlayPageSound"), 0);
+    // It goes on in its own file.
+    EXPECT_EQ(w->Controller().Keeper().File(), file);
 }
 
-TEST_F(SavedGamesTest, AFreshStartIsStillAFreshCompany) {
-    CompanySnapshot fresh;
+// Opening the game "just to look" pushes no real game out: the untouched
+// new company is not kept, the kept one is left byte for byte.
+TEST_F(SavedGamesTest, ALookAtANewCompanyLeavesTheKeptGameAlone) {
+    QString file;
     {
         WindowUnderTest w(assets.Dir(), 333);
-        fresh = w->Game().Snapshot();
+        Play(*w, 40);
+        w->close();
+        file = w->Controller().Keeper().File();
     }
+    const QByteArray kept = Slurp(file);
+    ASSERT_FALSE(kept.isEmpty());
     {
         WindowUnderTest w(assets.Dir(), 444);
-        Play(*w, 3);
+        w.Show();
+        // Days pass by themselves: the clock is no player.
+        for (int i = 0; i < 31; ++i) w->Controller().MainTimerTimer();
+        w->Controller().Keeper().Finish();
+        w->close();
+        EXPECT_TRUE(w->Controller().Keeper().File().isEmpty());
+    }
+    EXPECT_EQ(Slurp(file), kept);
+    EXPECT_EQ(KeptGames().List().size(), 1u);
+    WindowUnderTest w(assets.Dir(), 555);
+    EXPECT_FALSE(w.btnKontynuuj->isHidden());
+    w->Controller().ContinueLastGame();
+    EXPECT_EQ(w->Game().Day(), 41);
+}
+
+// Each company keeps its own file; "Kontynuuj" goes on with the most
+// recently played one other than the company in play, the list with any.
+TEST_F(SavedGamesTest, EachCompanyKeepsItsOwnFile) {
+    std::vector<CompanySnapshot> companies;
+    for (uint32_t seed : {21u, 22u}) {
+        WindowUnderTest w(assets.Dir(), seed);
+        Play(*w, 3 + static_cast<int>(seed));
+        companies.push_back(w->Game().Snapshot());
+        w->close();
+        // Played a while ago: the files are told apart by when they were written.
+        QFile file(w->Controller().Keeper().File());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.setFileTime(QDateTime::currentDateTime().addSecs(seed == 21u ? -120 : -60),
+                         QFileDevice::FileModificationTime);
+    }
+    ASSERT_EQ(KeptGames().List().size(), 2u);
+
+    std::vector<QString> offered;
+    WindowUnderTest w(assets.Dir(), 23, false, [&](TfrmMainOptions& o) {
+        o.chooseKeptGame = [&](QWidget*, const std::vector<KeptChoice>& games) {
+            for (const KeptChoice& g : games) offered.push_back(g.text);
+            return games.back().path;  // the older one
+        };
+    });
+    w->Controller().ContinueLastGame();
+    EXPECT_TRUE(w->Game().Snapshot() == companies[1]);
+    // The one in play is not offered again.
+    Play(*w, 1);
+    w->Controller().ChooseKeptGame();
+    ASSERT_EQ(offered.size(), 1u);
+    EXPECT_TRUE(offered[0].startsWith(QString::fromUtf8("rok 1, ")) && offered[0].contains(" · grana "))
+        << qPrintable(offered[0]);
+    EXPECT_TRUE(w->Game().Snapshot() == companies[0]);
+    // Both stay kept, the one just left first.
+    const std::vector<KeptGame> kept = KeptGames().List();
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(LoadGame(QFile::encodeName(kept[0].path).toStdString()).company.day, companies[1].day + 1);
+}
+
+TEST_F(SavedGamesTest, TheTenMostRecentlyPlayedAreKept) {
+    KeptGames games;
+    ASSERT_TRUE(games.MakeFolder());
+    QDateTime when = QDateTime::currentDateTime().addDays(-30);
+    for (int i = 0; i < 12; ++i) {
+        QFile file(games.NewFile(when.addSecs(i)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.setFileTime(when.addSecs(i * 60), QFileDevice::FileModificationTime);
+    }
+    const QString oldest = games.List().back().path;
+    WindowUnderTest w(assets.Dir(), 24);
+    Play(*w, 1);
+    ASSERT_TRUE(w->Controller().KeepGame());
+    const std::vector<KeptGame> kept = games.List();
+    ASSERT_EQ(kept.size(), 10u);
+    EXPECT_EQ(kept.front().path, QFileInfo(w->Controller().Keeper().File()).absoluteFilePath());
+    EXPECT_FALSE(QFileInfo::exists(oldest));
+}
+
+// Every game month the game is kept, off the day's own path, so a crash
+// loses a month at most; the feedback line and the chart go on meanwhile.
+TEST_F(SavedGamesTest, TheGameIsKeptEveryMonth) {
+    WindowUnderTest w(assets.Dir(), 25);
+    w.Show();
+    Play(*w, 29);
+    EXPECT_TRUE(KeptGames().List().empty());
+    Play(*w, 1);  // day 30
+    w->Controller().Keeper().Finish();
+    QCoreApplication::processEvents();
+    const std::vector<KeptGame> kept = KeptGames().List();
+    ASSERT_EQ(kept.size(), 1u);
+    const SavedGame saved = LoadGame(QFile::encodeName(kept[0].path).toStdString());
+    EXPECT_EQ(saved.company.day, 30);
+    EXPECT_EQ(saved.history.samples.back().day, 30);
+    // The only kept game is the one in play: nothing else to go on with.
+    EXPECT_TRUE(w.btnKontynuuj->isHidden());
+    EXPECT_TRUE(w.errors->empty());
+}
+
+// A data folder that cannot be made: told once, however many months fail,
+// and nothing offers a game that was never kept.
+TEST_F(SavedGamesTest, AFailedFirstAutosaveIsToldOnceAndOffersNothing) {
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(KeptGames().Folder()).path()));
+    QFile blocker(KeptGames().Folder());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    WindowUnderTest w(assets.Dir(), 26);
+    w.Show();
+    Play(*w, 61);
+    w->Controller().Keeper().Finish();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(w.errors->size(), 1u);
+    EXPECT_TRUE(w.errors->front().contains(KeptGames().Folder())) << qPrintable(w.errors->front());
+    EXPECT_TRUE(w.btnKontynuuj->isHidden());
+    EXPECT_TRUE(KeptGames().List().empty());
+    EXPECT_EQ(w->Game().Day(), 62);
+}
+
+TEST_F(SavedGamesTest, StartingFromTheLastGameIsAChoice) {
+    CompanySnapshot kept;
+    {
+        WindowUnderTest w(assets.Dir(), 27);
+        Play(*w, 9);
+        kept = w->Game().Snapshot();
+        w->Controller().SetActivePage(kPageMenu);
+        w.Show();
+        QTest::mouseClick(Control<QCheckBox>(w.window.get(), "chkOstatnia"), Qt::LeftButton, {}, QPoint(8, 8));
         w->close();
     }
-    ASSERT_TRUE(QFileInfo::exists(GameController::AutosavePath()));
-    WindowUnderTest w(assets.Dir(), 333);
-    EXPECT_TRUE(w->Game().Snapshot() == fresh);
-    EXPECT_FALSE(w.btnKontynuuj->isHidden());
+    WindowUnderTest w(assets.Dir(), 28);
+    EXPECT_TRUE(Control<QCheckBox>(w.window.get(), "chkOstatnia")->isChecked());
+    EXPECT_TRUE(w->Game().Snapshot() == kept);
+}
+
+// SIGTERM (a log-out) closes the window as the player would: kept.
+TEST_F(SavedGamesTest, ASignalToEndKeepsTheGame) {
+    WindowUnderTest w(assets.Dir(), 29);
+    w.Show();
+    ExitSignals exitSignals;
+    ASSERT_TRUE(exitSignals.Installed());
+    QObject::connect(&exitSignals, &ExitSignals::Received, w.window.get(), [&w] { w->close(); });
+    Play(*w, 5);
+    const CompanySnapshot played = w->Game().Snapshot();
+    ASSERT_EQ(::raise(SIGTERM), 0);
+    EXPECT_TRUE(WaitUntil([&] { return !w->isVisible(); }, 5000));
+    const std::vector<KeptGame> kept = KeptGames().List();
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_TRUE(LoadGame(QFile::encodeName(kept[0].path).toStdString()).company == played);
 }
 
 TEST_F(SavedGamesTest, TheMusicSwitchAndTheWindowComeBack) {
@@ -279,19 +434,22 @@ TEST_F(SavedGamesTest, AGameNamedAtStartOpensInsteadOfTheNewOne) {
 }
 
 // A disk that takes no more: the write fails part way (as with a file size
-// limit), the player is told, the window closes, and the game kept before
-// is still there, whole.
+// limit), the player is told, the window closes, and the company's file
+// kept before is still there, whole.
 TEST_F(SavedGamesTest, AKeepingThatFailsIsToldAndLeavesTheEarlierOne) {
+    QString file;
     {
         WindowUnderTest w(assets.Dir(), 11);
         Play(*w, 2);
         w->close();
+        file = w->Controller().Keeper().File();
     }
-    const QByteArray earlier = Slurp(GameController::AutosavePath());
+    const QByteArray earlier = Slurp(file);
     ASSERT_FALSE(earlier.isEmpty());
 
     WindowUnderTest w(assets.Dir(), 12);
     w.Show();
+    w->Controller().ContinueLastGame();
     Play(*w, 6);
     rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -304,12 +462,10 @@ TEST_F(SavedGamesTest, AKeepingThatFailsIsToldAndLeavesTheEarlierOne) {
     signal(SIGXFSZ, oldHandler);
 
     ASSERT_EQ(w.errors->size(), 1u);
-    EXPECT_EQ(*w.errors->begin(),
-              "The game could not be saved to " + GameController::AutosavePath() + ": File too large.");
+    EXPECT_EQ(*w.errors->begin(), "The game could not be saved to " + file + ": File too large.");
     EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(Slurp(GameController::AutosavePath()), earlier);
-    EXPECT_EQ(QFileInfo(GameController::AutosavePath()).dir().entryList(QDir::Files | QDir::Hidden),
-              QStringList{"ostatnia-gra.dzwonex"});
+    EXPECT_EQ(Slurp(file), earlier);
+    EXPECT_EQ(QFileInfo(file).dir().entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(file).fileName()});
 }
 
 }  // namespace

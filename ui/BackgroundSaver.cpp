@@ -1,0 +1,63 @@
+#include "BackgroundSaver.h"
+
+#include <exception>
+
+namespace dzwonex {
+
+BackgroundSaver::BackgroundSaver(QObject* parent) : QObject(parent), worker_([this] { Run(); }) {}
+
+BackgroundSaver::~BackgroundSaver() {
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    worker_.join();
+}
+
+void BackgroundSaver::Queue(const QString& path, Write write) {
+    {
+        std::lock_guard lock(mutex_);
+        waiting_ = Job{path, std::move(write)};
+    }
+    changed_.notify_all();
+}
+
+void BackgroundSaver::Flush() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return !waiting_ && !writing_; });
+}
+
+void BackgroundSaver::Run() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return waiting_ || stopping_; });
+        // Stopping still writes what waits.
+        if (!waiting_) return;
+        Job job = std::move(*waiting_);
+        waiting_.reset();
+        writing_ = true;
+        lock.unlock();
+        QString failure;
+        try {
+            job.write();
+        } catch (const std::exception& e) {
+            failure = QString::fromStdString(e.what());
+        }
+        // Told on the game's thread; a saver gone by then tells nobody.
+        QMetaObject::invokeMethod(
+            this,
+            [this, path = job.path, failure] {
+                if (failure.isEmpty())
+                    emit Saved(path);
+                else
+                    emit Failed(path, failure);
+            },
+            Qt::QueuedConnection);
+        lock.lock();
+        writing_ = false;
+        changed_.notify_all();
+    }
+}
+
+}  // namespace dzwonex
