@@ -13,6 +13,7 @@ namespace dzwonex {
 
 class History;
 class THistoryChart;
+class TRatingBox;
 
 // tabStat: the company's figures in the panel at the top left (cash,
 // opinion, quality, subscribers, the day's expenses and account) and the
@@ -31,6 +32,8 @@ public:
     // Draws the history anew; it must outlive the page.
     void ShowHistory(const History& history);
     void RetranslateUi();
+    // The company's rating, below the panel.
+    TRatingBox* RatingBox() const { return pnlOcena_; }
 
 private:
     void BuildFigures();
@@ -49,6 +52,7 @@ private:
     QLabel* lblWydatki_ = nullptr;
     QLabel* lblBilans_ = nullptr;
     THistoryChart* chartHistoria_ = nullptr;
+    TRatingBox* pnlOcena_ = nullptr;
     // Every caption the language changes, with its Polish words and what
     // a screen reader says of it.
     struct Caption {
