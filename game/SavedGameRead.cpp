@@ -214,13 +214,15 @@ Term ReadTerm(const Json& j, int32_t gameDay) {
     Term term = Term::Start(years, startDay);
     if (!term.Chosen()) throw Fault{"years", std::to_string(years) + " is not a term's length (1, 2, 5 or 10 years)"};
     if (startDay < 0) throw Fault{"startDay", std::to_string(startDay) + " is negative"};
+    // A day no game reaches is the fault the company names.
+    if (gameDay < 0 || gameDay > kLastDay) return term;
     if (startDay > gameDay)
         throw Fault{"startDay",
                     std::to_string(startDay) + " is after the game's day (" + std::to_string(gameDay) + ")"};
     const int32_t served = gameDay - startDay;
     if (served >= term.LengthDays())
-        throw Fault{"startDay", std::to_string(startDay) + ": a term of " + std::to_string(years) +
-                                    " years from it has ended by the game's day (" + std::to_string(gameDay) + ")"};
+        throw Fault{"startDay", std::to_string(startDay) + ": a " + std::to_string(years) +
+                                    "-year term from it has ended by the game's day (" + std::to_string(gameDay) + ")"};
     const int32_t mostBelow = std::min(served, Term::kDismissalDays - 1);
     if (daysBelow < 0 || daysBelow > mostBelow)
         throw Fault{"daysBelow", std::to_string(daysBelow) + " is out of range (0.." + std::to_string(mostBelow) +
@@ -249,6 +251,7 @@ MilestoneProgress ReadMilestones(const Json& j, int32_t gameDay) {
     if (p.startBooths < -1 || p.startBooths > kMaxPointsOfKind)
         throw Fault{"startBooths",
                     std::to_string(p.startBooths) + " is out of range (-1.." + std::to_string(kMaxPointsOfKind) + ")"};
+    if (gameDay < 0 || gameDay > kLastDay) return p;  // the company names that fault
     for (auto [key, days] : {std::pair{"daysWithoutDebt", p.daysWithoutDebt},
                              {"daysInDebt", p.daysInDebt},
                              {"daysInProfit", p.daysInProfit},
