@@ -5,11 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "BuildInfo.h"
 #include "SavedGame.h"
-
-#ifndef DZWONEX_VERSION
-#define DZWONEX_VERSION "unknown"
-#endif
 
 namespace dzwonex {
 

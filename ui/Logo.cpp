@@ -71,7 +71,8 @@ TfrmLogo::TfrmLogo(const std::string& appDir, ErrorReporter reportError, UrlOpen
     connect(Label2, &TPressLabel::MouseDown, this, &TfrmLogo::Label2MouseDown);
 
     // Every key reaches the dialog, whichever control has the focus.
-    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+    for (QObject* child : children())
+        if (child->isWidgetType()) child->installEventFilter(this);
 
     FormCreate();
 }

@@ -188,10 +188,14 @@ void TfrmMain::RetranslateUi() {
     Describe(PageControl_, tr("Strony"), tr("Mapa, Statystyka, Sprawy i Menu; Ctrl+1 do Ctrl+4"));
     TButtonTabBar* tabs = PageControl_->TabBar();
     Describe(tabs, tr("Strony"), tr("Wybór strony; Ctrl+1 do Ctrl+4, Ctrl+Tab"));
-    // The tab bar's own arrows, shown when the window is too narrow.
-    for (QWidget* arrow : tabs->findChildren<QWidget*>()) {
-        const bool left = arrow->objectName() == QStringLiteral("ScrollLeftButton");
+    // The tab bar's own arrows, shown when the window is too narrow: Qt
+    // makes the left one first.
+    bool left = true;
+    for (QObject* child : tabs->children()) {
+        auto* arrow = qobject_cast<QWidget*>(child);
+        if (!arrow) continue;
         Describe(arrow, left ? tr("Strony w lewo") : tr("Strony w prawo"), tr("Przewija przyciski stron"));
+        left = false;
     }
 }
 
