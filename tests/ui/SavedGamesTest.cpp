@@ -32,11 +32,13 @@ QByteArray Slurp(const QString& path) {
 // were asked.
 struct DialogAnswers {
     QString answer;
+    QString suggested;  // what the save dialog offered last
     int saves = 0, opens = 0;
     std::function<void(TfrmMainOptions&)> Install() {
         return [this](TfrmMainOptions& o) {
-            o.askSavePath = [this](QWidget*, const QString&) {
+            o.askSavePath = [this](QWidget*, const QString& suggestion) {
                 ++saves;
+                suggested = suggestion;
                 return answer;
             };
             o.askOpenPath = [this](QWidget*, const QString&) {
@@ -309,6 +311,9 @@ TEST_F(SavedGamesTest, TheDialogsSaveAndLoadAndACancelChangesNothing) {
     dialogs.answer = saves.filePath("moja gra.dzwonex");
     Click(w.btnZapisz);
     EXPECT_EQ(dialogs.saves, 1);
+    // The documents folder is missing here: the home folder is offered.
+    EXPECT_EQ(dialogs.suggested, QDir::home().filePath("dzwonex-rok1.dzwonex"));
+    EXPECT_EQ(w.lblZmiany->FullText(), "Zapisano: " + dialogs.answer);
     const CompanySnapshot saved = w->Game().Snapshot();
     const SavedHistory course = w->Controller().GameHistory().Saved();
     ASSERT_EQ(course.samples.size(), 11u);
