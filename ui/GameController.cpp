@@ -287,6 +287,14 @@ void GameController::ContinueLastGame() {
 void GameController::RecordHistory() {
     history_.Record(*game_);
     screen_.statistics->ShowHistory(history_);
+    ShowStanding();
+}
+
+void GameController::ShowStanding() {
+    const int32_t today = game_->Day();
+    screen_.statistics->ShowStanding({BandOfOpinion(game_->Opinion()), BandOfQuality(game_->Quality()),
+                                      OpinionChange(history_, today, game_->Opinion()),
+                                      QualityChange(history_, today, game_->Quality())});
 }
 
 void GameController::RestartHistory() {
@@ -327,6 +335,11 @@ void GameController::SetText(Control control, const std::string& text) {
         case Control::lblKasa:
             screen_.statistics->ShowFigure(control, s);
             screen_.statistics->ShowCashBelowZero(game_->Cash().Value() < 0);
+            break;
+        case Control::lblOpinia:
+        case Control::lblJakosc:
+            screen_.statistics->ShowFigure(control, s);
+            ShowStanding();
             break;
         default:
             screen_.statistics->ShowFigure(control, s);
