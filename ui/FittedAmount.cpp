@@ -57,4 +57,11 @@ void ShowAmount(QLabel* label, const QString& exact) {
     label->setToolTip(shown == exact ? QString() : exact);
 }
 
+QString AmountsUnbroken(const QString& text) {
+    static const QRegularExpression joints(
+        QString::fromUtf8("(?<=\\d) (?=\\d{3}(?!\\d)|zł)|(?<=PLN) (?=[-\u2212+]?\\d)"));
+    QString unbroken = text;
+    return unbroken.replace(joints, QString(QChar(0x00A0)));
+}
+
 }  // namespace dzwonex

@@ -17,4 +17,9 @@ QString ShortenedAmount(const QString& exact, int decimals = 1);
 // shortened, with the whole amount in the tooltip.
 void ShowAmount(QLabel* label, const QString& exact);
 
+// The text with every amount held together with its unit, for text that
+// wraps: the spaces between digit groups, before "zł" and after "PLN"
+// become no-break spaces ("1 006 zł" never ends a line at "1 006").
+QString AmountsUnbroken(const QString& text);
+
 }  // namespace dzwonex

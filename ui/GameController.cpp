@@ -93,6 +93,7 @@ void GameController::Start(const Screen& screen) {
     }
     if (options_.loadPath) LoadGameFrom(*options_.loadPath);
     RecordHistory();
+    screen_.status->ShowHelpHint();
 }
 
 void GameController::LoadGraphics() {
@@ -380,7 +381,14 @@ void GameController::PlayClickSound() { sound_->PlayClickSound(); }
 void GameController::DayBooked(const DayAccount& day) { screen_.statistics->ShowDayAccount(day, language_); }
 
 void GameController::Reported(const ActionReport& report) {
-    if (const QString text = TellReport(report, language_); !text.isEmpty()) screen_.status->Tell(text);
+    const QString text = TellReport(report, language_);
+    if (text.isEmpty()) return;
+    // What the player did stays to be read; a day's news waits for it.
+    if (report.action == Action::Day)
+        screen_.status->Tell(text);
+    else
+        screen_.status->TellAndHold(text);
+    if (const QString entry = LogEntry(report, language_); !entry.isEmpty()) screen_.cases->LogChange(entry);
 }
 
 }  // namespace dzwonex

@@ -1,7 +1,6 @@
 #include "StatisticsPage.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "Amounts.h"
 #include "Changes.h"
@@ -19,12 +18,6 @@ void SetInk(QLabel* label, bool negative) {
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, negative ? kNegative : QColor(Qt::black));
     label->setPalette(pal);
-}
-
-// Sums of the day can leave 32 bits; the labels show them held at the ends.
-int32_t Held(int64_t value) {
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 const char* const kRowDescription = QT_TRANSLATE_NOOP("dzwonex::StatisticsPage", "Podpis wiersza");
@@ -161,7 +154,7 @@ void StatisticsPage::ShowDayAccount(const DayAccount& day, Language language) {
     const int64_t costs = int64_t{day.staff} + day.repairs + day.equipment;
     const int64_t net = day.income - costs;
     ShowAmount(lblPrzychody_, QString::fromStdString(FormatAmount(day.income, language)));
-    ShowAmount(lblWydatki_, QString::fromStdString(FormatAmount(Held(costs), language)));
+    ShowAmount(lblWydatki_, QString::fromStdString(FormatWideAmount(costs, language)));
     ShowAmount(lblBilans_, QString::fromStdString(FormatChange(net, language)));
     SetInk(lblBilans_, net < 0);
 }
