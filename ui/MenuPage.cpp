@@ -179,7 +179,11 @@ void MenuPage::RetranslateUi() {
     Describe(btnZapisz_, tr("Zapisz grę"), tr("Zapisuje grę do pliku; Ctrl+S"));
     Describe(btnWczytaj_, tr("Wczytaj grę"), tr("Wczytuje zapisaną grę; Ctrl+O"));
     Describe(btnNowaGra_, tr("Nowa gra"), tr("Zaczyna od nowa z nową firmą; Ctrl+N"));
-    Describe(btnKontynuuj_, tr("Kontynuuj ostatnią grę"), tr("Wraca do gry przerwanej zamknięciem okna"));
+    Describe(btnKontynuuj_, tr("Kontynuuj ostatnią grę"), tr("Wraca do gry przerwanej zamknięciem okna; Ctrl+K"));
+    // What each button does, with its key, under the pointer.
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{chkMuzyka_, btnPomoc_, btnZapisz_, btnWczytaj_, btnNowaGra_, btnKontynuuj_})
+        control->setToolTip(control->accessibleDescription());
 }
 
 }  // namespace dzwonex

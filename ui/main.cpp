@@ -25,7 +25,9 @@ int main(int argc, char** argv) {
     // ~/.local/share/dzwonex/dzwonex).
     QApplication::setOrganizationName(QStringLiteral("dzwonex"));
     QApplication::setApplicationName(QStringLiteral("dzwonex"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Dzwonex"));
+    // No display name: the desktop would add it to every title, the help's
+    // "Dzwonex — Pomoc" becoming "Dzwonex — Pomoc — Dzwonex"; each window
+    // names the game itself.
     QApplication::setApplicationVersion(QStringLiteral(DZWONEX_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(DZWONEX_APP_ID));
     // The icon drawn for the desktop, built into the program (ui/CMakeLists.txt).
