@@ -479,8 +479,8 @@ private:
     std::vector<Frame> frames_;
 };
 
-[[noreturn]] void NotOurs(const std::string& name, const std::string& why) {
-    throw SavedGameError(name + " is not a Dzwonex saved game (" + why + ")");
+[[noreturn]] void NotOurs(const std::string& name, const std::string& why, const std::string& polishWhy = {}) {
+    throw NotASavedGame(name, why, polishWhy);
 }
 
 int32_t Int32(const std::string& name, const std::optional<int64_t>& v, const std::string& what) {
@@ -502,17 +502,21 @@ std::vector<PointSnapshot> Points(const std::string& name, PointsRead& read, con
 }  // namespace
 
 CompanySnapshot ParseSavedGame(std::string_view text, const std::string& name) {
-    if (text.empty()) NotOurs(name, "the file is empty");
+    if (text.empty()) NotOurs(name, "the file is empty", "plik jest pusty");
     Reader reader(text.size());
     Json::sax_parse(text.begin(), text.end(), &reader);
     FileRead& r = reader.read;
 
-    if (r.formatVersion && *r.formatVersion > kSavedGameFormat)
-        throw SavedGameError(name + " was saved by a newer version of Dzwonex (" +
-                             (r.gameVersion ? "Dzwonex " + *r.gameVersion + ", " : std::string()) + "format " +
-                             std::to_string(*r.formatVersion) + "; this version reads format " +
-                             std::to_string(kSavedGameFormat) + " and older)");
-    if (reader.syntaxError) NotOurs(name, "not JSON: " + *reader.syntaxError);
+    if (r.formatVersion && *r.formatVersion > kSavedGameFormat) {
+        const std::string saver = (r.gameVersion ? "Dzwonex " + *r.gameVersion + ", " : std::string()) + "format " +
+                                  std::to_string(*r.formatVersion);
+        const std::string read = std::to_string(kSavedGameFormat);
+        throw SavedGameError(name + " was saved by a newer version of Dzwonex (" + saver +
+                                 "; this version reads format " + read + " and older)",
+                             "Plik " + name + " zapisała nowsza wersja Dzwonex (" + saver +
+                                 "; ta wersja czyta format " + read + " i starsze)");
+    }
+    if (reader.syntaxError) NotOurs(name, "not JSON: " + *reader.syntaxError, "to nie JSON: " + *reader.syntaxError);
     if (reader.tooDeep) NotOurs(name, "nested deeper than " + std::to_string(kSavedGameMaxDepth) + " levels");
     if (reader.notObject) NotOurs(name, *reader.notObject);
     if (r.format != kFormatName) NotOurs(name, std::string("no \"format\": \"") + kFormatName + "\"");
@@ -593,6 +597,12 @@ CompanySnapshot ParseSavedGame(std::string_view text, const std::string& name) {
         out.subject = subject;
     }
     return s;
+}
+
+SavedGameError NotASavedGame(const std::string& name, const std::string& why, const std::string& polishWhy) {
+    return SavedGameError(
+        name + " is not a Dzwonex saved game (" + why + ")",
+        "Plik " + name + " nie jest zapisaną grą Dzwonex (" + (polishWhy.empty() ? why : polishWhy) + ")");
 }
 
 }  // namespace dzwonex

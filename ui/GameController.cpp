@@ -21,6 +21,7 @@
 #include "StatisticsPage.h"
 #include "StatusBar.h"
 #include "Translations.h"
+#include "WordedError.h"
 
 namespace dzwonex {
 
@@ -79,11 +80,11 @@ void GameController::Start(const Screen& screen) {
     } catch (const std::bad_alloc&) {
         // Each file's loader says which file it was; this is the rest.
         startupFailed_ = true;
-        ReportError(tr("Not enough memory to start the game."));
+        ReportError(tr("Za mało pamięci, by zacząć grę."));
     } catch (const std::exception& e) {
         // The rest of the start-up is skipped.
         startupFailed_ = true;
-        ReportError(QString::fromStdString(e.what()));
+        ReportError(QString::fromStdString(Worded(e, language_)));
     }
     screen_.menu->ShowContinue(QFileInfo::exists(AutosavePath()));
     if (startupFailed_) return;
@@ -125,7 +126,7 @@ void GameController::DecodeMap() {
         pictures_.map = mapFile_.Decode();
     } catch (const FileError& e) {
         // Only when memory runs out; the map stays blank.
-        ReportError(QString::fromStdString(e.what()));
+        ReportError(QString::fromStdString(Worded(e, language_)));
     }
     // No repaint needed: a map on show got here from its own paint.
 }
@@ -149,7 +150,7 @@ void GameController::WindowClosing(const QByteArray& geometry) {
     // game is left as it was.
     const QString path = AutosavePath();
     if (!QDir().mkpath(QFileInfo(path).path()))
-        ReportError(tr("The game could not be saved to %1: cannot make its folder.").arg(path));
+        ReportError(tr("Nie udało się zachować gry w %1: nie można utworzyć jej folderu.").arg(path));
     else if (SaveGameTo(path))
         screen_.menu->ShowContinue(true);
 }
@@ -238,7 +239,7 @@ bool GameController::SaveGameTo(const QString& path) {
         SaveGame(FileName(path), game_->Snapshot());
         return true;
     } catch (const SavedGameError& e) {
-        ReportError(QString::fromStdString(e.what()));
+        ReportError(QString::fromStdString(Worded(e, language_)));
         return false;
     }
 }
@@ -247,7 +248,7 @@ bool GameController::LoadGameFrom(const QString& path) {
     try {
         RestoreGame(*game_, FileName(path));
     } catch (const SavedGameError& e) {
-        ReportError(QString::fromStdString(e.what()));
+        ReportError(QString::fromStdString(Worded(e, language_)));
         return false;
     }
     RestartHistory();

@@ -11,6 +11,7 @@
 #include "DataDirs.h"
 #include "Main.h"
 #include "Platform.h"
+#include "WordedError.h"
 
 int main(int argc, char** argv) {
     using namespace dzwonex;
@@ -52,7 +53,8 @@ int main(int argc, char** argv) {
         const std::vector<std::string> folders = DataDirCandidates(CurrentDataSearch(DZWONEX_DATA_FROM_BIN));
         const std::optional<std::string> found = FindDataDir(folders);
         if (!found) {
-            options.reportError(QString::fromStdString(DataNotFoundMessage(folders)));
+            const Language language = commandLine.language.value_or(GameController::StartLanguage());
+            options.reportError(QString::fromStdString(DataNotFoundWorded(folders, language)));
             return 1;
         }
         options.appDir = *found;

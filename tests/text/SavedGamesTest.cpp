@@ -177,10 +177,14 @@ TEST_F(TextSavedGames, ASavedGameThatCannotBeLoadedAtStartEndsWithOne) {
     ProcessRun r = RunText("--load " + ShellQuote(missing) + common, "state\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "dzwonex-text: Nie można otworzyć " + missing + ": nie ma takiego pliku ani folderu.\n");
+    r = RunText("--lang en --load " + ShellQuote(missing) + common, "state\n");
     EXPECT_EQ(r.err, "dzwonex-text: Cannot open " + missing + ": No such file or directory.\n");
 
     r = RunText("--load " + ShellQuote(assets.Path().string()) + common, "state\n");
     EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "dzwonex-text: Plik " + assets.Path().string() + " nie jest zapisaną grą Dzwonex (to folder)\n");
+    r = RunText("--lang en --load " + ShellQuote(assets.Path().string()) + common, "state\n");
     EXPECT_EQ(r.err, "dzwonex-text: " + assets.Path().string() + " is not a Dzwonex saved game (it is a folder)\n");
 }
 
