@@ -22,6 +22,22 @@ void SetInk(QLabel* label, bool negative) {
 
 const char* const kRowDescription = QT_TRANSLATE_NOOP("dzwonex::StatisticsPage", "Podpis wiersza");
 
+// The panel's columns. Every control has bounds of its own, so no text
+// can run into another's; a figure too long for its column is shortened
+// (ShowAmount). Each box holds its captions on the left and its figures on
+// the right, wide enough for "Budki telefoniczne" and a figure of seven
+// digits with its sign in either language.
+constexpr int kRowHeight = 13;
+// The company's box, across the panel: caption, figure, trend, band.
+constexpr int kCaptionLeft = 16, kCaptionWidth = 50;
+constexpr int kFigureLeft = 68, kFigureWidth = 124;
+constexpr int kTrendLeft = 196, kTrendWidth = 14;
+constexpr int kBandLeft = 214, kBandWidth = 146;
+// The two boxes below it, side by side.
+constexpr int kCountsBox = 8, kExpensesBox = 191, kBoxWidth = 178;
+constexpr int kCountCaptionWidth = 102;
+constexpr int kExpenseCaptionWidth = 88;
+
 }  // namespace
 
 StatisticsPage::StatisticsPage(QWidget* parent) : TPanel(parent) {
@@ -36,24 +52,6 @@ StatisticsPage::StatisticsPage(QWidget* parent) : TPanel(parent) {
     OnResize = [this] { tabStatResize(); };
     tabStatResize();
 }
-
-// The panel's columns. Every control has bounds of its own, so no text
-// can run into another's; a figure too long for its column is shortened
-// (ShowAmount). Each box holds its captions on the left and its figures on
-// the right, wide enough for "Budki telefoniczne" and a figure of seven
-// digits with its sign in either language.
-namespace {
-constexpr int kRowHeight = 13;
-// The company's box, across the panel: caption, figure, trend, band.
-constexpr int kCaptionLeft = 16, kCaptionWidth = 50;
-constexpr int kFigureLeft = 68, kFigureWidth = 124;
-constexpr int kTrendLeft = 196, kTrendWidth = 14;
-constexpr int kBandLeft = 214, kBandWidth = 146;
-// The two boxes below it, side by side.
-constexpr int kCountsBox = 8, kExpensesBox = 191, kBoxWidth = 178;
-constexpr int kCountCaptionWidth = 102;
-constexpr int kExpenseCaptionWidth = 88;
-}  // namespace
 
 void StatisticsPage::BuildFigures() {
     QWidget* p = pnlStat_;
