@@ -74,6 +74,18 @@
         <source>Odmowa; klawisz N</source>
         <translation>Refuses; key N</translation>
     </message>
+    <message>
+        <source>Ostatnie zmiany</source>
+        <translation>Recent changes</translation>
+    </message>
+    <message>
+        <source>Nagłówek listy zmian</source>
+        <translation>Heading of the list of changes</translation>
+    </message>
+    <message>
+        <source>Co zmieniły ostatnie odpowiedzi i dni, najnowsze na górze</source>
+        <translation>What the latest answers and days changed, newest at the top</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::Changes</name>
@@ -116,6 +128,22 @@
     <message>
         <source>Bez zmian</source>
         <translation>No change</translation>
+    </message>
+    <message>
+        <source>Dzień</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -167,7 +195,7 @@
 <context>
     <name>dzwonex::GameController</name>
     <message>
-        <source>Not enough memory to start the game.</source>
+        <source>Za mało pamięci, by zacząć grę.</source>
         <translation>Not enough memory to start the game.</translation>
     </message>
     <message>
@@ -492,14 +520,6 @@
         <translation>The company&apos;s money in PLN; red below zero</translation>
     </message>
     <message>
-        <source>Opinia publiczna o firmie; im wyższa, tym lepiej</source>
-        <translation>Public opinion of the company; the higher, the better</translation>
-    </message>
-    <message>
-        <source>Poziom sprzętu; wyższy kosztuje więcej</source>
-        <translation>The level of the equipment; a higher one costs more</translation>
-    </message>
-    <message>
         <source>Liczba abonentów telefonu lub modemu</source>
         <translation>Number of phone or modem subscribers</translation>
     </message>
@@ -551,6 +571,106 @@
         <source>Przychody minus wydatki; strata na czerwono</source>
         <translation>Income minus expenses; a loss in red</translation>
     </message>
+    <message>
+        <source>zła</source>
+        <translation>poor</translation>
+    </message>
+    <message>
+        <source>przeciętna</source>
+        <translation>average</translation>
+    </message>
+    <message>
+        <source>dobra</source>
+        <translation>good</translation>
+    </message>
+    <message>
+        <source>wysoka</source>
+        <translation>high</translation>
+    </message>
+    <message>
+        <source>Telefonów ubywa, przychodzą bluzgi i podania z kopertą</source>
+        <translation>Phone lines leave; abuse and envelopes come in</translation>
+    </message>
+    <message>
+        <source>Sieć prawie stoi w miejscu</source>
+        <translation>The network hardly moves</translation>
+    </message>
+    <message>
+        <source>Kilka nowych telefonów w tygodniu, ISDN bez zmian</source>
+        <translation>A few new phone lines a week, ISDN steady</translation>
+    </message>
+    <message>
+        <source>Co dzień dwa nowe telefony i więcej, a naprawy rosną z kwadratem liczby łączy</source>
+        <translation>Two new phone lines a day and more, and the repairs grow with the square of the lines</translation>
+    </message>
+    <message>
+        <source>niska</source>
+        <translation>low</translation>
+    </message>
+    <message>
+        <source>kosztowna</source>
+        <translation>costly</translation>
+    </message>
+    <message>
+        <source>Abonenci SDI i Neostrady odchodzą</source>
+        <translation>SDI and Neostrada subscribers leave</translation>
+    </message>
+    <message>
+        <source>Tańszy sprzęt, mniej podań o Polpak-T</source>
+        <translation>Cheaper equipment, fewer Polpak-T applications</translation>
+    </message>
+    <message>
+        <source>Sprzęt w porządku</source>
+        <translation>The equipment is fine</translation>
+    </message>
+    <message>
+        <source>Każdy punkt to 100 zł dziennie na sprzęt, a abonenci ISDN odchodzą</source>
+        <translation>Each point costs PLN 100 a day in equipment, and ISDN subscribers leave</translation>
+    </message>
+    <message>
+        <source>Zmiana w ciągu %1 dni: %2</source>
+        <translation>Change over %1 days: %2</translation>
+    </message>
+    <message>
+        <source>Opinia publiczna o firmie</source>
+        <translation>What the public thinks of the company</translation>
+    </message>
+    <message>
+        <source>Poziom sprzętu; każdy punkt to 100 zł dziennie na sprzęt</source>
+        <translation>The level of the equipment; each point costs PLN 100 a day in equipment</translation>
+    </message>
+    <message>
+        <source>Ocena opinii</source>
+        <translation>Opinion band</translation>
+    </message>
+    <message>
+        <source>Zła, przeciętna, dobra albo wysoka: co opinia przynosi</source>
+        <translation>Poor, average, good or high: what the opinion brings</translation>
+    </message>
+    <message>
+        <source>Kierunek opinii</source>
+        <translation>Opinion trend</translation>
+    </message>
+    <message>
+        <source>Strzałka: jak opinia zmieniła się w ciągu 30 dni</source>
+        <translation>An arrow: how the opinion went over the last 30 days</translation>
+    </message>
+    <message>
+        <source>Ocena jakości</source>
+        <translation>Quality band</translation>
+    </message>
+    <message>
+        <source>Zła, niska, dobra albo kosztowna: co jakość przynosi</source>
+        <translation>Poor, low, good or costly: what the quality brings</translation>
+    </message>
+    <message>
+        <source>Kierunek jakości</source>
+        <translation>Quality trend</translation>
+    </message>
+    <message>
+        <source>Strzałka: jak jakość zmieniła się w ciągu 30 dni</source>
+        <translation>An arrow: how the quality went over the last 30 days</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::StatusBar</name>
@@ -594,13 +714,17 @@
         <source>Co zmieniła ostatnia odpowiedź, kliknięcie mapy lub dzień</source>
         <translation>What the latest answer, map click or day changed</translation>
     </message>
+    <message>
+        <source>F1 — Pomoc</source>
+        <translation>F1 — Help</translation>
+    </message>
+    <message>
+        <source>Szybkość gry, od 0 (czas stoi) do 10 (dzień co 2 s): kliknij, + i -, P to pauza</source>
+        <translation>Game speed, from 0 (the clock stands) to 10 (a day every 2 s): click, + and -, P pauses</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::THelpDialog</name>
-    <message>
-        <source>Dzwonex — pomoc</source>
-        <translation>Dzwonex — help</translation>
-    </message>
     <message>
         <source>Pomoc</source>
         <translation>Help</translation>
@@ -620,6 +744,10 @@
     <message>
         <source>Zamyka pomoc</source>
         <translation>Closes the help</translation>
+    </message>
+    <message>
+        <source>Dzwonex — Pomoc</source>
+        <translation>Dzwonex — Help</translation>
     </message>
 </context>
 <context>
@@ -789,6 +917,22 @@
     <message>
         <source>Przewija przyciski stron</source>
         <translation>Scrolls the page buttons</translation>
+    </message>
+    <message>
+        <source>Miasto z abonentami: kliknij abonenta albo puste miejsce (Ctrl+1)</source>
+        <translation>The town with its subscribers: click a subscriber or empty ground (Ctrl+1)</translation>
+    </message>
+    <message>
+        <source>Kasa, opinia, jakość, abonenci, wydatki i wykres (Ctrl+2)</source>
+        <translation>Cash, opinion, quality, subscribers, expenses and the chart (Ctrl+2)</translation>
+    </message>
+    <message>
+        <source>Sprawy do odpowiedzi i ostatnie zmiany (Ctrl+3)</source>
+        <translation>Cases to answer and recent changes (Ctrl+3)</translation>
+    </message>
+    <message>
+        <source>Muzyka, język, pomoc (F1) i zapisane gry (Ctrl+4)</source>
+        <translation>Music, language, help (F1) and saved games (Ctrl+4)</translation>
     </message>
 </context>
 </TS>

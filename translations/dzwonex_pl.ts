@@ -74,6 +74,18 @@
         <source>Odmowa; klawisz N</source>
         <translation>Odmowa; klawisz N</translation>
     </message>
+    <message>
+        <source>Ostatnie zmiany</source>
+        <translation>Ostatnie zmiany</translation>
+    </message>
+    <message>
+        <source>Nagłówek listy zmian</source>
+        <translation>Nagłówek listy zmian</translation>
+    </message>
+    <message>
+        <source>Co zmieniły ostatnie odpowiedzi i dni, najnowsze na górze</source>
+        <translation>Co zmieniły ostatnie odpowiedzi i dni, najnowsze na górze</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::Changes</name>
@@ -116,6 +128,22 @@
     <message>
         <source>Bez zmian</source>
         <translation>Bez zmian</translation>
+    </message>
+    <message>
+        <source>Dzień</source>
+        <translation>Dzień</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -167,8 +195,8 @@
 <context>
     <name>dzwonex::GameController</name>
     <message>
-        <source>Not enough memory to start the game.</source>
-        <translation>Not enough memory to start the game.</translation>
+        <source>Za mało pamięci, by zacząć grę.</source>
+        <translation>Za mało pamięci, by zacząć grę.</translation>
     </message>
     <message>
         <source>Ostatnia gra: %1 — Ctrl+K</source>
@@ -492,14 +520,6 @@
         <translation>Pieniądze firmy w złotych; poniżej zera na czerwono</translation>
     </message>
     <message>
-        <source>Opinia publiczna o firmie; im wyższa, tym lepiej</source>
-        <translation>Opinia publiczna o firmie; im wyższa, tym lepiej</translation>
-    </message>
-    <message>
-        <source>Poziom sprzętu; wyższy kosztuje więcej</source>
-        <translation>Poziom sprzętu; wyższy kosztuje więcej</translation>
-    </message>
-    <message>
         <source>Liczba abonentów telefonu lub modemu</source>
         <translation>Liczba abonentów telefonu lub modemu</translation>
     </message>
@@ -551,6 +571,106 @@
         <source>Przychody minus wydatki; strata na czerwono</source>
         <translation>Przychody minus wydatki; strata na czerwono</translation>
     </message>
+    <message>
+        <source>zła</source>
+        <translation>zła</translation>
+    </message>
+    <message>
+        <source>przeciętna</source>
+        <translation>przeciętna</translation>
+    </message>
+    <message>
+        <source>dobra</source>
+        <translation>dobra</translation>
+    </message>
+    <message>
+        <source>wysoka</source>
+        <translation>wysoka</translation>
+    </message>
+    <message>
+        <source>Telefonów ubywa, przychodzą bluzgi i podania z kopertą</source>
+        <translation>Telefonów ubywa, przychodzą bluzgi i podania z kopertą</translation>
+    </message>
+    <message>
+        <source>Sieć prawie stoi w miejscu</source>
+        <translation>Sieć prawie stoi w miejscu</translation>
+    </message>
+    <message>
+        <source>Kilka nowych telefonów w tygodniu, ISDN bez zmian</source>
+        <translation>Kilka nowych telefonów w tygodniu, ISDN bez zmian</translation>
+    </message>
+    <message>
+        <source>Co dzień dwa nowe telefony i więcej, a naprawy rosną z kwadratem liczby łączy</source>
+        <translation>Co dzień dwa nowe telefony i więcej, a naprawy rosną z kwadratem liczby łączy</translation>
+    </message>
+    <message>
+        <source>niska</source>
+        <translation>niska</translation>
+    </message>
+    <message>
+        <source>kosztowna</source>
+        <translation>kosztowna</translation>
+    </message>
+    <message>
+        <source>Abonenci SDI i Neostrady odchodzą</source>
+        <translation>Abonenci SDI i Neostrady odchodzą</translation>
+    </message>
+    <message>
+        <source>Tańszy sprzęt, mniej podań o Polpak-T</source>
+        <translation>Tańszy sprzęt, mniej podań o Polpak-T</translation>
+    </message>
+    <message>
+        <source>Sprzęt w porządku</source>
+        <translation>Sprzęt w porządku</translation>
+    </message>
+    <message>
+        <source>Każdy punkt to 100 zł dziennie na sprzęt, a abonenci ISDN odchodzą</source>
+        <translation>Każdy punkt to 100 zł dziennie na sprzęt, a abonenci ISDN odchodzą</translation>
+    </message>
+    <message>
+        <source>Zmiana w ciągu %1 dni: %2</source>
+        <translation>Zmiana w ciągu %1 dni: %2</translation>
+    </message>
+    <message>
+        <source>Opinia publiczna o firmie</source>
+        <translation>Opinia publiczna o firmie</translation>
+    </message>
+    <message>
+        <source>Poziom sprzętu; każdy punkt to 100 zł dziennie na sprzęt</source>
+        <translation>Poziom sprzętu; każdy punkt to 100 zł dziennie na sprzęt</translation>
+    </message>
+    <message>
+        <source>Ocena opinii</source>
+        <translation>Ocena opinii</translation>
+    </message>
+    <message>
+        <source>Zła, przeciętna, dobra albo wysoka: co opinia przynosi</source>
+        <translation>Zła, przeciętna, dobra albo wysoka: co opinia przynosi</translation>
+    </message>
+    <message>
+        <source>Kierunek opinii</source>
+        <translation>Kierunek opinii</translation>
+    </message>
+    <message>
+        <source>Strzałka: jak opinia zmieniła się w ciągu 30 dni</source>
+        <translation>Strzałka: jak opinia zmieniła się w ciągu 30 dni</translation>
+    </message>
+    <message>
+        <source>Ocena jakości</source>
+        <translation>Ocena jakości</translation>
+    </message>
+    <message>
+        <source>Zła, niska, dobra albo kosztowna: co jakość przynosi</source>
+        <translation>Zła, niska, dobra albo kosztowna: co jakość przynosi</translation>
+    </message>
+    <message>
+        <source>Kierunek jakości</source>
+        <translation>Kierunek jakości</translation>
+    </message>
+    <message>
+        <source>Strzałka: jak jakość zmieniła się w ciągu 30 dni</source>
+        <translation>Strzałka: jak jakość zmieniła się w ciągu 30 dni</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::StatusBar</name>
@@ -594,13 +714,17 @@
         <source>Co zmieniła ostatnia odpowiedź, kliknięcie mapy lub dzień</source>
         <translation>Co zmieniła ostatnia odpowiedź, kliknięcie mapy lub dzień</translation>
     </message>
+    <message>
+        <source>F1 — Pomoc</source>
+        <translation>F1 — Pomoc</translation>
+    </message>
+    <message>
+        <source>Szybkość gry, od 0 (czas stoi) do 10 (dzień co 2 s): kliknij, + i -, P to pauza</source>
+        <translation>Szybkość gry, od 0 (czas stoi) do 10 (dzień co 2 s): kliknij, + i -, P to pauza</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::THelpDialog</name>
-    <message>
-        <source>Dzwonex — pomoc</source>
-        <translation>Dzwonex — pomoc</translation>
-    </message>
     <message>
         <source>Pomoc</source>
         <translation>Pomoc</translation>
@@ -620,6 +744,10 @@
     <message>
         <source>Zamyka pomoc</source>
         <translation>Zamyka pomoc</translation>
+    </message>
+    <message>
+        <source>Dzwonex — Pomoc</source>
+        <translation>Dzwonex — Pomoc</translation>
     </message>
 </context>
 <context>
@@ -789,6 +917,22 @@
     <message>
         <source>Przewija przyciski stron</source>
         <translation>Przewija przyciski stron</translation>
+    </message>
+    <message>
+        <source>Miasto z abonentami: kliknij abonenta albo puste miejsce (Ctrl+1)</source>
+        <translation>Miasto z abonentami: kliknij abonenta albo puste miejsce (Ctrl+1)</translation>
+    </message>
+    <message>
+        <source>Kasa, opinia, jakość, abonenci, wydatki i wykres (Ctrl+2)</source>
+        <translation>Kasa, opinia, jakość, abonenci, wydatki i wykres (Ctrl+2)</translation>
+    </message>
+    <message>
+        <source>Sprawy do odpowiedzi i ostatnie zmiany (Ctrl+3)</source>
+        <translation>Sprawy do odpowiedzi i ostatnie zmiany (Ctrl+3)</translation>
+    </message>
+    <message>
+        <source>Muzyka, język, pomoc (F1) i zapisane gry (Ctrl+4)</source>
+        <translation>Muzyka, język, pomoc (F1) i zapisane gry (Ctrl+4)</translation>
     </message>
 </context>
 </TS>

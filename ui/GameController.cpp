@@ -24,6 +24,7 @@
 #include "StatisticsPage.h"
 #include "StatusBar.h"
 #include "Translations.h"
+#include "WordedError.h"
 
 namespace dzwonex {
 
@@ -95,11 +96,11 @@ void GameController::Start(const Screen& screen) {
     } catch (const std::bad_alloc&) {
         // Each file's loader says which file it was; this is the rest.
         startupFailed_ = true;
-        ReportError(tr("Not enough memory to start the game."));
+        ReportError(tr("Za mało pamięci, by zacząć grę."));
     } catch (const std::exception& e) {
         // The rest of the start-up is skipped.
         startupFailed_ = true;
-        ReportError(QString::fromStdString(e.what()));
+        ReportError(QString::fromStdString(Worded(e, language_)));
     }
     screen_.menu->ShowStartFromLast(settings_.StartFromLastGame());
     ShowContinue();
@@ -116,9 +117,12 @@ void GameController::Start(const Screen& screen) {
         ContinueGame(latest->path);
     } else if (latest) {
         // How to go on with the game of last time, for a few seconds.
-        if (const auto summary = Summary(latest->path))
-            screen_.status->Tell(tr("Ostatnia gra: %1 — Ctrl+K").arg(*summary));
+        if (const auto summary = Summary(latest->path)) {
+            screen_.status->TellAndHold(tr("Ostatnia gra: %1 — Ctrl+K").arg(*summary));
+            return;
+        }
     }
+    screen_.status->ShowHelpHint();
 }
 
 void GameController::LoadGraphics() {
@@ -150,7 +154,7 @@ void GameController::DecodeMap() {
         pictures_.map = mapFile_.Decode();
     } catch (const FileError& e) {
         // Only when memory runs out; the map stays blank.
-        ReportError(QString::fromStdString(e.what()));
+        ReportError(QString::fromStdString(Worded(e, language_)));
     }
     // No repaint needed: a map on show got here from its own paint.
 }
@@ -266,7 +270,7 @@ bool GameController::SaveGameTo(const QString& path) {
         SaveGame(FileName(path), {game_->Snapshot(), history_.Saved()});
         return true;
     } catch (const SavedGameError& e) {
-        ReportError(QString::fromStdString(e.what()));
+        ReportError(QString::fromStdString(Worded(e, language_)));
         return false;
     }
 }
@@ -275,7 +279,7 @@ bool GameController::LoadGameFrom(const QString& path) {
     try {
         RestoreGame(*game_, history_, FileName(path));
     } catch (const SavedGameError& e) {
-        ReportError(QString::fromStdString(e.what()));
+        ReportError(QString::fromStdString(Worded(e, language_)));
         return false;
     }
     // The game's course comes with it; a file of format 1 has none, and
@@ -323,7 +327,7 @@ void GameController::SaveGameAs() {
         QDir(folder).filePath(QStringLiteral("dzwonex-rok%1.dzwonex").arg(game_->Day() / 360 + 1));
     const QString path = options_.askSavePath(screen_.window, suggestion);
     if (!path.isEmpty() && SaveGameTo(path))
-        screen_.status->Tell(tr("Zapisano: %1").arg(QDir::toNativeSeparators(path)));
+        screen_.status->TellAndHold(tr("Zapisano: %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void GameController::LoadGameFile() {
@@ -379,6 +383,14 @@ void GameController::SetStartFromLastGame(bool on) { settings_.SetStartFromLastG
 void GameController::RecordHistory() {
     history_.Record(*game_);
     screen_.statistics->ShowHistory(history_);
+    ShowStanding();
+}
+
+void GameController::ShowStanding() {
+    const int32_t today = game_->Day();
+    screen_.statistics->ShowStanding({BandOfOpinion(game_->Opinion()), BandOfQuality(game_->Quality()),
+                                      OpinionChange(history_, today, game_->Opinion()),
+                                      QualityChange(history_, today, game_->Quality())});
 }
 
 void GameController::RestartHistory() {
@@ -422,6 +434,11 @@ void GameController::SetText(Control control, const std::string& text) {
             screen_.statistics->ShowFigure(control, s);
             screen_.statistics->ShowCashBelowZero(game_->Cash().Value() < 0);
             break;
+        case Control::lblOpinia:
+        case Control::lblJakosc:
+            screen_.statistics->ShowFigure(control, s);
+            ShowStanding();
+            break;
         default:
             screen_.statistics->ShowFigure(control, s);
             break;
@@ -461,7 +478,14 @@ void GameController::PlayClickSound() { sound_->PlayClickSound(); }
 void GameController::DayBooked(const DayAccount& day) { screen_.statistics->ShowDayAccount(day, language_); }
 
 void GameController::Reported(const ActionReport& report) {
-    if (const QString text = TellReport(report, language_); !text.isEmpty()) screen_.status->Tell(text);
+    const QString text = TellReport(report, language_);
+    if (text.isEmpty()) return;
+    // What the player did stays to be read; a day's news waits for it.
+    if (report.action == Action::Day)
+        screen_.status->Tell(text);
+    else
+        screen_.status->TellAndHold(text);
+    if (const QString entry = LogEntry(report, language_); !entry.isEmpty()) screen_.cases->LogChange(entry);
 }
 
 }  // namespace dzwonex

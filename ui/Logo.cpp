@@ -7,6 +7,8 @@
 #include "ImageFiles.h"
 #include "Pictures.h"
 #include "Shortcut.h"
+#include "Translations.h"
+#include "WordedError.h"
 
 namespace dzwonex {
 
@@ -82,7 +84,7 @@ void TfrmLogo::FormCreate() {
         imgLogo->setPixmap(QPixmap::fromImage(LoadBitmap(appDir_ + "Logo.bmp")));
     } catch (const FileError& e) {
         // The dialog opens all the same, without its picture.
-        if (reportError_) reportError_(QString::fromStdString(e.what()));
+        if (reportError_) reportError_(QString::fromStdString(Worded(e, InstalledLanguage())));
     }
 }
 

@@ -37,7 +37,8 @@ public:
     const Company& Game() const { return controller_->Game(); }
     // True when a picture could not be loaded and the game was not set up.
     bool StartupFailed() const { return controller_->StartupFailed(); }
-    // The help, in a window of its own beside the game.
+    // The help, in a window of its own beside the game. The clock stands
+    // while it is open and goes on at its speed when it closes.
     void ShowHelp();
     // What a key of the table does.
     void Run(Command command);
@@ -58,6 +59,7 @@ private:
     void PickPage(int index);
     void FormShow();
     void ShowLogo();
+    void HelpClosed();
 
     // The controller is the game. Every page lives in the client, which
     // is declared after it and so goes first: no page outlives the game it
@@ -72,6 +74,7 @@ private:
     CasesPage* tabSprawy_ = nullptr;
     MenuPage* tabMenu_ = nullptr;
     THelpDialog* frmPomoc_ = nullptr;
+    int speedBeforeHelp_ = 0;  // the speed the help stopped, 0: none
     bool shown_ = false;
 };
 

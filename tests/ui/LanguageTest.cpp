@@ -171,7 +171,9 @@ TEST_F(LanguageTest, TheMenuPageSwitchesTheWholeWindowAndTheNextStart) {
         // The help already open follows.
         EXPECT_EQ(w.frmPomoc()->Text()->toPlainText(), QString::fromUtf8(GameHelp(Language::English)));
         EXPECT_EQ(w.frmPomoc()->CloseButton()->text(), "Close");
-        // What a day changed is told in English too, in its numbers.
+        // What a day changed is told in English too, in its numbers, once
+        // the start's line has been read.
+        w.lblZmiany->Hold()->setCurrentTime(TFeedbackLine::kHoldMs);
         w->Controller().MainTimerTimer();
         EXPECT_TRUE(w.lblZmiany->FullText().startsWith("Cash ")) << w.lblZmiany->FullText().toStdString();
         Effects effects;
