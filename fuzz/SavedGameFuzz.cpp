@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "Company.h"
+#include "NullView.h"
 #include "SavedGame.h"
 
 namespace {

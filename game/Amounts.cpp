@@ -8,11 +8,13 @@ namespace dzwonex {
 
 std::string FormatAmount(int32_t value) { return FormatAmount(value, Language::Polish); }
 
-std::string FormatAmount(int32_t value, Language language) {
-    // Written from the last digit back into a buffer: at most 10 digits,
-    // 3 separators and a sign.
-    uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
-    char text[16];
+std::string FormatAmount(int32_t value, Language language) { return FormatWideAmount(value, language); }
+
+std::string FormatWideAmount(int64_t value, Language language) {
+    // Written from the last digit back into a buffer: at most 19 digits,
+    // 6 separators and a sign.
+    uint64_t magnitude = value < 0 ? 0u - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    char text[32];
     char* at = text + sizeof text;
     int written = 0;
     do {
@@ -29,9 +31,11 @@ std::string FormatAmount(int32_t value, Language language) {
     return std::string(at, text + sizeof text);
 }
 
-std::string FormatMoney(int32_t value, Language language) {
-    if (language == Language::Polish) return FormatAmount(value) + " zł";
-    return "PLN " + FormatAmount(value, language);
+std::string FormatMoney(int32_t value, Language language) { return FormatWideMoney(value, language); }
+
+std::string FormatWideMoney(int64_t value, Language language) {
+    if (language == Language::Polish) return FormatWideAmount(value, language) + " zł";
+    return "PLN " + FormatWideAmount(value, language);
 }
 
 double RoundHalfEven(double x) {

@@ -15,6 +15,10 @@ std::string FormatAmount(int32_t value);
 std::string FormatAmount(int32_t value, Language language);
 // An amount of money: "24 867 zł" in Polish, "PLN 24,867" in English.
 std::string FormatMoney(int32_t value, Language language);
+// The same for the sums and changes that leave 32 bits (a day's costs, the
+// change from the least cash to the most): "4294 967 295 zł".
+std::string FormatWideAmount(int64_t value, Language language);
+std::string FormatWideMoney(int64_t value, Language language);
 
 // Round to nearest, ties to even, as every rounding in the game does.
 double RoundHalfEven(double x);

@@ -49,11 +49,23 @@ struct SavedGame {
 };
 
 // A saved game that cannot be written or read. what() is the message for
-// the player and names the file.
+// the player in English, PolishMessage() in Polish; both name the file.
+// The details of a damaged file (which field, what JSON said) stay in the
+// words of the format in either language.
 class SavedGameError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit SavedGameError(const std::string& message, std::string polishMessage = {})
+        : std::runtime_error(message), polish_(std::move(polishMessage)) {}
+    // The English where no Polish was given.
+    std::string PolishMessage() const { return polish_.empty() ? what() : polish_; }
+
+private:
+    std::string polish_;
 };
+
+// The message for a file that is not a saved game: "<name> is not a Dzwonex
+// saved game (<why>)", in Polish with the Polish reason where one is given.
+SavedGameError NotASavedGame(const std::string& name, const std::string& why, const std::string& polishWhy = {});
 
 // The file's text. Throws SavedGameError when the game holds what the
 // format cannot (an opinion or quality that is not a finite number).

@@ -323,17 +323,17 @@ SavedGame Read(const Json& doc, size_t fileSize) {
     return game;
 }
 
-[[noreturn]] void NotOurs(const std::string& name, const std::string& why) {
-    throw SavedGameError(name + " is not a Dzwonex saved game (" + why + ")");
+[[noreturn]] void NotOurs(const std::string& name, const std::string& why, const std::string& polishWhy = {}) {
+    throw NotASavedGame(name, why, polishWhy);
 }
 
 }  // namespace
 
 SavedGame ParseSavedGame(std::string_view text, const std::string& name) {
-    if (text.empty()) NotOurs(name, "the file is empty");
+    if (text.empty()) NotOurs(name, "the file is empty", "plik jest pusty");
     Scan scan;
     Json doc;
-    std::string broken;
+    std::string broken, polishBroken;
     try {
         doc = Json::parse(text.begin(), text.end(), std::ref(scan));
     } catch (const TooDeep&) {
@@ -343,14 +343,20 @@ SavedGame ParseSavedGame(std::string_view text, const std::string& name) {
     } catch (const Json::exception& e) {
         // Without the library's "[json.exception.parse_error.101] ".
         const std::string what = e.what();
-        broken = "not JSON: " + what.substr(what.find("] ") == std::string::npos ? 0 : what.find("] ") + 2);
+        const std::string said = what.substr(what.find("] ") == std::string::npos ? 0 : what.find("] ") + 2);
+        broken = "not JSON: " + said;
+        polishBroken = "to nie JSON: " + said;
     }
-    if (scan.version > kSavedGameFormat)
-        throw SavedGameError(name + " was saved by a newer version of Dzwonex (" +
-                             (scan.gameVersion ? "Dzwonex " + *scan.gameVersion + ", " : "") + "format " +
-                             std::to_string(*scan.version) + "; this version reads format " +
-                             std::to_string(kSavedGameFormat) + " and older)");
-    if (!broken.empty()) NotOurs(name, broken);
+    if (scan.version > kSavedGameFormat) {
+        const std::string saver =
+            (scan.gameVersion ? "Dzwonex " + *scan.gameVersion + ", " : "") + "format " + std::to_string(*scan.version);
+        const std::string read = std::to_string(kSavedGameFormat);
+        throw SavedGameError(name + " was saved by a newer version of Dzwonex (" + saver +
+                                 "; this version reads format " + read + " and older)",
+                             "Plik " + name + " zapisała nowsza wersja Dzwonex (" + saver +
+                                 "; ta wersja czyta format " + read + " i starsze)");
+    }
+    if (!broken.empty()) NotOurs(name, broken, polishBroken);
     if (!doc.is_object())
         NotOurs(name,
                 std::string("the file holds ") + (doc.is_array() ? "a list" : "a single value") + ", not an object");
@@ -362,6 +368,12 @@ SavedGame ParseSavedGame(std::string_view text, const std::string& name) {
     } catch (const Fault& f) {
         NotOurs(name, f.Message());
     }
+}
+
+SavedGameError NotASavedGame(const std::string& name, const std::string& why, const std::string& polishWhy) {
+    return SavedGameError(
+        name + " is not a Dzwonex saved game (" + why + ")",
+        "Plik " + name + " nie jest zapisaną grą Dzwonex (" + (polishWhy.empty() ? why : polishWhy) + ")");
 }
 
 }  // namespace dzwonex

@@ -5,11 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "BuildInfo.h"
 #include "SavedGame.h"
-
-#ifndef DZWONEX_VERSION
-#define DZWONEX_VERSION "unknown"
-#endif
 
 namespace dzwonex {
 
@@ -31,9 +28,10 @@ Json Text(const std::string& text) {
 }
 
 // The library writes the shortest digits that read back as the same double.
-Json Real(const char* what, double value) {
+Json Real(const char* what, const char* polishWhat, double value) {
     if (!std::isfinite(value))
-        throw SavedGameError(std::string("The game cannot be saved: its ") + what + " is not a finite number.");
+        throw SavedGameError(std::string("The game cannot be saved: its ") + what + " is not a finite number.",
+                             std::string("Nie można zapisać gry: jej ") + polishWhat + " nie jest skończoną liczbą.");
     return value;
 }
 
@@ -48,8 +46,8 @@ Json Points(const std::vector<PointSnapshot>& points) {
 Json Sample(const HistorySample& s) {
     return {{"day", s.day},
             {"cash", s.cash},
-            {"opinion", Real("opinion in the history", s.opinion)},
-            {"quality", Real("quality in the history", s.quality)},
+            {"opinion", Real("opinion in the history", "opinia w historii", s.opinion)},
+            {"quality", Real("quality in the history", "jakość w historii", s.quality)},
             {"counts", s.counts},
             {"inbox", s.inbox}};
 }
@@ -73,8 +71,8 @@ std::string SavedGameText(const SavedGame& saved) {
     game["gameVersion"] = DZWONEX_VERSION;
     game["day"] = s.day;
     game["cash"] = s.cash;
-    game["opinion"] = Real("opinion", s.opinion);
-    game["quality"] = Real("quality", s.quality);
+    game["opinion"] = Real("opinion", "opinia", s.opinion);
+    game["quality"] = Real("quality", "jakość", s.quality);
     game["banner"] = s.bannerIndex;
     game["speed"] = s.speed;
     game["generator"] = s.generator;

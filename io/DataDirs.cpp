@@ -76,4 +76,11 @@ std::string DataNotFoundMessage(const std::vector<std::string>& candidates) {
     return message;
 }
 
+std::string PolishDataNotFoundMessage(const std::vector<std::string>& candidates) {
+    std::string message = std::string("nie można znaleźć plików gry (") + kMarkerFile + " i pozostałych); szukano w:";
+    for (const std::string& dir : candidates) message += "\n  " + dir;
+    message += "\nPodaj ich folder opcją --assets FOLDER.";
+    return message;
+}
+
 }  // namespace dzwonex

@@ -33,5 +33,7 @@ std::optional<std::string> FindDataDir(const std::vector<std::string>& candidate
 
 // The message for when none of `candidates` holds the game's files.
 std::string DataNotFoundMessage(const std::vector<std::string>& candidates);
+// The same in Polish.
+std::string PolishDataNotFoundMessage(const std::vector<std::string>& candidates);
 
 }  // namespace dzwonex

@@ -1,6 +1,6 @@
 #pragma once
 // Why a file could not be read or written, as a value, so that a front end
-// can word it in the player's language; EnglishReason() is the English.
+// can word it in the player's language: EnglishReason() and PolishReason().
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -29,20 +29,29 @@ struct FileProblem {
 // larger than 64 MiB", "not enough memory", "No such file or directory",
 // or the system's text for the errno.
 std::string EnglishReason(const FileProblem& problem);
+// The same in Polish: "to folder", "to potok nazwany", "jest większy niż
+// 64 MiB", "za mało pamięci", "nie ma takiego pliku ani folderu"; the
+// common system errors in Polish words, any other with the system's text.
+std::string PolishReason(const FileProblem& problem);
 
-// A file the game cannot use. what() is the message for the player; it
-// always names the file.
+// A file the game cannot use. what() is the message for the player in
+// English, PolishMessage() in Polish; both name the file.
 class FileError : public std::runtime_error {
 public:
-    FileError(const std::string& message, std::string file) : std::runtime_error(message), file_(std::move(file)) {}
+    FileError(const std::string& message, std::string file, std::string polishMessage = {})
+        : std::runtime_error(message), file_(std::move(file)), polish_(std::move(polishMessage)) {}
     const std::string& File() const { return file_; }
+    // The English where no Polish was given.
+    std::string PolishMessage() const { return polish_.empty() ? what() : polish_; }
 
 private:
     std::string file_;
+    std::string polish_;
 };
 
 // A file that could not be read: "Cannot open file <path>." when it is
-// missing, "File <path> cannot be read (<reason>)." otherwise.
+// missing, "File <path> cannot be read (<reason>)." otherwise ("Nie można
+// otworzyć pliku <path>.", "Nie można odczytać pliku <path> (<powód>).").
 class FileReadError : public FileError {
 public:
     FileReadError(const std::string& file, const FileProblem& problem);
@@ -53,7 +62,7 @@ private:
 };
 
 // A file that could not be written: "File <path> cannot be written
-// (<reason>)."
+// (<reason>)." ("Nie można zapisać pliku <path> (<powód>).")
 class FileWriteError : public FileError {
 public:
     FileWriteError(const std::string& file, const FileProblem& problem);

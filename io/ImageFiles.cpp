@@ -10,14 +10,17 @@ namespace {
 
 FileError TooLarge(const std::string& path, int64_t width, int64_t height, int limit) {
     const std::string side = std::to_string(limit);
-    return FileError("File " + path + " is too large: " + std::to_string(width) + " × " + std::to_string(height) +
-                         " pixels (the limit is " + side + " × " + side + ").",
-                     path);
+    const std::string size = std::to_string(width) + " × " + std::to_string(height);
+    return FileError("File " + path + " is too large: " + size + " pixels (the limit is " + side + " × " + side + ").",
+                     path,
+                     "Plik " + path + " jest za duży: " + size + " pikseli (najwięcej " + side + " × " + side + ").");
 }
 
 FileError NotAJpeg(const std::string& path, const char* why) {
+    // libjpeg's own words stay as they are.
     const std::string reason = why[0] ? std::string(" (") + why + ")" : std::string();
-    return FileError("File " + path + " is not a valid JPEG picture" + reason + ".", path);
+    return FileError("File " + path + " is not a valid JPEG picture" + reason + ".", path,
+                     "Plik " + path + " nie jest poprawnym obrazem JPEG" + reason + ".");
 }
 
 // ------------------------------------------------------------------ JPEG
@@ -171,7 +174,7 @@ JpegSize CheckJpeg(FileBytes bytes, const std::string& path) {
 JpegSize CheckJpeg(const std::string& path) { return CheckJpeg(ReadRegularFile(path, kMapFileLimit), path); }
 
 BmpInfo CheckBmp(FileBytes file, const std::string& path) {
-    const FileError invalid("Bitmap image is not valid: " + path, path);
+    const FileError invalid("Bitmap image is not valid: " + path, path, "Nieprawidłowy obraz bitmapy: " + path);
     const std::size_t fileSize = file.size();
     if (fileSize < 18 || file[0] != 'B' || file[1] != 'M') throw invalid;
     const uint32_t dataOffset = Le32(&file[10]);

@@ -11,8 +11,8 @@ namespace dzwonex {
 
 namespace {
 
-[[noreturn]] void NotOurs(const std::string& path, const std::string& why) {
-    throw SavedGameError(path + " is not a Dzwonex saved game (" + why + ")");
+[[noreturn]] void NotOurs(const std::string& path, const std::string& why, const std::string& polishWhy = {}) {
+    throw NotASavedGame(path, why, polishWhy);
 }
 
 }  // namespace
@@ -22,7 +22,8 @@ void SaveGame(const std::string& path, const SavedGame& game, std::optional<std:
     try {
         WriteFileAtomically(path, text, failAfterBytes);
     } catch (const FileWriteError& e) {
-        throw SavedGameError("The game could not be saved to " + path + ": " + EnglishReason(e.Problem()) + ".");
+        throw SavedGameError("The game could not be saved to " + path + ": " + EnglishReason(e.Problem()) + ".",
+                             "Nie udało się zapisać gry do " + path + ": " + PolishReason(e.Problem()) + ".");
     }
 }
 
@@ -34,12 +35,14 @@ SavedGame LoadGame(const std::string& path) {
         const FileProblem& problem = e.Problem();
         switch (problem.fault) {
             case FileFault::Missing:
-                throw SavedGameError("Cannot open " + path + ": " + EnglishReason(problem) + ".");
+                throw SavedGameError("Cannot open " + path + ": " + EnglishReason(problem) + ".",
+                                     "Nie można otworzyć " + path + ": " + PolishReason(problem) + ".");
             case FileFault::System:
             case FileFault::OutOfMemory:
-                throw SavedGameError("Cannot read " + path + ": " + EnglishReason(problem) + ".");
+                throw SavedGameError("Cannot read " + path + ": " + EnglishReason(problem) + ".",
+                                     "Nie można odczytać " + path + ": " + PolishReason(problem) + ".");
             default:
-                NotOurs(path, EnglishReason(problem));
+                NotOurs(path, EnglishReason(problem), PolishReason(problem));
         }
     }
     return ParseSavedGame(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the window into docs/: the Statystyka page after two game
-# years at the window's design size and at 1280 x 800, and the English
-# window at the design size (Statystyka, and the case page with a letter).
+# years at the window's design size and at 1280 x 800, the English window at
+# the design size (Statystyka, and the case page with a letter), and the
+# help in each language.
 # The real window plays under Xvfb (ui/bench/StatScreenshot.cpp) and
 # ImageMagick's import takes the screen.
 #
@@ -40,3 +41,6 @@ shoot 670 459 docs/statystyka-670x459.png --lang pl
 shoot 1280 800 docs/statystyka-1280x800.png --lang pl
 shoot 670 459 docs/english-statystyka.png --lang en
 shoot 670 459 docs/english-cases.png --lang en --page cases
+shoot 670 459 docs/sprawy-670x459.png --lang pl --page cases
+shoot 700 560 docs/pomoc.png --lang pl --page help
+shoot 700 560 docs/english-help.png --lang en --page help

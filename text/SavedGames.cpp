@@ -1,6 +1,7 @@
 // Saved games in the text front end: save PATH, load PATH and --load PATH.
 #include "SavedGameFile.h"
 #include "Session.h"
+#include "WordedError.h"
 
 namespace dzwonex::text {
 
@@ -22,7 +23,7 @@ std::optional<std::string> Session::StartSaved() {
     try {
         LoadSaved(*options_.load);
     } catch (const SavedGameError& e) {
-        return e.what();
+        return Worded(e, options_.language);
     }
     // A game opens on its cases, loaded or new. The sound counters start at
     // 0 as in any new process: they count what this process played.
@@ -56,7 +57,7 @@ Session::Result Session::SaveOrLoad(const std::string& command, const std::strin
             LoadSaved(path);
     } catch (const SavedGameError& e) {
         result.outcome = Outcome::Error;
-        result.error = e.what();
+        result.error = Worded(e, options_.language);
     }
     return result;
 }

@@ -9,6 +9,7 @@
 #include "ParseNumber.h"
 #include "Platform.h"
 #include "Speed.h"
+#include "WordedError.h"
 
 namespace dzwonex::text {
 
@@ -40,7 +41,7 @@ std::optional<std::string> Session::Start() {
         const JpegSize map = CheckJpeg(dir + "Mapa.jpg");
         game_->SetMapPictureSize(map.width, map.height);
     } catch (const FileError& e) {
-        const std::string message = e.what();
+        const std::string message = Worded(e, options_.language);
         // Every message names the file it is about.
         if (message.find(e.File()) == std::string::npos) return e.File() + ": " + message;
         return message;

@@ -15,6 +15,7 @@
 #include "Options.h"
 #include "Platform.h"
 #include "Session.h"
+#include "WordedError.h"
 
 int main(int argc, char** argv) {
     using namespace dzwonex;
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
         const std::vector<std::string> folders = DataDirCandidates(CurrentDataSearch(DZWONEX_DATA_FROM_BIN));
         options.assets = FindDataDir(folders);
         if (!options.assets) {
-            std::cerr << "dzwonex-text: " << DataNotFoundMessage(folders) << "\n";
+            std::cerr << "dzwonex-text: " << DataNotFoundWorded(folders, options.language) << "\n";
             return 1;
         }
     }
@@ -51,7 +52,10 @@ int main(int argc, char** argv) {
         }
     } catch (const std::bad_alloc&) {
         // Each file's loader says which file it was; this is the rest.
-        std::cerr << "dzwonex-text: not enough memory to start the game\n";
+        std::cerr << "dzwonex-text: "
+                  << (options.language == Language::Polish ? "za mało pamięci, by zacząć grę"
+                                                           : "not enough memory to start the game")
+                  << "\n";
         return 1;
     }
     text::Session& session = *started;

@@ -2,6 +2,9 @@
 
 #include <exception>
 
+#include "Translations.h"
+#include "WordedError.h"
+
 namespace dzwonex {
 
 BackgroundSaver::BackgroundSaver(QObject* parent) : QObject(parent), worker_([this] { Run(); }) {}
@@ -38,20 +41,26 @@ void BackgroundSaver::Run() {
         waiting_.reset();
         writing_ = true;
         lock.unlock();
-        QString failure;
+        std::exception_ptr failure;
         try {
             job.write();
-        } catch (const std::exception& e) {
-            failure = QString::fromStdString(e.what());
+        } catch (const std::exception&) {
+            failure = std::current_exception();
         }
-        // Told on the game's thread; a saver gone by then tells nobody.
+        // Told on the game's thread, in the game's language; a saver gone
+        // by then tells nobody.
         QMetaObject::invokeMethod(
             this,
             [this, path = job.path, failure] {
-                if (failure.isEmpty())
+                if (!failure) {
                     emit Saved(path);
-                else
-                    emit Failed(path, failure);
+                    return;
+                }
+                try {
+                    std::rethrow_exception(failure);
+                } catch (const std::exception& e) {
+                    emit Failed(path, QString::fromStdString(Worded(e, InstalledLanguage())));
+                }
             },
             Qt::QueuedConnection);
         lock.lock();

@@ -4,11 +4,15 @@
 
 #include <QApplication>
 
+#include "FittedAmount.h"
+
 namespace dzwonex {
 
 namespace {
 
 constexpr int kCasePanelWidth = 305;
+// Narrower than this beside the letter, the log is not shown.
+constexpr int kLeastLogWidth = 120;
 
 QColor NotePaper() { return QApplication::palette().color(QPalette::ToolTipBase); }
 QColor NoteInk() { return QApplication::palette().color(QPalette::ToolTipText); }
@@ -36,6 +40,18 @@ QPlainTextEdit* CaseText(QWidget* parent) {
     return memo;
 }
 
+QPlainTextEdit* ChangeLog(QWidget* parent) {
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setObjectName(QStringLiteral("memZmiany"));
+    memo->setReadOnly(true);
+    memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    memo->setTabChangesFocus(true);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setCursorWidth(0);
+    return memo;
+}
+
 QPushButton* AnswerButton(QWidget* parent, const char* name, int left, int width) {
     auto* b = new QPushButton(parent);
     b->setObjectName(QString::fromLatin1(name));
@@ -55,7 +71,9 @@ CasesPage::CasesPage(QWidget* parent)
       memSprawa_(CaseText(pnlSprawa_)),
       btnYes_(AnswerButton(pnlSprawa_, "btnYes", 42, 67)),
       btnOK_(AnswerButton(pnlSprawa_, "btnOK", 108, 91)),
-      btnNo_(AnswerButton(pnlSprawa_, "btnNo", 199, 67)) {
+      btnNo_(AnswerButton(pnlSprawa_, "btnNo", 199, 67)),
+      lblZmiany_(FixedLabel(this, "lblOstatnieZmiany", QString(), {}, true)),
+      memZmiany_(ChangeLog(this)) {
     setObjectName(QStringLiteral("tabSprawy"));
     pnlSprawa_->setGeometry(0, 4, kCasePanelWidth, 0);
     QPalette titlePal = lblTytul_->palette();
@@ -74,6 +92,7 @@ void CasesPage::ChainFocus() {
     setTabOrder(btnOK_, btnYes_);
     setTabOrder(btnYes_, btnNo_);
     setTabOrder(btnNo_, memSprawa_);
+    setTabOrder(memSprawa_, memZmiany_);
 }
 
 bool CasesPage::event(QEvent* event) {
@@ -87,7 +106,18 @@ void CasesPage::ShowTitle(const QString& title) { lblTytul_->setText(title); }
 void CasesPage::ShowBody(const QString& body) {
     QString text = body;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    memSprawa_->setPlainText(text);
+    // The game's text stays as it is; only its display keeps each amount
+    // on one line with its unit.
+    memSprawa_->setPlainText(AmountsUnbroken(text));
+}
+
+void CasesPage::LogChange(const QString& entry) {
+    changes_.prepend(entry);
+    while (changes_.size() > kLogSize) changes_.removeLast();
+    QStringList shown;
+    for (const QString& change : changes_) shown << AmountsUnbroken(change);
+    // A blank line between entries, which may wrap.
+    memZmiany_->setPlainText(shown.join(QStringLiteral("\n\n")));
 }
 
 QPushButton* CasesPage::ButtonOf(Button button) const {
@@ -139,6 +169,19 @@ void CasesPage::btnNoClick() { emit NoClicked(); }
 
 void CasesPage::tabSprawyResize() {
     SetBounds(pnlSprawa_, {width() / 2 - kCasePanelWidth / 2, 4, kCasePanelWidth, std::max(0, height() - 8)});
+    PlaceLog();
+}
+
+void CasesPage::PlaceLog() {
+    // In the room right of the letter, level with its title.
+    const int left = pnlSprawa_->geometry().right() + 1 + 4;
+    const int w = width() - 4 - left;
+    const bool room = w >= kLeastLogWidth && height() >= 80;
+    lblZmiany_->setVisible(room);
+    memZmiany_->setVisible(room);
+    if (!room) return;
+    lblZmiany_->setGeometry(left, 12, w, 13);
+    memZmiany_->setGeometry(left, 32, w, height() - 32 - 8);
 }
 
 void CasesPage::pnlSprawaResize() {
@@ -156,6 +199,7 @@ void CasesPage::RetranslateUi() {
     btnYes_->setText(tr("Tak"));
     btnOK_->setText(tr("OK"));
     btnNo_->setText(tr("Nie"));
+    ShowCaption(lblZmiany_, tr("Ostatnie zmiany"));
     Describe(this, tr("Sprawy"), tr("Skrzynka spraw: pierwsza sprawa i odpowiedzi"));
     Describe(pnlSprawa_, tr("Sprawa"), tr("Pierwsza sprawa w skrzynce"));
     Describe(lblTytul_, tr("Tytuł sprawy"), tr("Tytuł pierwszej sprawy"));
@@ -163,6 +207,8 @@ void CasesPage::RetranslateUi() {
     Describe(btnYes_, tr("Tak"), tr("Zgoda na sprawę; klawisz T"));
     Describe(btnOK_, tr("OK"), tr("Przyjęcie wiadomości; klawisz O"));
     Describe(btnNo_, tr("Nie"), tr("Odmowa; klawisz N"));
+    Describe(lblZmiany_, tr("Ostatnie zmiany"), tr("Nagłówek listy zmian"));
+    Describe(memZmiany_, tr("Ostatnie zmiany"), tr("Co zmieniły ostatnie odpowiedzi i dni, najnowsze na górze"));
 }
 
 }  // namespace dzwonex

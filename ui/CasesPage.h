@@ -2,15 +2,17 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringList>
 
 #include "Controls.h"
 #include "View.h"
 
 namespace dzwonex {
 
-// tabSprawy: the front case as a letter, with Tak, OK and Nie below it.
-// Enter's button is drawn as the default one: OK on a message, Tak on a
-// question.
+// tabSprawy: the front case as a letter, with Tak, OK and Nie below it,
+// and beside it "Ostatnie zmiany", what the latest answers and days
+// changed. Enter's button is drawn as the default one: OK on a message,
+// Tak on a question.
 class CasesPage : public TPanel {
     Q_OBJECT
 public:
@@ -20,6 +22,10 @@ public:
     // Lines end in "\r\n" as the game writes them.
     void ShowBody(const QString& body);
     void SetButtonEnabled(Button button, bool enabled);
+    // A change for the log, which keeps the latest kLogSize, newest first.
+    static constexpr int kLogSize = 20;
+    void LogChange(const QString& entry);
+    const QStringList& LoggedChanges() const { return changes_; }
     // What a press of the button does, and nothing while it is off.
     void AnswerByKey(Button button);
     // Enter: a focused button of the window is pressed; otherwise OK on a
@@ -42,6 +48,7 @@ private:
     void btnNoClick();
     void tabSprawyResize();
     void pnlSprawaResize();
+    void PlaceLog();
     void ButtonsShown();
     QPushButton* ButtonOf(Button button) const;
 
@@ -52,6 +59,9 @@ private:
     QPushButton* btnYes_;
     QPushButton* btnOK_;
     QPushButton* btnNo_;
+    QLabel* lblZmiany_;
+    QPlainTextEdit* memZmiany_;
+    QStringList changes_;
 };
 
 }  // namespace dzwonex

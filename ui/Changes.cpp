@@ -1,7 +1,6 @@
 #include "Changes.h"
 
 #include <algorithm>
-#include <limits>
 
 #include <QCoreApplication>
 
@@ -20,21 +19,19 @@ constexpr const char* kMinus = "\xE2\x88\x92";  // U+2212
 QString Tr(const char* source) { return QCoreApplication::translate("dzwonex::Changes", source); }
 std::string Word(const char* source) { return Tr(source).toStdString(); }
 
-// Cash is held inside 32 bits, so no step is ever larger.
-int32_t Magnitude(int64_t delta) {
-    return static_cast<int32_t>(std::min<int64_t>(delta < 0 ? -delta : delta, std::numeric_limits<int32_t>::max()));
-}
+// From the least cash to the most is a step of 33 bits.
+int64_t Magnitude(int64_t delta) { return delta < 0 ? -delta : delta; }
 
 }  // namespace
 
 std::string FormatChange(int64_t delta, Language language) {
     if (delta == 0) return "0";
-    return (delta < 0 ? kMinus : "+") + FormatAmount(Magnitude(delta), language);
+    return (delta < 0 ? kMinus : "+") + FormatWideAmount(Magnitude(delta), language);
 }
 
 std::string FormatMoneyChange(int64_t delta, Language language) {
     if (delta == 0) return FormatMoney(0, language);
-    return (delta < 0 ? kMinus : "+") + FormatMoney(Magnitude(delta), language);
+    return (delta < 0 ? kMinus : "+") + FormatWideMoney(Magnitude(delta), language);
 }
 
 std::string CashChange(int64_t delta, Language language) {
@@ -84,6 +81,27 @@ QString TellReport(const ActionReport& report, Language language) {
     const std::vector<std::string> parts = DescribeEffects(report.effects, language);
     return parts.empty() ? Tr(QT_TRANSLATE_NOOP("dzwonex::Changes", "Bez zmian"))
                          : QString::fromStdString(JoinChanges(parts));
+}
+
+QString LogEntry(const ActionReport& report, Language language) {
+    if (report.action == Action::MapPress || report.effects.Empty()) return {};
+    const char* what = QT_TRANSLATE_NOOP("dzwonex::Changes", "Dzień");
+    switch (report.action) {
+        case Action::Yes:
+            what = QT_TRANSLATE_NOOP("dzwonex::Changes", "Tak");
+            break;
+        case Action::No:
+            what = QT_TRANSLATE_NOOP("dzwonex::Changes", "Nie");
+            break;
+        case Action::Ok:
+            what = QT_TRANSLATE_NOOP("dzwonex::Changes", "OK");
+            break;
+        case Action::Day:
+        case Action::MapPress:
+            break;
+    }
+    return Tr(what) + QStringLiteral(": ") +
+           QString::fromStdString(JoinChanges(DescribeEffects(report.effects, language)));
 }
 
 }  // namespace dzwonex

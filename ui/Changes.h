@@ -32,4 +32,9 @@ std::string JoinChanges(const std::vector<std::string>& parts);
 // after a press on the map what Tak would do ("Po Tak: …").
 QString TellReport(const ActionReport& report, Language language);
 
+// The log's entry for a report that changed something: what was done, then
+// what it changed ("Tak: Kasa +828 zł · SDI +1", "Dzień: …"). Empty for a
+// press on the map (it changes nothing yet) and for a change of nothing.
+QString LogEntry(const ActionReport& report, Language language);
+
 }  // namespace dzwonex

@@ -5,6 +5,9 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include "Translations.h"
+#include "WordedError.h"
+
 namespace dzwonex {
 
 namespace {
@@ -51,7 +54,7 @@ bool CompanyKeeper::KeepNow(const Writer& write) {
                     .toStdString());
         write(FileName(path));
     } catch (const std::exception& e) {
-        emit Failed(QString::fromStdString(e.what()));
+        emit Failed(QString::fromStdString(Worded(e, InstalledLanguage())));
         return false;
     }
     AfterKept(path);

@@ -1,7 +1,7 @@
 #include "FeedbackLine.h"
 
-#include <QPauseAnimation>
-#include <QPropertyAnimation>
+#include <utility>
+
 #include <QStringList>
 
 namespace dzwonex {
@@ -11,25 +11,48 @@ const QString kSeparator = QString::fromUtf8(" \xC2\xB7 ");
 const QString kMore = QString::fromUtf8(" \xE2\x80\xA6");  // " …"
 }  // namespace
 
-TFeedbackLine::TFeedbackLine(QWidget* parent) : QLabel(parent), fade_(new QSequentialAnimationGroup(this)) {
-    fade_->addPause(kHoldMs);
-    auto* out = new QPropertyAnimation(this, "opacity", fade_);
-    out->setDuration(kFadeMs);
-    out->setStartValue(1.0);
-    out->setEndValue(0.0);
-    fade_->addAnimation(out);
-    connect(fade_, &QAbstractAnimation::finished, this, [this] { SetOpacity(0); });
+TFeedbackLine::TFeedbackLine(QWidget* parent)
+    : QLabel(parent),
+      hold_(new QPauseAnimation(kHoldMs, this)),
+      fadeOut_(new QPropertyAnimation(this, "opacity", this)) {
+    fadeOut_->setDuration(kFadeMs);
+    fadeOut_->setStartValue(1.0);
+    fadeOut_->setEndValue(0.0);
+    connect(hold_, &QAbstractAnimation::finished, this, &TFeedbackLine::HoldEnded);
+    connect(fadeOut_, &QAbstractAnimation::finished, this, [this] { SetOpacity(0); });
     SetOpacity(0);
 }
 
 void TFeedbackLine::Tell(const QString& text) {
+    if (held_) {
+        waiting_ = text;
+        return;
+    }
+    Show(text, false);
+}
+
+void TFeedbackLine::TellAndHold(const QString& text) { Show(text, true); }
+
+void TFeedbackLine::Show(const QString& text, bool held) {
     full_ = text;
     setToolTip(text);
     setAccessibleDescription(text);
     Fit();
-    fade_->stop();
+    hold_->stop();
+    fadeOut_->stop();
     SetOpacity(1);
-    if (!text.isEmpty()) fade_->start();
+    held_ = held && !text.isEmpty();
+    if (!text.isEmpty()) hold_->start();
+}
+
+void TFeedbackLine::HoldEnded() {
+    held_ = false;
+    if (!waiting_.isEmpty()) {
+        // The news that waited gets its own few seconds.
+        Show(std::exchange(waiting_, QString()), false);
+        return;
+    }
+    fadeOut_->start();
 }
 
 void TFeedbackLine::SetOpacity(qreal opacity) {

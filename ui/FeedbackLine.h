@@ -1,13 +1,16 @@
 #pragma once
 #include <QLabel>
-#include <QSequentialAnimationGroup>
+#include <QPauseAnimation>
+#include <QPropertyAnimation>
 
 namespace dzwonex {
 
 // A short line that tells what the last action changed, then fades away.
-// It holds for a few seconds (a pause, which wakes nothing up) and fades
-// over one; the animation is reachable so that a test can step it instead
-// of waiting.
+// It holds for a few seconds at full strength (a pause, which wakes nothing
+// up) and fades over one. What the player did is held: a day's news that
+// comes meanwhile waits for the hold to end, so an answer can be read even
+// at top speed. The animations are reachable so that a test can step them
+// instead of waiting.
 class TFeedbackLine : public QLabel {
     Q_OBJECT
     Q_PROPERTY(qreal opacity READ Opacity WRITE SetOpacity)
@@ -17,23 +20,35 @@ public:
 
     explicit TFeedbackLine(QWidget* parent = nullptr);
 
-    // Shows the text at full strength and starts the fade anew. A text
-    // wider than the line is cut at a whole part and ends in "…"; the
-    // whole text stays in the tooltip.
+    // News the next news replaces (a day's summary); while a held line
+    // stands, it waits, the latest only, until the hold ends. A text wider
+    // than the line is cut at a whole part and ends in "…"; the whole text
+    // stays in the tooltip.
     void Tell(const QString& text);
+    // What the player did: shown at once and held for kHoldMs whatever
+    // news comes meanwhile.
+    void TellAndHold(const QString& text);
     QString FullText() const { return full_; }
+    // The news waiting for the hold to end, if any.
+    QString Waiting() const { return waiting_; }
     qreal Opacity() const { return opacity_; }
     void SetOpacity(qreal opacity);
-    QSequentialAnimationGroup* Fade() const { return fade_; }
+    QAbstractAnimation* Hold() const { return hold_; }
+    QAbstractAnimation* FadeOut() const { return fadeOut_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void Show(const QString& text, bool held);
+    void HoldEnded();
     void Fit();
     QString full_;
+    QString waiting_;
+    bool held_ = false;
     qreal opacity_ = 0;
-    QSequentialAnimationGroup* fade_;
+    QPauseAnimation* hold_;
+    QPropertyAnimation* fadeOut_;
 };
 
 }  // namespace dzwonex

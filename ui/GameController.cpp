@@ -27,6 +27,7 @@
 #include "StatusBar.h"
 #include "TermReportPage.h"
 #include "Translations.h"
+#include "WordedError.h"
 
 namespace dzwonex {
 
@@ -113,11 +114,11 @@ void GameController::Start(const Screen& screen) {
     } catch (const std::bad_alloc&) {
         // Each file's loader says which file it was; this is the rest.
         startupFailed_ = true;
-        ReportError(tr("Not enough memory to start the game."));
+        ReportError(tr("Za mało pamięci, by zacząć grę."));
     } catch (const std::exception& e) {
         // The rest of the start-up is skipped.
         startupFailed_ = true;
-        ReportError(QString::fromStdString(e.what()));
+        ReportError(QString::fromStdString(Worded(e, language_)));
     }
     screen_.menu->ShowStartFromLast(settings_.StartFromLastGame());
     ShowContinue();
@@ -136,9 +137,12 @@ void GameController::Start(const Screen& screen) {
         ContinueGame(latest->path);
     } else if (latest) {
         // How to go on with the game of last time, for a few seconds.
-        if (const auto summary = Summary(latest->path))
-            screen_.status->Tell(tr("Ostatnia gra: %1 — Ctrl+K").arg(*summary));
+        if (const auto summary = Summary(latest->path)) {
+            screen_.status->TellAndHold(tr("Ostatnia gra: %1 — Ctrl+K").arg(*summary));
+            return;
+        }
     }
+    screen_.status->ShowHelpHint();
 }
 
 void GameController::LoadGraphics() {
@@ -170,7 +174,7 @@ void GameController::DecodeMap() {
         pictures_.map = mapFile_.Decode();
     } catch (const FileError& e) {
         // Only when memory runs out; the map stays blank.
-        ReportError(QString::fromStdString(e.what()));
+        ReportError(QString::fromStdString(Worded(e, language_)));
     }
     // No repaint needed: a map on show got here from its own paint.
 }
@@ -233,8 +237,10 @@ void GameController::AnswerWholeGroup(Answer answer) {
     AnswerGroup(*game_, answer);
     const ActionReport sum = *group_;
     group_.reset();
-    screen_.status->Tell(tr("%1 ×%2").arg(word).arg(count) + QString::fromUtf8(" \xC2\xB7 ") +
-                         TellReport(sum, language_));
+    const QString told = tr("%1 ×%2").arg(word).arg(count);
+    screen_.status->TellAndHold(told + QString::fromUtf8(" \xC2\xB7 ") + TellReport(sum, language_));
+    if (const QString entry = LogEntry(sum, language_); !entry.isEmpty())
+        screen_.cases->LogChange(told + QString::fromUtf8(" \xC2\xB7 ") + entry);
     AfterAnswer();
 }
 
@@ -316,7 +322,7 @@ bool GameController::SaveGameTo(const QString& path) {
         SaveGame(FileName(path), CurrentGame());
         return true;
     } catch (const SavedGameError& e) {
-        ReportError(QString::fromStdString(e.what()));
+        ReportError(QString::fromStdString(Worded(e, language_)));
         return false;
     }
 }
@@ -325,7 +331,7 @@ bool GameController::LoadGameFrom(const QString& path) {
     try {
         career_.Restore(RestoreGame(*game_, history_, FileName(path)));
     } catch (const SavedGameError& e) {
-        ReportError(QString::fromStdString(e.what()));
+        ReportError(QString::fromStdString(Worded(e, language_)));
         return false;
     }
     HideTermReport();
@@ -375,7 +381,7 @@ void GameController::SaveGameAs() {
         QDir(folder).filePath(QStringLiteral("dzwonex-rok%1.dzwonex").arg(game_->Day() / 360 + 1));
     const QString path = options_.askSavePath(screen_.window, suggestion);
     if (!path.isEmpty() && SaveGameTo(path))
-        screen_.status->Tell(tr("Zapisano: %1").arg(QDir::toNativeSeparators(path)));
+        screen_.status->TellAndHold(tr("Zapisano: %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void GameController::LoadGameFile() {
@@ -435,6 +441,14 @@ void GameController::SetStartFromLastGame(bool on) { settings_.SetStartFromLastG
 void GameController::RecordHistory() {
     history_.Record(*game_);
     screen_.statistics->ShowHistory(history_);
+    ShowStanding();
+}
+
+void GameController::ShowStanding() {
+    const int32_t today = game_->Day();
+    screen_.statistics->ShowStanding({BandOfOpinion(game_->Opinion()), BandOfQuality(game_->Quality()),
+                                      OpinionChange(history_, today, game_->Opinion()),
+                                      QualityChange(history_, today, game_->Quality())});
 }
 
 void GameController::RestartHistory() {
@@ -474,7 +488,7 @@ void GameController::Announce(const std::vector<MilestoneId>& reached) {
     QStringList names;
     for (MilestoneId id : reached) names << QString::fromUtf8(MilestoneName(id, language_));
     // Each is told once, in the line the day's changes use.
-    screen_.status->Tell(tr("Osiągnięcie: %1").arg(names.join(QString::fromUtf8(" \xC2\xB7 "))));
+    screen_.status->TellAndHold(tr("Osiągnięcie: %1").arg(names.join(QString::fromUtf8(" \xC2\xB7 "))));
     emit CareerChanged();
 }
 
@@ -539,6 +553,11 @@ void GameController::SetText(Control control, const std::string& text) {
             screen_.statistics->ShowFigure(control, s);
             screen_.statistics->ShowCashBelowZero(game_->Cash().Value() < 0);
             break;
+        case Control::lblOpinia:
+        case Control::lblJakosc:
+            screen_.statistics->ShowFigure(control, s);
+            ShowStanding();
+            break;
         default:
             screen_.statistics->ShowFigure(control, s);
             break;
@@ -590,7 +609,14 @@ void GameController::Reported(const ActionReport& report) {
         ++groupAnswered_;
         return;
     }
-    if (const QString text = TellReport(report, language_); !text.isEmpty()) screen_.status->Tell(text);
+    const QString text = TellReport(report, language_);
+    if (text.isEmpty()) return;
+    // What the player did stays to be read; a day's news waits for it.
+    if (report.action == Action::Day)
+        screen_.status->Tell(text);
+    else
+        screen_.status->TellAndHold(text);
+    if (const QString entry = LogEntry(report, language_); !entry.isEmpty()) screen_.cases->LogChange(entry);
 }
 
 }  // namespace dzwonex

@@ -160,6 +160,8 @@ signals:
 private:
     void LoadGraphics();
     void RestartHistory();
+    // The bands and trends of opinion and quality beside their figures.
+    void ShowStanding();
     void ReportError(const QString& message);
     std::string UserName() const;
     CompanyKeeper::Writer Writer() const;

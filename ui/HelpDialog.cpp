@@ -32,7 +32,7 @@ THelpDialog::THelpDialog(Language language, QWidget* parent)
 }
 
 void THelpDialog::SetLanguage(Language language) {
-    setWindowTitle(tr("Dzwonex — pomoc"));
+    setWindowTitle(tr("Dzwonex — Pomoc"));
     setAccessibleName(tr("Pomoc"));
     setAccessibleDescription(tr("Krótka pomoc do gry"));
     text_->setPlainText(QString::fromUtf8(GameHelp(language)));

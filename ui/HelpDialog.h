@@ -7,8 +7,8 @@
 
 namespace dzwonex {
 
-// The player's help in a window of its own beside the game; it does not
-// stop the clock.
+// The player's help in a window of its own beside the game. The main window
+// stops the clock while it is open.
 class THelpDialog : public QDialog {
     Q_OBJECT
 public:

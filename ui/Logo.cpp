@@ -7,6 +7,8 @@
 #include "ImageFiles.h"
 #include "Pictures.h"
 #include "Shortcut.h"
+#include "Translations.h"
+#include "WordedError.h"
 
 namespace dzwonex {
 
@@ -71,7 +73,8 @@ TfrmLogo::TfrmLogo(const std::string& appDir, ErrorReporter reportError, UrlOpen
     connect(Label2, &TPressLabel::MouseDown, this, &TfrmLogo::Label2MouseDown);
 
     // Every key reaches the dialog, whichever control has the focus.
-    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+    for (QObject* child : children())
+        if (child->isWidgetType()) child->installEventFilter(this);
 
     FormCreate();
 }
@@ -81,7 +84,7 @@ void TfrmLogo::FormCreate() {
         imgLogo->setPixmap(QPixmap::fromImage(LoadBitmap(appDir_ + "Logo.bmp")));
     } catch (const FileError& e) {
         // The dialog opens all the same, without its picture.
-        if (reportError_) reportError_(QString::fromStdString(e.what()));
+        if (reportError_) reportError_(QString::fromStdString(Worded(e, InstalledLanguage())));
     }
 }
 

@@ -168,7 +168,15 @@ void TfrmMain::PickPage(int index) {
 }
 
 void TfrmMain::ShowHelp() {
-    if (!frmPomoc_) frmPomoc_ = new THelpDialog(controller_->CurrentLanguage(), this);
+    if (!frmPomoc_) {
+        frmPomoc_ = new THelpDialog(controller_->CurrentLanguage(), this);
+        connect(frmPomoc_, &QDialog::finished, this, &TfrmMain::HelpClosed);
+    }
+    if (!frmPomoc_->isVisible()) {
+        // No day passes unread while the player reads the help.
+        speedBeforeHelp_ = Game().SpeedPosition();
+        if (speedBeforeHelp_ > 0) controller_->PickSpeed(0);
+    }
     frmPomoc_->show();
     frmPomoc_->raise();
     frmPomoc_->activateWindow();
@@ -186,6 +194,12 @@ void TfrmMain::RefreshAchievements() {
     if (!frmOsiagniecia_) return;
     const Career& career = controller_->ManagerCareer();
     frmOsiagniecia_->ShowBook(career.Book(), career.Table(), controller_->CurrentLanguage());
+}
+
+void TfrmMain::HelpClosed() {
+    // At the speed it had, unless the player has set one meanwhile.
+    if (speedBeforeHelp_ > 0 && Game().SpeedPosition() == 0) controller_->PickSpeed(speedBeforeHelp_);
+    speedBeforeHelp_ = 0;
 }
 
 void TfrmMain::LayoutClient() {
@@ -224,10 +238,18 @@ void TfrmMain::RetranslateUi() {
     Describe(PageControl_, tr("Strony"), tr("Mapa, Statystyka, Sprawy i Menu; Ctrl+1 do Ctrl+4"));
     TButtonTabBar* tabs = PageControl_->TabBar();
     Describe(tabs, tr("Strony"), tr("Wybór strony; Ctrl+1 do Ctrl+4, Ctrl+Tab"));
-    // The tab bar's own arrows, shown when the window is too narrow.
-    for (QWidget* arrow : tabs->findChildren<QWidget*>()) {
-        const bool left = arrow->objectName() == QStringLiteral("ScrollLeftButton");
+    tabs->setTabToolTip(kPageMap, tr("Miasto z abonentami: kliknij abonenta albo puste miejsce (Ctrl+1)"));
+    tabs->setTabToolTip(kPageStat, tr("Kasa, opinia, jakość, abonenci, wydatki i wykres (Ctrl+2)"));
+    tabs->setTabToolTip(kPageCases, tr("Sprawy do odpowiedzi i ostatnie zmiany (Ctrl+3)"));
+    tabs->setTabToolTip(kPageMenu, tr("Muzyka, język, pomoc (F1) i zapisane gry (Ctrl+4)"));
+    // The tab bar's own arrows, shown when the window is too narrow: Qt
+    // makes the left one first.
+    bool left = true;
+    for (QObject* child : tabs->children()) {
+        auto* arrow = qobject_cast<QWidget*>(child);
+        if (!arrow) continue;
         Describe(arrow, left ? tr("Strony w lewo") : tr("Strony w prawo"), tr("Przewija przyciski stron"));
+        left = false;
     }
 }
 

@@ -40,7 +40,8 @@ public:
     const Company& Game() const { return controller_->Game(); }
     // True when a picture could not be loaded and the game was not set up.
     bool StartupFailed() const { return controller_->StartupFailed(); }
-    // The help, in a window of its own beside the game.
+    // The help, in a window of its own beside the game. The clock stands
+    // while it is open and goes on at its speed when it closes.
     void ShowHelp();
     // The milestones and the best terms, in a window of their own.
     void ShowAchievements();
@@ -64,6 +65,7 @@ private:
     void FormShow();
     void ShowLogo();
     void RefreshAchievements();
+    void HelpClosed();
 
     // The controller is the game. Every page lives in the client, which
     // is declared after it and so goes first: no page outlives the game it
@@ -80,6 +82,7 @@ private:
     TermReportPage* pnlRaport_ = nullptr;
     THelpDialog* frmPomoc_ = nullptr;
     TAchievementsDialog* frmOsiagniecia_ = nullptr;
+    int speedBeforeHelp_ = 0;  // the speed the help stopped, 0: none
     bool shown_ = false;
 };
 

@@ -205,6 +205,10 @@ void MenuPage::RetranslateUi() {
     Describe(btnKontynuuj_, tr("Kontynuuj ostatnią grę"), tr("Wraca do ostatnio granej firmy; Ctrl+K"));
     Describe(btnZachowane_, tr("Zachowane gry"), tr("Lista ostatnio granych firm, do wyboru"));
     Describe(chkOstatnia_, tr("Zaczynaj od ostatniej gry"), tr("Po uruchomieniu gra wraca do ostatnio granej firmy"));
+    // What each button does, with its key, under the pointer.
+    for (QWidget* control : std::initializer_list<QWidget*>{chkMuzyka_, btnPomoc_, btnZapisz_, btnWczytaj_, btnNowaGra_,
+                                                            btnKontynuuj_, btnZachowane_, chkOstatnia_})
+        control->setToolTip(control->accessibleDescription());
 }
 
 }  // namespace dzwonex

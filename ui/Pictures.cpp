@@ -39,7 +39,7 @@ QImage LoadBitmap(const std::string& path) {
     } catch (const std::bad_alloc&) {
         throw FileReadError(path, {FileFault::OutOfMemory});
     }
-    throw FileError("Bitmap image is not valid: " + path, path);
+    throw FileError("Bitmap image is not valid: " + path, path, "Nieprawidłowy obraz bitmapy: " + path);
 }
 
 JpegSize MapPictureFile::Check(const std::string& path) {

@@ -1,12 +1,13 @@
 #include "StatisticsPage.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "Amounts.h"
 #include "Changes.h"
+#include "FittedAmount.h"
 #include "HistoryChart.h"
 #include "RatingBox.h"
+#include "Translations.h"
 
 namespace dzwonex {
 
@@ -20,13 +21,23 @@ void SetInk(QLabel* label, bool negative) {
     label->setPalette(pal);
 }
 
-// Sums of the day can leave 32 bits; the labels show them held at the ends.
-int32_t Held(int64_t value) {
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
-
 const char* const kRowDescription = QT_TRANSLATE_NOOP("dzwonex::StatisticsPage", "Podpis wiersza");
+
+// The panel's columns. Every control has bounds of its own, so no text
+// can run into another's; a figure too long for its column is shortened
+// (ShowAmount). Each box holds its captions on the left and its figures on
+// the right, wide enough for "Budki telefoniczne" and a figure of seven
+// digits with its sign in either language.
+constexpr int kRowHeight = 13;
+// The company's box, across the panel: caption, figure, trend, band.
+constexpr int kCaptionLeft = 16, kCaptionWidth = 50;
+constexpr int kFigureLeft = 68, kFigureWidth = 124;
+constexpr int kTrendLeft = 196, kTrendWidth = 14;
+constexpr int kBandLeft = 214, kBandWidth = 146;
+// The two boxes below it, side by side.
+constexpr int kCountsBox = 8, kExpensesBox = 191, kBoxWidth = 178;
+constexpr int kCountCaptionWidth = 102;
+constexpr int kExpenseCaptionWidth = 88;
 
 }  // namespace
 
@@ -35,7 +46,8 @@ StatisticsPage::StatisticsPage(QWidget* parent) : TPanel(parent) {
     pnlStat_ = Panel(this, "pnlStat");
     pnlStat_->resize(377, 277);
     BuildFigures();
-    BuildDayAccount();
+    BuildCounts();
+    BuildExpenses();
     chartHistoria_ = new THistoryChart(this);
     chartHistoria_->setObjectName(QStringLiteral("chartHistoria"));
     pnlOcena_ = new TRatingBox(this);
@@ -46,96 +58,91 @@ StatisticsPage::StatisticsPage(QWidget* parent) : TPanel(parent) {
 void StatisticsPage::BuildFigures() {
     QWidget* p = pnlStat_;
     const auto right = Qt::AlignRight;
-    const auto centre = Qt::AlignHCenter;
-    auto caption = [&](const char* name, const char* text, const char* description, const QRect& bounds,
-                       bool bold = false, Qt::Alignment align = Qt::AlignLeft) {
-        QLabel* label = FixedLabel(p, name, QString(), bounds, bold, align);
-        captions_.push_back({label, text, description});
-        return label;
+    auto caption = [&](const char* name, const char* text, const char* description, int top) {
+        captions_.push_back(
+            {FixedLabel(p, name, QString(), {kCaptionLeft, top, kCaptionWidth, kRowHeight}, true), text, description});
     };
+    auto figure = [&](const char* name, int top) {
+        return FixedLabel(p, name, QStringLiteral("X"), {kFigureLeft, top, kFigureWidth, kRowHeight}, true, right);
+    };
+    Shape(p, "Shape1", {8, 8, 361, 65}, kBoxFill);
+    caption("Label23", QT_TR_NOOP("Kasa"), QT_TR_NOOP("Podpis wiersza kasy"), 16);
+    lblKasa_ = figure("lblKasa", 16);
+    caption("Label10", QT_TR_NOOP("Opinia"), QT_TR_NOOP("Podpis wiersza opinii"), 32);
+    lblOpinia_ = figure("lblOpinia", 32);
+    caption("Label11", QT_TR_NOOP("Jakość"), QT_TR_NOOP("Podpis wiersza jakości"), 48);
+    lblJakosc_ = figure("lblJakosc", 48);
+    // Beside opinion and quality: the month's trend and the band.
+    lblOpiniaSkala_ = FixedLabel(p, "lblOpiniaSkala", QString(), {kBandLeft, 32, kBandWidth, kRowHeight});
+    lblOpiniaTrend_ = FixedLabel(p, "lblOpiniaTrend", QString(), {kTrendLeft, 32, kTrendWidth, kRowHeight}, true);
+    lblJakoscSkala_ = FixedLabel(p, "lblJakoscSkala", QString(), {kBandLeft, 48, kBandWidth, kRowHeight});
+    lblJakoscTrend_ = FixedLabel(p, "lblJakoscTrend", QString(), {kTrendLeft, 48, kTrendWidth, kRowHeight}, true);
+}
 
-    Shape(p, "Shape1", {104, 8, 169, 65}, kBoxFill);
-    lblKasa_ = FixedLabel(p, "lblKasa", QStringLiteral("X"), {112, 16, 153, 13}, true, right);
-    caption("Label10", QT_TR_NOOP("Opinia"), QT_TR_NOOP("Podpis wiersza opinii"), {112, 32, 65, 13}, true);
-    lblOpinia_ = FixedLabel(p, "lblOpinia", QStringLiteral("X"), {184, 32, 81, 13}, true, right);
-    caption("Label11", QT_TR_NOOP("Jakość"), QT_TR_NOOP("Podpis wiersza jakości"), {112, 48, 65, 13}, true);
-    lblJakosc_ = FixedLabel(p, "lblJakosc", QStringLiteral("X"), {184, 48, 81, 13}, true, right);
-
-    Shape(p, "Shape2", {8, 96, 169, 169}, kBoxFill);
-    caption("Label8", QT_TR_NOOP("Abonenci"), QT_TR_NOOP("Nagłówek liczby abonentów"), {16, 104, 153, 13}, true,
-            centre);
+void StatisticsPage::BuildCounts() {
+    QWidget* p = pnlStat_;
+    const int left = kCountsBox + 8, inner = kBoxWidth - 16;
+    Shape(p, "Shape2", {kCountsBox, 96, kBoxWidth, 169}, kBoxFill);
+    captions_.push_back({FixedLabel(p, "Label8", QString(), {left, 104, inner, kRowHeight}, true, Qt::AlignHCenter),
+                         QT_TR_NOOP("Abonenci"), QT_TR_NOOP("Nagłówek liczby abonentów")});
     static const char* const rowNames[kKindCount] = {"Label9", "Label12", "Label13", "Label14", "Label15", "Label16"};
     // The product names are the same in every language.
-    static const char* const products[kKindCount] = {"", "ISDN", "SDI", "Neostrada", "Polpak-T", ""};
+    static const char* const rowTexts[kKindCount] = {
+        QT_TR_NOOP("Telefon/modem"), "ISDN", "SDI", "Neostrada", "Polpak-T", QT_TR_NOOP("Budki telefoniczne")};
     static const char* const countNames[kKindCount] = {"lbl1", "lbl2", "lbl3", "lbl4", "lbl5", "lbl6"};
     static constexpr int rowTops[kKindCount] = {128, 144, 160, 176, 208, 240};
     for (size_t i = 0; i < kKindCount; ++i) {
-        const QRect bounds{16, rowTops[i], 97, 13};
-        if (i == 0)
-            caption(rowNames[i], QT_TR_NOOP("Telefon/modem"), kRowDescription, bounds);
-        else if (i == kKindCount - 1)
-            caption(rowNames[i], QT_TR_NOOP("Budki telefoniczne"), kRowDescription, bounds);
-        else
-            captions_.push_back({FixedLabel(p, rowNames[i], QString(), bounds), products[i], kRowDescription});
-        lblCounts_[i] = FixedLabel(p, countNames[i], QStringLiteral("X"), {120, rowTops[i], 49, 13}, false, right);
+        captions_.push_back({FixedLabel(p, rowNames[i], QString(), {left, rowTops[i], kCountCaptionWidth, kRowHeight}),
+                             rowTexts[i], kRowDescription});
+        lblCounts_[i] = FixedLabel(p, countNames[i], QStringLiteral("X"),
+                                   {left + kCountCaptionWidth, rowTops[i], inner - kCountCaptionWidth, kRowHeight},
+                                   false, Qt::AlignRight);
     }
-
-    Shape(p, "Shape3", {200, 96, 169, 169}, kBoxFill);
-    caption("Label17", QT_TR_NOOP("Wydatki"), QT_TR_NOOP("Nagłówek rachunku dnia"), {208, 104, 153, 13}, true, centre);
-    caption("Label18", QT_TR_NOOP("Pracownicy"), kRowDescription, {208, 128, 97, 13});
-    lblPracownicy_ = FixedLabel(p, "lblPracownicy", QStringLiteral("X"), {312, 128, 49, 13}, false, right);
-    caption("Label20", QT_TR_NOOP("Naprawy"), kRowDescription, {208, 144, 97, 13});
-    lblNaprawy_ = FixedLabel(p, "lblNaprawy", QStringLiteral("X"), {312, 144, 49, 13}, false, right);
-    caption("Label22", QT_TR_NOOP("Nowy sprzęt"), kRowDescription, {208, 160, 97, 13});
-    lblSprzet_ = FixedLabel(p, "lblSprzet", QStringLiteral("X"), {312, 160, 49, 13}, false, right);
-
-    // "Kasa" at the left of the cash line, like Opinia and Jakość below it;
-    // the amount keeps its place on the right.
-    caption("Label23", QT_TR_NOOP("Kasa"), QT_TR_NOOP("Podpis wiersza kasy"), {112, 16, 65, 13}, true)
-        ->stackUnder(lblKasa_);
 }
 
-void StatisticsPage::BuildDayAccount() {
-    // The day's account below the three expenses, in the same box.
+void StatisticsPage::BuildExpenses() {
+    // The three expenses, then the day's account below them in the same box.
     QWidget* p = pnlStat_;
-    const auto right = Qt::AlignRight;
-    auto caption = [&](const char* name, const char* text, const char* description, const QRect& bounds, bool bold) {
-        captions_.push_back({FixedLabel(p, name, QString(), bounds, bold), text, description});
+    const int left = kExpensesBox + 8, inner = kBoxWidth - 16;
+    const int figureLeft = left + kExpenseCaptionWidth, figureWidth = inner - kExpenseCaptionWidth;
+    Shape(p, "Shape3", {kExpensesBox, 96, kBoxWidth, 169}, kBoxFill);
+    captions_.push_back({FixedLabel(p, "Label17", QString(), {left, 104, inner, kRowHeight}, true, Qt::AlignHCenter),
+                         QT_TR_NOOP("Wydatki"), QT_TR_NOOP("Nagłówek rachunku dnia")});
+    auto row = [&](const char* captionName, const char* text, const char* description, const char* figureName, int top,
+                   bool bold = false) {
+        captions_.push_back({FixedLabel(p, captionName, QString(), {left, top, kExpenseCaptionWidth, kRowHeight}, bold),
+                             text, description});
+        return FixedLabel(p, figureName, QStringLiteral("X"), {figureLeft, top, figureWidth, kRowHeight}, bold,
+                          Qt::AlignRight);
     };
-    caption("Label24", QT_TR_NOOP("Przychody"), kRowDescription, {208, 184, 97, 13}, false);
-    lblPrzychody_ = FixedLabel(p, "lblPrzychody", QString(), {240, 184, 121, 13}, false, right);
-    caption("Label25", QT_TR_NOOP("Razem"), QT_TR_NOOP("Podpis wiersza: suma wydatków"), {208, 200, 97, 13}, false);
-    lblWydatki_ = FixedLabel(p, "lblWydatki", QString(), {240, 200, 121, 13}, false, right);
+    lblPracownicy_ = row("Label18", QT_TR_NOOP("Pracownicy"), kRowDescription, "lblPracownicy", 128);
+    lblNaprawy_ = row("Label20", QT_TR_NOOP("Naprawy"), kRowDescription, "lblNaprawy", 144);
+    lblSprzet_ = row("Label22", QT_TR_NOOP("Nowy sprzęt"), kRowDescription, "lblSprzet", 160);
+    lblPrzychody_ = row("Label24", QT_TR_NOOP("Przychody"), kRowDescription, "lblPrzychody", 184);
+    lblWydatki_ = row("Label25", QT_TR_NOOP("Razem"), QT_TR_NOOP("Podpis wiersza: suma wydatków"), "lblWydatki", 200);
     auto* rule = new TShape(kBoxFrame, kBoxFrame, p);
     rule->setObjectName(QStringLiteral("Shape5"));
-    rule->setGeometry(208, 219, 153, 1);
-    caption("Label26", QT_TR_NOOP("Bilans dnia"), kRowDescription, {208, 224, 97, 13}, true);
-    lblBilans_ = FixedLabel(p, "lblBilans", QString(), {240, 224, 121, 13}, true, right);
+    rule->setGeometry(left, 219, inner, 1);
+    lblBilans_ = row("Label26", QT_TR_NOOP("Bilans dnia"), kRowDescription, "lblBilans", 224, true);
 }
 
 void StatisticsPage::ShowFigure(Control control, const QString& text) {
     switch (control) {
         case Control::lblKasa:
-            lblKasa_->setText(text);
-            break;
+            return ShowAmount(lblKasa_, text);
         case Control::lblOpinia:
-            lblOpinia_->setText(text);
-            break;
+            return ShowAmount(lblOpinia_, text);
         case Control::lblJakosc:
-            lblJakosc_->setText(text);
-            break;
+            return ShowAmount(lblJakosc_, text);
         case Control::lblPracownicy:
-            lblPracownicy_->setText(text);
-            break;
+            return ShowAmount(lblPracownicy_, text);
         case Control::lblNaprawy:
-            lblNaprawy_->setText(text);
-            break;
+            return ShowAmount(lblNaprawy_, text);
         case Control::lblSprzet:
-            lblSprzet_->setText(text);
-            break;
+            return ShowAmount(lblSprzet_, text);
         default: {
             const int kind = static_cast<int>(control) - static_cast<int>(Control::lbl1);
-            if (kind >= 0 && kind < kKindCount) lblCounts_[static_cast<size_t>(kind)]->setText(text);
+            if (kind >= 0 && kind < kKindCount) ShowAmount(lblCounts_[static_cast<size_t>(kind)], text);
             break;
         }
     }
@@ -146,10 +153,48 @@ void StatisticsPage::ShowCashBelowZero(bool below) { SetInk(lblKasa_, below); }
 void StatisticsPage::ShowDayAccount(const DayAccount& day, Language language) {
     const int64_t costs = int64_t{day.staff} + day.repairs + day.equipment;
     const int64_t net = day.income - costs;
-    lblPrzychody_->setText(QString::fromStdString(FormatAmount(day.income, language)));
-    lblWydatki_->setText(QString::fromStdString(FormatAmount(Held(costs), language)));
-    lblBilans_->setText(QString::fromStdString(FormatChange(net, language)));
+    ShowAmount(lblPrzychody_, QString::fromStdString(FormatAmount(day.income, language)));
+    ShowAmount(lblWydatki_, QString::fromStdString(FormatWideAmount(costs, language)));
+    ShowAmount(lblBilans_, QString::fromStdString(FormatChange(net, language)));
     SetInk(lblBilans_, net < 0);
+}
+
+void StatisticsPage::ShowStanding(const Standing& standing) {
+    standing_ = standing;
+    ShowScale();
+}
+
+void StatisticsPage::ShowScale() {
+    static const char* const opinionWords[] = {QT_TR_NOOP("zła"), QT_TR_NOOP("przeciętna"), QT_TR_NOOP("dobra"),
+                                               QT_TR_NOOP("wysoka")};
+    static const char* const opinionTips[] = {
+        QT_TR_NOOP("Telefonów ubywa, przychodzą bluzgi i podania z kopertą"), QT_TR_NOOP("Sieć prawie stoi w miejscu"),
+        QT_TR_NOOP("Kilka nowych telefonów w tygodniu, ISDN bez zmian"),
+        QT_TR_NOOP("Co dzień dwa nowe telefony i więcej, a naprawy rosną z kwadratem liczby łączy")};
+    static const char* const qualityWords[] = {QT_TR_NOOP("zła"), QT_TR_NOOP("niska"), QT_TR_NOOP("dobra"),
+                                               QT_TR_NOOP("kosztowna")};
+    static const char* const qualityTips[] = {
+        QT_TR_NOOP("Abonenci SDI i Neostrady odchodzą"), QT_TR_NOOP("Tańszy sprzęt, mniej podań o Polpak-T"),
+        QT_TR_NOOP("Sprzęt w porządku"),
+        QT_TR_NOOP("Każdy punkt to 100 zł dziennie na sprzęt, a abonenci ISDN odchodzą")};
+    const auto opinion = static_cast<size_t>(standing_.opinionBand);
+    const auto quality = static_cast<size_t>(standing_.qualityBand);
+    ShowCaption(lblOpiniaSkala_, tr(opinionWords[opinion]));
+    lblOpiniaSkala_->setToolTip(tr(opinionTips[opinion]));
+    SetInk(lblOpiniaSkala_, standing_.opinionBand == OpinionBand::Poor);
+    ShowCaption(lblJakoscSkala_, tr(qualityWords[quality]));
+    lblJakoscSkala_->setToolTip(tr(qualityTips[quality]));
+    SetInk(lblJakoscSkala_, standing_.qualityBand == QualityBand::Worn);
+    ShowTrend(lblOpiniaTrend_, standing_.opinionChange);
+    ShowTrend(lblJakoscTrend_, standing_.qualityChange);
+}
+
+void StatisticsPage::ShowTrend(QLabel* label, int64_t change) {
+    static const char* const arrows[] = {"\xE2\x86\x93", "\xE2\x86\x92", "\xE2\x86\x91"};  // ↓ → ↑
+    label->setText(QString::fromUtf8(arrows[static_cast<size_t>(TrendOf(change))]));
+    label->setToolTip(tr("Zmiana w ciągu %1 dni: %2")
+                          .arg(kTrendDays)
+                          .arg(QString::fromStdString(FormatChange(change, InstalledLanguage()))));
 }
 
 void StatisticsPage::ShowHistory(const History& history) { chartHistoria_->Show(history); }
@@ -174,8 +219,13 @@ void StatisticsPage::RetranslateUi() {
     Describe(this, tr("Statystyka"), tr("Stan firmy i wykres historii"));
     Describe(pnlStat_, tr("Stan firmy"), tr("Kasa, opinia, jakość, abonenci i rachunek dnia"));
     Describe(lblKasa_, tr("Kasa"), tr("Pieniądze firmy w złotych; poniżej zera na czerwono"));
-    Describe(lblOpinia_, tr("Opinia"), tr("Opinia publiczna o firmie; im wyższa, tym lepiej"));
-    Describe(lblJakosc_, tr("Jakość"), tr("Poziom sprzętu; wyższy kosztuje więcej"));
+    Describe(lblOpinia_, tr("Opinia"), tr("Opinia publiczna o firmie"));
+    Describe(lblJakosc_, tr("Jakość"), tr("Poziom sprzętu; każdy punkt to 100 zł dziennie na sprzęt"));
+    Describe(lblOpiniaSkala_, tr("Ocena opinii"), tr("Zła, przeciętna, dobra albo wysoka: co opinia przynosi"));
+    Describe(lblOpiniaTrend_, tr("Kierunek opinii"), tr("Strzałka: jak opinia zmieniła się w ciągu 30 dni"));
+    Describe(lblJakoscSkala_, tr("Ocena jakości"), tr("Zła, niska, dobra albo kosztowna: co jakość przynosi"));
+    Describe(lblJakoscTrend_, tr("Kierunek jakości"), tr("Strzałka: jak jakość zmieniła się w ciągu 30 dni"));
+    ShowScale();
     const QString countNames[kKindCount] = {
         tr("Liczba abonentów telefonu lub modemu"), tr("Liczba abonentów ISDN"),     tr("Liczba abonentów SDI"),
         tr("Liczba abonentów Neostrady"),           tr("Liczba abonentów Polpak-T"), tr("Liczba budek telefonicznych")};

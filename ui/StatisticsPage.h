@@ -7,6 +7,7 @@
 #include "Controls.h"
 #include "Language.h"
 #include "Snapshot.h"
+#include "Standing.h"
 #include "View.h"
 
 namespace dzwonex {
@@ -16,8 +17,9 @@ class THistoryChart;
 class TRatingBox;
 
 // tabStat: the company's figures in the panel at the top left (cash,
-// opinion, quality, subscribers, the day's expenses and account) and the
-// chart of its history beside it.
+// opinion and quality with their bands and trends, subscribers, the day's
+// expenses and account) and the chart of its history beside it. A figure
+// too long for its column is shortened, whole in its tooltip.
 class StatisticsPage : public TPanel {
     Q_OBJECT
 public:
@@ -29,6 +31,15 @@ public:
     // Cash below zero is written in red.
     void ShowCashBelowZero(bool below);
     void ShowDayAccount(const DayAccount& day, Language language);
+    // Beside opinion and quality: the band each stands in and which way it
+    // went over the last 30 days.
+    struct Standing {
+        OpinionBand opinionBand = OpinionBand::Average;
+        QualityBand qualityBand = QualityBand::Good;
+        int64_t opinionChange = 0;
+        int64_t qualityChange = 0;
+    };
+    void ShowStanding(const Standing& standing);
     // Draws the history anew; it must outlive the page.
     void ShowHistory(const History& history);
     void RetranslateUi();
@@ -37,13 +48,21 @@ public:
 
 private:
     void BuildFigures();
-    void BuildDayAccount();
+    void BuildCounts();
+    void BuildExpenses();
+    void ShowScale();
+    void ShowTrend(QLabel* label, int64_t change);
     void tabStatResize();
 
     TPanel* pnlStat_ = nullptr;
     QLabel* lblKasa_ = nullptr;
     QLabel* lblOpinia_ = nullptr;
     QLabel* lblJakosc_ = nullptr;
+    QLabel* lblOpiniaSkala_ = nullptr;
+    QLabel* lblOpiniaTrend_ = nullptr;
+    QLabel* lblJakoscSkala_ = nullptr;
+    QLabel* lblJakoscTrend_ = nullptr;
+    Standing standing_;
     std::array<QLabel*, kKindCount> lblCounts_{};  // lbl1 .. lbl6
     QLabel* lblPracownicy_ = nullptr;
     QLabel* lblNaprawy_ = nullptr;

@@ -45,6 +45,10 @@ void StatusBar::ShowDate(const QString& text) {
 
 void StatusBar::Tell(const QString& text) { lblZmiany_->Tell(text); }
 
+void StatusBar::TellAndHold(const QString& text) { lblZmiany_->TellAndHold(text); }
+
+void StatusBar::ShowHelpHint() { lblZmiany_->TellAndHold(tr("F1 — Pomoc")); }
+
 void StatusBar::FocusGauge() { progressSpeed_->setFocus(); }
 
 void StatusBar::progressSpeedMouseDown(int x) {
@@ -68,6 +72,7 @@ void StatusBar::RetranslateUi() {
     Describe(this, tr("Pasek stanu"), tr("Szybkość gry, data i ostatnia zmiana"));
     Describe(lblSpeed1_, tr("Szybkość gry"), tr("Obecna szybkość gry, od 0 do 10"));
     Describe(progressSpeed_, tr("Pasek szybkości"), tr("Szybkość gry: kliknij lub użyj strzałek; 0 zatrzymuje czas"));
+    progressSpeed_->setToolTip(tr("Szybkość gry, od 0 (czas stoi) do 10 (dzień co 2 s): kliknij, + i -, P to pauza"));
     Describe(lblSpeed2_, tr("Data"), tr("Rok, miesiąc i dzień gry"));
     lblZmiany_->setAccessibleName(tr("Ostatnia zmiana"));
     lblZmiany_->setAccessibleDescription(tr("Co zmieniła ostatnia odpowiedź, kliknięcie mapy lub dzień"));

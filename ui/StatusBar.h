@@ -18,8 +18,12 @@ public:
     void ShowSpeedCaption(const QString& text);
     void ShowSpeed(int step);
     void ShowDate(const QString& text);
-    // The feedback line: the text at full strength, then it fades.
+    // The feedback line: the text at full strength, then it fades. News of
+    // the day gives way to what the player did, which is held a few seconds.
     void Tell(const QString& text);
+    void TellAndHold(const QString& text);
+    // Where the help is, for a player who has not found it yet.
+    void ShowHelpHint();
     // True from a press on the gauge to the next release.
     bool SpeedDragging() const { return dragging_; }
     // The gauge takes the keyboard focus.

@@ -12,6 +12,7 @@
 #include "ExitSignals.h"
 #include "Main.h"
 #include "Platform.h"
+#include "WordedError.h"
 
 int main(int argc, char** argv) {
     using namespace dzwonex;
@@ -26,7 +27,9 @@ int main(int argc, char** argv) {
     // ~/.local/share/dzwonex/dzwonex).
     QApplication::setOrganizationName(QStringLiteral("dzwonex"));
     QApplication::setApplicationName(QStringLiteral("dzwonex"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Dzwonex"));
+    // No display name: the desktop would add it to every title, the help's
+    // "Dzwonex — Pomoc" becoming "Dzwonex — Pomoc — Dzwonex"; each window
+    // names the game itself.
     QApplication::setApplicationVersion(QStringLiteral(DZWONEX_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(DZWONEX_APP_ID));
     // The icon drawn for the desktop, built into the program (ui/CMakeLists.txt).
@@ -51,7 +54,8 @@ int main(int argc, char** argv) {
         const std::vector<std::string> folders = DataDirCandidates(CurrentDataSearch(DZWONEX_DATA_FROM_BIN));
         const std::optional<std::string> found = FindDataDir(folders);
         if (!found) {
-            options.reportError(QString::fromStdString(DataNotFoundMessage(folders)));
+            const Language language = commandLine.language.value_or(GameController::StartLanguage());
+            options.reportError(QString::fromStdString(DataNotFoundWorded(folders, language)));
             return 1;
         }
         options.appDir = *found;

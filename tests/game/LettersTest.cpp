@@ -109,6 +109,87 @@ TEST(Letters, EveryPoolEntryIsReachable) {
     EXPECT_EQ(RandomPraise(PL, p), "Chciałem powiedzieć że jestem bardzo zadowolony ze świadczonych przez was usług.");
 }
 
+// A draw picks the same variant in either language: each variant of every
+// pool, drawn by its index, holds the same meaning in Polish and in English
+// (a word of each that the other variants lack). Two English variants
+// swapped would keep every other check of the catalogue.
+TEST(Letters, EachDrawGivesTheEnglishOfTheSamePolishVariant) {
+    const TextCatalogue& EN = Texts(Language::English);
+    using Pick = std::string (*)(const TextCatalogue&, RandomSource&);
+    struct Pool {
+        const char* name;
+        Pick pick;
+        std::vector<std::pair<const char*, const char*>> words;  // by index: Polish, English
+        bool whole = false;                                      // the words are the whole variant
+    };
+    const Pool pools[] = {
+        {"greetings",
+         RandomGreeting,
+         {{"Panie kierowniku.", "Mr Manager,"},
+          {"Szanowny panie kierowniku.", "Dear Mr Manager,"},
+          {"Panie dyrektorze.", "Mr Director,"},
+          {"Szanowny panie dyrektorze.", "Dear Mr Director,"},
+          {"Panie prezesie.", "Mr Chairman,"},
+          {"Szanowny panie prezesie.", "Dear Mr Chairman,"},
+          {"Szefie!", "Boss!"}},
+         true},
+        {"motivations",
+         RandomMotivation,
+         {{"synowi", "son"},
+          {"córce", "daughter"},
+          {"obrazków", "pictures"},
+          {"dysk", "disk"},
+          {"marzyłem", "dreamt"}}},
+        {"closings", RandomClosing, {{"Pozdrawiam", "regards"}, {"szacunku", "respectfully"}, {"odpowiedź", "reply"}}},
+        {"companies",
+         RandomCompanyName,
+         {{"skakolotów", "Hopalot"},
+          {"monopolowy", "Liquor"},
+          {"Laska", "Hottie"},
+          {"Cham", "Boor"},
+          {"szaletów", "Toilets"},
+          {"Bracia Strach", "Strach Brothers"}}},
+        {"spy reports",
+         RandomSpyReport,
+         {{"zapycha", "clogging"}, {"filmy", "films"}, {"obrazków", "pictures"}, {"10 lat", "10 years"}}},
+        {"insults",
+         RandomInsult,
+         {{"głupia itp", "etc. etc."},
+          {"Błeeee", "Bleeee"},
+          {"nie lubię", "don't like"},
+          {"niezadowolony", "unhappy"},
+          {"Jako szef", "As a boss"}}},
+        {"praises",
+         RandomPraise,
+         {{"słuszną", "sound policy"},
+          {"fajną", "cool company"},
+          {"Lamerowa", "Lamerowo"},
+          {"świadczonych", "services"}}},
+    };
+    for (const Pool& pool : pools) {
+        auto holds = [&pool](const std::string& text, const std::string& word) {
+            return pool.whole ? text == word : text.find(word) != std::string::npos;
+        };
+        // Every variant of the pool has its row.
+        ScriptedRandom probe;
+        pool.pick(PL, probe);
+        ASSERT_EQ(Ranges(probe), std::vector<int>{static_cast<int>(pool.words.size())}) << pool.name;
+        for (size_t i = 0; i < pool.words.size(); ++i) {
+            SCOPED_TRACE(std::string(pool.name) + " " + std::to_string(i));
+            ScriptedRandom pl({static_cast<double>(i)}), en({static_cast<double>(i)});
+            const auto& [polish, english] = pool.words[i];
+            EXPECT_TRUE(holds(pool.pick(PL, pl), polish)) << polish;
+            EXPECT_TRUE(holds(pool.pick(EN, en), english)) << english;
+            // The word belongs to this variant alone.
+            for (size_t j = 0; j < pool.words.size(); ++j) {
+                if (j == i) continue;
+                ScriptedRandom other({static_cast<double>(j)});
+                EXPECT_FALSE(holds(pool.pick(EN, other), english)) << english << " also in " << j;
+            }
+        }
+    }
+}
+
 // Every template, each of its draws through every value while the others
 // stay at zero: in English no Polish is left but the people's names, and
 // each letter makes exactly the draws of its Polish original.

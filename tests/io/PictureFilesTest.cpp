@@ -126,7 +126,8 @@ TEST(PictureChecks, EveryDamagedPictureIsRefusedWithItsMessage) {
                 ReadBmpInfo(file.string());
             ADD_FAILURE() << "taken";
         } catch (const FileError& e) {
-            EXPECT_EQ(e.what(), row.damage.message(file.string()));
+            EXPECT_EQ(e.what(), row.damage.message(file.string(), Language::English));
+            EXPECT_EQ(e.PolishMessage(), row.damage.message(file.string(), Language::Polish));
             EXPECT_EQ(e.File(), file.string());
         }
     }

@@ -26,8 +26,21 @@ namespace {
 
 void Replace(const fs::path& path) { fs::remove_all(path); }
 
-std::string CannotRead(const std::string& path, const std::string& reason) {
-    return "File " + path + " cannot be read (" + reason + ").";
+// The message of a file that cannot be read, with its reason in both
+// languages.
+auto CannotRead(std::string english, std::string polish) {
+    return [english, polish](const std::string& path, Language language) {
+        return language == Language::Polish ? "Nie można odczytać pliku " + path + " (" + polish + ")."
+                                            : "File " + path + " cannot be read (" + english + ").";
+    };
+}
+
+std::string TooLarge(const std::string& path, Language language, int width, int height, int limit) {
+    const std::string size = std::to_string(width) + " × " + std::to_string(height);
+    const std::string most = std::to_string(limit) + " × " + std::to_string(limit);
+    return language == Language::Polish
+               ? "Plik " + path + " jest za duży: " + size + " pikseli (najwięcej " + most + ")."
+               : "File " + path + " is too large: " + size + " pixels (the limit is " + most + ").";
 }
 
 // Where a marker starts, from the given offset; npos when there is none.
@@ -57,40 +70,44 @@ void Resize(const fs::path& path, int width, int height) {
     WriteAll(path, jpeg);
 }
 
-std::string NotAJpeg(const std::string& path) { return "File " + path + " is not a valid JPEG picture"; }
+std::string NotAJpeg(const std::string& path, Language language) {
+    return language == Language::Polish ? "Plik " + path + " nie jest poprawnym obrazem JPEG"
+                                        : "File " + path + " is not a valid JPEG picture";
+}
 
 }  // namespace
 
 std::vector<Damage> FileSystemDamages(std::size_t sizeLimit) {
     return {
         {"a directory", [](const fs::path& p) { Replace(p), fs::create_directory(p); },
-         [](const std::string& p) { return CannotRead(p, "it is a folder"); }},
+         CannotRead("it is a folder", "to folder")},
         {"a named pipe",
          [](const fs::path& p) {
              Replace(p);
              if (::mkfifo(p.c_str(), 0600) != 0) throw std::runtime_error("cannot make a pipe");
          },
-         [](const std::string& p) { return CannotRead(p, "it is a named pipe"); }},
+         CannotRead("it is a named pipe", "to potok nazwany")},
         {"a link to /dev/zero", [](const fs::path& p) { Replace(p), fs::create_symlink("/dev/zero", p); },
-         [](const std::string& p) { return CannotRead(p, "it is a device"); }},
+         CannotRead("it is a device", "to urządzenie")},
         // Sparse: nothing is written to the disk.
         {"a file over the limit",
          [sizeLimit](const fs::path& p) { fs::resize_file(p, static_cast<uintmax_t>(sizeLimit) + 1); },
-         [sizeLimit](const std::string& p) {
-             return CannotRead(p, "it is larger than " + std::to_string(sizeLimit >> 20) + " MiB");
-         }},
+         CannotRead("it is larger than " + std::to_string(sizeLimit >> 20) + " MiB",
+                    "jest większy niż " + std::to_string(sizeLimit >> 20) + " MiB")},
     };
 }
 
 std::vector<Damage> MapDamages() {
     auto tooLarge = [](int width, int height) {
-        return [width, height](const std::string& p) {
-            return "File " + p + " is too large: " + std::to_string(width) + " × " + std::to_string(height) +
-                   " pixels (the limit is 8192 × 8192).";
+        return [width, height](const std::string& p, Language language) {
+            return TooLarge(p, language, width, height, 8192);
         };
     };
+    // libjpeg's words stay English in either language.
     auto notAJpeg = [](const char* reason) {
-        return [reason](const std::string& p) { return NotAJpeg(p) + " (Corrupt JPEG data: " + reason + ")."; };
+        return [reason](const std::string& p, Language language) {
+            return NotAJpeg(p, language) + " (Corrupt JPEG data: " + reason + ").";
+        };
     };
     return {
         {"a map of 20000 x 20000 px", [](const fs::path& p) { Resize(p, 20000, 20000); }, tooLarge(20000, 20000)},
@@ -157,7 +174,9 @@ std::vector<uint8_t> BmpBytes(const BmpLayout& l) {
 }
 
 std::vector<Damage> BitmapDamages() {
-    auto invalid = [](const std::string& p) { return "Bitmap image is not valid: " + p; };
+    auto invalid = [](const std::string& p, Language language) {
+        return (language == Language::Polish ? "Nieprawidłowy obraz bitmapy: " : "Bitmap image is not valid: ") + p;
+    };
     return {
         {"run-length encoded at 24 bits a pixel",
          [](const fs::path& p) {
@@ -204,9 +223,7 @@ std::vector<Damage> BitmapDamages() {
                                    .palette = std::vector<uint8_t>(256 * 4, 0x80),
                                    .pixels = {0, 1}}));
          },
-         [](const std::string& p) {
-             return "File " + p + " is too large: 32768 × 32768 pixels (the limit is 4096 × 4096).";
-         }},
+         [](const std::string& p, Language language) { return TooLarge(p, language, 32768, 32768, 4096); }},
     };
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "Language.h"
+
 namespace dzwonex::testing {
 
 // One way an asset file can be broken, as a player, a packager or a broken
@@ -13,8 +15,8 @@ struct Damage {
     std::string what;
     // Replaces the file at the path (which holds a good one) with the damage.
     std::function<void(const std::filesystem::path&)> apply;
-    // The message naming the file, given its full path.
-    std::function<std::string(const std::string& path)> message;
+    // The message naming the file, given its full path, in the language.
+    std::function<std::string(const std::string& path, Language language)> message;
 };
 
 // Damage any asset can suffer: a directory, a named pipe, a link to

@@ -80,7 +80,11 @@ TEST_F(TextProcess, MissingAssetIsNamedAndExitsWithOne) {
     const ProcessRun r = RunText(Args(1), "state\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find("Cannot open file " + assets.Path().string() + "/Mapa.jpg."), std::string::npos) << r.err;
+    EXPECT_EQ(r.err, "dzwonex-text: Nie można otworzyć pliku " + assets.Path().string() + "/Mapa.jpg.\n");
+    // In English as it has always been said.
+    const ProcessRun english = RunText(Args(1) + " --lang en", "state\n");
+    EXPECT_EQ(english.status, 1);
+    EXPECT_EQ(english.err, "dzwonex-text: Cannot open file " + assets.Path().string() + "/Mapa.jpg.\n");
 }
 
 TEST_F(TextProcess, CorruptBitmapIsNamedAndExitsWithOne) {
@@ -88,7 +92,7 @@ TEST_F(TextProcess, CorruptBitmapIsNamedAndExitsWithOne) {
     const ProcessRun r = RunText(Args(1), "state\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Bannery.bmp"), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("Bitmap image is not valid"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Nieprawidłowy obraz bitmapy"), std::string::npos) << r.err;
 }
 
 // Damaged pictures: each is named in one message on stderr, exit 1, and
@@ -103,7 +107,7 @@ TEST_F(TextProcess, DamagedPicturesAreNamedAndExitWithOne) {
         SCOPED_TRACE(row.file + " as " + row.damage.what);
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err, "dzwonex-text: " + row.damage.message(file.string()) + "\n");
+        EXPECT_EQ(r.err, "dzwonex-text: " + row.damage.message(file.string(), Language::Polish) + "\n");
     }
 }
 
@@ -123,7 +127,7 @@ TEST_F(TextProcess, RunningOutOfMemoryWhileLoadingIsNamedAndExitsWithOne) {
     EXPECT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == 1) << rc;
     std::ifstream in(err);
     const std::string message((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(message, "dzwonex-text: File " + map.string() + " cannot be read (not enough memory).\n");
+    EXPECT_EQ(message, "dzwonex-text: Nie można odczytać pliku " + map.string() + " (za mało pamięci).\n");
 #endif
 }
 
@@ -137,7 +141,7 @@ TEST_F(TextProcess, AFolderGivenRelativelyIsNamedByItsFullPath) {
     EXPECT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == 1) << rc;
     std::ifstream in(err);
     const std::string message((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(message, "dzwonex-text: Cannot open file " + (assets.Path() / "Mapa.jpg").string() + ".\n");
+    EXPECT_EQ(message, "dzwonex-text: Nie można otworzyć pliku " + (assets.Path() / "Mapa.jpg").string() + ".\n");
 }
 
 TEST_F(TextProcess, GarbageInputGivesErrorLinesAndExitZero) {

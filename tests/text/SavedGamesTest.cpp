@@ -183,10 +183,14 @@ TEST_F(TextSavedGames, ASavedGameThatCannotBeLoadedAtStartEndsWithOne) {
     ProcessRun r = RunText("--load " + ShellQuote(missing) + common, "state\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "dzwonex-text: Nie można otworzyć " + missing + ": nie ma takiego pliku ani folderu.\n");
+    r = RunText("--lang en --load " + ShellQuote(missing) + common, "state\n");
     EXPECT_EQ(r.err, "dzwonex-text: Cannot open " + missing + ": No such file or directory.\n");
 
     r = RunText("--load " + ShellQuote(assets.Path().string()) + common, "state\n");
     EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "dzwonex-text: Plik " + assets.Path().string() + " nie jest zapisaną grą Dzwonex (to folder)\n");
+    r = RunText("--lang en --load " + ShellQuote(assets.Path().string()) + common, "state\n");
     EXPECT_EQ(r.err, "dzwonex-text: " + assets.Path().string() + " is not a Dzwonex saved game (it is a folder)\n");
 }
 
@@ -250,7 +254,8 @@ TEST_F(TextSavedGames, UnreachableValuesAreRefusedUnderAMemoryLimit) {
         std::ofstream(path, std::ios::binary) << hostile.dump() << padding;
         const ProcessRun r = RunText(common, "state\nload " + path + "\nstate\nday\nstate\n", 20, 200000);
         EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.err, "dzwonex-text: " + path + " is not a Dzwonex saved game " + row.says + "\n");
+        // The field's words stay those of the format.
+        EXPECT_EQ(r.err, "dzwonex-text: Plik " + path + " nie jest zapisaną grą Dzwonex " + row.says + "\n");
         std::istringstream lines(r.out);
         std::string before, after, next;
         ASSERT_TRUE(std::getline(lines, before) && std::getline(lines, after) && std::getline(lines, next));

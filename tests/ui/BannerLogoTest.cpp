@@ -163,7 +163,7 @@ TEST_F(LogoTest, AMissingOrDamagedPictureIsReportedAndTheDialogOpensWithout) {
     std::vector<Damage> damages = FileSystemDamages(kBitmapFileLimit);
     for (const Damage& d : BitmapDamages()) damages.push_back(d);
     damages.push_back({"missing", [](const std::filesystem::path& p) { std::filesystem::remove(p); },
-                       [](const std::string& p) { return "Cannot open file " + p + "."; }});
+                       [](const std::string& p, Language) { return "Nie można otworzyć pliku " + p + "."; }});
     const std::vector<uint8_t> good = ReadAll(path);
     for (const Damage& damage : damages) {
         SCOPED_TRACE(damage.what);
@@ -173,7 +173,7 @@ TEST_F(LogoTest, AMissingOrDamagedPictureIsReportedAndTheDialogOpensWithout) {
         errors.clear();
         auto logo = Open();
         ASSERT_EQ(errors.size(), 1u);
-        EXPECT_EQ(errors.front().toStdString(), damage.message(path));
+        EXPECT_EQ(errors.front().toStdString(), damage.message(path, Language::Polish));
         EXPECT_TRUE(logo->imgLogo->pixmap().isNull());
         EXPECT_TRUE(logo->isVisible());
     }

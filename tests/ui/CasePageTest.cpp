@@ -1,16 +1,20 @@
 // The case page as the game writes it, and presses on the map that open cases.
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
 
 #include "Amounts.h"
+#include "CompanyBuilder.h"
 
 #include "Support.h"
 
 namespace dzwonex::uitest {
 namespace {
+
+using dzwonex::testing::CompanyBuilder;
 
 class CasePageTest : public ::testing::Test {
 protected:
@@ -154,6 +158,36 @@ TEST_F(CasePageTest, LongCaseTextWrapsInsideTheBox) {
     // One paragraph of 200 characters needs several lines at 265 px.
     const QTextBlock first = w.memSprawa->document()->firstBlock();
     EXPECT_GT(first.layout()->lineCount(), 1);
+}
+
+TEST_F(CasePageTest, AnAmountNeverEndsALineApartFromItsUnit) {
+    // Amounts at every place of the line, in both languages' forms; the
+    // game's own text stays as it was written.
+    for (const std::string amount : {"1 006 zł", "10 999 zł", "2147 483 647 zł", "PLN 10,999"}) {
+        SCOPED_TRACE(amount);
+        std::string body;
+        for (int i = 0; i < 40; ++i) body += std::string(static_cast<size_t>(i % 7), 'a') + " " + amount + " ";
+        Case& c = CompanyBuilder(w->Game()).PushCase();
+        c.kind = ckInfo;
+        c.body = body;
+        CompanyBuilder(w->Game()).ShowCurrentCase();
+        EXPECT_EQ(w->Game().CurrentCase()->body, body);
+        QCoreApplication::processEvents();
+        const QTextBlock block = w.memSprawa->document()->firstBlock();
+        const QString text = block.text();
+        QTextLayout* layout = block.layout();
+        ASSERT_GT(layout->lineCount(), 5);
+        const QRegularExpression amountAt(QStringLiteral("\\d[\\s\\x{00A0}]*$|PLN[\\s\\x{00A0}]*$"));
+        for (int i = 1; i < layout->lineCount(); ++i) {
+            const int start = layout->lineAt(i).textStart();
+            const QString before = text.left(start), after = text.mid(start);
+            // A line may end after a whole amount, never inside one.
+            const bool brokenAmount =
+                before.contains(amountAt) && (after.startsWith(QString::fromUtf8("zł")) || after.front().isDigit());
+            EXPECT_FALSE(brokenAmount) << before.right(12).toStdString() << " | " << after.left(12).toStdString();
+        }
+        CompanyBuilder(w->Game()).ClearCases();
+    }
 }
 
 }  // namespace

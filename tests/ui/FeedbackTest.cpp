@@ -2,9 +2,12 @@
 // a day changed, and its fading.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <QTest>
 
 #include "Amounts.h"
+#include "CasesPage.h"
 #include "Changes.h"
 #include "CompanyBuilder.h"
 #include "FeedbackLine.h"
@@ -25,7 +28,12 @@ protected:
     void SetUp() override {
         w.Show();
         w->Controller().StopMainTimer();
+        // The start's line is held; the tests begin once it has been read.
+        hint = Told();
+        w.lblZmiany->Hold()->setCurrentTime(TFeedbackLine::kHoldMs);
     }
+
+    QString hint;
 
     QString Told() const { return w.lblZmiany->FullText(); }
     // The whole text shows only where the line is wide enough.
@@ -105,18 +113,24 @@ TEST_F(FeedbackTest, ADayAndAPressOnTheMapTellWhatTheyDid) {
 
 TEST_F(FeedbackTest, TheLineFadesWhenItsAnimationIsStepped) {
     TFeedbackLine* line = w.lblZmiany;
+    // The start told where the help is.
+    EXPECT_EQ(hint, QString::fromUtf8("F1 — Pomoc"));
+    EXPECT_TRUE(line->isVisible());
+    line->FadeOut()->setCurrentTime(TFeedbackLine::kFadeMs);
     EXPECT_FALSE(line->isVisible());
+
     w->Controller().MainTimerTimer();
     EXPECT_TRUE(line->isVisible());
     EXPECT_EQ(line->Opacity(), 1.0);
-    EXPECT_EQ(line->Fade()->state(), QAbstractAnimation::Running);
-
-    line->Fade()->setCurrentTime(TFeedbackLine::kHoldMs);
+    EXPECT_EQ(line->Hold()->state(), QAbstractAnimation::Running);
+    line->Hold()->setCurrentTime(TFeedbackLine::kHoldMs - 1);
     EXPECT_EQ(line->Opacity(), 1.0);
-    line->Fade()->setCurrentTime(TFeedbackLine::kHoldMs + TFeedbackLine::kFadeMs / 2);
+    line->Hold()->setCurrentTime(TFeedbackLine::kHoldMs);
+    EXPECT_EQ(line->FadeOut()->state(), QAbstractAnimation::Running);
+    line->FadeOut()->setCurrentTime(TFeedbackLine::kFadeMs / 2);
     EXPECT_NEAR(line->Opacity(), 0.5, 0.01);
     EXPECT_LT(line->palette().color(QPalette::WindowText).alpha(), 200);
-    line->Fade()->setCurrentTime(TFeedbackLine::kHoldMs + TFeedbackLine::kFadeMs);
+    line->FadeOut()->setCurrentTime(TFeedbackLine::kFadeMs);
     EXPECT_EQ(line->Opacity(), 0.0);
     EXPECT_FALSE(line->isVisible());
 
@@ -124,6 +138,80 @@ TEST_F(FeedbackTest, TheLineFadesWhenItsAnimationIsStepped) {
     w->Controller().MainTimerTimer();
     EXPECT_TRUE(line->isVisible());
     EXPECT_EQ(line->Opacity(), 1.0);
+}
+
+TEST_F(FeedbackTest, AnAnswerAtTopSpeedStaysFourSecondsAndTheDaysWait) {
+    TFeedbackLine* line = w.lblZmiany;
+    CompanyBuilder(w->Game()).ClearCases();
+    Case& c = CompanyBuilder(w->Game()).PushCase();
+    c.kind = ckSdiBribe;
+    c.param = 828;
+    CompanyBuilder(w->Game()).ShowCurrentCase();
+    w->Controller().PickSpeed(10);
+    w->Controller().StopMainTimer();
+    ASSERT_EQ(w->Game().SpeedPosition(), 10);
+
+    QTest::mouseClick(w.btnYes, Qt::LeftButton);
+    const QString answer = Told();
+    ASSERT_TRUE(answer.contains("SDI +1")) << answer.toStdString();
+    // A day every two seconds: both days of the hold wait, the latest for
+    // the hold's end.
+    line->Hold()->setCurrentTime(2000);
+    w->Controller().MainTimerTimer();
+    const QString firstDay = line->Waiting();
+    EXPECT_FALSE(firstDay.isEmpty());
+    line->Hold()->setCurrentTime(TFeedbackLine::kHoldMs - 1);
+    CompanyBuilder(w->Game()).AddMoney(1);  // so that the two days differ
+    w->Controller().MainTimerTimer();
+    EXPECT_EQ(Told(), answer);
+    EXPECT_EQ(line->Opacity(), 1.0);
+    EXPECT_NE(line->Waiting(), firstDay);
+    const QString secondDay = line->Waiting();
+
+    line->Hold()->setCurrentTime(TFeedbackLine::kHoldMs);
+    EXPECT_EQ(Told(), secondDay);
+    EXPECT_EQ(line->Opacity(), 1.0);
+    EXPECT_TRUE(line->Waiting().isEmpty());
+    // A day's news is not held: the next replaces it at once.
+    w->Controller().MainTimerTimer();
+    EXPECT_NE(Told(), secondDay);
+}
+
+TEST_F(FeedbackTest, TheLogKeepsTheLastTwentyChangesNewestFirst) {
+    CasesPage* page = w.window->findChild<CasesPage*>();
+    ASSERT_NE(page, nullptr);
+    QStringList told;
+    for (int day = 0; day < 25; ++day) {
+        w->Controller().MainTimerTimer();
+        told.prepend("Dzień: " + Told());
+    }
+    // An answer, and a press on the map, which changes nothing yet.
+    CompanyBuilder(w->Game()).ClearCases();
+    Case& c = CompanyBuilder(w->Game()).PushCase();
+    c.kind = ckRaise;
+    CompanyBuilder(w->Game()).ShowCurrentCase();
+    QTest::mouseClick(w.btnNo, Qt::LeftButton);
+    if (Told() != "Bez zmian") told.prepend("Nie: " + Told());
+    w->Controller().SetActivePage(kPageMap);
+    QTest::mouseClick(w.paintboxMapa, Qt::LeftButton, {}, EmptyGround(w->Game()));
+    ASSERT_TRUE(Told().startsWith("Po Tak"));
+
+    EXPECT_EQ(page->LoggedChanges(), told.mid(0, CasesPage::kLogSize));
+}
+
+TEST_F(FeedbackTest, AChangeFromTheLeastCashToTheMostShowsWhole) {
+    Widen();
+    Effects effects;
+    effects.cash = int64_t{std::numeric_limits<int32_t>::max()} - std::numeric_limits<int32_t>::min();
+    w->Controller().Reported({Action::Yes, effects, std::nullopt});
+    EXPECT_EQ(w.lblZmiany->text(), QString::fromUtf8("Kasa +4294 967 295 zł"));
+    effects.cash = -effects.cash;
+    w->Controller().Reported({Action::Yes, effects, std::nullopt});
+    EXPECT_EQ(w.lblZmiany->text(), "Kasa " + kMinus + QString::fromUtf8("4294 967 295 zł"));
+    w->Controller().SetLanguage(Language::English);
+    w->Controller().Reported({Action::Yes, effects, std::nullopt});
+    EXPECT_EQ(w.lblZmiany->text(), "Cash " + kMinus + "PLN 4,294,967,295");
+    w->Controller().SetLanguage(Language::Polish);
 }
 
 TEST_F(FeedbackTest, TheLineKeepsRightOfTheDateAndCutsAtWholeParts) {

@@ -2,12 +2,14 @@
 // help, and names for screen readers.
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include "CompanyBuilder.h"
 #include "HelpDialog.h"
 #include "HelpText.h"
 #include "HistoryChart.h"
+#include "KeyBindings.h"
 #include "Support.h"
 
 namespace dzwonex::uitest {
@@ -167,21 +169,74 @@ TEST_F(KeyboardTest, CtrlDigitsPickPagesAsThePlayerWould) {
     }
     Key(Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(w.PageControl->ActivePageIndex(), kPageMenu);
+    // Forward past the last page to the first, and back from the first to
+    // the last, as the keyboard sends Ctrl+Shift+Tab.
+    Key(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(w.PageControl->ActivePageIndex(), kPageMap);
+    Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(w.PageControl->ActivePageIndex(), kPageMenu);
 }
 
-TEST_F(KeyboardTest, F1AndThePomocButtonOpenTheHelp) {
+TEST_F(KeyboardTest, TheHelpOpensByF1AndPomocAndStopsTheClockWhileOpen) {
+    w->Controller().PickSpeed(7);
+    const int period = w.MainTimer->interval();
     Key(Qt::Key_F1);
     ASSERT_NE(w.frmPomoc(), nullptr);
     EXPECT_TRUE(w.frmPomoc()->isVisible());
+    EXPECT_EQ(w.frmPomoc()->windowTitle(), QString::fromUtf8("Dzwonex — Pomoc"));
     EXPECT_EQ(w.frmPomoc()->Text()->toPlainText(), QString::fromUtf8(GameHelp()));
+    EXPECT_EQ(Speed(), 0);
+    EXPECT_FALSE(w.MainTimer->isActive());
     w.frmPomoc()->CloseButton()->click();
     EXPECT_FALSE(w.frmPomoc()->isVisible());
+    EXPECT_EQ(Speed(), 7);
+    EXPECT_TRUE(w.MainTimer->isActive());
+    EXPECT_EQ(w.MainTimer->interval(), period);
 
+    // From the Menu page; a speed the player sets meanwhile stays, and
+    // closing by Escape is closing too.
     w->Controller().SetActivePage(kPageMenu);
     QTest::mouseClick(w.btnPomoc, Qt::LeftButton);
     EXPECT_TRUE(w.frmPomoc()->isVisible());
-    // The clock goes on meanwhile.
-    EXPECT_TRUE(w.MainTimer->isActive());
+    EXPECT_EQ(Speed(), 0);
+    w->Controller().PickSpeed(3);
+    QTest::keyClick(w.frmPomoc(), Qt::Key_Escape);
+    EXPECT_FALSE(w.frmPomoc()->isVisible());
+    EXPECT_EQ(Speed(), 3);
+    // A stopped clock stays stopped.
+    w->Controller().PickSpeed(0);
+    w->ShowHelp();
+    w.frmPomoc()->CloseButton()->click();
+    EXPECT_EQ(Speed(), 0);
+}
+
+// A key as the help spells it: the keypad's keys are the keys, Return is
+// Enter, Shift+Tab is Backtab, and "+" needs no Shift to be named.
+QString Spelt(const QKeySequence& sequence) {
+    QString name = sequence.toString(QKeySequence::PortableText);
+    name.remove(QStringLiteral("Num+"));
+    name.replace(QStringLiteral("Return"), QStringLiteral("Enter"));
+    name.replace(QStringLiteral("Backtab"), QStringLiteral("Shift+Tab"));
+    name.replace(QStringLiteral("Shift+Shift+"), QStringLiteral("Shift+"));
+    if (name == QStringLiteral("Shift++")) name = QStringLiteral("+");
+    return name;
+}
+
+TEST(KeyHelp, EachLanguagesHelpNamesEveryKeyTheWindowBinds) {
+    for (const Language language : {Language::Polish, Language::English}) {
+        SCOPED_TRACE(LanguageCode(language));
+        const QString help = QString::fromUtf8(GameHelp(language));
+        const qsizetype keys = help.indexOf(language == Language::Polish ? "\nKLAWISZE\n" : "\nKEYS\n");
+        ASSERT_GE(keys, 0);
+        const QStringList named = help.mid(keys).split(QRegularExpression(QStringLiteral("[\\s,()]+")));
+        int checked = 0;
+        for (const KeyBinding& binding : KeyBindings())
+            for (const QKeySequence& sequence : binding.keys) {
+                EXPECT_TRUE(named.contains(Spelt(sequence))) << Spelt(sequence).toStdString();
+                ++checked;
+            }
+        EXPECT_GE(checked, 30);
+    }
 }
 
 TEST_F(KeyboardTest, EveryControlHasAnAccessibleNameAndDescription) {
@@ -199,6 +254,11 @@ TEST_F(KeyboardTest, EveryControlHasAnAccessibleNameAndDescription) {
         if (c->accessibleName().isEmpty() || c->accessibleDescription().isEmpty()) missing << name;
     }
     EXPECT_TRUE(missing.isEmpty()) << missing.join(", ").toStdString();
+    // Under the pointer too: the tabs, the speed bar and the Menu's buttons.
+    for (int i = 0; i < 4; ++i) EXPECT_FALSE(w.PageControl->TabBar()->tabToolTip(i).isEmpty()) << i;
+    for (QWidget* c : std::initializer_list<QWidget*>{w.progressSpeed, w.chkMuzyka, w.btnPomoc, w.btnZapisz,
+                                                      w.btnWczytaj, w.btnNowaGra, w.btnKontynuuj})
+        EXPECT_FALSE(c->toolTip().isEmpty()) << c->objectName().toStdString();
 }
 
 }  // namespace

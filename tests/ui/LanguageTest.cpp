@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStyleOptionButton>
@@ -169,7 +171,9 @@ TEST_F(LanguageTest, TheMenuPageSwitchesTheWholeWindowAndTheNextStart) {
         // The help already open follows.
         EXPECT_EQ(w.frmPomoc()->Text()->toPlainText(), QString::fromUtf8(GameHelp(Language::English)));
         EXPECT_EQ(w.frmPomoc()->CloseButton()->text(), "Close");
-        // What a day changed is told in English too, in its numbers.
+        // What a day changed is told in English too, in its numbers, once
+        // the start's line has been read.
+        w.lblZmiany->Hold()->setCurrentTime(TFeedbackLine::kHoldMs);
         w->Controller().MainTimerTimer();
         EXPECT_TRUE(w.lblZmiany->FullText().startsWith("Cash ")) << w.lblZmiany->FullText().toStdString();
         Effects effects;
@@ -233,6 +237,17 @@ TEST_F(LanguageTest, AFirstStartSpeaksTheSystemsLanguageUnlessThePlayerChose) {
     QSettings().setValue("window/language", "klingon");
     EXPECT_EQ(WindowUnderTest(assets.Dir(), 1, false, Speaking(std::nullopt))->Controller().CurrentLanguage(),
               Language::English);
+}
+
+// The file dialogs are Qt's own: their words come from Qt's translations,
+// which the set-up installs with the game's.
+TEST_F(LanguageTest, QtsOwnDialogsSpeakTheGamesLanguage) {
+    if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_pl.qm"))
+        GTEST_SKIP() << "Qt's translations are not installed";
+    WindowUnderTest w(assets.Dir(), 1, false, Speaking(Language::Polish));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QString::fromUtf8("Szukaj w:"));
+    w->Controller().SetLanguage(Language::English);
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Look in:");
 }
 
 }  // namespace

@@ -134,7 +134,7 @@ TEST_F(LayoutTest, PagesTabsAndFontsAreTheGames) {
     // Box fill behind the statistics and the music box, white around them.
     const QImage stat = Grab(w.pnlStat);
     EXPECT_EQ(stat.pixelColor(106, 70), kBoxFill);
-    EXPECT_EQ(stat.pixelColor(104, 8), kBoxFrame);
+    EXPECT_EQ(stat.pixelColor(8, 8), kBoxFrame);
     EXPECT_EQ(stat.pixelColor(2, 2), kWhite);
     const QImage menu = Grab(w.pnlMenu);
     EXPECT_EQ(menu.pixelColor(200, 48), kBoxFill);

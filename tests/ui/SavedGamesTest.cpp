@@ -32,11 +32,13 @@ QByteArray Slurp(const QString& path) {
 // were asked.
 struct DialogAnswers {
     QString answer;
+    QString suggested;  // what the save dialog offered last
     int saves = 0, opens = 0;
     std::function<void(TfrmMainOptions&)> Install() {
         return [this](TfrmMainOptions& o) {
-            o.askSavePath = [this](QWidget*, const QString&) {
+            o.askSavePath = [this](QWidget*, const QString& suggestion) {
                 ++saves;
+                suggested = suggestion;
                 return answer;
             };
             o.askOpenPath = [this](QWidget*, const QString&) {
@@ -309,6 +311,9 @@ TEST_F(SavedGamesTest, TheDialogsSaveAndLoadAndACancelChangesNothing) {
     dialogs.answer = saves.filePath("moja gra.dzwonex");
     Click(w.btnZapisz);
     EXPECT_EQ(dialogs.saves, 1);
+    // The documents folder is missing here: the home folder is offered.
+    EXPECT_EQ(dialogs.suggested, QDir::home().filePath("dzwonex-rok1.dzwonex"));
+    EXPECT_EQ(w.lblZmiany->FullText(), "Zapisano: " + dialogs.answer);
     const CompanySnapshot saved = w->Game().Snapshot();
     const SavedHistory course = w->Controller().GameHistory().Saved();
     ASSERT_EQ(course.samples.size(), 11u);
@@ -348,20 +353,21 @@ TEST_F(SavedGamesTest, FilesThatFailAreToldAndTheGamePlaysOn) {
     bad.close();
     Click(w.btnWczytaj);
     ASSERT_EQ(w.errors->size(), 1u);
-    EXPECT_TRUE(w.errors->back().startsWith(dialogs.answer + " is not a Dzwonex saved game (not JSON"))
+    EXPECT_TRUE(w.errors->back().startsWith("Plik " + dialogs.answer + " nie jest zapisaną grą Dzwonex (to nie JSON"))
         << qPrintable(w.errors->back());
 
     dialogs.answer = saves.filePath("brak/gra.dzwonex");
     Click(w.btnZapisz);
     ASSERT_EQ(w.errors->size(), 2u);
-    EXPECT_EQ(w.errors->back(), "The game could not be saved to " + dialogs.answer + ": No such file or directory.");
+    EXPECT_EQ(w.errors->back(),
+              "Nie udało się zapisać gry do " + dialogs.answer + ": nie ma takiego pliku ani folderu.");
 
     // A named pipe is no file to save over: told, and left a pipe.
     dialogs.answer = saves.filePath("potok");
     ASSERT_EQ(::mkfifo(QFile::encodeName(dialogs.answer).constData(), 0600), 0);
     Click(w.btnZapisz);
     ASSERT_EQ(w.errors->size(), 3u);
-    EXPECT_EQ(w.errors->back(), "The game could not be saved to " + dialogs.answer + ": it is a named pipe.");
+    EXPECT_EQ(w.errors->back(), "Nie udało się zapisać gry do " + dialogs.answer + ": to potok nazwany.");
     EXPECT_EQ(QFileInfo(dialogs.answer).isFile(), false);
     EXPECT_TRUE(QFileInfo::exists(dialogs.answer));
 
@@ -430,7 +436,14 @@ TEST_F(SavedGamesTest, AGameNamedAtStartOpensInsteadOfTheNewOne) {
     // A file that is no saved game: told, and the new company stays.
     WindowUnderTest fresh(assets.Dir(), 10, false, [&](TfrmMainOptions& o) { o.loadPath = saves.path(); });
     ASSERT_EQ(fresh.errors->size(), 1u);
-    EXPECT_EQ(fresh.errors->front(), saves.path() + " is not a Dzwonex saved game (it is a folder)");
+    EXPECT_EQ(fresh.errors->front(), "Plik " + saves.path() + " nie jest zapisaną grą Dzwonex (to folder)");
+    // In English the same, in its words.
+    WindowUnderTest english(assets.Dir(), 10, false, [&](TfrmMainOptions& o) {
+        o.loadPath = saves.path();
+        o.language = Language::English;
+    });
+    ASSERT_EQ(english.errors->size(), 1u);
+    EXPECT_EQ(english.errors->front(), saves.path() + " is not a Dzwonex saved game (it is a folder)");
     EXPECT_EQ(fresh->Game().Day(), 1);
 }
 
@@ -463,7 +476,7 @@ TEST_F(SavedGamesTest, AKeepingThatFailsIsToldAndLeavesTheEarlierOne) {
     signal(SIGXFSZ, oldHandler);
 
     ASSERT_EQ(w.errors->size(), 1u);
-    EXPECT_EQ(*w.errors->begin(), "The game could not be saved to " + file + ": File too large.");
+    EXPECT_EQ(*w.errors->begin(), "Nie udało się zapisać gry do " + file + ": plik za duży.");
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(Slurp(file), earlier);
     EXPECT_EQ(QFileInfo(file).dir().entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(file).fileName()});

@@ -77,16 +77,20 @@ TEST_F(StartupTest, AMissingBannerStripIsReportedWithItsFullPath) {
     assets.Remove("Bannery.bmp");
     WindowUnderTest w(assets.Dir());
     ASSERT_EQ(w.errors->size(), 1u);
-    EXPECT_EQ(w.errors->front(), QString("Cannot open file %1.").arg(assets.File("Bannery.bmp")));
+    EXPECT_EQ(w.errors->front(), QString::fromUtf8("Nie można otworzyć pliku %1.").arg(assets.File("Bannery.bmp")));
     ExpectNothingAfterThePictures(w);
     EXPECT_EQ(w->Game().MapWidth(), 0);
+    // In English, the words the game has always had.
+    WindowUnderTest english(assets.Dir(), 12345, false, [](TfrmMainOptions& o) { o.language = Language::English; });
+    ASSERT_EQ(english.errors->size(), 1u);
+    EXPECT_EQ(english.errors->front(), QString("Cannot open file %1.").arg(assets.File("Bannery.bmp")));
 }
 
 TEST_F(StartupTest, AMalformedIconIsNotAValidBitmap) {
     Corrupt("4.bmp", QByteArray("BM this is no bitmap at all, only some words"));
     WindowUnderTest w(assets.Dir());
     ASSERT_EQ(w.errors->size(), 1u);
-    EXPECT_EQ(w.errors->front(), "Bitmap image is not valid: " + assets.File("4.bmp"));
+    EXPECT_EQ(w.errors->front(), QString::fromUtf8("Nieprawidłowy obraz bitmapy: ") + assets.File("4.bmp"));
     ExpectNothingAfterThePictures(w);
     // Loaded before the failure.
     EXPECT_EQ(w->Game().MapWidth(), 640);
@@ -101,7 +105,7 @@ TEST_F(StartupTest, ATruncatedBitmapIsNotValid) {
     strip.close();
     WindowUnderTest w(assets.Dir());
     ASSERT_EQ(w.errors->size(), 1u);
-    EXPECT_EQ(w.errors->front(), "Bitmap image is not valid: " + assets.File("Bannery.bmp"));
+    EXPECT_EQ(w.errors->front(), QString::fromUtf8("Nieprawidłowy obraz bitmapy: ") + assets.File("Bannery.bmp"));
     ExpectNothingAfterThePictures(w);
 }
 
@@ -110,7 +114,7 @@ TEST_F(StartupTest, AMissingOrCorruptMapIsReported) {
     {
         WindowUnderTest w(assets.Dir());
         ASSERT_EQ(w.errors->size(), 1u);
-        EXPECT_EQ(w.errors->front(), QString("Cannot open file %1.").arg(assets.File("Mapa.jpg")));
+        EXPECT_EQ(w.errors->front(), QString::fromUtf8("Nie można otworzyć pliku %1.").arg(assets.File("Mapa.jpg")));
         ExpectNothingAfterThePictures(w);
     }
     static const char kNotAPicture[] = "\xFF\xD8\xFF\xE0 not really a picture";
@@ -135,7 +139,7 @@ TEST(StartupDamagedFilesTest, EachDamagedPictureIsNamedAndTheGameEnds) {
         row.damage.apply(path);
         WindowUnderTest w(assets.Dir());
         ASSERT_EQ(w.errors->size(), 1u);
-        EXPECT_EQ(w.errors->front().toStdString(), row.damage.message(path));
+        EXPECT_EQ(w.errors->front().toStdString(), row.damage.message(path, Language::Polish));
         EXPECT_TRUE(w->StartupFailed());
         EXPECT_EQ(w.sound->Count("InitSound(" + assets.Dir() + ")"), 0);
         EXPECT_FALSE(w.MainTimer->isActive());

@@ -5,13 +5,17 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <optional>
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include "Amounts.h"
 #include "Changes.h"
 #include "CompanyBuilder.h"
+#include "FittedAmount.h"
 #include "HistoryChart.h"
+#include "Standing.h"
 #include "Support.h"
 #include "Translations.h"
 
@@ -136,6 +140,131 @@ TEST_F(StatisticsTest, CashBelowZeroIsRedAndHasItsCaption) {
     CompanyBuilder(w->Game()).AddMoney(1);
     EXPECT_EQ(w.lblKasa->palette().color(QPalette::WindowText), above);
     EXPECT_NE(above, QColor(200, 0, 0));
+}
+
+// The number a figure's text stands for: its digits, with the sign before
+// them ('-' or U+2212).
+std::optional<int64_t> Number(const QString& text) {
+    const qsizetype first = text.indexOf(QRegularExpression(QStringLiteral("\\d")));
+    if (first < 0) return std::nullopt;
+    QString digits;
+    for (qsizetype i = first; i < text.size() && (text[i].isDigit() || text[i] == ' ' || text[i] == ','); ++i)
+        if (text[i].isDigit()) digits += text[i];
+    const QString before = text.left(first);
+    const bool negative = before.contains('-') || before.contains(QChar(0x2212));
+    return (negative ? -1 : 1) * digits.toLongLong();
+}
+
+TEST_F(StatisticsTest, EveryFigureAtBothEndsOf32BitsIsWholeFitsAndOverlapsNoOtherLabel) {
+    constexpr int32_t kLeast = std::numeric_limits<int32_t>::min();
+    constexpr int32_t kMost = std::numeric_limits<int32_t>::max();
+    const std::vector<dzwonex::Control> figures = {
+        dzwonex::Control::lblOpinia,  dzwonex::Control::lblJakosc, dzwonex::Control::lbl1,
+        dzwonex::Control::lbl2,       dzwonex::Control::lbl3,      dzwonex::Control::lbl4,
+        dzwonex::Control::lbl5,       dzwonex::Control::lbl6,      dzwonex::Control::lblPracownicy,
+        dzwonex::Control::lblNaprawy, dzwonex::Control::lblSprzet};
+    w->Controller().SetActivePage(kPageStat);
+    for (const Language language : {Language::Polish, Language::English}) {
+        w->Controller().SetLanguage(language);
+        for (const int32_t value : {kLeast, kMost}) {
+            SCOPED_TRACE(::testing::Message() << LanguageCode(language) << " " << value);
+            // As the company writes them: the cash through its own
+            // arithmetic, the other figures as their texts.
+            CompanyBuilder(w->Game()).Cash(value).AddMoney(0);
+            for (const dzwonex::Control control : figures)
+                w->Controller().SetText(control, FormatAmount(value, language));
+            // The day's account: its income and costs at the ends, its
+            // balance beyond them.
+            DayAccount day;
+            day.income = value;
+            day.staff = value == kLeast ? kMost : 0;
+            w->Controller().DayBooked(day);
+            QCoreApplication::processEvents();
+
+            std::map<QLabel*, int64_t> expected = {
+                {w.lblKasa, value},       {w.lblOpinia, value},      {w.lblJakosc, value},
+                {w.lblPracownicy, value}, {w.lblNaprawy, value},     {w.lblSprzet, value},
+                {w.lblPrzychody, value},  {w.lblWydatki, day.staff}, {w.lblBilans, int64_t{value} - day.staff}};
+            for (QLabel* count : w.lblCounts) expected[count] = value;
+            for (const auto& [label, number] : expected) {
+                SCOPED_TRACE(label->objectName().toStdString() + ": " + label->text().toStdString());
+                // Whole, or shortened with the whole amount in the tooltip.
+                if (label->toolTip().isEmpty()) {
+                    EXPECT_EQ(Number(label->text()), number);
+                } else {
+                    EXPECT_EQ(Number(label->toolTip()), number);
+                    EXPECT_EQ(label->text(), ShortenedAmount(label->toolTip()));
+                }
+            }
+            // Every label of the panel fits its control and keeps off the others.
+            const QList<QLabel*> labels = w.pnlStat->findChildren<QLabel*>();
+            for (QLabel* label : labels) {
+                if (!label->isVisible() || label->text().isEmpty()) continue;
+                SCOPED_TRACE(label->objectName().toStdString() + ": " + label->text().toStdString());
+                EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width());
+                for (QLabel* other : labels) {
+                    if (other == label || !other->isVisible() || other->text().isEmpty()) continue;
+                    EXPECT_FALSE(label->geometry().intersects(other->geometry())) << other->objectName().toStdString();
+                }
+            }
+        }
+    }
+    w->Controller().SetLanguage(Language::Polish);
+}
+
+TEST(FittedAmount, ShortensToTheLargestUnitThatLeavesAWholeOne) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"-2147 483 648 zł", "-2,1 mld zł"},
+        {"PLN 2,147,483,647", "PLN 2.1 bn"},
+        {"\xE2\x88\x92"
+         "12 345 678",
+         "\xE2\x88\x92"
+         "12,3 mln"},
+        {"+PLN 12,345,678", "+PLN 12.3 m"},
+        {"999 999", "1,0 mln"},
+        {"949,949", "949.9 k"},
+        {"1 000", "1,0 tys."},
+        {"999", "999"},
+    };
+    for (const auto& [exact, shortened] : rows)
+        EXPECT_EQ(ShortenedAmount(QString::fromUtf8(exact)), QString::fromUtf8(shortened)) << exact;
+}
+
+TEST_F(StatisticsTest, OpinionAndQualityShowTheirBandAndTheMonthsTrend) {
+    QLabel* opinionBand = Control<QLabel>(w.pnlStat, "lblOpiniaSkala");
+    QLabel* opinionTrend = Control<QLabel>(w.pnlStat, "lblOpiniaTrend");
+    QLabel* qualityBand = Control<QLabel>(w.pnlStat, "lblJakoscSkala");
+    QLabel* qualityTrend = Control<QLabel>(w.pnlStat, "lblJakoscTrend");
+    CompanyBuilder build(w->Game());
+    // A month from opinion 10 and quality 0 to -3 and 60, a day at a time.
+    build.Opinion(10).Quality(0);
+    build.SetDay(w->Game().Day() + 1);
+    w->Controller().RecordHistory();
+    for (int day = 1; day <= kTrendDays; ++day) {
+        build.SetDay(w->Game().Day() + 1);
+        build.AddOpinion(-13.0 / kTrendDays);
+        build.AddQuality(2);
+        w->Controller().RecordHistory();
+    }
+    EXPECT_EQ(w.lblOpinia->text(), "-3");
+    EXPECT_EQ(opinionBand->text(), QString::fromUtf8("zła"));
+    EXPECT_EQ(opinionTrend->text(), QString::fromUtf8("↓"));
+    EXPECT_EQ(opinionTrend->toolTip(), QString::fromUtf8("Zmiana w ciągu 30 dni: −13"));
+    EXPECT_EQ(qualityBand->text(), "kosztowna");
+    EXPECT_EQ(qualityTrend->text(), QString::fromUtf8("↑"));
+    // An answer moves the band at once; the trend counts from a month ago.
+    build.AddOpinion(10);
+    EXPECT_EQ(opinionBand->text(), "dobra");
+    EXPECT_EQ(opinionTrend->text(), QString::fromUtf8("↓"));
+    build.AddOpinion(5);
+    EXPECT_EQ(opinionBand->text(), "dobra");
+    EXPECT_EQ(opinionTrend->text(), QString::fromUtf8("↑"));
+    build.AddOpinion(-2);
+    EXPECT_EQ(opinionTrend->text(), QString::fromUtf8("→"));
+    w->Controller().SetLanguage(Language::English);
+    EXPECT_EQ(opinionBand->text(), "good");
+    EXPECT_EQ(qualityBand->text(), "costly");
+    w->Controller().SetLanguage(Language::Polish);
 }
 
 // The chart alone, on a history made for the case.

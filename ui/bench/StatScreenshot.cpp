@@ -1,9 +1,9 @@
 // Plays the game in its real window for a while, as a simple player would,
-// then shows the Statystyka page (or the case page with a letter, or the
-// Menu page) at a given size and waits to be photographed.
-// scripts/screenshot-stat.sh runs it under Xvfb.
+// then shows the Statystyka page (or the case page with a letter, the Menu
+// page, or the help over the window's top left corner) at a given size and
+// waits to be photographed. scripts/screenshot-stat.sh runs it under Xvfb.
 //
-//   ui_stat_screenshot [--lang pl|en] [--page stat|cases|menu] ASSET_DIR WIDTH HEIGHT [DAYS] [SEED]
+//   ui_stat_screenshot [--lang pl|en] [--page stat|cases|menu|help] ASSET_DIR WIDTH HEIGHT [DAYS] [SEED]
 //
 // Prints "ready" once the page has been painted, and quits after a minute.
 #include <cstdio>
@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "HelpDialog.h"
 #include "Main.h"
 #include "Platform.h"
 #include "SilentSound.h"
@@ -85,9 +86,13 @@ void WaitForALetter(TfrmMain& w) {
     }
 }
 
+// The help is no page; it opens over the Statystyka page.
+constexpr int kHelp = -1;
+
 int PageNamed(const char* name) {
     if (std::strcmp(name, "cases") == 0) return kPageCases;
     if (std::strcmp(name, "menu") == 0) return kPageMenu;
+    if (std::strcmp(name, "help") == 0) return kHelp;
     return kPageStat;
 }
 
@@ -108,7 +113,8 @@ int main(int argc, char** argv) {
             args.push_back(argv[i]);
     }
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: %s [--lang pl|en] [--page stat|cases|menu] ASSET_DIR WIDTH HEIGHT [DAYS] [SEED]\n",
+        std::fprintf(stderr,
+                     "usage: %s [--lang pl|en] [--page stat|cases|menu|help] ASSET_DIR WIDTH HEIGHT [DAYS] [SEED]\n",
                      argv[0]);
         return 2;
     }
@@ -141,10 +147,15 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "day %d: cash %d, opinion %.1f, quality %.1f, subscribers %d %d %d %d %d %d\n", game.Day(),
                  game.Cash().Value(), game.Opinion(), game.Quality(), game.Count(1), game.Count(2), game.Count(3),
                  game.Count(4), game.Count(5), game.Count(6));
-    w.Controller().SetActivePage(page);
+    w.Controller().SetActivePage(page == kHelp ? kPageStat : page);
     w.move(0, 0);
     w.resize(width, height);
     w.show();
+    if (page == kHelp) {
+        // The help at the size asked for, over the window's corner.
+        w.ShowHelp();
+        if (auto* help = w.findChild<THelpDialog*>()) help->setGeometry(0, 0, width, height);
+    }
     QTimer::singleShot(1500, [] {
         std::printf("ready\n");
         std::fflush(stdout);

@@ -1,0 +1,67 @@
+#include "FittedAmount.h"
+
+#include <cmath>
+
+#include <QRegularExpression>
+
+#include "Amounts.h"
+
+namespace dzwonex {
+
+namespace {
+
+// Digits with single separators between them: "2147 483 647", "2,147,483,647".
+const QRegularExpression& DigitRun() {
+    static const QRegularExpression run(QStringLiteral("\\d(?:[ ,]?\\d)*"));
+    return run;
+}
+
+struct Unit {
+    double size;
+    const char* polish;
+    const char* english;
+};
+constexpr Unit kUnits[] = {{1e9, "mld", "bn"}, {1e6, "mln", "m"}, {1e3, "tys.", "k"}};
+
+}  // namespace
+
+QString ShortenedAmount(const QString& exact, int decimals) {
+    const QRegularExpressionMatch match = DigitRun().match(exact);
+    if (!match.hasMatch()) return exact;
+    QString digits = match.captured();
+    const bool english = digits.contains(QLatin1Char(','));
+    digits.remove(QLatin1Char(' ')).remove(QLatin1Char(','));
+    if (digits.size() < 4) return exact;
+    const double magnitude = digits.toDouble();
+    const double scale = std::pow(10.0, decimals);
+    // The largest unit that leaves at least one whole: 999 999 is "1,0 mln",
+    // not "1000,0 tys.".
+    for (const Unit& unit : kUnits) {
+        const double shown = RoundHalfEven(magnitude / unit.size * scale) / scale;
+        if (shown < 1) continue;
+        QString number = QString::number(shown, 'f', decimals);
+        if (!english) number.replace(QLatin1Char('.'), QLatin1Char(','));
+        const QString word = QString::fromLatin1(english ? unit.english : unit.polish);
+        return exact.left(match.capturedStart()) + number + QLatin1Char(' ') + word + exact.mid(match.capturedEnd());
+    }
+    return exact;
+}
+
+void ShowAmount(QLabel* label, const QString& exact) {
+    const QFontMetrics metrics = label->fontMetrics();
+    const int room = label->contentsRect().width();
+    QString shown = exact;
+    for (int decimals = 1; decimals >= 0 && metrics.horizontalAdvance(shown) > room; --decimals)
+        shown = ShortenedAmount(exact, decimals);
+    label->setText(shown);
+    label->setToolTip(shown == exact ? QString() : exact);
+}
+
+QString AmountsUnbroken(const QString& text) {
+    static const QRegularExpression joints(
+        QString::fromUtf8("(?<=\\d) (?=\\d{3}(?!\\d)|zł)|(?<=PLN) (?=[-\u2212+]?\\d)"));
+    QString unbroken = text;
+    return unbroken.replace(joints, QString(QChar(0x00A0)));
+}
+
+}  // namespace dzwonex
