@@ -10,9 +10,9 @@ TRatingBox::TRatingBox(QWidget* parent) : TPanel(parent) {
     setObjectName(QStringLiteral("pnlOcena"));
     resize(kWidth, kHeight);
     Shape(this, "shapeOcena", {8, 2, 361, 63}, kBoxFill);
-    lblOcenaTytul_ = FixedLabel(this, "lblOcenaTytul", QString(), {16, 8, 81, 13}, true);
-    lblOcena_ = FixedLabel(this, "lblOcena", QString(), {100, 8, 70, 13}, true);
-    lblKadencja_ = FixedLabel(this, "lblKadencja", QString(), {176, 8, 185, 13}, false, Qt::AlignRight);
+    lblOcenaTytul_ = FixedLabel(this, "lblOcenaTytul", QString(), {16, 8, 110, 13}, true);
+    lblOcena_ = FixedLabel(this, "lblOcena", QString(), {130, 8, 70, 13}, true);
+    lblKadencja_ = FixedLabel(this, "lblKadencja", QString(), {206, 8, 155, 13}, false, Qt::AlignRight);
     parts_ = new TRatingParts(QStringLiteral("Ocena"), 3, this);
     parts_->setGeometry(16, 26, 345, parts_->RowsHeight());
 }
