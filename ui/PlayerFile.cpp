@@ -7,6 +7,7 @@
 
 #include "AtomicWrite.h"
 #include "ReadFile.h"
+#include "Translations.h"
 
 namespace dzwonex {
 
@@ -16,7 +17,10 @@ QString Tr(const char* text) { return QCoreApplication::translate("dzwonex::Play
 
 QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
-QString Reason(const FileProblem& problem) { return QString::fromStdString(EnglishReason(problem)); }
+QString Reason(const FileProblem& problem) {
+    return QString::fromStdString(InstalledLanguage() == Language::Polish ? PolishReason(problem)
+                                                                          : EnglishReason(problem));
+}
 
 }  // namespace
 

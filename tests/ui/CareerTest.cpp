@@ -1,7 +1,9 @@
 // The manager's career in the window: a term ends in its report and a
 // record that outlives the window, the board's dismissal cuts a term short,
 // a milestone is told once across games, and a kept game keeps its term.
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -92,6 +94,23 @@ TEST_F(CareerTest, ATermEndsInItsReportAndItsRecordOutlivesTheWindow) {
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(QString::number(rows[0].seed), seed);
     EXPECT_TRUE(again.errors->empty());
+}
+
+TEST_F(CareerTest, ADamagedRecordsFileIsNamedAndPutAsideAndTheGameGoesOn) {
+    const QString path = Career().RecordsPath();
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\"1\": [{\"user\": 5}");
+    file.close();
+    WindowUnderTest w(assets.Dir());
+    EXPECT_FALSE(w->StartupFailed());
+    ASSERT_EQ(w.errors->size(), 1u);
+    EXPECT_TRUE(w.errors->front().startsWith("Plik " + path + " jest uszkodzony (")) << w.errors->front().toStdString();
+    EXPECT_TRUE(w.errors->front().endsWith("Odłożono go jako " + path + ".uszkodzony i zaczęto nowy."))
+        << w.errors->front().toStdString();
+    EXPECT_TRUE(QFileInfo::exists(path + ".uszkodzony"));
+    QFile::remove(path + ".uszkodzony");
 }
 
 TEST_F(CareerTest, TheBoardsDismissalCutsATermShortAndEntersNoRecord) {
