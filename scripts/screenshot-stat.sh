@@ -30,7 +30,7 @@ shoot() {
     data=$(mktemp -d)
     XDG_DATA_HOME="$data" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb "$@" >"$fifo" &
     game=$!
-    read -r line <"$fifo"
+    read -r -t 900 line <"$fifo" || { echo "the game did not get ready" >&2; kill "$game"; exit 1; }
     /usr/bin/import -window root "$shot"
     kill "$game"; wait "$game" || true; rm -rf "$fifo" "$data"
   ' _ "$shot" "$BUILD_DIR/bin/ui_stat_screenshot" "$@" "$BUILD_DIR/bin/" "$width" "$height"
@@ -47,5 +47,5 @@ shoot 670 459 docs/sprawy-670x459.png --lang pl --page cases
 shoot 700 560 docs/pomoc.png --lang pl --page help
 shoot 700 560 docs/english-help.png --lang en --page help
 # The report at a one-year term's end, the third term of the company's manager.
-shoot 670 459 docs/raport-kadencji.png --lang pl --page report 360
-shoot 670 459 docs/english-term-report.png --lang en --page report 360
+shoot 670 459 docs/raport-kadencji.png --lang pl --page report
+shoot 670 459 docs/english-term-report.png --lang en --page report

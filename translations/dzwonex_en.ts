@@ -1262,7 +1262,7 @@
     </message>
     <message>
         <source>Zarząd odwołał dyrektora: kadencja przerwana</source>
-        <translation>The board has dismissed the manager: the term is cut short</translation>
+        <translation>Dismissed by the board: the term cut short</translation>
     </message>
     <message>
         <source>Koniec kadencji (%1)</source>

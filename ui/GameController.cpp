@@ -512,6 +512,8 @@ void GameController::HideTermReport() {
 }
 
 void GameController::PlayOnAfterReport() {
+    // Only an ended term has a report to close.
+    if (career_.CurrentTerm().Running()) return;
     career_.CloseTerm();
     const bool resume = pausedForReport_;
     HideTermReport();

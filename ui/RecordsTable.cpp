@@ -1,5 +1,8 @@
 #include "RecordsTable.h"
 
+#include <algorithm>
+
+#include <QFontMetrics>
 #include <QHeaderView>
 
 #include "Controls.h"
@@ -8,9 +11,13 @@ namespace dzwonex {
 
 namespace {
 
-// Place, who, date, seed, rating: the numbers as wide as their widest.
+// Place, who, date, seed, rating: all but the name as wide as their widest
+// text (in bold, as the term's own row is) or their header; the name takes
+// what is left.
 constexpr int kColumns = 5;
-constexpr int kColumnWidths[kColumns] = {24, 0, 68, 70, 40};
+constexpr int kNameColumn = 1;
+const char* const kWidestTexts[kColumns] = {"10", "", "2026-12-31", "4294967295", "1000"};
+constexpr int kCellMargin = 10;
 
 }  // namespace
 
@@ -29,15 +36,23 @@ TRecordsTable::TRecordsTable(QWidget* parent) : QTableWidget(0, kColumns, parent
     header->setFixedHeight(kHeaderHeight);
     header->setHighlightSections(false);
     header->setSectionsClickable(false);
-    for (int c = 0; c < kColumns; ++c) {
-        if (kColumnWidths[c] == 0) {
-            header->setSectionResizeMode(c, QHeaderView::Stretch);
-        } else {
-            header->setSectionResizeMode(c, QHeaderView::Fixed);
-            setColumnWidth(c, kColumnWidths[c]);
-        }
-    }
+    for (int c = 0; c < kColumns; ++c)
+        header->setSectionResizeMode(c, c == kNameColumn ? QHeaderView::Stretch : QHeaderView::Fixed);
     RetranslateUi();
+}
+
+void TRecordsTable::FitColumns() {
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics cell(bold);
+    const QFontMetrics head(horizontalHeader()->font());
+    for (int c = 0; c < kColumns; ++c) {
+        if (c == kNameColumn) continue;
+        const QTableWidgetItem* title = horizontalHeaderItem(c);
+        const int widest = std::max(cell.horizontalAdvance(QString::fromLatin1(kWidestTexts[c])),
+                                    title ? head.horizontalAdvance(title->text()) : 0);
+        setColumnWidth(c, widest + kCellMargin);
+    }
 }
 
 void TRecordsTable::ShowRows(const std::vector<RecordRow>& rows, int highlight) {
@@ -64,6 +79,7 @@ void TRecordsTable::ShowRows(const std::vector<RecordRow>& rows, int highlight) 
 
 void TRecordsTable::RetranslateUi() {
     setHorizontalHeaderLabels({tr("Nr"), tr("Dyrektor"), tr("Data"), tr("Ziarno"), tr("Ocena")});
+    FitColumns();
     Describe(this, tr("Najlepsi dyrektorzy"),
              tr("Dziesięć najlepszych kadencji tej długości: miejsce, dyrektor, data, ziarno gry i ocena"));
     Describe(horizontalHeader(), tr("Nagłówki kolumn"), tr("Miejsce, dyrektor, data, ziarno gry i ocena"));

@@ -24,6 +24,8 @@ public:
     void RetranslateUi();
 
 private:
+    void FitColumns();
+
     std::vector<RecordRow> rows_;
     int highlight_ = 0;
 };

@@ -21,6 +21,7 @@
 #include "Main.h"
 #include "Platform.h"
 #include "SilentSound.h"
+#include "Term.h"
 
 namespace {
 
@@ -126,7 +127,7 @@ int main(int argc, char** argv) {
     if (!dir.empty() && dir.back() != '/') dir += '/';
     const int width = std::atoi(args[1]);
     const int height = std::atoi(args[2]);
-    const int days = args.size() > 3 ? std::atoi(args[3]) : 720;
+    const int days = args.size() > 3 ? std::atoi(args[3]) : page == kReport ? Term::kYearDays : 720;
 
     TfrmMainOptions options;
     options.appDir = dir;
@@ -153,6 +154,8 @@ int main(int argc, char** argv) {
             w.Controller().MainTimerTimer();
         }
     }
+    // A report the days brought (the board's dismissal) is read first.
+    if (page != kReport) w.Controller().PlayOnAfterReport();
     if (page == kPageCases) WaitForALetter(w);
     w.Controller().StopMainTimer();
     const Company& game = w.Game();
