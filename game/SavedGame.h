@@ -10,7 +10,9 @@
 #include <utility>
 
 #include "History.h"
+#include "Milestones.h"
 #include "Snapshot.h"
+#include "Term.h"
 
 namespace dzwonex {
 
@@ -28,8 +30,21 @@ inline constexpr size_t kSavedGameMaxDepth = 5;
 
 // Everything a saved game holds.
 struct SavedGame {
+    SavedGame() = default;
+    SavedGame(CompanySnapshot c, SavedHistory h, Term t = {}, std::optional<MilestoneProgress> m = std::nullopt,
+              std::optional<uint32_t> s = std::nullopt)
+        : company(std::move(c)), history(std::move(h)), term(std::move(t)), milestones(m), seed(s) {}
+
     CompanySnapshot company;
     SavedHistory history;  // empty from a format-1 file
+    // The manager's term while it runs; an ended term or none is not kept.
+    Term term;
+    // What the game has run up towards the milestones; none from a file
+    // written without it (the runs then start again).
+    std::optional<MilestoneProgress> milestones;
+    // The generator's state when the game began, for the records; none
+    // when the file does not say.
+    std::optional<uint32_t> seed;
     bool operator==(const SavedGame&) const = default;
 };
 

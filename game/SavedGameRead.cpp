@@ -2,6 +2,7 @@
 // callback refusing deep nesting and more values than the largest game and
 // noting a field given twice and the format version; from_json per struct
 // then reads the document (JsonFields.h), naming the field of each fault.
+#include <algorithm>
 #include <cmath>
 
 #include "Amounts.h"
@@ -203,6 +204,64 @@ SavedHistory ReadHistory(const Json& j, int32_t gameDay) {
     return h;
 }
 
+// A term still running on the game's day, as the window keeps it: its
+// months as many as it has served.
+Term ReadTerm(const Json& j, int32_t gameDay) {
+    int32_t years = 0, startDay = 0, daysBelow = 0;
+    const Json* months = nullptr;
+    Object o(j);
+    o("years", years)("startDay", startDay)("daysBelow", daysBelow)("monthlyRatings", months).End();
+    Term term = Term::Start(years, startDay);
+    if (!term.Chosen()) throw Fault{"years", std::to_string(years) + " is not a term's length (1, 2, 5 or 10 years)"};
+    if (startDay < 0) throw Fault{"startDay", std::to_string(startDay) + " is negative"};
+    // A day no game reaches is the fault the company names.
+    if (gameDay < 0 || gameDay > kLastDay) return term;
+    if (startDay > gameDay)
+        throw Fault{"startDay",
+                    std::to_string(startDay) + " is after the game's day (" + std::to_string(gameDay) + ")"};
+    const int32_t served = gameDay - startDay;
+    if (served >= term.LengthDays())
+        throw Fault{"startDay", std::to_string(startDay) + ": a " + std::to_string(years) +
+                                    "-year term from it has ended by the game's day (" + std::to_string(gameDay) + ")"};
+    const int32_t mostBelow = std::min(served, Term::kDismissalDays - 1);
+    if (daysBelow < 0 || daysBelow > mostBelow)
+        throw Fault{"daysBelow", std::to_string(daysBelow) + " is out of range (0.." + std::to_string(mostBelow) +
+                                     " for a term still running)"};
+    term.daysBelow = daysBelow;
+    const auto expected = static_cast<size_t>(served / Term::kMonthDays);
+    Within("monthlyRatings", [&] {
+        if (!months->is_array()) Wrong("is not a list");
+        if (months->size() != expected)
+            Wrong("holds " + std::to_string(months->size()) + " months, but the term has served " +
+                  std::to_string(expected));
+        term.monthlyRatings = List<int32_t>(*months);
+        for (size_t i = 0; i < expected; ++i)
+            if (term.monthlyRatings[i] < 0 || term.monthlyRatings[i] > Rating::kTotalMaximum)
+                throw Fault{At(i), std::to_string(term.monthlyRatings[i]) + " is out of range (0..1000)"};
+    });
+    return term;
+}
+
+// The runs towards the milestones: none longer than the game.
+MilestoneProgress ReadMilestones(const Json& j, int32_t gameDay) {
+    MilestoneProgress p;
+    Object o(j);
+    o("startBooths", p.startBooths)("daysWithoutDebt", p.daysWithoutDebt)("daysInDebt", p.daysInDebt);
+    o("daysInProfit", p.daysInProfit)("daysGoodOpinion", p.daysGoodOpinion).End();
+    if (p.startBooths < -1 || p.startBooths > kMaxPointsOfKind)
+        throw Fault{"startBooths",
+                    std::to_string(p.startBooths) + " is out of range (-1.." + std::to_string(kMaxPointsOfKind) + ")"};
+    if (gameDay < 0 || gameDay > kLastDay) return p;  // the company names that fault
+    for (auto [key, days] : {std::pair{"daysWithoutDebt", p.daysWithoutDebt},
+                             {"daysInDebt", p.daysInDebt},
+                             {"daysInProfit", p.daysInProfit},
+                             {"daysGoodOpinion", p.daysGoodOpinion}})
+        if (days < 0 || days > gameDay)
+            throw Fault{key,
+                        std::to_string(days) + " is out of range (0.." + std::to_string(gameDay) + ", the game's day)"};
+    return p;
+}
+
 SavedGame Read(const Json& doc, size_t fileSize) {
     SavedGame game;
     CompanySnapshot& s = game.company;
@@ -247,6 +306,18 @@ SavedGame Read(const Json& doc, size_t fileSize) {
     if (version >= 2) {
         root("history", history);
         game.history = Within("history", [&] { return ReadHistory(*history, s.day); });
+        // Added to format 2 later, each optional: a file without them has
+        // no term, no seed and its milestone runs start again.
+        const Json *term = nullptr, *milestones = nullptr;
+        if (root.Has("seed")) root("seed", game.seed.emplace());
+        if (root.Has("term")) {
+            root("term", term);
+            game.term = Within("term", [&] { return ReadTerm(*term, s.day); });
+        }
+        if (root.Has("milestones")) {
+            root("milestones", milestones);
+            game.milestones = Within("milestones", [&] { return ReadMilestones(*milestones, s.day); });
+        }
     }
     root.End();
     return game;

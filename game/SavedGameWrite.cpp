@@ -106,6 +106,19 @@ std::string SavedGameText(const SavedGame& saved) {
     Json samples = Json::array();
     for (const HistorySample& sample : saved.history.samples) samples.push_back(Sample(sample));
     game["history"] = {{"oldSpacing", saved.history.oldSpacing}, {"samples", std::move(samples)}};
+    if (saved.seed) game["seed"] = *saved.seed;
+    // Only a running term goes on after a load; an ended one has had its report.
+    if (const Term& t = saved.term; t.Running())
+        game["term"] = {{"years", t.years},
+                        {"startDay", t.startDay},
+                        {"daysBelow", t.daysBelow},
+                        {"monthlyRatings", t.monthlyRatings}};
+    if (const auto& m = saved.milestones)
+        game["milestones"] = {{"startBooths", m->startBooths},
+                              {"daysWithoutDebt", m->daysWithoutDebt},
+                              {"daysInDebt", m->daysInDebt},
+                              {"daysInProfit", m->daysInProfit},
+                              {"daysGoodOpinion", m->daysGoodOpinion}};
 
     return game.dump() + "\n";
 }

@@ -48,14 +48,15 @@ SavedGame LoadGame(const std::string& path) {
     return ParseSavedGame(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path);
 }
 
-void RestoreGame(Company& company, History& history, const std::string& path) {
-    const SavedGame game = LoadGame(path);
+SavedGame RestoreGame(Company& company, History& history, const std::string& path) {
+    SavedGame game = LoadGame(path);
     try {
         company.Restore(game.company);
     } catch (const std::invalid_argument& e) {
         NotOurs(path, e.what());
     }
     history.Restore(game.history);
+    return game;
 }
 
 }  // namespace dzwonex

@@ -23,8 +23,9 @@ void SaveGame(const std::string& path, const SavedGame& game, std::optional<std:
 // SavedGameError.
 SavedGame LoadGame(const std::string& path);
 
-// Loads the file into the company and its history. On any fault both stay
-// as they were and SavedGameError explains.
-void RestoreGame(Company& company, History& history, const std::string& path);
+// Loads the file into the company and its history, and returns the rest
+// of what it holds (the term, the milestone runs, the seed). On any fault
+// both stay as they were and SavedGameError explains.
+SavedGame RestoreGame(Company& company, History& history, const std::string& path);
 
 }  // namespace dzwonex

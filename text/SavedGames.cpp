@@ -32,11 +32,12 @@ std::optional<std::string> Session::StartSaved() {
 }
 
 void Session::LoadSaved(const std::string& path) {
-    RestoreGame(*game_, history_, path);
-    // A game of format 1 brings no history: its course starts here. A
-    // saved game holds no term.
+    const SavedGame saved = RestoreGame(*game_, history_, path);
+    // A game of format 1 brings no history: its course starts here. The
+    // term goes on where the file left it, if it holds one.
     if (history_.Empty()) history_.Record(*game_);
-    term_ = Term{};
+    term_ = saved.term;
+    seed_ = saved.seed;
 }
 
 Session::Result Session::SaveOrLoad(const std::string& command, const std::string& line) {
@@ -51,7 +52,7 @@ Session::Result Session::SaveOrLoad(const std::string& command, const std::strin
         // The page and the sound counters stay the session's own: they are
         // what this session showed and played, not the company.
         if (command == "save")
-            SaveGame(path, {game_->Snapshot(), history_.Saved()});
+            SaveGame(path, {game_->Snapshot(), history_.Saved(), term_, std::nullopt, seed_});
         else
             LoadSaved(path);
     } catch (const SavedGameError& e) {

@@ -26,7 +26,8 @@ std::vector<std::string> Split(const std::string& line) {
 }  // namespace
 
 Session::Session(const Options& options) : options_(options) {
-    game_ = std::make_unique<Company>(view_, std::make_unique<Lcg32>(options.seed ? *options.seed : ClockSeed()));
+    seed_ = options.seed ? *options.seed : ClockSeed();
+    game_ = std::make_unique<Company>(view_, std::make_unique<Lcg32>(*seed_));
     game_->SetLanguage(options.language);
 }
 

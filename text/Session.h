@@ -60,6 +60,9 @@ private:
     std::unique_ptr<Company> game_;
     History history_;
     Term term_;
+    // The seed the game began with, which a saved game keeps; none for a
+    // loaded game whose file does not say.
+    std::optional<uint32_t> seed_;
 };
 
 // The commands, for a person at a terminal.

@@ -222,6 +222,30 @@
         <source>nie do odczytania</source>
         <translation>cannot be read</translation>
     </message>
+    <message>
+        <source>Tak</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Sprawy „%1”: %2. Odpowiedzieć „%3” na wszystkie?</source>
+        <translation>Cases “%1”: %2. Answer “%3” to all of them?</translation>
+    </message>
+    <message>
+        <source>%1 ×%2</source>
+        <translation>%1 ×%2</translation>
+    </message>
+    <message>
+        <source>Osiągnięcie: %1</source>
+        <translation>Milestone: %1</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::MapPage</name>
@@ -407,6 +431,41 @@
     <message>
         <source>Po uruchomieniu gra wraca do ostatnio granej firmy</source>
         <translation>At start the game goes back to the company played last</translation>
+    </message>
+    <message>
+        <source>Osiągnięcia…</source>
+        <translation>Milestones…</translation>
+    </message>
+    <message>
+        <source>Osiągnięcia</source>
+        <translation>Milestones</translation>
+    </message>
+    <message>
+        <source>Osiągnięcia z datą zdobycia i najlepsi dyrektorzy</source>
+        <translation>Milestones with the date reached, and the best managers</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::PlayerFile</name>
+    <message>
+        <source>Nie można odczytać pliku %1 (%2); gra toczy się dalej bez niego.</source>
+        <translation>Cannot read the file %1 (%2); the game goes on without it.</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest uszkodzony (%2) i nie dało się go odłożyć; gra toczy się dalej bez niego.</source>
+        <translation>The file %1 is damaged (%2) and could not be put aside; the game goes on without it.</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest uszkodzony (%2). Odłożono go jako %3 i zaczęto nowy.</source>
+        <translation>The file %1 is damaged (%2). It was put aside as %3 and a new one was started.</translation>
+    </message>
+    <message>
+        <source>Nie można utworzyć folderu %1 na plik %2.</source>
+        <translation>Cannot make the folder %1 for the file %2.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1 (%2).</source>
+        <translation>Cannot write the file %1 (%2).</translation>
     </message>
 </context>
 <context>
@@ -724,6 +783,89 @@
     </message>
 </context>
 <context>
+    <name>dzwonex::TAchievementsDialog</name>
+    <message>
+        <source>Osiągnięcia</source>
+        <translation>Milestones</translation>
+    </message>
+    <message>
+        <source>Osiągnięcia i najlepsi dyrektorzy</source>
+        <translation>Milestones and the best managers</translation>
+    </message>
+    <message>
+        <source>Osiągnięcia i rekordy</source>
+        <translation>Milestones and records</translation>
+    </message>
+    <message>
+        <source>Dwie karty: osiągnięcia i najlepsi dyrektorzy</source>
+        <translation>Two tabs: milestones and the best managers</translation>
+    </message>
+    <message>
+        <source>Najlepsi dyrektorzy</source>
+        <translation>Best managers</translation>
+    </message>
+    <message>
+        <source>Lista osiągnięć z datą zdobycia</source>
+        <translation>The milestones with the date reached</translation>
+    </message>
+    <message>
+        <source>Dziesięć najlepszych kadencji każdej długości</source>
+        <translation>The ten best terms of each length</translation>
+    </message>
+    <message>
+        <source>Zdobyte: %1 z %2</source>
+        <translation>Reached: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Liczba osiągnięć</source>
+        <translation>Milestones reached</translation>
+    </message>
+    <message>
+        <source>Osiągnięcie</source>
+        <translation>Milestone</translation>
+    </message>
+    <message>
+        <source>Jak je zdobyć</source>
+        <translation>How to reach it</translation>
+    </message>
+    <message>
+        <source>Zdobyte</source>
+        <translation>Reached</translation>
+    </message>
+    <message>
+        <source>Każde osiągnięcie, jak je zdobyć i data pierwszego zdobycia; niezdobyte bez daty</source>
+        <translation>Each milestone, how to reach it and the date first reached; those not reached have no date</translation>
+    </message>
+    <message>
+        <source>Kadencja:</source>
+        <translation>Term:</translation>
+    </message>
+    <message>
+        <source>Kadencja</source>
+        <translation>Term</translation>
+    </message>
+    <message>
+        <source>Podpis listy długości kadencji</source>
+        <translation>The caption of the term lengths</translation>
+    </message>
+    <message>
+        <source>Długość kadencji</source>
+        <translation>Term length</translation>
+    </message>
+    <message>
+        <source>Tabela której długości kadencji</source>
+        <translation>Which term length the table shows</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Zamyka okno osiągnięć</source>
+        <translation>Closes the milestones window</translation>
+    </message>
+</context>
+<context>
     <name>dzwonex::THelpDialog</name>
     <message>
         <source>Pomoc</source>
@@ -849,6 +991,26 @@
         <extracomment>A year&apos;s first month among the months of the x axis.</extracomment>
         <translation>year %1</translation>
     </message>
+    <message>
+        <source>Ocena</source>
+        <translation>Rating</translation>
+    </message>
+    <message>
+        <source>Wykres oceny firmy</source>
+        <translation>Company rating chart</translation>
+    </message>
+    <message>
+        <source>Ocena firmy i jej części od początku gry, rok po roku</source>
+        <translation>The company rating and its parts since the start of the game, year by year</translation>
+    </message>
+    <message>
+        <source>Części</source>
+        <translation>Parts</translation>
+    </message>
+    <message>
+        <source>Pokazuje historię oceny firmy i jej części</source>
+        <translation>Shows the history of the company rating and its parts</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::TMapHints</name>
@@ -859,6 +1021,336 @@
     <message>
         <source>Budka telefoniczna</source>
         <translation>Phone booth</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::TRatingBox</name>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Ocena firmy</source>
+        <translation>Company rating</translation>
+    </message>
+    <message>
+        <source>%1 z %2 punktów</source>
+        <translation>%1 of %2 points</translation>
+    </message>
+    <message>
+        <source>Kadencja: rok %1 z %2</source>
+        <translation>Term: year %1 of %2</translation>
+    </message>
+    <message>
+        <source>Kadencja zakończona</source>
+        <translation>Term ended</translation>
+    </message>
+    <message>
+        <source>Bez kadencji</source>
+        <translation>No term</translation>
+    </message>
+    <message>
+        <source>Kadencja</source>
+        <translation>Term</translation>
+    </message>
+    <message>
+        <source>Podpis oceny firmy</source>
+        <translation>The caption of the company rating</translation>
+    </message>
+    <message>
+        <source>Ocena firmy od 0 do 1000, jej części i kadencja</source>
+        <translation>The company rating from 0 to 1000, its parts and the term</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::TRatingParts</name>
+    <message>
+        <source>Pieniądze</source>
+        <translation>Money</translation>
+    </message>
+    <message>
+        <source>Obsługa</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Reputacja</source>
+        <translation>Reputation</translation>
+    </message>
+    <message>
+        <source>Sprzęt</source>
+        <translation>Equipment</translation>
+    </message>
+    <message>
+        <source>Dyscyplina</source>
+        <translation>Discipline</translation>
+    </message>
+    <message>
+        <source>Kasa i bilans ostatnich 30 dni</source>
+        <translation>Cash and the balance of the last 30 days</translation>
+    </message>
+    <message>
+        <source>Abonenci i budki, liczeni według tego, co przynoszą</source>
+        <translation>Subscribers and booths, counted by what they bring in</translation>
+    </message>
+    <message>
+        <source>Opinia i jej zmiana w ostatnich 30 dniach</source>
+        <translation>Opinion and its change over the last 30 days</translation>
+    </message>
+    <message>
+        <source>Jakość sprzętu: pełna od 0 do 50</source>
+        <translation>Equipment quality: full from 0 to 50</translation>
+    </message>
+    <message>
+        <source>Zaległe sprawy i dni na minusie w ostatnich 30 dniach</source>
+        <translation>Cases left waiting and days below zero in the last 30 days</translation>
+    </message>
+    <message>
+        <source>%1 z %2 punktów: %3</source>
+        <translation>%1 of %2 points: %3</translation>
+    </message>
+    <message>
+        <source>Pasek: %1 z %2 punktów</source>
+        <translation>Bar: %1 of %2 points</translation>
+    </message>
+    <message>
+        <source>Części oceny</source>
+        <translation>Rating parts</translation>
+    </message>
+    <message>
+        <source>Pięć części oceny firmy i ich punkty</source>
+        <translation>The five parts of the company rating and their points</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::TRecordsTable</name>
+    <message>
+        <source>Nr</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Dyrektor</source>
+        <translation>Manager</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Ziarno</source>
+        <translation>Seed</translation>
+    </message>
+    <message>
+        <source>Ocena</source>
+        <translation>Rating</translation>
+    </message>
+    <message>
+        <source>Najlepsi dyrektorzy</source>
+        <translation>Best managers</translation>
+    </message>
+    <message>
+        <source>Dziesięć najlepszych kadencji tej długości: miejsce, dyrektor, data, ziarno gry i ocena</source>
+        <translation>The ten best terms of this length: place, manager, date, the game’s seed and rating</translation>
+    </message>
+    <message>
+        <source>Nagłówki kolumn</source>
+        <translation>Column headers</translation>
+    </message>
+    <message>
+        <source>Miejsce, dyrektor, data, ziarno gry i ocena</source>
+        <translation>Place, manager, date, the game’s seed and rating</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::TTermChart</name>
+    <message>
+        <source>Wykres oceny kadencji</source>
+        <translation>Term rating chart</translation>
+    </message>
+    <message>
+        <source>Ocena na koniec każdego miesiąca kadencji; najlepszy miesiąc na zielono, najgorszy na czerwono</source>
+        <translation>The rating at the end of each month of the term; the best month in green, the worst in red</translation>
+    </message>
+    <message>
+        <source>Ocena na koniec miesiąca</source>
+        <translation>Rating at the month’s end</translation>
+    </message>
+    <message>
+        <source>Brak pełnych miesięcy</source>
+        <translation>No full months</translation>
+    </message>
+    <message>
+        <source>rok %1</source>
+        <translation>year %1</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::TTermDialog</name>
+    <message>
+        <source>1 rok</source>
+        <translation>1 year</translation>
+    </message>
+    <message>
+        <source>2 lata</source>
+        <translation>2 years</translation>
+    </message>
+    <message>
+        <source>5 lat</source>
+        <translation>5 years</translation>
+    </message>
+    <message>
+        <source>10 lat</source>
+        <translation>10 years</translation>
+    </message>
+    <message>
+        <source>bez kadencji</source>
+        <translation>no term</translation>
+    </message>
+    <message>
+        <source>Nowa gra</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>Nowa gra i długość kadencji</source>
+        <translation>A new game and the length of the term</translation>
+    </message>
+    <message>
+        <source>Pytanie</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Kadencja dyrektora:</source>
+        <translation>Manager’s term:</translation>
+    </message>
+    <message>
+        <source>Kadencja dyrektora</source>
+        <translation>Manager’s term</translation>
+    </message>
+    <message>
+        <source>Podpis wyboru długości kadencji</source>
+        <translation>The caption of the term length choice</translation>
+    </message>
+    <message>
+        <source>Bez kadencji</source>
+        <translation>No term</translation>
+    </message>
+    <message>
+        <source>Kadencja tylu lat gry; na końcu raport i tabela najlepszych</source>
+        <translation>A term of so many game years; at its end a report and the table of the best</translation>
+    </message>
+    <message>
+        <source>Gra bez końca, bez raportu</source>
+        <translation>A game without an end, without a report</translation>
+    </message>
+    <message>
+        <source>Zaczyna nową grę z wybraną kadencją</source>
+        <translation>Starts a new game with the chosen term</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Gra toczy się dalej jak dotąd</source>
+        <translation>The game goes on as before</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::TermReportPage</name>
+    <message>
+        <source>rok %1, miesiąc %2</source>
+        <translation>year %1, month %2</translation>
+    </message>
+    <message>
+        <source>Zarząd odwołał dyrektora: kadencja przerwana</source>
+        <translation>Dismissed by the board: the term cut short</translation>
+    </message>
+    <message>
+        <source>Koniec kadencji (%1)</source>
+        <translation>End of the term (%1)</translation>
+    </message>
+    <message>
+        <source>Od: %1 — do: %2</source>
+        <translation>From: %1 — to: %2</translation>
+    </message>
+    <message>
+        <source>Ocena końcowa: %1 / %2</source>
+        <translation>Final rating: %1 / %2</translation>
+    </message>
+    <message>
+        <source>Najlepszy miesiąc: %1. (%2 pkt)</source>
+        <translation>Best month: %1 (%2 points)</translation>
+    </message>
+    <message>
+        <source>Najlepszy miesiąc: brak</source>
+        <translation>Best month: none</translation>
+    </message>
+    <message>
+        <source>Najgorszy miesiąc: %1. (%2 pkt)</source>
+        <translation>Worst month: %1 (%2 points)</translation>
+    </message>
+    <message>
+        <source>Najgorszy miesiąc: brak</source>
+        <translation>Worst month: none</translation>
+    </message>
+    <message>
+        <source>Najlepsi dyrektorzy: kadencja %1</source>
+        <translation>Best managers: a term of %1</translation>
+    </message>
+    <message>
+        <source>Odwołany dyrektor nie trafia do tabeli.</source>
+        <translation>A dismissed manager does not enter the table.</translation>
+    </message>
+    <message>
+        <source>Twoje miejsce: %1.</source>
+        <translation>Your place: %1.</translation>
+    </message>
+    <message>
+        <source>Tym razem poza pierwszą dziesiątką.</source>
+        <translation>Outside the top ten this time.</translation>
+    </message>
+    <message>
+        <source>Graj dalej bez kadencji</source>
+        <translation>Play on without a term</translation>
+    </message>
+    <message>
+        <source>Graj dalej</source>
+        <translation>Play on</translation>
+    </message>
+    <message>
+        <source>Zamyka raport; gra toczy się dalej bez kadencji. Enter</source>
+        <translation>Closes the report; the game goes on without a term. Enter</translation>
+    </message>
+    <message>
+        <source>Raport kadencji</source>
+        <translation>Term report</translation>
+    </message>
+    <message>
+        <source>Ocena kadencji, jej miesiące i najlepsi dyrektorzy</source>
+        <translation>The term’s rating, its months and the best managers</translation>
+    </message>
+    <message>
+        <source>Okres kadencji</source>
+        <translation>Term period</translation>
+    </message>
+    <message>
+        <source>Ocena końcowa</source>
+        <translation>Final rating</translation>
+    </message>
+    <message>
+        <source>Najlepszy miesiąc</source>
+        <translation>Best month</translation>
+    </message>
+    <message>
+        <source>Najgorszy miesiąc</source>
+        <translation>Worst month</translation>
+    </message>
+    <message>
+        <source>Najlepsi dyrektorzy</source>
+        <translation>Best managers</translation>
+    </message>
+    <message>
+        <source>Miejsce w tabeli</source>
+        <translation>Place in the table</translation>
     </message>
 </context>
 <context>

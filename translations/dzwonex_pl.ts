@@ -222,6 +222,30 @@
         <source>nie do odczytania</source>
         <translation>nie do odczytania</translation>
     </message>
+    <message>
+        <source>Tak</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Sprawy „%1”: %2. Odpowiedzieć „%3” na wszystkie?</source>
+        <translation>Sprawy „%1”: %2. Odpowiedzieć „%3” na wszystkie?</translation>
+    </message>
+    <message>
+        <source>%1 ×%2</source>
+        <translation>%1 ×%2</translation>
+    </message>
+    <message>
+        <source>Osiągnięcie: %1</source>
+        <translation>Osiągnięcie: %1</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::MapPage</name>
@@ -407,6 +431,41 @@
     <message>
         <source>Po uruchomieniu gra wraca do ostatnio granej firmy</source>
         <translation>Po uruchomieniu gra wraca do ostatnio granej firmy</translation>
+    </message>
+    <message>
+        <source>Osiągnięcia…</source>
+        <translation>Osiągnięcia…</translation>
+    </message>
+    <message>
+        <source>Osiągnięcia</source>
+        <translation>Osiągnięcia</translation>
+    </message>
+    <message>
+        <source>Osiągnięcia z datą zdobycia i najlepsi dyrektorzy</source>
+        <translation>Osiągnięcia z datą zdobycia i najlepsi dyrektorzy</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::PlayerFile</name>
+    <message>
+        <source>Nie można odczytać pliku %1 (%2); gra toczy się dalej bez niego.</source>
+        <translation>Nie można odczytać pliku %1 (%2); gra toczy się dalej bez niego.</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest uszkodzony (%2) i nie dało się go odłożyć; gra toczy się dalej bez niego.</source>
+        <translation>Plik %1 jest uszkodzony (%2) i nie dało się go odłożyć; gra toczy się dalej bez niego.</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest uszkodzony (%2). Odłożono go jako %3 i zaczęto nowy.</source>
+        <translation>Plik %1 jest uszkodzony (%2). Odłożono go jako %3 i zaczęto nowy.</translation>
+    </message>
+    <message>
+        <source>Nie można utworzyć folderu %1 na plik %2.</source>
+        <translation>Nie można utworzyć folderu %1 na plik %2.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1 (%2).</source>
+        <translation>Nie można zapisać pliku %1 (%2).</translation>
     </message>
 </context>
 <context>
@@ -724,6 +783,89 @@
     </message>
 </context>
 <context>
+    <name>dzwonex::TAchievementsDialog</name>
+    <message>
+        <source>Osiągnięcia</source>
+        <translation>Osiągnięcia</translation>
+    </message>
+    <message>
+        <source>Osiągnięcia i najlepsi dyrektorzy</source>
+        <translation>Osiągnięcia i najlepsi dyrektorzy</translation>
+    </message>
+    <message>
+        <source>Osiągnięcia i rekordy</source>
+        <translation>Osiągnięcia i rekordy</translation>
+    </message>
+    <message>
+        <source>Dwie karty: osiągnięcia i najlepsi dyrektorzy</source>
+        <translation>Dwie karty: osiągnięcia i najlepsi dyrektorzy</translation>
+    </message>
+    <message>
+        <source>Najlepsi dyrektorzy</source>
+        <translation>Najlepsi dyrektorzy</translation>
+    </message>
+    <message>
+        <source>Lista osiągnięć z datą zdobycia</source>
+        <translation>Lista osiągnięć z datą zdobycia</translation>
+    </message>
+    <message>
+        <source>Dziesięć najlepszych kadencji każdej długości</source>
+        <translation>Dziesięć najlepszych kadencji każdej długości</translation>
+    </message>
+    <message>
+        <source>Zdobyte: %1 z %2</source>
+        <translation>Zdobyte: %1 z %2</translation>
+    </message>
+    <message>
+        <source>Liczba osiągnięć</source>
+        <translation>Liczba osiągnięć</translation>
+    </message>
+    <message>
+        <source>Osiągnięcie</source>
+        <translation>Osiągnięcie</translation>
+    </message>
+    <message>
+        <source>Jak je zdobyć</source>
+        <translation>Jak je zdobyć</translation>
+    </message>
+    <message>
+        <source>Zdobyte</source>
+        <translation>Zdobyte</translation>
+    </message>
+    <message>
+        <source>Każde osiągnięcie, jak je zdobyć i data pierwszego zdobycia; niezdobyte bez daty</source>
+        <translation>Każde osiągnięcie, jak je zdobyć i data pierwszego zdobycia; niezdobyte bez daty</translation>
+    </message>
+    <message>
+        <source>Kadencja:</source>
+        <translation>Kadencja:</translation>
+    </message>
+    <message>
+        <source>Kadencja</source>
+        <translation>Kadencja</translation>
+    </message>
+    <message>
+        <source>Podpis listy długości kadencji</source>
+        <translation>Podpis listy długości kadencji</translation>
+    </message>
+    <message>
+        <source>Długość kadencji</source>
+        <translation>Długość kadencji</translation>
+    </message>
+    <message>
+        <source>Tabela której długości kadencji</source>
+        <translation>Tabela której długości kadencji</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Zamyka okno osiągnięć</source>
+        <translation>Zamyka okno osiągnięć</translation>
+    </message>
+</context>
+<context>
     <name>dzwonex::THelpDialog</name>
     <message>
         <source>Pomoc</source>
@@ -849,6 +991,26 @@
         <extracomment>A year&apos;s first month among the months of the x axis.</extracomment>
         <translation>rok %1</translation>
     </message>
+    <message>
+        <source>Ocena</source>
+        <translation>Ocena</translation>
+    </message>
+    <message>
+        <source>Wykres oceny firmy</source>
+        <translation>Wykres oceny firmy</translation>
+    </message>
+    <message>
+        <source>Ocena firmy i jej części od początku gry, rok po roku</source>
+        <translation>Ocena firmy i jej części od początku gry, rok po roku</translation>
+    </message>
+    <message>
+        <source>Części</source>
+        <translation>Części</translation>
+    </message>
+    <message>
+        <source>Pokazuje historię oceny firmy i jej części</source>
+        <translation>Pokazuje historię oceny firmy i jej części</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::TMapHints</name>
@@ -859,6 +1021,336 @@
     <message>
         <source>Budka telefoniczna</source>
         <translation>Budka telefoniczna</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::TRatingBox</name>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Ocena firmy</source>
+        <translation>Ocena firmy</translation>
+    </message>
+    <message>
+        <source>%1 z %2 punktów</source>
+        <translation>%1 z %2 punktów</translation>
+    </message>
+    <message>
+        <source>Kadencja: rok %1 z %2</source>
+        <translation>Kadencja: rok %1 z %2</translation>
+    </message>
+    <message>
+        <source>Kadencja zakończona</source>
+        <translation>Kadencja zakończona</translation>
+    </message>
+    <message>
+        <source>Bez kadencji</source>
+        <translation>Bez kadencji</translation>
+    </message>
+    <message>
+        <source>Kadencja</source>
+        <translation>Kadencja</translation>
+    </message>
+    <message>
+        <source>Podpis oceny firmy</source>
+        <translation>Podpis oceny firmy</translation>
+    </message>
+    <message>
+        <source>Ocena firmy od 0 do 1000, jej części i kadencja</source>
+        <translation>Ocena firmy od 0 do 1000, jej części i kadencja</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::TRatingParts</name>
+    <message>
+        <source>Pieniądze</source>
+        <translation>Pieniądze</translation>
+    </message>
+    <message>
+        <source>Obsługa</source>
+        <translation>Obsługa</translation>
+    </message>
+    <message>
+        <source>Reputacja</source>
+        <translation>Reputacja</translation>
+    </message>
+    <message>
+        <source>Sprzęt</source>
+        <translation>Sprzęt</translation>
+    </message>
+    <message>
+        <source>Dyscyplina</source>
+        <translation>Dyscyplina</translation>
+    </message>
+    <message>
+        <source>Kasa i bilans ostatnich 30 dni</source>
+        <translation>Kasa i bilans ostatnich 30 dni</translation>
+    </message>
+    <message>
+        <source>Abonenci i budki, liczeni według tego, co przynoszą</source>
+        <translation>Abonenci i budki, liczeni według tego, co przynoszą</translation>
+    </message>
+    <message>
+        <source>Opinia i jej zmiana w ostatnich 30 dniach</source>
+        <translation>Opinia i jej zmiana w ostatnich 30 dniach</translation>
+    </message>
+    <message>
+        <source>Jakość sprzętu: pełna od 0 do 50</source>
+        <translation>Jakość sprzętu: pełna od 0 do 50</translation>
+    </message>
+    <message>
+        <source>Zaległe sprawy i dni na minusie w ostatnich 30 dniach</source>
+        <translation>Zaległe sprawy i dni na minusie w ostatnich 30 dniach</translation>
+    </message>
+    <message>
+        <source>%1 z %2 punktów: %3</source>
+        <translation>%1 z %2 punktów: %3</translation>
+    </message>
+    <message>
+        <source>Pasek: %1 z %2 punktów</source>
+        <translation>Pasek: %1 z %2 punktów</translation>
+    </message>
+    <message>
+        <source>Części oceny</source>
+        <translation>Części oceny</translation>
+    </message>
+    <message>
+        <source>Pięć części oceny firmy i ich punkty</source>
+        <translation>Pięć części oceny firmy i ich punkty</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::TRecordsTable</name>
+    <message>
+        <source>Nr</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Dyrektor</source>
+        <translation>Dyrektor</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Ziarno</source>
+        <translation>Ziarno</translation>
+    </message>
+    <message>
+        <source>Ocena</source>
+        <translation>Ocena</translation>
+    </message>
+    <message>
+        <source>Najlepsi dyrektorzy</source>
+        <translation>Najlepsi dyrektorzy</translation>
+    </message>
+    <message>
+        <source>Dziesięć najlepszych kadencji tej długości: miejsce, dyrektor, data, ziarno gry i ocena</source>
+        <translation>Dziesięć najlepszych kadencji tej długości: miejsce, dyrektor, data, ziarno gry i ocena</translation>
+    </message>
+    <message>
+        <source>Nagłówki kolumn</source>
+        <translation>Nagłówki kolumn</translation>
+    </message>
+    <message>
+        <source>Miejsce, dyrektor, data, ziarno gry i ocena</source>
+        <translation>Miejsce, dyrektor, data, ziarno gry i ocena</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::TTermChart</name>
+    <message>
+        <source>Wykres oceny kadencji</source>
+        <translation>Wykres oceny kadencji</translation>
+    </message>
+    <message>
+        <source>Ocena na koniec każdego miesiąca kadencji; najlepszy miesiąc na zielono, najgorszy na czerwono</source>
+        <translation>Ocena na koniec każdego miesiąca kadencji; najlepszy miesiąc na zielono, najgorszy na czerwono</translation>
+    </message>
+    <message>
+        <source>Ocena na koniec miesiąca</source>
+        <translation>Ocena na koniec miesiąca</translation>
+    </message>
+    <message>
+        <source>Brak pełnych miesięcy</source>
+        <translation>Brak pełnych miesięcy</translation>
+    </message>
+    <message>
+        <source>rok %1</source>
+        <translation>rok %1</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::TTermDialog</name>
+    <message>
+        <source>1 rok</source>
+        <translation>1 rok</translation>
+    </message>
+    <message>
+        <source>2 lata</source>
+        <translation>2 lata</translation>
+    </message>
+    <message>
+        <source>5 lat</source>
+        <translation>5 lat</translation>
+    </message>
+    <message>
+        <source>10 lat</source>
+        <translation>10 lat</translation>
+    </message>
+    <message>
+        <source>bez kadencji</source>
+        <translation>bez kadencji</translation>
+    </message>
+    <message>
+        <source>Nowa gra</source>
+        <translation>Nowa gra</translation>
+    </message>
+    <message>
+        <source>Nowa gra i długość kadencji</source>
+        <translation>Nowa gra i długość kadencji</translation>
+    </message>
+    <message>
+        <source>Pytanie</source>
+        <translation>Pytanie</translation>
+    </message>
+    <message>
+        <source>Kadencja dyrektora:</source>
+        <translation>Kadencja dyrektora:</translation>
+    </message>
+    <message>
+        <source>Kadencja dyrektora</source>
+        <translation>Kadencja dyrektora</translation>
+    </message>
+    <message>
+        <source>Podpis wyboru długości kadencji</source>
+        <translation>Podpis wyboru długości kadencji</translation>
+    </message>
+    <message>
+        <source>Bez kadencji</source>
+        <translation>Bez kadencji</translation>
+    </message>
+    <message>
+        <source>Kadencja tylu lat gry; na końcu raport i tabela najlepszych</source>
+        <translation>Kadencja tylu lat gry; na końcu raport i tabela najlepszych</translation>
+    </message>
+    <message>
+        <source>Gra bez końca, bez raportu</source>
+        <translation>Gra bez końca, bez raportu</translation>
+    </message>
+    <message>
+        <source>Zaczyna nową grę z wybraną kadencją</source>
+        <translation>Zaczyna nową grę z wybraną kadencją</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Gra toczy się dalej jak dotąd</source>
+        <translation>Gra toczy się dalej jak dotąd</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::TermReportPage</name>
+    <message>
+        <source>rok %1, miesiąc %2</source>
+        <translation>rok %1, miesiąc %2</translation>
+    </message>
+    <message>
+        <source>Zarząd odwołał dyrektora: kadencja przerwana</source>
+        <translation>Zarząd odwołał dyrektora: kadencja przerwana</translation>
+    </message>
+    <message>
+        <source>Koniec kadencji (%1)</source>
+        <translation>Koniec kadencji (%1)</translation>
+    </message>
+    <message>
+        <source>Od: %1 — do: %2</source>
+        <translation>Od: %1 — do: %2</translation>
+    </message>
+    <message>
+        <source>Ocena końcowa: %1 / %2</source>
+        <translation>Ocena końcowa: %1 / %2</translation>
+    </message>
+    <message>
+        <source>Najlepszy miesiąc: %1. (%2 pkt)</source>
+        <translation>Najlepszy miesiąc: %1. (%2 pkt)</translation>
+    </message>
+    <message>
+        <source>Najlepszy miesiąc: brak</source>
+        <translation>Najlepszy miesiąc: brak</translation>
+    </message>
+    <message>
+        <source>Najgorszy miesiąc: %1. (%2 pkt)</source>
+        <translation>Najgorszy miesiąc: %1. (%2 pkt)</translation>
+    </message>
+    <message>
+        <source>Najgorszy miesiąc: brak</source>
+        <translation>Najgorszy miesiąc: brak</translation>
+    </message>
+    <message>
+        <source>Najlepsi dyrektorzy: kadencja %1</source>
+        <translation>Najlepsi dyrektorzy: kadencja %1</translation>
+    </message>
+    <message>
+        <source>Odwołany dyrektor nie trafia do tabeli.</source>
+        <translation>Odwołany dyrektor nie trafia do tabeli.</translation>
+    </message>
+    <message>
+        <source>Twoje miejsce: %1.</source>
+        <translation>Twoje miejsce: %1.</translation>
+    </message>
+    <message>
+        <source>Tym razem poza pierwszą dziesiątką.</source>
+        <translation>Tym razem poza pierwszą dziesiątką.</translation>
+    </message>
+    <message>
+        <source>Graj dalej bez kadencji</source>
+        <translation>Graj dalej bez kadencji</translation>
+    </message>
+    <message>
+        <source>Graj dalej</source>
+        <translation>Graj dalej</translation>
+    </message>
+    <message>
+        <source>Zamyka raport; gra toczy się dalej bez kadencji. Enter</source>
+        <translation>Zamyka raport; gra toczy się dalej bez kadencji. Enter</translation>
+    </message>
+    <message>
+        <source>Raport kadencji</source>
+        <translation>Raport kadencji</translation>
+    </message>
+    <message>
+        <source>Ocena kadencji, jej miesiące i najlepsi dyrektorzy</source>
+        <translation>Ocena kadencji, jej miesiące i najlepsi dyrektorzy</translation>
+    </message>
+    <message>
+        <source>Okres kadencji</source>
+        <translation>Okres kadencji</translation>
+    </message>
+    <message>
+        <source>Ocena końcowa</source>
+        <translation>Ocena końcowa</translation>
+    </message>
+    <message>
+        <source>Najlepszy miesiąc</source>
+        <translation>Najlepszy miesiąc</translation>
+    </message>
+    <message>
+        <source>Najgorszy miesiąc</source>
+        <translation>Najgorszy miesiąc</translation>
+    </message>
+    <message>
+        <source>Najlepsi dyrektorzy</source>
+        <translation>Najlepsi dyrektorzy</translation>
+    </message>
+    <message>
+        <source>Miejsce w tabeli</source>
+        <translation>Miejsce w tabeli</translation>
     </message>
 </context>
 <context>

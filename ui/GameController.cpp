@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,11 +19,13 @@
 #include "MapPage.h"
 #include "MenuPage.h"
 #include "Platform.h"
+#include "RatingBox.h"
 #include "SavedGameFile.h"
 #include "Shortcut.h"
 #include "Sound.h"
 #include "StatisticsPage.h"
 #include "StatusBar.h"
+#include "TermReportPage.h"
 #include "Translations.h"
 #include "WordedError.h"
 
@@ -35,6 +38,17 @@ std::string FileName(const QString& path) { return QFile::encodeName(path).toStd
 
 QString DocumentsFolder() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
 
+// The calendar date the records and milestones are dated with.
+std::string Today() { return QDate::currentDate().toString(Qt::ISODate).toStdString(); }
+
+void AddUp(Effects& sum, const Effects& more) {
+    sum.cash += more.cash;
+    sum.opinion += more.opinion;
+    sum.quality += more.quality;
+    for (size_t k = 0; k < sum.counts.size(); ++k) sum.counts[k] += more.counts[k];
+    sum.newCases += more.newCases;
+}
+
 }  // namespace
 
 GameController::GameController(TfrmMainOptions options, QObject* parent)
@@ -46,6 +60,7 @@ GameController::GameController(TfrmMainOptions options, QObject* parent)
     if (!options_.askSavePath) options_.askSavePath = AskSaveFile;
     if (!options_.askOpenPath) options_.askOpenPath = AskOpenFile;
     if (!options_.confirm) options_.confirm = AskTakNie;
+    if (!options_.askTerm) options_.askTerm = AskTerm;
     if (!options_.chooseKeptGame) options_.chooseKeptGame = AskKeptGame;
     if (options_.appDir.empty()) options_.appDir = ExecutableDir();
     game_ = std::make_unique<Company>(*this, std::make_unique<Lcg32>(options_.seed ? *options_.seed : ClockSeed()));
@@ -92,7 +107,10 @@ void GameController::Start(const Screen& screen) {
         LoadGraphics();
         sound_->InitSound(AssetDir());
         if (game_->TextLanguage() != language_) game_->SetLanguage(language_);
+        const uint32_t seed = game_->GeneratorState();
         game_->NewGame();
+        // The first game serves the usual term; "Nowa gra" offers the others.
+        career_.NewGame(Term::kDefaultYears, game_->Day(), seed);
     } catch (const std::bad_alloc&) {
         // Each file's loader says which file it was; this is the rest.
         startupFailed_ = true;
@@ -105,11 +123,13 @@ void GameController::Start(const Screen& screen) {
     screen_.menu->ShowStartFromLast(settings_.StartFromLastGame());
     ShowContinue();
     if (startupFailed_) return;
+    for (const QString& problem : career_.Load()) ReportError(problem);
     if (!settings_.MusicOn()) {
         screen_.menu->ShowMusicOn(false);
         sound_->SetMusicOn(false);
     }
     RecordHistory();
+    ShowRating();
     const std::optional<KeptGame> latest = keeper_.Latest();
     if (options_.loadPath) {
         if (LoadGameFrom(*options_.loadPath)) keeper_.StartFrom();
@@ -187,21 +207,47 @@ std::string GameController::UserName() const { return options_.userName ? *optio
 void GameController::AnswerYes() {
     keeper_.Played();
     game_->AnswerYes();
+    AfterAnswer();
 }
 
 void GameController::AnswerNo() {
     keeper_.Played();
     game_->AnswerNo();
+    AfterAnswer();
 }
 
 void GameController::AnswerOk() {
     keeper_.Played();
     game_->AnswerOk();
+    AfterAnswer();
+}
+
+void GameController::AnswerWholeGroup(Answer answer) {
+    const int32_t count = GroupSize(*game_, answer);
+    if (startupFailed_ || count == 0) return;
+    const QString word = answer == Answer::Yes ? tr("Tak") : answer == Answer::No ? tr("Nie") : tr("OK");
+    const QString title = QString::fromStdString(game_->CurrentCase()->title).trimmed();
+    if (!options_.confirm(screen_.window,
+                          tr("Sprawy „%1”: %2. Odpowiedzieć „%3” na wszystkie?").arg(title).arg(count).arg(word)))
+        return;
+    keeper_.Played();
+    group_.emplace();
+    group_->action = answer == Answer::Yes ? Action::Yes : answer == Answer::No ? Action::No : Action::Ok;
+    groupAnswered_ = 0;
+    AnswerGroup(*game_, answer);
+    const ActionReport sum = *group_;
+    group_.reset();
+    const QString told = tr("%1 ×%2").arg(word).arg(count);
+    screen_.status->TellAndHold(told + QString::fromUtf8(" \xC2\xB7 ") + TellReport(sum, language_));
+    if (const QString entry = LogEntry(sum, language_); !entry.isEmpty())
+        screen_.cases->LogChange(told + QString::fromUtf8(" \xC2\xB7 ") + entry);
+    AfterAnswer();
 }
 
 void GameController::PressMap(int x, int y) {
     keeper_.Played();
     game_->PressMap(x, y);
+    ShowRating();
 }
 
 void GameController::PickSpeed(int step) { game_->SetSpeedStep(step); }
@@ -265,9 +311,15 @@ void GameController::ApplyLanguage(Language language) {
 
 // ------------------------------------------------------------ saved games
 
+SavedGame GameController::CurrentGame() const {
+    SavedGame game{game_->Snapshot(), history_.Saved()};
+    career_.Keep(game);
+    return game;
+}
+
 bool GameController::SaveGameTo(const QString& path) {
     try {
-        SaveGame(FileName(path), {game_->Snapshot(), history_.Saved()});
+        SaveGame(FileName(path), CurrentGame());
         return true;
     } catch (const SavedGameError& e) {
         ReportError(QString::fromStdString(Worded(e, language_)));
@@ -277,21 +329,23 @@ bool GameController::SaveGameTo(const QString& path) {
 
 bool GameController::LoadGameFrom(const QString& path) {
     try {
-        RestoreGame(*game_, history_, FileName(path));
+        career_.Restore(RestoreGame(*game_, history_, FileName(path)));
     } catch (const SavedGameError& e) {
         ReportError(QString::fromStdString(Worded(e, language_)));
         return false;
     }
+    HideTermReport();
     // The game's course comes with it; a file of format 1 has none, and
     // its course starts here.
     RecordHistory();
+    ShowRating();
     // As a new game does: the game is turned to its cases, without a sound.
     SetActivePage(kPageCases);
     return true;
 }
 
 CompanyKeeper::Writer GameController::Writer() const {
-    return [game = SavedGame{game_->Snapshot(), history_.Saved()}](const std::string& path) { SaveGame(path, game); };
+    return [game = CurrentGame()](const std::string& path) { SaveGame(path, game); };
 }
 
 bool GameController::KeepGame() {
@@ -340,15 +394,19 @@ void GameController::LoadGameFile() {
 void GameController::NewGame() {
     if (startupFailed_) return;
     // A slip of Ctrl+N must not cost a game the player would rather go on with.
-    if (!options_.confirm(screen_.window, tr("Zacząć nową grę? Obecna gra zostanie zachowana: wrócisz do niej "
-                                             "przyciskiem „Kontynuuj”.")))
-        return;
-    if (!KeepGame()) return;
+    const std::optional<int32_t> years =
+        options_.askTerm(screen_.window, tr("Zacząć nową grę? Obecna gra zostanie zachowana: wrócisz do niej "
+                                            "przyciskiem „Kontynuuj”."));
+    if (!years || !KeepGame()) return;
     // Replaces the game; the generator goes on where it stands.
+    const uint32_t seed = game_->GeneratorState();
     game_->Reset(UserName());
     game_->NewGame();
+    career_.NewGame(*years, game_->Day(), seed);
+    HideTermReport();
     keeper_.StartFresh();
     RestartHistory();
+    ShowRating();
     ShowContinue();
 }
 
@@ -401,9 +459,72 @@ void GameController::RestartHistory() {
 
 // ----------------------------------------------------------------- timers
 
+// ----------------------------------------------------------------- career
+
+void GameController::AfterDay() {
+    const Career::Day day = career_.AfterDay(*game_, history_, UserName(), Today());
+    ShowRating(day.rating);
+    for (const QString& problem : day.problems) ReportError(problem);
+    Announce(day.reached);
+    if (day.end != TermEnd::Running) ShowTermReport(day.place);
+}
+
+void GameController::AfterAnswer() {
+    std::vector<QString> problems;
+    const std::vector<MilestoneId> reached = career_.AfterAnswer(*game_, Today(), problems);
+    ShowRating();
+    for (const QString& problem : problems) ReportError(problem);
+    Announce(reached);
+}
+
+void GameController::ShowRating() { ShowRating(RateCompany(*game_, history_)); }
+
+void GameController::ShowRating(const Rating& rating) {
+    screen_.statistics->RatingBox()->Show(rating, career_.CurrentTerm(), game_->Day());
+}
+
+void GameController::Announce(const std::vector<MilestoneId>& reached) {
+    if (reached.empty()) return;
+    QStringList names;
+    for (MilestoneId id : reached) names << QString::fromUtf8(MilestoneName(id, language_));
+    // Each is told once, in the line the day's changes use.
+    screen_.status->TellAndHold(tr("Osiągnięcie: %1").arg(names.join(QString::fromUtf8(" \xC2\xB7 "))));
+    emit CareerChanged();
+}
+
+void GameController::ShowTermReport(int32_t place) {
+    const Term& term = career_.CurrentTerm();
+    screen_.report->ShowReport(ReportOf(term), career_.Table().Table(term.years), place);
+    screen_.report->show();
+    screen_.report->raise();
+    screen_.report->PlayOnButton()->setFocus();
+    // The clock waits while the player reads.
+    if (game_->SpeedPosition() > 0) {
+        pausedForReport_ = true;
+        game_->SetSpeedStep(0);
+    }
+    if (place > 0) emit CareerChanged();
+}
+
+void GameController::HideTermReport() {
+    screen_.report->hide();
+    pausedForReport_ = false;
+}
+
+void GameController::PlayOnAfterReport() {
+    // Only an ended term has a report to close.
+    if (career_.CurrentTerm().Running()) return;
+    career_.CloseTerm();
+    const bool resume = pausedForReport_;
+    HideTermReport();
+    ShowRating();
+    if (resume) game_->SetSpeedStep(resumeSpeed_);
+}
+
 void GameController::MainTimerTimer() {
     game_->NextDay();
     RecordHistory();
+    AfterDay();
     // Every game month, so a crash or a lost display costs a month at most.
     if (game_->Day() % kAutosaveDays == 0) Autosave();
 }
@@ -469,15 +590,27 @@ void GameController::StartMainTimer(int periodMs) {
 
 void GameController::StopMainTimer() { mainTimer_->stop(); }
 
-void GameController::PlayButtonSound() { sound_->PlayButtonSound(); }
+// A group sounds as its first answer does, not once per case.
+void GameController::PlayButtonSound() {
+    if (!group_ || groupAnswered_ == 0) sound_->PlayButtonSound();
+}
 
-void GameController::PlayPageSound() { sound_->PlayPageSound(); }
+void GameController::PlayPageSound() {
+    if (!group_ || groupAnswered_ == 0) sound_->PlayPageSound();
+}
 
-void GameController::PlayClickSound() { sound_->PlayClickSound(); }
+void GameController::PlayClickSound() {
+    if (!group_ || groupAnswered_ == 0) sound_->PlayClickSound();
+}
 
 void GameController::DayBooked(const DayAccount& day) { screen_.statistics->ShowDayAccount(day, language_); }
 
 void GameController::Reported(const ActionReport& report) {
+    if (group_) {
+        AddUp(group_->effects, report.effects);
+        ++groupAnswered_;
+        return;
+    }
     const QString text = TellReport(report, language_);
     if (text.isEmpty()) return;
     // What the player did stays to be read; a day's news waits for it.

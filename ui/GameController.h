@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include "BulkAnswer.h"
+#include "Career.h"
 #include "Company.h"
 #include "CompanyKeeper.h"
 #include "GameOptions.h"
@@ -24,6 +26,7 @@ class MenuPage;
 class StatisticsPage;
 class StatusBar;
 class TPageControl;
+class TermReportPage;
 
 // The window's parts the game shows itself on.
 struct Screen {
@@ -35,11 +38,12 @@ struct Screen {
     StatisticsPage* statistics = nullptr;
     CasesPage* cases = nullptr;
     MenuPage* menu = nullptr;
+    TermReportPage* report = nullptr;  // over the pages at a term's end
 };
 
 // One game in a window: it owns the company, the clock (the day timer and
-// the banner timer), the sound, the history, the settings, the saved games
-// and the language. It is the company's view and passes each call to the
+// the banner timer), the sound, the history, the settings, the saved games,
+// the language and the manager's career (term, milestones, records). It is the company's view and passes each call to the
 // page that shows it; the pages' signals come back as the operations below.
 // No rule of the game is decided here.
 class GameController : public QObject, public GameView {
@@ -56,6 +60,7 @@ public:
     Language CurrentLanguage() const { return language_; }
     const TfrmMainOptions& Options() const { return options_; }
     const Settings& Remembered() const { return settings_; }
+    const Career& ManagerCareer() const { return career_; }
     // Where the pictures, sounds and Banner.url are read, ending in '/'.
     const std::string& AssetDir() const { return options_.appDir; }
     // True when a picture could not be loaded and the game was not set up.
@@ -80,6 +85,12 @@ public:
     void AnswerYes();
     void AnswerNo();
     void AnswerOk();
+    // Every case of the front case's kind and title, once the player has
+    // confirmed how many; the feedback line tells what they changed in all.
+    void AnswerWholeGroup(Answer answer);
+    // The term's report has been read: the game goes on with no term, at
+    // the speed it had.
+    void PlayOnAfterReport();
     void PressMap(int x, int y);
     void PickSpeed(int step);
     void StepSpeed(int delta);
@@ -143,6 +154,8 @@ public:
 signals:
     // The language changed: every page shows its words anew.
     void LanguageChanged(Language language);
+    // A milestone was reached or a term entered the records.
+    void CareerChanged();
 
 private:
     void LoadGraphics();
@@ -156,6 +169,17 @@ private:
     void ShowContinue();
     // "rok 3, 24 867 zł" of a saved game; none when it cannot be read.
     std::optional<QString> Summary(const QString& path) const;
+    // The game as a saved game holds it.
+    SavedGame CurrentGame() const;
+    // The career after each day and each answer: the rating shown, the
+    // milestones told, the report at a term's end.
+    void AfterDay();
+    void AfterAnswer();
+    void ShowRating();
+    void ShowRating(const Rating& rating);
+    void Announce(const std::vector<MilestoneId>& reached);
+    void ShowTermReport(int32_t place);
+    void HideTermReport();
 
     TfrmMainOptions options_;
     Settings settings_;
@@ -174,6 +198,11 @@ private:
     bool keepFailing_ = false;                // told once until a game is kept again
     int resumeSpeed_ = Company::kStartSpeed;  // what a pause resumes
     Language language_ = Language::Polish;
+    Career career_;
+    bool pausedForReport_ = false;  // the report stopped the clock
+    // While a group is answered, its answers' reports add up here.
+    std::optional<ActionReport> group_;
+    int groupAnswered_ = 0;
 };
 
 }  // namespace dzwonex

@@ -33,6 +33,9 @@ struct KeptChoice {
 using KeptGameChooser = std::function<QString(QWidget* parent, const std::vector<KeptChoice>& games)>;
 // Asks the player a yes-or-no question; true for Tak.
 using Confirmer = std::function<bool(QWidget* parent, const QString& question)>;
+// Asks whether to start a new game and with what term: its years (1, 2, 5
+// or 10), 0 for no term, none when the player would rather go on.
+using TermAsker = std::function<std::optional<int32_t>(QWidget* parent, const QString& question)>;
 
 // How the window is set up; the defaults are the real game's.
 struct TfrmMainOptions {
@@ -53,8 +56,11 @@ struct TfrmMainOptions {
     // None: the standard file dialogs.
     FileAsker askSavePath;
     FileAsker askOpenPath;
-    // Before the game in progress is given up for a new one; None: a Tak/Nie box.
+    // Before a group of cases is answered at once; None: a Tak/Nie box.
     Confirmer confirm;
+    // Before the game in progress is given up for a new one; None: a dialog
+    // with the term's lengths.
+    TermAsker askTerm;
     // Which kept game to go on with; None: a list in a dialog.
     KeptGameChooser chooseKeptGame;
     // A saved game to open at start instead of the new one.
@@ -68,6 +74,7 @@ struct TfrmMainOptions {
 void ShowErrorBox(const QString& message);
 void OpenInDesktop(const QUrl& url);
 bool AskTakNie(QWidget* parent, const QString& question);
+std::optional<int32_t> AskTerm(QWidget* parent, const QString& question);
 // The standard file dialogs, filtered to "Gra Dzwonex (*.dzwonex)".
 QString AskSaveFile(QWidget* parent, const QString& suggestion);
 QString AskOpenFile(QWidget* parent, const QString& folder);

@@ -1,5 +1,6 @@
 #include "HistoryChart.h"
 
+#include <algorithm>
 #include <vector>
 
 #include <QButtonGroup>
@@ -9,6 +10,7 @@
 
 #include "Controls.h"
 #include "History.h"
+#include "RatingParts.h"
 #include "Translations.h"
 
 namespace dzwonex {
@@ -31,17 +33,23 @@ double Count(const HistorySample& s) {
     return s.counts[kind];
 }
 
+// The rating's total, or a part of it, in a LineRow.
+constexpr int kNotRating = -1;
+constexpr int kRatingTotal = kRatingPartCount;
+
 struct LineRow {
     const char* name;  // in tr(); the product names are the same in every language
     QColor colour;
     ChartSide side;
     double (*value)(const HistorySample&);
     bool redBelowZero = false;
+    // A line of the rating reads the history too: its total or one part.
+    int rating = kNotRating;
 };
 
 // One group of lines: its button and the chart the button shows. A new
 // line is a row in its group; a new group, a row here (and its button's
-// accessible name in MainAccessible.cpp).
+// description in RetranslateUi).
 struct GroupRow {
     const char* button;  // the button's object name
     const char* caption;
@@ -86,6 +94,19 @@ const std::array<GroupRow, THistoryChart::kGroupCount>& Groups() {
           {"Neostrada", kKindColours[3], ChartSide::right, Count<3>},
           {"Polpak-T", kKindColours[4], ChartSide::right, Count<4>},
           {QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Budki"), kKindColours[5], ChartSide::right, Count<5>}}},
+        // The total on the left, its five parts, of at most 250 each, on the right.
+        {"btnWykresOcena",
+         QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Ocena"),
+         QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Wykres oceny firmy"),
+         QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Ocena firmy i jej części od początku gry, rok po roku"),
+         QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Ocena"),
+         QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Części"),
+         {{QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Ocena"), kInk, ChartSide::left, nullptr, false, kRatingTotal},
+          {nullptr, kCashColour, ChartSide::right, nullptr, false, rpMoney},
+          {nullptr, kKindColours[0], ChartSide::right, nullptr, false, rpService},
+          {nullptr, kKindColours[1], ChartSide::right, nullptr, false, rpReputation},
+          {nullptr, kKindColours[2], ChartSide::right, nullptr, false, rpEquipment},
+          {nullptr, kKindColours[3], ChartSide::right, nullptr, false, rpDiscipline}}},
     }};
     return groups;
 }
@@ -117,7 +138,7 @@ THistoryChart::THistoryChart(QWidget* parent) : QWidget(parent), language_(Insta
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    auto* row = new QHBoxLayout;
+    auto* row = buttonRow_ = new QHBoxLayout;
     row->setSpacing(3);
     auto* group = new QButtonGroup(this);
     for (int g = 0; g < kGroupCount; ++g) {
@@ -127,6 +148,8 @@ THistoryChart::THistoryChart(QWidget* parent) : QWidget(parent), language_(Insta
         b->setCheckable(true);
         b->setAutoDefault(false);
         b->setFixedHeight(21);
+        // Each as wide as its caption asks, in the row's share (RetranslateUi).
+        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         group->addButton(b, g);
         row->addWidget(b);
         buttons_[static_cast<size_t>(g)] = b;
@@ -151,12 +174,15 @@ void THistoryChart::RetranslateUi() {
     language_ = InstalledLanguage();
     static const char* const kButtonDescriptions[kGroupCount] = {
         QT_TR_NOOP("Pokazuje historię kasy"), QT_TR_NOOP("Pokazuje historię opinii i jakości"),
-        QT_TR_NOOP("Pokazuje historię liczby abonentów każdego rodzaju")};
+        QT_TR_NOOP("Pokazuje historię liczby abonentów każdego rodzaju"),
+        QT_TR_NOOP("Pokazuje historię oceny firmy i jej części")};
     for (int g = 0; g < kGroupCount; ++g) {
         QPushButton* button = buttons_[static_cast<size_t>(g)];
         button->setText(tr(Groups()[static_cast<size_t>(g)].caption));
         button->setAccessibleName(tr(Groups()[static_cast<size_t>(g)].chartName));
         button->setAccessibleDescription(tr(kButtonDescriptions[g]));
+        // Four captions of unlike length share the row by their widths.
+        buttonRow_->setStretch(g, button->fontMetrics().horizontalAdvance(button->text()) + 16);
     }
     const GroupRow& shown = Groups()[static_cast<size_t>(current_)];
     plot_->setAccessibleName(tr(shown.chartName));
@@ -166,6 +192,7 @@ void THistoryChart::RetranslateUi() {
 
 void THistoryChart::Show(const History& history) {
     history_ = &history;
+    ratings_.clear();
     if (plot_->isVisible()) plot_->update();
 }
 
@@ -181,8 +208,19 @@ ChartRequest THistoryChart::Request() const {
     ChartRequest r;
     r.width = plot_->width();
     r.height = plot_->height();
-    for (const LineRow& line : group.lines)
-        r.lines.push_back({tr(line.name), line.colour, line.side, line.value, line.redBelowZero});
+    for (const LineRow& line : group.lines) {
+        if (line.rating == kNotRating) {
+            r.lines.push_back({tr(line.name), line.colour, line.side, line.value, line.redBelowZero});
+            continue;
+        }
+        const int part = line.rating;
+        const QString name = part == kRatingTotal ? tr(line.name) : TRatingParts::PartName(part);
+        r.lines.push_back({name, line.colour, line.side, [this, part](const HistorySample& s) {
+                               const Rating& rating = RatingOf(s);
+                               return static_cast<double>(
+                                   part == kRatingTotal ? rating.total : rating.points[static_cast<size_t>(part)]);
+                           }});
+    }
     r.leftIsMoney = group.leftTitle == nullptr;
     if (group.leftTitle) r.leftTitle = tr(group.leftTitle);
     if (group.rightTitle) r.rightTitle = tr(group.rightTitle);
@@ -202,6 +240,16 @@ ChartRequest THistoryChart::Request() const {
 }
 
 ChartScene THistoryChart::Scene() const { return LayOutChart(Request(), history_); }
+
+const Rating& THistoryChart::RatingOf(const HistorySample& sample) const {
+    // Each sample is rated with the history before it, as the day itself was.
+    if (ratings_.empty() && history_)
+        history_->ForEach([this](const HistorySample& s) { ratings_.emplace_back(s.day, RateSample(s, *history_)); });
+    const auto at = std::lower_bound(ratings_.begin(), ratings_.end(), sample.day,
+                                     [](const auto& entry, int32_t day) { return entry.first < day; });
+    static const Rating kNone;
+    return at != ratings_.end() && at->first == sample.day ? at->second : kNone;
+}
 
 void THistoryChart::Paint(QPainter& painter) const {
     const ChartRequest request = Request();

@@ -215,8 +215,8 @@ std::vector<ChartText> ChartScene::Texts() const {
     return all;
 }
 
-QPolygonF ThinToColumns(const History& history, double (*value)(const HistorySample&), double scale, double first,
-                        double last, double left, double width) {
+QPolygonF ThinToColumns(const History& history, const std::function<double(const HistorySample&)>& value, double scale,
+                        double first, double last, double left, double width) {
     QPolygonF out;
     if (history.Empty()) return out;
     const double span = last - first;

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include <QColor>
@@ -30,7 +31,7 @@ struct ChartLineSpec {
     QString name;
     QColor colour;
     ChartSide side = ChartSide::left;
-    double (*value)(const HistorySample&) = nullptr;
+    std::function<double(const HistorySample&)> value;
     bool redBelowZero = false;  // its stretches below zero in red
 };
 
@@ -100,7 +101,7 @@ ChartScene LayOutChart(const ChartRequest& request, const History* history);
 // to `last` years spread over `width` pixels from `left`: of each pixel
 // column only its lowest and highest sample, in the order of their days.
 // The game's first and last sample always stay.
-QPolygonF ThinToColumns(const History& history, double (*value)(const HistorySample&), double scale, double first,
-                        double last, double left, double width);
+QPolygonF ThinToColumns(const History& history, const std::function<double(const HistorySample&)>& value, double scale,
+                        double first, double last, double left, double width);
 
 }  // namespace dzwonex

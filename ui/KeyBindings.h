@@ -11,6 +11,10 @@ enum class Command {
     Yes,
     No,
     Ok,
+    // Every case of the front case's kind and title at once.
+    YesToGroup,
+    NoToGroup,
+    OkToGroup,
     DefaultAnswer,
     Faster,
     Slower,

@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <QTimer>
 
+#include "AchievementsDialog.h"
 #include "BannerBar.h"
 #include "CasesPage.h"
 #include "HelpDialog.h"
@@ -15,6 +16,7 @@
 #include "MenuPage.h"
 #include "StatisticsPage.h"
 #include "StatusBar.h"
+#include "TermReportPage.h"
 #include "Translations.h"
 
 namespace dzwonex {
@@ -43,7 +45,7 @@ TfrmMain::TfrmMain(TfrmMainOptions options)
     RetranslateUi();
     connect(controller_.get(), &GameController::LanguageChanged, this, &TfrmMain::RetranslateUi);
 
-    controller_->Start({this, pnlTop_, pnlDown_, PageControl_, tabMap_, tabStat_, tabSprawy_, tabMenu_});
+    controller_->Start({this, pnlTop_, pnlDown_, PageControl_, tabMap_, tabStat_, tabSprawy_, tabMenu_, pnlRaport_});
     if (const QByteArray geometry = controller_->Remembered().Geometry(); !geometry.isEmpty())
         restoreGeometry(geometry);
 }
@@ -65,6 +67,8 @@ void TfrmMain::BuildPages() {
     PageControl_->AddPage(tabSprawy_, QStringLiteral("X"));
     PageControl_->AddPage(tabMenu_, QString());
     PageControl_->SetActivePage(kPageMenu);
+    pnlRaport_ = new TermReportPage(c);
+    pnlRaport_->hide();
 }
 
 void TfrmMain::ConnectPages() {
@@ -83,6 +87,9 @@ void TfrmMain::ConnectPages() {
     connect(tabMenu_, &MenuPage::LanguagePicked, game,
             [game](Language language) { game->SetLanguage(language, true); });
     connect(tabMenu_, &MenuPage::HelpWanted, this, &TfrmMain::ShowHelp);
+    connect(tabMenu_, &MenuPage::AchievementsWanted, this, &TfrmMain::ShowAchievements);
+    connect(pnlRaport_, &TermReportPage::PlayOn, game, &GameController::PlayOnAfterReport);
+    connect(game, &GameController::CareerChanged, this, &TfrmMain::RefreshAchievements);
     connect(tabMenu_, &MenuPage::SaveWanted, game, &GameController::SaveGameAs);
     connect(tabMenu_, &MenuPage::LoadWanted, game, &GameController::LoadGameFile);
     connect(tabMenu_, &MenuPage::NewGameWanted, game, &GameController::NewGame);
@@ -103,6 +110,12 @@ void TfrmMain::BindKeys() {
 
 void TfrmMain::Run(Command command) {
     GameController& game = *controller_;
+    // While the term's report is read, Enter closes it and only the help opens.
+    if (pnlRaport_->isVisible()) {
+        if (command == Command::DefaultAnswer) pnlRaport_->PlayOnButton()->click();
+        if (command == Command::Help) ShowHelp();
+        return;
+    }
     switch (command) {
         case Command::Yes:
             return tabSprawy_->AnswerByKey(Button::btnYes);
@@ -110,6 +123,12 @@ void TfrmMain::Run(Command command) {
             return tabSprawy_->AnswerByKey(Button::btnNo);
         case Command::Ok:
             return tabSprawy_->AnswerByKey(Button::btnOK);
+        case Command::YesToGroup:
+            return game.AnswerWholeGroup(Answer::Yes);
+        case Command::NoToGroup:
+            return game.AnswerWholeGroup(Answer::No);
+        case Command::OkToGroup:
+            return game.AnswerWholeGroup(Answer::Ok);
         case Command::DefaultAnswer:
             return tabSprawy_->PressDefaultButton();
         case Command::Faster:
@@ -163,6 +182,20 @@ void TfrmMain::ShowHelp() {
     frmPomoc_->activateWindow();
 }
 
+void TfrmMain::ShowAchievements() {
+    if (!frmOsiagniecia_) frmOsiagniecia_ = new TAchievementsDialog(this);
+    RefreshAchievements();
+    frmOsiagniecia_->show();
+    frmOsiagniecia_->raise();
+    frmOsiagniecia_->activateWindow();
+}
+
+void TfrmMain::RefreshAchievements() {
+    if (!frmOsiagniecia_) return;
+    const Career& career = controller_->ManagerCareer();
+    frmOsiagniecia_->ShowBook(career.Book(), career.Table(), controller_->CurrentLanguage());
+}
+
 void TfrmMain::HelpClosed() {
     // At the speed it had, unless the player has set one meanwhile.
     if (speedBeforeHelp_ > 0 && Game().SpeedPosition() == 0) controller_->PickSpeed(speedBeforeHelp_);
@@ -176,6 +209,7 @@ void TfrmMain::LayoutClient() {
     SetBounds(pnlTop_, {0, 0, w, kTopHeight});
     SetBounds(pnlDown_, {0, h - kDownHeight, w, kDownHeight});
     SetBounds(PageControl_, {0, kTopHeight, w, std::max(0, h - kTopHeight - kDownHeight)});
+    SetBounds(pnlRaport_, PageControl_->geometry());
     // The page control lays out its pages itself when it is visible; it
     // is not yet while the window is built.
     if (!PageControl_->isVisible()) {
@@ -196,6 +230,8 @@ void TfrmMain::RetranslateUi() {
     tabSprawy_->RetranslateUi();
     tabMenu_->RetranslateUi();
     if (frmPomoc_) frmPomoc_->SetLanguage(controller_->CurrentLanguage());
+    pnlRaport_->RetranslateUi();
+    RefreshAchievements();
 
     Describe(this, tr("Dzwonex"), tr("Gra ekonomiczna: oddział firmy telekomunikacyjnej"));
     Describe(client_.get(), tr("Dzwonex"), tr("Gra ekonomiczna: oddział firmy telekomunikacyjnej"));

@@ -17,9 +17,12 @@ class StatisticsPage;
 class StatusBar;
 class TPageControl;
 class THelpDialog;
+class TAchievementsDialog;
+class TermReportPage;
 
 // The main window: the banner on top, the four pages (Mapa, Statystyka,
-// Sprawy, Menu) in the middle, the status bar below. It only composes
+// Sprawy, Menu) in the middle, the status bar below, and the report at a
+// term's end over the pages while it is read. It only composes
 // them around the game's controller, binds the keys and answers the
 // window's own events; what the pages show and what a press does is the
 // controller's and the game's business.
@@ -40,6 +43,8 @@ public:
     // The help, in a window of its own beside the game. The clock stands
     // while it is open and goes on at its speed when it closes.
     void ShowHelp();
+    // The milestones and the best terms, in a window of their own.
+    void ShowAchievements();
     // What a key of the table does.
     void Run(Command command);
 
@@ -59,6 +64,7 @@ private:
     void PickPage(int index);
     void FormShow();
     void ShowLogo();
+    void RefreshAchievements();
     void HelpClosed();
 
     // The controller is the game. Every page lives in the client, which
@@ -73,7 +79,9 @@ private:
     StatisticsPage* tabStat_ = nullptr;
     CasesPage* tabSprawy_ = nullptr;
     MenuPage* tabMenu_ = nullptr;
+    TermReportPage* pnlRaport_ = nullptr;
     THelpDialog* frmPomoc_ = nullptr;
+    TAchievementsDialog* frmOsiagniecia_ = nullptr;
     int speedBeforeHelp_ = 0;  // the speed the help stopped, 0: none
     bool shown_ = false;
 };

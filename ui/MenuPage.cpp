@@ -78,6 +78,8 @@ void MenuPage::BuildMenuBox() {
 
     btnPomoc_ = MenuButton(p, "btnPomoc");
     connect(btnPomoc_, &QPushButton::clicked, this, &MenuPage::HelpWanted);
+    btnOsiagniecia_ = MenuButton(p, "btnOsiagniecia");
+    connect(btnOsiagniecia_, &QPushButton::clicked, this, &MenuPage::AchievementsWanted);
 }
 
 void MenuPage::BuildGameBox() {
@@ -110,7 +112,8 @@ void MenuPage::LayoutMenuPanel() {
     tbEfekty_->setGeometry(16, 119, 209, 20);
     lblJezyk_->setGeometry(16, 150, 101, 13);
     cbJezyk_->setGeometry(120, 146, 105, 21);
-    btnPomoc_->setGeometry(75, 175, 91, 25);
+    btnPomoc_->setGeometry(16, 175, 101, 25);
+    btnOsiagniecia_->setGeometry(124, 175, 101, 25);
     PlaceGameBox();
 }
 
@@ -174,6 +177,7 @@ void MenuPage::RetranslateUi() {
     lblGlosnoscMuzyki_->setText(tr("Głośność muzyki"));
     lblGlosnoscEfektow_->setText(tr("Głośność efektów"));
     btnPomoc_->setText(tr("Pomoc"));
+    btnOsiagniecia_->setText(tr("Osiągnięcia…"));
     ShowCaption(lblGra_, tr("Gra"));
     btnZapisz_->setText(tr("Zapisz grę…"));
     btnWczytaj_->setText(tr("Wczytaj grę…"));
@@ -193,6 +197,7 @@ void MenuPage::RetranslateUi() {
     Describe(lblJezyk_, QString::fromUtf8("Język / Language"), tr("Podpis listy języków"));
     Describe(cbJezyk_, QString::fromUtf8("Język / Language"), tr("Język gry: polski albo angielski"));
     Describe(btnPomoc_, tr("Pomoc"), tr("Otwiera pomoc; klawisz F1"));
+    Describe(btnOsiagniecia_, tr("Osiągnięcia"), tr("Osiągnięcia z datą zdobycia i najlepsi dyrektorzy"));
     Describe(lblGra_, tr("Gra"), tr("Nagłówek zapisanych gier"));
     Describe(btnZapisz_, tr("Zapisz grę"), tr("Zapisuje grę do pliku; Ctrl+S"));
     Describe(btnWczytaj_, tr("Wczytaj grę"), tr("Wczytuje zapisaną grę; Ctrl+O"));

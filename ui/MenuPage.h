@@ -12,7 +12,8 @@ namespace dzwonex {
 
 // tabMenu: two boxes side by side in the middle of the page. "Menu": the
 // music switch, the music and effects volumes, the language and the help.
-// "Gra": save, load, a new game and going on with a kept one. The page
+// The milestones and the best terms beside the help. "Gra": save, load, a
+// new game and going on with a kept one. The page
 // only shows and asks: every choice goes out as a signal.
 class MenuPage : public TPanel {
     Q_OBJECT
@@ -34,6 +35,7 @@ signals:
     void EffectsVolumeChanged(int percent);
     void LanguagePicked(Language language);
     void HelpWanted();
+    void AchievementsWanted();
     void SaveWanted();
     void LoadWanted();
     void NewGameWanted();
@@ -61,6 +63,7 @@ private:
     QLabel* lblJezyk_ = nullptr;
     QComboBox* cbJezyk_ = nullptr;
     QPushButton* btnPomoc_ = nullptr;
+    QPushButton* btnOsiagniecia_ = nullptr;
     TShape* shapeGra_ = nullptr;
     QLabel* lblGra_ = nullptr;
     QPushButton* btnZapisz_ = nullptr;

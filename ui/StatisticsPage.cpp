@@ -6,6 +6,7 @@
 #include "Changes.h"
 #include "FittedAmount.h"
 #include "HistoryChart.h"
+#include "RatingBox.h"
 #include "Translations.h"
 
 namespace dzwonex {
@@ -49,6 +50,7 @@ StatisticsPage::StatisticsPage(QWidget* parent) : TPanel(parent) {
     BuildExpenses();
     chartHistoria_ = new THistoryChart(this);
     chartHistoria_->setObjectName(QStringLiteral("chartHistoria"));
+    pnlOcena_ = new TRatingBox(this);
     OnResize = [this] { tabStatResize(); };
     tabStatResize();
 }
@@ -201,6 +203,7 @@ void StatisticsPage::tabStatResize() {
     // The panel stands in the top left corner, so the history chart gets
     // all the width and height beside it.
     pnlStat_->move(0, 0);
+    pnlOcena_->move(0, pnlStat_->height());
     SetBounds(chartHistoria_,
               {pnlStat_->width(), 4, std::max(0, width() - pnlStat_->width()), std::max(0, height() - 4)});
 }
@@ -211,6 +214,7 @@ void StatisticsPage::RetranslateUi() {
         Describe(c.label, tr(c.text), tr(c.description));
     }
     chartHistoria_->RetranslateUi();
+    pnlOcena_->RetranslateUi();
     Describe(chartHistoria_, tr("Historia"), tr("Wykres kasy, opinii, jakości i abonentów od początku gry"));
     Describe(this, tr("Statystyka"), tr("Stan firmy i wykres historii"));
     Describe(pnlStat_, tr("Stan firmy"), tr("Kasa, opinia, jakość, abonenci i rachunek dnia"));

@@ -14,6 +14,7 @@ namespace dzwonex {
 
 class History;
 class THistoryChart;
+class TRatingBox;
 
 // tabStat: the company's figures in the panel at the top left (cash,
 // opinion and quality with their bands and trends, subscribers, the day's
@@ -42,6 +43,8 @@ public:
     // Draws the history anew; it must outlive the page.
     void ShowHistory(const History& history);
     void RetranslateUi();
+    // The company's rating, below the panel.
+    TRatingBox* RatingBox() const { return pnlOcena_; }
 
 private:
     void BuildFigures();
@@ -68,6 +71,7 @@ private:
     QLabel* lblWydatki_ = nullptr;
     QLabel* lblBilans_ = nullptr;
     THistoryChart* chartHistoria_ = nullptr;
+    TRatingBox* pnlOcena_ = nullptr;
     // Every caption the language changes, with its Polish words and what
     // a screen reader says of it.
     struct Caption {

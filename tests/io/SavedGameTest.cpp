@@ -74,6 +74,14 @@ protected:
 
     std::string Path(const char* name) const { return (folder / name).string(); }
     SavedGame Saved() const { return {game->Snapshot(), history.Saved()}; }
+    // With what the window keeps besides: a five-year term a month served,
+    // the milestone runs and the seed.
+    SavedGame SavedWithCareer() const {
+        Term term = Term::Start(5, 1);
+        term.monthlyRatings = {640};
+        term.daysBelow = 3;
+        return {game->Snapshot(), history.Saved(), term, MilestoneProgress{24, 0, 30, 2, 12}, 12345u};
+    }
 
     // The state of everything the player sees.
     std::vector<std::string> Screen(const RecordingView& v) const {
@@ -162,6 +170,13 @@ TEST_F(SavedGameTest, AGameAtTheLimitsSavesAndLoads) {
     while (game->Cases().size() < kMaxCases) game->PressMap(5, 5);
     SavedGame saved = Saved();
     saved.history = {{}, History::kMonth << 20};
+    // The longest term on its last day, months at full marks, a day short
+    // of the board's dismissal; runs as long as the game.
+    saved.term = Term::Start(10, kLastDay - 3599);
+    saved.term.monthlyRatings.assign(119, Rating::kTotalMaximum);
+    saved.term.daysBelow = Term::kDismissalDays - 1;
+    saved.milestones = MilestoneProgress{kMaxPointsOfKind, kLastDay, kLastDay, kLastDay, kLastDay};
+    saved.seed = std::numeric_limits<uint32_t>::max();
     for (size_t i = 0; i < History::kMaxSamples; ++i) {
         HistorySample s{static_cast<int32_t>(kLastDay - History::kMaxSamples + 1 + i), -1, -1e6f, 1e6f, {}};
         s.counts.fill(kMaxPointsOfKind);
@@ -169,7 +184,8 @@ TEST_F(SavedGameTest, AGameAtTheLimitsSavesAndLoads) {
     }
     SaveGame(Path("gra.dzwonex"), saved);
     History loaded;
-    RestoreGame(*game, loaded, Path("gra.dzwonex"));
+    const SavedGame read = RestoreGame(*game, loaded, Path("gra.dzwonex"));
+    EXPECT_EQ(read, saved);
     EXPECT_EQ(game->Snapshot(), saved.company);
     EXPECT_EQ(loaded.Saved(), saved.history);
     // The last day has no next one.
@@ -188,6 +204,19 @@ TEST_F(SavedGameTest, AFileOfFormatOneLoadsWithoutAHistory) {
     // And a history is no field of format 1.
     j["history"] = Json::parse(SavedGameText(Saved()))["history"];
     EXPECT_THROW(ParseSavedGame(j.dump(), "x"), SavedGameError);
+}
+
+// The term, the milestone runs and the seed come back; each is optional,
+// and a term that has ended is not kept (its report has been shown).
+TEST_F(SavedGameTest, TheTermAndTheMilestoneRunsComeBackAndMayBeLeftOut) {
+    const SavedGame career = SavedWithCareer();
+    EXPECT_EQ(ParseSavedGame(SavedGameText(career), "x"), career);
+    Json j = Json::parse(SavedGameText(career));
+    for (const char* field : {"term", "milestones", "seed"}) j.erase(field);
+    EXPECT_EQ(ParseSavedGame(j.dump(), "x"), Saved());
+    SavedGame ended = career;
+    ended.term.end = TermEnd::Completed;
+    EXPECT_EQ(ParseSavedGame(SavedGameText(ended), "x").term, Term{});
 }
 
 TEST_F(SavedGameTest, AnOpinionThatIsNotANumberCannotBeSaved) {
@@ -387,6 +416,41 @@ const BadFile kBadFiles[] = {
      " is not a Dzwonex saved game (history.samples holds more than 2923 samples)"},
     {"an old spacing of 45 days", Edit([](Json& j) { j["history"]["oldSpacing"] = 45; }),
      " is not a Dzwonex saved game (history.oldSpacing is not 30 days times a power of 2)"},
+    // The term, the milestone runs and the seed.
+    {"a term of 3 years", Edit([](Json& j) { j["term"]["years"] = 3; }),
+     " is not a Dzwonex saved game (term.years 3 is not a term's length (1, 2, 5 or 10 years))"},
+    {"a term from after the game's day", Edit([](Json& j) { j["term"]["startDay"] = 40; }),
+     " is not a Dzwonex saved game (term.startDay 40 is after the game's day (31))"},
+    {"a term that has ended", Edit([](Json& j) {
+         j["day"] = 400;
+         j["term"]["years"] = 1;
+     }),
+     " is not a Dzwonex saved game (term.startDay 1: a 1-year term from it has ended by the game's day (400))"},
+    {"a term's months that disagree", Edit([](Json& j) { j["term"]["monthlyRatings"].push_back(500); }),
+     " is not a Dzwonex saved game (term.monthlyRatings holds 2 months, but the term has served 1)"},
+    {"a month rated 1001", Edit([](Json& j) { j["term"]["monthlyRatings"][0] = 1001; }),
+     " is not a Dzwonex saved game (term.monthlyRatings[0] 1001 is out of range (0..1000))"},
+    {"a term past the board's patience", Edit([](Json& j) { j["term"]["daysBelow"] = 180; }),
+     " is not a Dzwonex saved game (term.daysBelow 180 is out of range (0..30 for a term still running))"},
+    {"a field of no term", Edit([](Json& j) { j["term"]["end"] = 1; }),
+     " is not a Dzwonex saved game (term.end is not a field of a saved game)"},
+    {"a negative milestone run", Edit([](Json& j) { j["milestones"]["daysInDebt"] = -1; }),
+     " is not a Dzwonex saved game (milestones.daysInDebt -1 is out of range (0..31, the game's day))"},
+    {"a milestone run longer than the game", Edit([](Json& j) { j["milestones"]["daysGoodOpinion"] = 5000; }),
+     " is not a Dzwonex saved game (milestones.daysGoodOpinion 5000 is out of range (0..31, the game's day))"},
+    {"booths at the start below none", Edit([](Json& j) { j["milestones"]["startBooths"] = -2; }),
+     " is not a Dzwonex saved game (milestones.startBooths -2 is out of range (-1..500000))"},
+    {"a milestone run missing", Edit([](Json& j) { j["milestones"].erase("daysInProfit"); }),
+     " is not a Dzwonex saved game (milestones.daysInProfit is missing)"},
+    {"a seed of 2^32", Edit([](Json& j) { j["seed"] = 4294967296; }),
+     " is not a Dzwonex saved game (seed is out of range (4294967296))"},
+    {"a term in a file of format 1", Edit([](Json& j) {
+         j["formatVersion"] = 1;
+         j.erase("history");
+         j.erase("milestones");
+         j.erase("seed");
+     }),
+     " is not a Dzwonex saved game (term is not a field of a saved game)"},
     {"deeply nested", Bytes("{\"format\": " + std::string(100000, '[')),
      " is not a Dzwonex saved game (nested deeper than 5 levels)"},
     {"nested one level too deep", Edit([](Json& j) { j["subscribers"][0]["points"][0][0] = {1}; }),
@@ -409,7 +473,7 @@ const BadFile kBadFiles[] = {
 };
 
 TEST_F(SavedGameTest, BadFilesAreRefusedAndTheGameStaysAsItWas) {
-    const std::string valid = SavedGameText(Saved());
+    const std::string valid = SavedGameText(SavedWithCareer());
     const SavedGame before = Saved();
     for (const BadFile& bad : kBadFiles) {
         SCOPED_TRACE(bad.name);

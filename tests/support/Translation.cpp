@@ -101,8 +101,9 @@ const std::set<std::string>& FrequentPolishWords() {
         for (const std::string& text : texts)
             for (const std::string& word : Words(text))
                 if (word.size() >= 3) ++count[word];
-        const std::set<std::string> shared = {"sdi", "isdn", "neostrada", "polpak", "dzwonex",
-                                              "was", "ctrl", "tab",       "alt"};
+        const std::set<std::string> shared = {
+            "sdi",  "isdn",  "neostrada", "polpak", "dzwonex", "was",
+            "ctrl", "shift", "tab",       "alt",    "firmy"};  // the kept games' folder
         std::set<std::string> out;
         for (const auto& [word, n] : count)
             if (n >= 3 && !shared.count(word)) out.insert(word);

@@ -95,6 +95,12 @@ WindowUnderTest::WindowUnderTest(const std::string& appDir, uint32_t seed, bool 
         questions->push_back(question);
         return *answer;
     };
+    options.askTerm = [questions = questions, answer = answer, years = termYears](
+                          QWidget*, const QString& question) -> std::optional<int32_t> {
+        questions->push_back(question);
+        if (!*answer) return std::nullopt;
+        return *years;
+    };
     if (adjust) adjust(options);
     window = std::make_unique<TfrmMain>(std::move(options));
     FindControls();

@@ -114,6 +114,8 @@ struct WindowUnderTest {
     // What the window asked, and the answer every question gets.
     std::shared_ptr<std::vector<QString>> questions = std::make_shared<std::vector<QString>>();
     std::shared_ptr<bool> answer = std::make_shared<bool>(true);
+    // The term a new game is given when the answer is Tak; 0 for none.
+    std::shared_ptr<int32_t> termYears = std::make_shared<int32_t>(Term::kDefaultYears);
     std::unique_ptr<TfrmMain> window;
 
     // The window's controls, found by the names they have always had.

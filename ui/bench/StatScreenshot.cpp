@@ -3,7 +3,7 @@
 // page, or the help over the window's top left corner) at a given size and
 // waits to be photographed. scripts/screenshot-stat.sh runs it under Xvfb.
 //
-//   ui_stat_screenshot [--lang pl|en] [--page stat|cases|menu|help] ASSET_DIR WIDTH HEIGHT [DAYS] [SEED]
+//   ui_stat_screenshot [--lang pl|en] [--page stat|cases|menu|help|report] ASSET_DIR WIDTH HEIGHT [DAYS] [SEED]
 //
 // Prints "ready" once the page has been painted, and quits after a minute.
 #include <cstdio>
@@ -21,6 +21,7 @@
 #include "Main.h"
 #include "Platform.h"
 #include "SilentSound.h"
+#include "Term.h"
 
 namespace {
 
@@ -86,13 +87,16 @@ void WaitForALetter(TfrmMain& w) {
     }
 }
 
-// The help is no page; it opens over the Statystyka page.
+// The help is no page; it opens over the Statystyka page. The report of a
+// one-year term shows over the pages, after two terms before it.
 constexpr int kHelp = -1;
+constexpr int kReport = -2;
 
 int PageNamed(const char* name) {
     if (std::strcmp(name, "cases") == 0) return kPageCases;
     if (std::strcmp(name, "menu") == 0) return kPageMenu;
     if (std::strcmp(name, "help") == 0) return kHelp;
+    if (std::strcmp(name, "report") == 0) return kReport;
     return kPageStat;
 }
 
@@ -113,16 +117,17 @@ int main(int argc, char** argv) {
             args.push_back(argv[i]);
     }
     if (args.size() < 3) {
-        std::fprintf(stderr,
-                     "usage: %s [--lang pl|en] [--page stat|cases|menu|help] ASSET_DIR WIDTH HEIGHT [DAYS] [SEED]\n",
-                     argv[0]);
+        std::fprintf(
+            stderr,
+            "usage: %s [--lang pl|en] [--page stat|cases|menu|help|report] ASSET_DIR WIDTH HEIGHT [DAYS] [SEED]\n",
+            argv[0]);
         return 2;
     }
     std::string dir = args[0];
     if (!dir.empty() && dir.back() != '/') dir += '/';
     const int width = std::atoi(args[1]);
     const int height = std::atoi(args[2]);
-    const int days = args.size() > 3 ? std::atoi(args[3]) : 720;
+    const int days = args.size() > 3 ? std::atoi(args[3]) : page == kReport ? Term::kYearDays : 720;
 
     TfrmMainOptions options;
     options.appDir = dir;
@@ -132,22 +137,32 @@ int main(int argc, char** argv) {
     options.sound = std::make_unique<SilentSound>();
     // The language the page is to show; none: as the game starts.
     options.language = language;
+    options.askTerm = [](QWidget*, const QString&) -> std::optional<int32_t> { return 1; };
     TfrmMain w(std::move(options));
     if (w.StartupFailed()) return 1;
     // The days come from here, not from the clock.
     w.Controller().StopMainTimer();
-    for (int day = 0; day < days; ++day) {
-        AnswerTheInbox(w);
-        CutCosts(w, 20);
-        w.Controller().MainTimerTimer();
+    const int terms = page == kReport ? 3 : 1;
+    for (int term = 0; term < terms; ++term) {
+        if (page == kReport) {
+            if (term > 0) w.Controller().PlayOnAfterReport();
+            w.Controller().NewGame();
+        }
+        for (int day = 0; day < days; ++day) {
+            AnswerTheInbox(w);
+            CutCosts(w, 20);
+            w.Controller().MainTimerTimer();
+        }
     }
+    // A report the days brought (the board's dismissal) is read first.
+    if (page != kReport) w.Controller().PlayOnAfterReport();
     if (page == kPageCases) WaitForALetter(w);
     w.Controller().StopMainTimer();
     const Company& game = w.Game();
     std::fprintf(stderr, "day %d: cash %d, opinion %.1f, quality %.1f, subscribers %d %d %d %d %d %d\n", game.Day(),
                  game.Cash().Value(), game.Opinion(), game.Quality(), game.Count(1), game.Count(2), game.Count(3),
                  game.Count(4), game.Count(5), game.Count(6));
-    w.Controller().SetActivePage(page == kHelp ? kPageStat : page);
+    w.Controller().SetActivePage(page < 0 ? kPageStat : page);
     w.move(0, 0);
     w.resize(width, height);
     w.show();

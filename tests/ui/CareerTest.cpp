@@ -1,0 +1,176 @@
+// The manager's career in the window: a term ends in its report and a
+// record that outlives the window, the board's dismissal cuts a term short,
+// a milestone is told once across games, and a kept game keeps its term.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include "Career.h"
+#include "FeedbackLine.h"
+#include "GameController.h"
+#include "Main.h"
+#include "MilestoneId.h"
+#include "Support.h"
+
+namespace dzwonex::uitest {
+namespace {
+
+class CareerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Each test starts with no records and no milestones reached.
+        const Career files;
+        QFile::remove(files.RecordsPath());
+        QFile::remove(files.MilestonesPath());
+    }
+
+    // A new company with a term of `years` (0: none) from the Menu page.
+    static void NewCompany(WindowUnderTest& w, int32_t years) {
+        *w.termYears = years;
+        w->Controller().NewGame();
+        ASSERT_EQ(w->Controller().ManagerCareer().CurrentTerm().years, years);
+    }
+
+    // How the manager answers after each day.
+    enum class Manner { Idle, RefuseOne, AcceptAll };
+    // Days on the clock.
+    static void Days(WindowUnderTest& w, int days, Manner manner = Manner::Idle) {
+        for (int i = 0; i < days; ++i) {
+            w->Controller().MainTimerTimer();
+            if (manner == Manner::RefuseOne) w->Controller().AnswerNo();
+            for (int n = 0; manner == Manner::AcceptAll && n < 100 && !w->Game().Cases().empty(); ++n) {
+                if (w.btnOK->isEnabled())
+                    w->Controller().AnswerOk();
+                else
+                    w->Controller().AnswerYes();
+            }
+        }
+    }
+
+    static QWidget* Report(WindowUnderTest& w) { return Control<QWidget>(w.window.get(), "pnlRaport"); }
+
+    TestAssets assets;
+};
+
+TEST_F(CareerTest, ATermEndsInItsReportAndItsRecordOutlivesTheWindow) {
+    QString seed;  // the one the new company was started from
+    {
+        WindowUnderTest w(assets.Dir());
+        w.Show();
+        NewCompany(w, 1);
+        w->Controller().PickSpeed(5);
+        Days(w, Term::kYearDays - 1);
+        EXPECT_FALSE(Report(w)->isVisible());
+        Days(w, 1);
+        const Term& term = w->Controller().ManagerCareer().CurrentTerm();
+        EXPECT_EQ(term.end, TermEnd::Completed);
+        ASSERT_TRUE(Report(w)->isVisible());
+        // The clock waits while the report is read.
+        EXPECT_EQ(w->Game().SpeedPosition(), 0);
+        EXPECT_EQ(Control<QLabel>(w.window.get(), "lblMiejsce")->text(), QString::fromUtf8("Twoje miejsce: 1."));
+        const auto* table = Control<QTableWidget>(w.window.get(), "tblNajlepsi");
+        ASSERT_GE(table->rowCount(), 1);
+        seed = table->item(0, 3)->text();
+        EXPECT_EQ(table->item(0, 1)->text(), QString::fromStdString(w->Game().UserName()));
+        EXPECT_EQ(table->item(0, 4)->text(), QString::number(term.finalRating.total));
+
+        // Playing on: no term, the clock at its speed again.
+        QTest::mouseClick(Control<QPushButton>(w.window.get(), "btnGrajDalej"), Qt::LeftButton);
+        EXPECT_FALSE(Report(w)->isVisible());
+        EXPECT_FALSE(w->Controller().ManagerCareer().CurrentTerm().Chosen());
+        EXPECT_EQ(w->Game().SpeedPosition(), 5);
+        Days(w, Term::kYearDays);
+        EXPECT_FALSE(Report(w)->isVisible());
+    }
+    // The next start reads the record back.
+    WindowUnderTest again(assets.Dir(), 777);
+    const std::vector<RecordRow>& rows = again->Controller().ManagerCareer().Table().Table(1);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(QString::number(rows[0].seed), seed);
+    EXPECT_TRUE(again.errors->empty());
+}
+
+TEST_F(CareerTest, ADamagedRecordsFileIsNamedAndPutAsideAndTheGameGoesOn) {
+    const QString path = Career().RecordsPath();
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\"1\": [{\"user\": 5}");
+    file.close();
+    WindowUnderTest w(assets.Dir());
+    EXPECT_FALSE(w->StartupFailed());
+    ASSERT_EQ(w.errors->size(), 1u);
+    EXPECT_TRUE(w.errors->front().startsWith("Plik " + path + " jest uszkodzony (")) << w.errors->front().toStdString();
+    EXPECT_TRUE(w.errors->front().endsWith("Odłożono go jako " + path + ".uszkodzony i zaczęto nowy."))
+        << w.errors->front().toStdString();
+    EXPECT_TRUE(QFileInfo::exists(path + ".uszkodzony"));
+    QFile::remove(path + ".uszkodzony");
+}
+
+TEST_F(CareerTest, TheBoardsDismissalCutsATermShortAndEntersNoRecord) {
+    WindowUnderTest w(assets.Dir());
+    w.Show();
+    NewCompany(w, 2);
+    // Refusing every case runs the company into lasting debt.
+    for (int day = 0; day < 2 * Term::kYearDays && !Report(w)->isVisible(); ++day) Days(w, 1, Manner::RefuseOne);
+    ASSERT_TRUE(Report(w)->isVisible());
+    const Term& term = w->Controller().ManagerCareer().CurrentTerm();
+    EXPECT_EQ(term.end, TermEnd::Dismissed);
+    EXPECT_LT(term.endDay - term.startDay, term.LengthDays());
+    EXPECT_TRUE(Control<QLabel>(w.window.get(), "lblRaportTytul")->text().contains(QString::fromUtf8("odwołał")));
+    EXPECT_TRUE(w->Controller().ManagerCareer().Table().Table(2).empty());
+}
+
+TEST_F(CareerTest, AMilestoneIsToldOnceAcrossGames) {
+    WindowUnderTest w(assets.Dir());
+    w.Show();
+    auto playUntilTold = [&w](int days) {
+        QStringList told;
+        for (int day = 0; day < days; ++day) {
+            Days(w, 1, Manner::AcceptAll);
+            const QString line = w.lblZmiany->FullText();
+            if (line.startsWith(QString::fromUtf8("Osiągnięcie: ")) && !told.contains(line)) told << line;
+        }
+        return told;
+    };
+    const QStringList first = playUntilTold(60);
+    ASSERT_FALSE(first.isEmpty());
+    const MilestoneBook& book = w->Controller().ManagerCareer().Book();
+    const auto reached = std::count_if(book.reached.begin(), book.reached.end(), [](const auto& r) { return r; });
+    EXPECT_GE(reached, first.size());
+
+    // The same days again in a new company: nothing is told twice.
+    NewCompany(w, 0);
+    for (const QString& line : playUntilTold(60)) EXPECT_FALSE(first.contains(line)) << line.toStdString();
+}
+
+TEST_F(CareerTest, AKeptGameGoesOnWithItsTerm) {
+    Term kept;
+    {
+        WindowUnderTest w(assets.Dir());
+        w.Show();
+        NewCompany(w, 2);
+        Days(w, 40, Manner::RefuseOne);
+        kept = w->Controller().ManagerCareer().CurrentTerm();
+        ASSERT_EQ(kept.monthlyRatings.size(), 1u);
+        w->close();
+    }
+    WindowUnderTest w(assets.Dir(), 99);
+    w.Show();
+    w->Controller().ContinueLastGame();
+    EXPECT_EQ(w->Controller().ManagerCareer().CurrentTerm(), kept);
+    Days(w, 30, Manner::RefuseOne);
+    const Term& term = w->Controller().ManagerCareer().CurrentTerm();
+    EXPECT_TRUE(term.Running());
+    EXPECT_EQ(term.startDay, kept.startDay);
+    EXPECT_EQ(term.monthlyRatings.size(), 2u);
+}
+
+}  // namespace
+}  // namespace dzwonex::uitest

@@ -1,0 +1,48 @@
+#pragma once
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include "Language.h"
+#include "Milestones.h"
+#include "Records.h"
+
+namespace dzwonex {
+
+class TRecordsTable;
+
+// "Osiągnięcia": every milestone, how it is reached and the date it was
+// first reached, and "Najlepsi dyrektorzy" of each term length. A window
+// of its own beside the game, like the help; it does not stop the clock.
+class TAchievementsDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAchievementsDialog(QWidget* parent = nullptr);
+    // What it lists; the milestones' words in `language`, the rest in the
+    // language installed.
+    void ShowBook(const MilestoneBook& book, const Records& records, Language language);
+    QTableWidget* MilestoneTable() const { return tblOsiagniecia_; }
+    TRecordsTable* RecordsTable() const { return tblRekordy_; }
+    QComboBox* LengthBox() const { return cbDlugosc_; }
+    QTabWidget* Tabs() const { return tabs_; }
+
+private:
+    void ShowRecords();
+    void RetranslateUi();
+
+    QTabWidget* tabs_;
+    QLabel* lblLiczba_;
+    QTableWidget* tblOsiagniecia_;
+    QLabel* lblDlugosc_;
+    QComboBox* cbDlugosc_;
+    TRecordsTable* tblRekordy_;
+    QPushButton* btnZamknij_;
+    MilestoneBook book_;
+    Records records_;
+    Language language_ = Language::Polish;
+};
+
+}  // namespace dzwonex

@@ -1,0 +1,58 @@
+#pragma once
+#include <vector>
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "Controls.h"
+#include "Records.h"
+#include "Term.h"
+
+namespace dzwonex {
+
+class TRatingParts;
+class TRecordsTable;
+class TTermChart;
+
+// pnlRaport: the report at a term's end, shown over the pages until the
+// player goes on. On the left the final rating and its parts, the rating
+// month by month and the best and worst months; on the right "Najlepsi
+// dyrektorzy" of the term's length with the place the term took.
+class TermReportPage : public TPanel {
+    Q_OBJECT
+public:
+    explicit TermReportPage(QWidget* parent = nullptr);
+
+    // The report, the table of its term's length and the place the term
+    // took in it (1..10; 0: none).
+    void ShowReport(const TermReport& report, const std::vector<RecordRow>& table, int32_t place);
+    QPushButton* PlayOnButton() const { return btnGrajDalej_; }
+    void RetranslateUi();
+
+signals:
+    // The player goes on playing, with no term.
+    void PlayOn();
+
+private:
+    void ShowTexts();
+    void LayOut();
+
+    TShape* shapeRaport_;
+    TShape* shapeRekordy_;
+    QLabel* lblRaportTytul_;
+    QLabel* lblRaportOkres_;
+    QLabel* lblRaportOcena_;
+    TRatingParts* parts_;
+    TTermChart* chartKadencja_;
+    QLabel* lblNajlepszy_;
+    QLabel* lblNajgorszy_;
+    QLabel* lblRekordyTytul_;
+    QLabel* lblMiejsce_;
+    TRecordsTable* tblNajlepsi_;
+    QPushButton* btnGrajDalej_;
+    TermReport report_;
+    std::vector<RecordRow> table_;
+    int32_t place_ = 0;
+};
+
+}  // namespace dzwonex
