@@ -101,9 +101,10 @@ const std::set<std::string>& FrequentPolishWords() {
         for (const std::string& text : texts)
             for (const std::string& word : Words(text))
                 if (word.size() >= 3) ++count[word];
-        const std::set<std::string> shared = {
-            "sdi",  "isdn",  "neostrada", "polpak", "dzwonex", "was",
-            "ctrl", "shift", "tab",       "alt",    "firmy"};  // the kept games' folder
+        // Names both languages share: the kinds, the keys, the Menu page and
+        // the kept games' folder.
+        const std::set<std::string> shared = {"sdi",  "isdn",  "neostrada", "polpak", "dzwonex", "was",
+                                              "ctrl", "shift", "tab",       "alt",    "menu",    "firmy"};
         std::set<std::string> out;
         for (const auto& [word, n] : count)
             if (n >= 3 && !shared.count(word)) out.insert(word);
