@@ -29,6 +29,9 @@ TAchievementsDialog::TAchievementsDialog(QWidget* parent) : QDialog(parent) {
     tblOsiagniecia_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tblOsiagniecia_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     tblOsiagniecia_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    // Every milestone in sight, without scrolling.
+    tblOsiagniecia_->setMinimumHeight(kMilestoneCount * 18 + tblOsiagniecia_->horizontalHeader()->sizeHint().height() +
+                                      2 * tblOsiagniecia_->frameWidth());
     auto* milestonesLayout = new QVBoxLayout(milestones);
     milestonesLayout->addWidget(lblLiczba_);
     milestonesLayout->addWidget(tblOsiagniecia_);
