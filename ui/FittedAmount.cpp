@@ -47,12 +47,34 @@ QString ShortenedAmount(const QString& exact, int decimals) {
     return exact;
 }
 
+namespace {
+
+// Whether the text surely fits `room` without shaping it: the glyphs'
+// own advances, each rounded up a pixel for rounding and kerning, are
+// cheap to add, where shaping the whole text is not (a new game fills the
+// counts hundreds of times before its first paint).
+bool SurelyFits(const QFontMetrics& metrics, const QString& text, int room) {
+    int width = 0;
+    for (const QChar c : text) {
+        width += metrics.horizontalAdvance(c) + 1;
+        if (width > room) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 void ShowAmount(QLabel* label, const QString& exact) {
+    // Shown already, whole or shortened: the figure is as it was.
+    const QString tip = label->toolTip();
+    if (tip.isEmpty() ? label->text() == exact : tip == exact) return;
     const QFontMetrics metrics = label->fontMetrics();
     const int room = label->contentsRect().width();
     QString shown = exact;
-    for (int decimals = 1; decimals >= 0 && metrics.horizontalAdvance(shown) > room; --decimals)
-        shown = ShortenedAmount(exact, decimals);
+    if (!SurelyFits(metrics, shown, room)) {
+        for (int decimals = 1; decimals >= 0 && metrics.horizontalAdvance(shown) > room; --decimals)
+            shown = ShortenedAmount(exact, decimals);
+    }
     label->setText(shown);
     label->setToolTip(shown == exact ? QString() : exact);
 }

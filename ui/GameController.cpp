@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 
 #include "Amounts.h"
+#include "BackgroundOpenedSound.h"
 #include "BannerBar.h"
 #include "CasesPage.h"
 #include "Changes.h"
@@ -54,7 +55,10 @@ void AddUp(Effects& sum, const Effects& more) {
 GameController::GameController(TfrmMainOptions options, QObject* parent)
     : QObject(parent), options_(std::move(options)), mainTimer_(new QTimer(this)), bannerTimer_(new QTimer(this)) {
     setObjectName(QStringLiteral("GameController"));
-    sound_ = options_.sound ? std::move(options_.sound) : TSound::CreateWithSdlMixer();
+    // The game's own sound opens while the window shows; one given to the
+    // window opens as it is asked.
+    sound_ = options_.sound ? std::move(options_.sound)
+                            : std::make_unique<BackgroundOpenedSound>(TSound::CreateWithSdlMixer());
     if (!options_.reportError) options_.reportError = ShowErrorBox;
     if (!options_.openUrl) options_.openUrl = OpenInDesktop;
     if (!options_.askSavePath) options_.askSavePath = AskSaveFile;
@@ -87,6 +91,8 @@ GameController::GameController(TfrmMainOptions options, QObject* parent)
     bannerTimer_->setObjectName(QStringLiteral("BannerTimer"));
     connect(bannerTimer_, &QTimer::timeout, this, &GameController::BannerTimerTimer);
     bannerTimer_->start(60000);
+    // Read while the window builds its pages; Start waits for them.
+    startupPictures_ = std::async(std::launch::async, [dir = AssetDir()] { return ReadStartupPictures(dir); });
 }
 
 GameController::~GameController() = default;
@@ -146,25 +152,16 @@ void GameController::Start(const Screen& screen) {
 }
 
 void GameController::LoadGraphics() {
-    const std::string& dir = AssetDir();
-    const QImage banners = LoadBitmap(dir + "Bannery.bmp").convertToFormat(QImage::Format_RGB32);
-    screen_.banner->SetStrip(banners);
-    game_->SetBannerStripHeight(banners.height());
-    // The whole map file is checked now, so a bad one stops the start-up
-    // here; its full decoding waits until the window has been painted.
-    const JpegSize map = mapFile_.Check(dir + "Mapa.jpg");
+    StartupPictures read = startupPictures_.get();
+    screen_.banner->SetStrip(read.banners);
+    game_->SetBannerStripHeight(read.banners.height());
+    // The whole map file has been checked, so a bad one stops the start-up
+    // here; its decoding waits until the map is first shown.
+    mapFile_ = std::move(read.map);
     mapPending_ = true;
-    game_->SetMapPictureSize(map.width, map.height);
-    for (int k = 1; k <= kKindCount; ++k)
-        pictures_.icons[static_cast<size_t>(k - 1)] = WhiteTransparent(LoadBitmap(dir + std::to_string(k) + ".bmp"));
+    game_->SetMapPictureSize(read.mapSize.width, read.mapSize.height);
+    pictures_.icons = std::move(read.icons);
     screen_.map->RepaintLegend();
-}
-
-void GameController::WindowPainted() {
-    if (mapPending_ && !mapQueued_) {
-        mapQueued_ = true;
-        QTimer::singleShot(0, this, &GameController::DecodeMap);
-    }
 }
 
 void GameController::DecodeMap() {

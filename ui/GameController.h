@@ -1,4 +1,5 @@
 #pragma once
+#include <future>
 #include <memory>
 
 #include <QImage>
@@ -63,6 +64,7 @@ public:
     const Career& ManagerCareer() const { return career_; }
     // Where the pictures, sounds and Banner.url are read, ending in '/'.
     const std::string& AssetDir() const { return options_.appDir; }
+    const GameSound& Sound() const { return *sound_; }
     // True when a picture could not be loaded and the game was not set up.
     bool StartupFailed() const { return startupFailed_; }
     QTimer* MainTimer() const { return mainTimer_; }
@@ -75,10 +77,9 @@ public:
     void Shutdown();
     // The window is closing: its geometry is remembered and the game kept.
     void WindowClosing(const QByteArray& geometry);
-    // The window was painted for the first time: the map picture may be
-    // decoded now.
-    void WindowPainted();
-    // Decodes the map picture if that is still to be done.
+    // Decodes the map picture if that is still to be done. The map page
+    // asks before it first draws: until then the game goes without the
+    // picture's 4.5 MB.
     void DecodeMap();
 
     // --- What the player does ---
@@ -191,7 +192,7 @@ private:
     MapPictures pictures_;    // the map picture and the six icons
     MapPictureFile mapFile_;  // checked, waiting to be decoded
     bool mapPending_ = false;
-    bool mapQueued_ = false;
+    std::future<StartupPictures> startupPictures_;  // being read while the pages are built
     bool startupFailed_ = false;
     History history_;
     CompanyKeeper keeper_;

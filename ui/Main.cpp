@@ -261,11 +261,6 @@ void TfrmMain::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-bool TfrmMain::event(QEvent* event) {
-    if (event->type() == QEvent::Paint) controller_->WindowPainted();
-    return QWidget::event(event);
-}
-
 void TfrmMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!shown_ && !event->spontaneous()) {

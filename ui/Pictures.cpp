@@ -58,4 +58,13 @@ QImage MapPictureFile::Decode() {
     }
 }
 
+StartupPictures ReadStartupPictures(const std::string& dir) {
+    StartupPictures pictures;
+    pictures.banners = LoadBitmap(dir + "Bannery.bmp").convertToFormat(QImage::Format_RGB32);
+    pictures.mapSize = pictures.map.Check(dir + "Mapa.jpg");
+    for (int k = 1; k <= kKindCount; ++k)
+        pictures.icons[static_cast<size_t>(k - 1)] = WhiteTransparent(LoadBitmap(dir + std::to_string(k) + ".bmp"));
+    return pictures;
+}
+
 }  // namespace dzwonex

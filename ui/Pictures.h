@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include "ImageFiles.h"
+#include "MapPaint.h"
 
 namespace dzwonex {
 
@@ -28,5 +29,21 @@ private:
     std::string path_;
     std::vector<unsigned char> bytes_;
 };
+
+// The pictures the window needs before it shows: the banner strip, the
+// map's file checked (its decoding waits until the map is first shown) and
+// the six icons ready to draw. Reading them is pure file work, so it runs
+// on a thread of its own while the window builds its pages.
+struct StartupPictures {
+    QImage banners;  // in the screen's format
+    MapPictureFile map;
+    JpegSize mapSize;
+    std::array<QImage, kKindCount> icons;
+};
+
+// Reads "Bannery.bmp", "Mapa.jpg" and "1.bmp" .. "6.bmp" from dir (which
+// ends with a path separator), in that order. Throws the FileError of the
+// first that fails.
+StartupPictures ReadStartupPictures(const std::string& dir);
 
 }  // namespace dzwonex

@@ -52,12 +52,14 @@ TEST_F(StartupTest, AllPicturesPresentStartsTheGame) {
     EXPECT_EQ(w->Game().Day(), 1);
 }
 
-TEST_F(StartupTest, TheMapPictureIsDecodedOnceTheWindowHasBeenPainted) {
+TEST_F(StartupTest, TheMapPictureIsDecodedWhenTheMapIsFirstShown) {
     WindowUnderTest w(assets.Dir());
-    // Checked, sized, not yet decoded: the first paint need not wait for it.
-    EXPECT_TRUE(w->Controller().Pictures().map.isNull());
+    // Checked and sized: the window shows without it, on the Menu page.
     w.Show();
-    EXPECT_TRUE(WaitUntil([&] { return !w->Controller().Pictures().map.isNull(); }, 2000));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w->Controller().Pictures().map.isNull());
+    w->Controller().SetActivePage(kPageMap);
+    w->repaint();
     EXPECT_EQ(w->Controller().Pictures().map.size(), QSize(640, 480));
     EXPECT_TRUE(w.errors->empty());
 }
@@ -92,10 +94,11 @@ TEST_F(StartupTest, AMalformedIconIsNotAValidBitmap) {
     ASSERT_EQ(w.errors->size(), 1u);
     EXPECT_EQ(w.errors->front(), QString::fromUtf8("Nieprawidłowy obraz bitmapy: ") + assets.File("4.bmp"));
     ExpectNothingAfterThePictures(w);
-    // Loaded before the failure.
-    EXPECT_EQ(w->Game().MapWidth(), 640);
-    EXPECT_FALSE(w->Controller().Pictures().icons[2].isNull());
-    EXPECT_TRUE(w->Controller().Pictures().icons[3].isNull());
+    // The pictures are read in order, and the first that fails is told.
+    assets.Remove("Mapa.jpg");
+    WindowUnderTest again(assets.Dir());
+    ASSERT_EQ(again.errors->size(), 1u);
+    EXPECT_EQ(again.errors->front(), QString::fromUtf8("Nie można otworzyć pliku %1.").arg(assets.File("Mapa.jpg")));
 }
 
 TEST_F(StartupTest, ATruncatedBitmapIsNotValid) {
