@@ -114,7 +114,7 @@ void GameController::Start(const Screen& screen) {
         sound_->InitSound(AssetDir());
         if (game_->TextLanguage() != language_) game_->SetLanguage(language_);
         const uint32_t seed = game_->GeneratorState();
-        game_->NewGame();
+        SetUpNewGame();
         // The first game serves the usual term; "Nowa gra" offers the others.
         career_.NewGame(Term::kDefaultYears, game_->Day(), seed);
     } catch (const std::bad_alloc&) {
@@ -398,13 +398,32 @@ void GameController::NewGame() {
     // Replaces the game; the generator goes on where it stands.
     const uint32_t seed = game_->GeneratorState();
     game_->Reset(UserName());
-    game_->NewGame();
+    SetUpNewGame();
     career_.NewGame(*years, game_->Day(), seed);
     HideTermReport();
     keeper_.StartFresh();
     RestartHistory();
     ShowRating();
     ShowContinue();
+}
+
+void GameController::SetUpNewGame() {
+    // The first subscribers are placed one by one, each showing every
+    // count: only the last of each figure is worth laying out.
+    holdingFigures_ = true;
+    try {
+        game_->NewGame();
+    } catch (...) {
+        ShowHeldFigures();
+        throw;
+    }
+    ShowHeldFigures();
+}
+
+void GameController::ShowHeldFigures() {
+    holdingFigures_ = false;
+    for (const auto& [control, text] : heldFigures_) screen_.statistics->ShowFigure(control, text);
+    heldFigures_.clear();
 }
 
 void GameController::ContinueLastGame() {
@@ -558,7 +577,10 @@ void GameController::SetText(Control control, const std::string& text) {
             ShowStanding();
             break;
         default:
-            screen_.statistics->ShowFigure(control, s);
+            if (holdingFigures_)
+                heldFigures_[control] = s;
+            else
+                screen_.statistics->ShowFigure(control, s);
             break;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <future>
+#include <map>
 #include <memory>
 
 #include <QImage>
@@ -160,6 +161,9 @@ signals:
 
 private:
     void LoadGraphics();
+    // The company's first day, its figures shown once it is set up.
+    void SetUpNewGame();
+    void ShowHeldFigures();
     void RestartHistory();
     // The bands and trends of opinion and quality beside their figures.
     void ShowStanding();
@@ -203,6 +207,9 @@ private:
     bool pausedForReport_ = false;  // the report stopped the clock
     // While a group is answered, its answers' reports add up here.
     std::optional<ActionReport> group_;
+    // While a new game is set up: the last text of each plain figure.
+    bool holdingFigures_ = false;
+    std::map<Control, QString> heldFigures_;
     int groupAnswered_ = 0;
 };
 

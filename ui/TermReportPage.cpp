@@ -22,6 +22,14 @@ QString When(int32_t day) {
 
 TermReportPage::TermReportPage(QWidget* parent) : TPanel(parent) {
     setObjectName(QStringLiteral("pnlRaport"));
+    OnResize = [this] {
+        if (btnGrajDalej_) LayOut();
+    };
+}
+
+void TermReportPage::Build() {
+    // Most games never end a term: the report is made the first time one does.
+    if (btnGrajDalej_) return;
     shapeRaport_ = Shape(this, "shapeRaport", {}, kBoxFill);
     shapeRekordy_ = Shape(this, "shapeRekordy", {}, kBoxFill);
     lblRaportTytul_ = FixedLabel(this, "lblRaportTytul", QString(), {}, true);
@@ -40,8 +48,8 @@ TermReportPage::TermReportPage(QWidget* parent) : TPanel(parent) {
     btnGrajDalej_->setObjectName(QStringLiteral("btnGrajDalej"));
     btnGrajDalej_->setDefault(true);
     connect(btnGrajDalej_, &QPushButton::clicked, this, &TermReportPage::PlayOn);
-    OnResize = [this] { LayOut(); };
     LayOut();
+    RetranslateUi();
 }
 
 void TermReportPage::LayOut() {
@@ -78,6 +86,7 @@ void TermReportPage::ShowReport(const TermReport& report, const std::vector<Reco
     report_ = report;
     table_ = table;
     place_ = place;
+    Build();
     ShowTexts();
 }
 
@@ -111,9 +120,10 @@ void TermReportPage::ShowTexts() {
 }
 
 void TermReportPage::RetranslateUi() {
+    Describe(this, tr("Raport kadencji"), tr("Ocena kadencji, jej miesiące i najlepsi dyrektorzy"));
+    if (!btnGrajDalej_) return;
     btnGrajDalej_->setText(tr("Graj dalej bez kadencji"));
     Describe(btnGrajDalej_, tr("Graj dalej"), tr("Zamyka raport; gra toczy się dalej bez kadencji. Enter"));
-    Describe(this, tr("Raport kadencji"), tr("Ocena kadencji, jej miesiące i najlepsi dyrektorzy"));
     Describe(lblRaportTytul_, tr("Raport kadencji"), QString());
     Describe(lblRaportOkres_, tr("Okres kadencji"), QString());
     Describe(lblRaportOcena_, tr("Ocena końcowa"), QString());

@@ -24,8 +24,9 @@ public:
     explicit TermReportPage(QWidget* parent = nullptr);
 
     // The report, the table of its term's length and the place the term
-    // took in it (1..10; 0: none).
+    // took in it (1..10; 0: none). The page's controls are made then.
     void ShowReport(const TermReport& report, const std::vector<RecordRow>& table, int32_t place);
+    // After ShowReport.
     QPushButton* PlayOnButton() const { return btnGrajDalej_; }
     void RetranslateUi();
 
@@ -34,22 +35,23 @@ signals:
     void PlayOn();
 
 private:
+    void Build();
     void ShowTexts();
     void LayOut();
 
-    TShape* shapeRaport_;
-    TShape* shapeRekordy_;
-    QLabel* lblRaportTytul_;
-    QLabel* lblRaportOkres_;
-    QLabel* lblRaportOcena_;
-    TRatingParts* parts_;
-    TTermChart* chartKadencja_;
-    QLabel* lblNajlepszy_;
-    QLabel* lblNajgorszy_;
-    QLabel* lblRekordyTytul_;
-    QLabel* lblMiejsce_;
-    TRecordsTable* tblNajlepsi_;
-    QPushButton* btnGrajDalej_;
+    TShape* shapeRaport_ = nullptr;
+    TShape* shapeRekordy_ = nullptr;
+    QLabel* lblRaportTytul_ = nullptr;
+    QLabel* lblRaportOkres_ = nullptr;
+    QLabel* lblRaportOcena_ = nullptr;
+    TRatingParts* parts_ = nullptr;
+    TTermChart* chartKadencja_ = nullptr;
+    QLabel* lblNajlepszy_ = nullptr;
+    QLabel* lblNajgorszy_ = nullptr;
+    QLabel* lblRekordyTytul_ = nullptr;
+    QLabel* lblMiejsce_ = nullptr;
+    TRecordsTable* tblNajlepsi_ = nullptr;
+    QPushButton* btnGrajDalej_ = nullptr;  // the last made: none until the first report
     TermReport report_;
     std::vector<RecordRow> table_;
     int32_t place_ = 0;
