@@ -496,7 +496,7 @@ void GameController::AfterAnswer() {
 void GameController::ShowRating() { ShowRating(RateCompany(*game_, history_)); }
 
 void GameController::ShowRating(const Rating& rating) {
-    screen_.statistics->RatingBox()->Show(rating, career_.CurrentTerm(), game_->Day());
+    screen_.statistics->ShowRating(rating, career_.CurrentTerm(), game_->Day());
 }
 
 void GameController::Announce(const std::vector<MilestoneId>& reached) {

@@ -43,6 +43,18 @@ constexpr int kExpenseCaptionWidth = 88;
 
 StatisticsPage::StatisticsPage(QWidget* parent) : TPanel(parent) {
     setObjectName(QStringLiteral("tabStat"));
+    OnResize = [this] {
+        if (IsBuilt()) tabStatResize();
+    };
+}
+
+void StatisticsPage::showEvent(QShowEvent* event) {
+    Build();
+    TPanel::showEvent(event);
+}
+
+void StatisticsPage::Build() {
+    if (IsBuilt()) return;
     pnlStat_ = Panel(this, "pnlStat");
     pnlStat_->resize(377, 277);
     BuildFigures();
@@ -51,8 +63,17 @@ StatisticsPage::StatisticsPage(QWidget* parent) : TPanel(parent) {
     chartHistoria_ = new THistoryChart(this);
     chartHistoria_->setObjectName(QStringLiteral("chartHistoria"));
     pnlOcena_ = new TRatingBox(this);
-    OnResize = [this] { tabStatResize(); };
     tabStatResize();
+    // Made while the page may be on show already: shown with it.
+    for (QWidget* part :
+         {static_cast<QWidget*>(pnlStat_), static_cast<QWidget*>(chartHistoria_), static_cast<QWidget*>(pnlOcena_)})
+        part->show();
+    RetranslateUi();
+    for (const auto& figure : figures_) ShowAmountOf(figure.first);
+    ShowCashBelowZero(cashBelowZero_);
+    ShowDayAccount();
+    if (history_) ShowHistory(*history_);
+    ShowRating();
 }
 
 void StatisticsPage::BuildFigures() {
@@ -127,6 +148,12 @@ void StatisticsPage::BuildExpenses() {
 }
 
 void StatisticsPage::ShowFigure(Control control, const QString& text) {
+    figures_[control] = text;
+    if (IsBuilt()) ShowAmountOf(control);
+}
+
+void StatisticsPage::ShowAmountOf(Control control) {
+    const QString& text = figures_[control];
     switch (control) {
         case Control::lblKasa:
             return ShowAmount(lblKasa_, text);
@@ -148,9 +175,19 @@ void StatisticsPage::ShowFigure(Control control, const QString& text) {
     }
 }
 
-void StatisticsPage::ShowCashBelowZero(bool below) { SetInk(lblKasa_, below); }
+void StatisticsPage::ShowCashBelowZero(bool below) {
+    cashBelowZero_ = below;
+    if (IsBuilt()) SetInk(lblKasa_, below);
+}
 
 void StatisticsPage::ShowDayAccount(const DayAccount& day, Language language) {
+    day_ = {day, language};
+    ShowDayAccount();
+}
+
+void StatisticsPage::ShowDayAccount() {
+    if (!IsBuilt() || !day_) return;
+    const auto& [day, language] = *day_;
     const int64_t costs = int64_t{day.staff} + day.repairs + day.equipment;
     const int64_t net = day.income - costs;
     ShowAmount(lblPrzychody_, QString::fromStdString(FormatAmount(day.income, language)));
@@ -159,12 +196,22 @@ void StatisticsPage::ShowDayAccount(const DayAccount& day, Language language) {
     SetInk(lblBilans_, net < 0);
 }
 
+void StatisticsPage::ShowRating(const Rating& rating, const Term& term, int32_t day) {
+    rating_ = ShownRating{rating, term, day};
+    ShowRating();
+}
+
+void StatisticsPage::ShowRating() {
+    if (IsBuilt() && rating_) pnlOcena_->Show(rating_->rating, rating_->term, rating_->day);
+}
+
 void StatisticsPage::ShowStanding(const Standing& standing) {
     standing_ = standing;
     ShowScale();
 }
 
 void StatisticsPage::ShowScale() {
+    if (!IsBuilt()) return;
     static const char* const opinionWords[] = {QT_TR_NOOP("zła"), QT_TR_NOOP("przeciętna"), QT_TR_NOOP("dobra"),
                                                QT_TR_NOOP("wysoka")};
     static const char* const opinionTips[] = {
@@ -197,7 +244,10 @@ void StatisticsPage::ShowTrend(QLabel* label, int64_t change) {
                           .arg(QString::fromStdString(FormatChange(change, InstalledLanguage()))));
 }
 
-void StatisticsPage::ShowHistory(const History& history) { chartHistoria_->Show(history); }
+void StatisticsPage::ShowHistory(const History& history) {
+    history_ = &history;
+    if (IsBuilt()) chartHistoria_->Show(history);
+}
 
 void StatisticsPage::tabStatResize() {
     // The panel stands in the top left corner, so the history chart gets
@@ -209,6 +259,8 @@ void StatisticsPage::tabStatResize() {
 }
 
 void StatisticsPage::RetranslateUi() {
+    Describe(this, tr("Statystyka"), tr("Stan firmy i wykres historii"));
+    if (!IsBuilt()) return;
     for (const Caption& c : captions_) {
         ShowCaption(c.label, tr(c.text));
         Describe(c.label, tr(c.text), tr(c.description));
@@ -216,7 +268,6 @@ void StatisticsPage::RetranslateUi() {
     chartHistoria_->RetranslateUi();
     pnlOcena_->RetranslateUi();
     Describe(chartHistoria_, tr("Historia"), tr("Wykres kasy, opinii, jakości i abonentów od początku gry"));
-    Describe(this, tr("Statystyka"), tr("Stan firmy i wykres historii"));
     Describe(pnlStat_, tr("Stan firmy"), tr("Kasa, opinia, jakość, abonenci i rachunek dnia"));
     Describe(lblKasa_, tr("Kasa"), tr("Pieniądze firmy w złotych; poniżej zera na czerwono"));
     Describe(lblOpinia_, tr("Opinia"), tr("Opinia publiczna o firmie"));

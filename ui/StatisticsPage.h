@@ -1,13 +1,17 @@
 #pragma once
 #include <array>
+#include <map>
+#include <optional>
 #include <vector>
 
 #include <QLabel>
 
 #include "Controls.h"
 #include "Language.h"
+#include "Rating.h"
 #include "Snapshot.h"
 #include "Standing.h"
+#include "Term.h"
 #include "View.h"
 
 namespace dzwonex {
@@ -20,10 +24,17 @@ class TRatingBox;
 // opinion and quality with their bands and trends, subscribers, the day's
 // expenses and account) and the chart of its history beside it. A figure
 // too long for its column is shortened, whole in its tooltip.
+//
+// Most players open the page later or never, so its controls are made
+// when it is first shown: until then it keeps what it was told to show.
 class StatisticsPage : public TPanel {
     Q_OBJECT
 public:
     explicit StatisticsPage(QWidget* parent = nullptr);
+
+    // Makes the controls now, with everything shown so far.
+    void Build();
+    bool IsBuilt() const { return pnlStat_ != nullptr; }
 
     // A figure the game writes: lblKasa, lblOpinia, lblJakosc, lbl1..lbl6,
     // lblPracownicy, lblNaprawy or lblSprzet. Others are not on this page.
@@ -42,9 +53,12 @@ public:
     void ShowStanding(const Standing& standing);
     // Draws the history anew; it must outlive the page.
     void ShowHistory(const History& history);
-    void RetranslateUi();
     // The company's rating, below the panel.
-    TRatingBox* RatingBox() const { return pnlOcena_; }
+    void ShowRating(const Rating& rating, const Term& term, int32_t day);
+    void RetranslateUi();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildFigures();
@@ -53,6 +67,9 @@ private:
     void ShowScale();
     void ShowTrend(QLabel* label, int64_t change);
     void tabStatResize();
+    void ShowAmountOf(Control control);
+    void ShowDayAccount();
+    void ShowRating();
 
     TPanel* pnlStat_ = nullptr;
     QLabel* lblKasa_ = nullptr;
@@ -62,7 +79,18 @@ private:
     QLabel* lblOpiniaTrend_ = nullptr;
     QLabel* lblJakoscSkala_ = nullptr;
     QLabel* lblJakoscTrend_ = nullptr;
+    // What the page shows, kept while it has no controls.
+    std::map<Control, QString> figures_;
+    bool cashBelowZero_ = false;
+    std::optional<std::pair<DayAccount, Language>> day_;
     Standing standing_;
+    const History* history_ = nullptr;
+    struct ShownRating {
+        Rating rating;
+        Term term;
+        int32_t day;
+    };
+    std::optional<ShownRating> rating_;
     std::array<QLabel*, kKindCount> lblCounts_{};  // lbl1 .. lbl6
     QLabel* lblPracownicy_ = nullptr;
     QLabel* lblNaprawy_ = nullptr;

@@ -16,6 +16,7 @@
 #include "FittedAmount.h"
 #include "HistoryChart.h"
 #include "Standing.h"
+#include "StatisticsPage.h"
 #include "Support.h"
 #include "Translations.h"
 
@@ -210,6 +211,45 @@ TEST_F(StatisticsTest, EveryFigureAtBothEndsOf32BitsIsWholeFitsAndOverlapsNoOthe
         }
     }
     w->Controller().SetLanguage(Language::Polish);
+}
+
+// The page's controls are made when it is first shown: whatever it was told
+// before shows then as on a page made at the start.
+TEST(StatisticsPageTest, MadeWhenFirstShownItShowsWhatItWasToldBefore) {
+    StatisticsPage early;
+    StatisticsPage late;
+    early.Build();
+    Rating rating;
+    rating.total = 420;
+    rating.points = {100, 90, 80, 70, 80};
+    Term term;
+    term.years = 5;
+    for (StatisticsPage* page : {&early, &late}) {
+        page->resize(640, 360);
+        page->ShowFigure(Control::lblKasa, QString::fromUtf8("-2147 483 648 zł"));
+        page->ShowCashBelowZero(true);
+        page->ShowFigure(Control::lbl3, "12");
+        page->ShowFigure(Control::lbl3, "13");
+        page->ShowDayAccount({5000, 100, 2000000000, 300}, Language::Polish);
+        page->ShowStanding({OpinionBand::Poor, QualityBand::Costly, -50, 20});
+        page->ShowRating(rating, term, 400);
+    }
+    EXPECT_FALSE(late.IsBuilt());
+    EXPECT_EQ(late.findChild<QLabel*>(QStringLiteral("lblKasa")), nullptr);
+    late.show();
+    ASSERT_TRUE(late.IsBuilt());
+    const QList<QLabel*> labels = early.findChildren<QLabel*>();
+    ASSERT_GT(labels.size(), 20);
+    for (const QLabel* label : labels) {
+        if (label->objectName().isEmpty()) continue;
+        SCOPED_TRACE(label->objectName().toStdString());
+        const QLabel* twin = late.findChild<QLabel*>(label->objectName());
+        ASSERT_NE(twin, nullptr);
+        EXPECT_EQ(twin->text(), label->text());
+        EXPECT_EQ(twin->toolTip(), label->toolTip());
+        EXPECT_EQ(twin->palette().color(QPalette::WindowText), label->palette().color(QPalette::WindowText));
+        EXPECT_TRUE(twin->isVisibleTo(&late));
+    }
 }
 
 TEST(FittedAmount, ShortensToTheLargestUnitThatLeavesAWholeOne) {

@@ -124,6 +124,8 @@ void WindowUnderTest::FindControls() {
     scrollboxMapa = Control<QScrollArea>(w, "scrollboxMapa");
     paintboxMapa = Control<TMapPaintBox>(w, "paintboxMapa");
     tabStat = Control<TPanel>(w, "tabStat");
+    // Its controls are made when it is first shown; the tests read them from the start.
+    Control<StatisticsPage>(w, "tabStat")->Build();
     pnlStat = Control<TPanel>(w, "pnlStat");
     lblKasa = Control<QLabel>(w, "lblKasa");
     lblKasaOpis = Control<QLabel>(w, "Label23");

@@ -27,6 +27,7 @@
 #include "LegendHover.h"
 #include "Main.h"
 #include "MenuPage.h"
+#include "StatisticsPage.h"
 #include "StatusBar.h"
 
 // Readable values in failure messages.
