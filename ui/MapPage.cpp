@@ -14,15 +14,32 @@ constexpr int kLegendIconsTop = 32;
 constexpr int kLegendWidth = 150;
 }  // namespace
 
-MapPage::MapPage(const MapPictures& pictures, const Company& game, QWidget* parent) : TPanel(parent) {
+MapPage::MapPage(const MapPictures& pictures, const Company& game, QWidget* parent)
+    : TPanel(parent), pictures_(pictures), game_(game) {
     setObjectName(QStringLiteral("tabMap"));
+    OnResize = [this] {
+        if (IsBuilt()) tabMapResize();
+    };
+}
+
+void MapPage::showEvent(QShowEvent* event) {
+    Build();
+    TPanel::showEvent(event);
+}
+
+void MapPage::Build() {
+    if (IsBuilt()) return;
     BuildLegend();
-    paintboxLegenda_ = new TLegendPaintBox(pictures, pnlLegenda_);
+    paintboxLegenda_ = new TLegendPaintBox(pictures_, pnlLegenda_);
     paintboxLegenda_->setObjectName(QStringLiteral("paintboxLegenda"));
     paintboxLegenda_->setGeometry(12, 32, 16, 129);
-    BuildMap(pictures, game);
-    BuildHints(game);
-    OnResize = [this] { tabMapResize(); };
+    BuildMap();
+    BuildHints();
+    tabMapResize();
+    // Made while the page may be on show already: shown with it.
+    pnlLegenda_->show();
+    scrollboxMapa_->show();
+    RetranslateUi();
 }
 
 void MapPage::BuildLegend() {
@@ -39,21 +56,22 @@ void MapPage::BuildLegend() {
     pnlLegenda_->OnResize = [this] { pnlLegendaResize(); };
 }
 
-void MapPage::BuildMap(const MapPictures& pictures, const Company& game) {
+void MapPage::BuildMap() {
     scrollboxMapa_ = new QScrollArea(this);
     scrollboxMapa_->setObjectName(QStringLiteral("scrollboxMapa"));
     scrollboxMapa_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     scrollboxMapa_->setWidgetResizable(false);
     scrollboxMapa_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    paintboxMapa_ = new TMapPaintBox(pictures, game);
+    paintboxMapa_ = new TMapPaintBox(pictures_, game_);
     paintboxMapa_->setObjectName(QStringLiteral("paintboxMapa"));
-    paintboxMapa_->resize(0, 0);
+    paintboxMapa_->resize(mapSize_);
+    paintboxMapa_->BeforePaint = beforePaint_;
     scrollboxMapa_->setWidget(paintboxMapa_);
     connect(paintboxMapa_, &TMapPaintBox::MouseDown, this, &MapPage::paintboxMapaMouseDown);
 }
 
-void MapPage::BuildHints(const Company& game) {
-    new TMapHints(paintboxMapa_, game);
+void MapPage::BuildHints() {
+    new TMapHints(paintboxMapa_, game_);
     std::array<QRect, kKindCount> rows;
     for (size_t k = 0; k < kKindCount; ++k) {
         const int icon = kLegendIconsTop + TLegendPaintBox::kIconTops[k];
@@ -66,16 +84,24 @@ void MapPage::BuildHints(const Company& game) {
     connect(legendHover_, &TLegendHover::HotKindChanged, paintboxMapa_, &TMapPaintBox::SetHighlightKind);
 }
 
-void MapPage::SetMapSize(int width, int height) { paintboxMapa_->resize(width, height); }
+void MapPage::SetMapSize(int width, int height) {
+    mapSize_ = QSize(width, height);
+    if (IsBuilt()) paintboxMapa_->resize(mapSize_);
+}
 
 void MapPage::RepaintMap() {
     // Qt merges every request made before the next paint into one.
-    paintboxMapa_->update();
+    if (IsBuilt()) paintboxMapa_->update();
 }
 
-void MapPage::RepaintLegend() { paintboxLegenda_->update(); }
+void MapPage::RepaintLegend() {
+    if (IsBuilt()) paintboxLegenda_->update();
+}
 
-void MapPage::SetBeforePaint(std::function<void()> beforePaint) { paintboxMapa_->BeforePaint = std::move(beforePaint); }
+void MapPage::SetBeforePaint(std::function<void()> beforePaint) {
+    beforePaint_ = std::move(beforePaint);
+    if (IsBuilt()) paintboxMapa_->BeforePaint = beforePaint_;
+}
 
 void MapPage::paintboxMapaMouseDown(int x, int y) { emit Pressed(x, y); }
 
@@ -90,6 +116,8 @@ void MapPage::pnlLegendaResize() {
 }
 
 void MapPage::RetranslateUi() {
+    Describe(this, tr("Mapa"), tr("Mapa miasta z abonentami i legenda"));
+    if (!IsBuilt()) return;
     ShowCaption(legendLabels_[0], tr("Legenda"));
     legendLabels_[1]->setText(tr("Telefon/modem"));
     legendLabels_[6]->setText(tr("Budka telefoniczna"));
@@ -97,7 +125,6 @@ void MapPage::RetranslateUi() {
     legendLabels_[1]->adjustSize();
     legendLabels_[6]->adjustSize();
 
-    Describe(this, tr("Mapa"), tr("Mapa miasta z abonentami i legenda"));
     Describe(pnlLegenda_, tr("Legenda"), tr("Rodzaje abonentów na mapie"));
     Describe(legendLabels_[0], tr("Legenda"), tr("Nagłówek legendy"));
     Describe(paintboxLegenda_, tr("Ikony legendy"), tr("Ikony sześciu rodzajów abonentów"));

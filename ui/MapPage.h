@@ -15,11 +15,16 @@ class TLegendHover;
 // tabMap: the legend docked on the left, the scrolling city map filling the
 // rest. It draws the company's points, names the kind under the pointer,
 // rings a kind's points while the pointer is on its legend entry, and says
-// where the map was pressed.
+// where the map was pressed. Its controls are made when it is first shown;
+// the pictures and the game must outlive the page.
 class MapPage : public TPanel {
     Q_OBJECT
 public:
     MapPage(const MapPictures& pictures, const Company& game, QWidget* parent = nullptr);
+
+    // Makes the controls now.
+    void Build();
+    bool IsBuilt() const { return paintboxMapa_ != nullptr; }
 
     void SetMapSize(int width, int height);
     // A burst of requests before the next paint paints once.
@@ -30,18 +35,25 @@ public:
     void SetBeforePaint(std::function<void()> beforePaint);
     void RetranslateUi();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 signals:
     // Any mouse button, in map picture pixels.
     void Pressed(int x, int y);
 
 private:
     void BuildLegend();
-    void BuildMap(const MapPictures& pictures, const Company& game);
-    void BuildHints(const Company& game);
+    void BuildMap();
+    void BuildHints();
     void paintboxMapaMouseDown(int x, int y);
     void tabMapResize();
     void pnlLegendaResize();
 
+    const MapPictures& pictures_;
+    const Company& game_;
+    QSize mapSize_{0, 0};
+    std::function<void()> beforePaint_;
     TPanel* pnlLegenda_ = nullptr;
     TShape* shapeLegenda_ = nullptr;
     TLegendPaintBox* paintboxLegenda_ = nullptr;

@@ -52,16 +52,38 @@ TEST_F(StartupTest, AllPicturesPresentStartsTheGame) {
     EXPECT_EQ(w->Game().Day(), 1);
 }
 
-TEST_F(StartupTest, TheMapPictureIsDecodedWhenTheMapIsFirstShown) {
-    WindowUnderTest w(assets.Dir());
-    // Checked and sized: the window shows without it, on the Menu page.
-    w.Show();
+// The map page makes its controls, and the picture is decoded, when the
+// page is first shown: a window that opens on another page goes without.
+TEST_F(StartupTest, TheMapPageAndItsPictureAreMadeWhenTheMapIsFirstShown) {
+    TfrmMainOptions options;
+    options.appDir = assets.Dir();
+    options.seed = 12345;
+    options.sound = std::make_unique<RecordingSound>(std::make_shared<SoundLog>());
+    options.showLogo = false;
+    options.language = Language::Polish;
+    TfrmMain w(std::move(options));
+    w.resize(TfrmMain::kDesignWidth, TfrmMain::kDesignHeight);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     QCoreApplication::processEvents();
-    EXPECT_TRUE(w->Controller().Pictures().map.isNull());
-    w->Controller().SetActivePage(kPageMap);
-    w->repaint();
-    EXPECT_EQ(w->Controller().Pictures().map.size(), QSize(640, 480));
-    EXPECT_TRUE(w.errors->empty());
+    EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("paintboxMapa")), nullptr);
+    EXPECT_TRUE(w.Controller().Pictures().map.isNull());
+
+    w.Controller().SetActivePage(kPageMap);
+    QCoreApplication::processEvents();
+    auto* map = w.findChild<TMapPaintBox*>(QStringLiteral("paintboxMapa"));
+    ASSERT_NE(map, nullptr);
+    EXPECT_TRUE(map->isVisible());
+    EXPECT_EQ(map->size(), QSize(640, 480));
+    EXPECT_EQ(w.Controller().Pictures().map.size(), QSize(640, 480));
+    const QImage shot = Grab(map);
+    const QPoint ground = EmptyGround(w.Game());
+    EXPECT_EQ(shot.pixelColor(ground), w.Controller().Pictures().map.pixelColor(ground));
+    const auto& phone = *w.Game().Subscribers(skPhone).front();
+    EXPECT_EQ(shot.pixelColor(phone.X() - 8, phone.Y() - 8), IconColour(skPhone));
+    auto* legend = w.findChild<QWidget*>(QStringLiteral("pnlLegenda"));
+    ASSERT_NE(legend, nullptr);
+    EXPECT_TRUE(legend->isVisible());
 }
 
 TEST_F(StartupTest, TheMapPictureIsThereWhenTheMapIsFirstShown) {

@@ -117,6 +117,8 @@ void WindowUnderTest::FindControls() {
     lblZmiany = Control<TFeedbackLine>(w, "lblZmiany");
     PageControl = Control<TPageControl>(w, "PageControl");
     tabMap = Control<TPanel>(w, "tabMap");
+    // Pages make their controls when first shown; the tests read them from the start.
+    Control<MapPage>(w, "tabMap")->Build();
     pnlLegenda = Control<TPanel>(w, "pnlLegenda");
     shapeLegenda = Control<TShape>(w, "shapeLegenda");
     paintboxLegenda = Control<TLegendPaintBox>(w, "paintboxLegenda");
@@ -124,7 +126,6 @@ void WindowUnderTest::FindControls() {
     scrollboxMapa = Control<QScrollArea>(w, "scrollboxMapa");
     paintboxMapa = Control<TMapPaintBox>(w, "paintboxMapa");
     tabStat = Control<TPanel>(w, "tabStat");
-    // Its controls are made when it is first shown; the tests read them from the start.
     Control<StatisticsPage>(w, "tabStat")->Build();
     pnlStat = Control<TPanel>(w, "pnlStat");
     lblKasa = Control<QLabel>(w, "lblKasa");

@@ -26,6 +26,7 @@
 #include "HistoryChart.h"
 #include "LegendHover.h"
 #include "Main.h"
+#include "MapPage.h"
 #include "MenuPage.h"
 #include "StatisticsPage.h"
 #include "StatusBar.h"
