@@ -6,13 +6,15 @@
 //   ui_startup_probe soak N   the game played at top speed for N seconds,
 //                             with its sound, then closed (for leak checks)
 //
-// "game" and "minimal" print four figures and exit: the wall-clock time
+// "game" and "minimal" print six figures and exit: the wall-clock time
 // (CLOCK_REALTIME, ns) at which the first paint of the window was done
 // (the script took the time before starting the process); the peak
 // resident memory in KiB once the start-up is over (the sound open, the
 // events the paint queued handled); the CPU time (µs) the UI thread had
-// taken by the paint; and the peak resident memory once the map page has
-// been shown too (its picture is decoded then). "idle" stops the game
+// taken by the paint; the peak resident memory once the map page has been
+// shown too (its picture is decoded then); and the time (µs) the first
+// showing of the map page, then of the statistics page, took to its paint
+// (each page makes its controls then). "idle" stops the game
 // clock, waits a second, then counts paints and the UI thread's CPU time
 // over N seconds.
 #include <sys/resource.h>
@@ -56,12 +58,12 @@ long PeakRssKib() {
 }
 
 // Reports once the first paint of `window` has been done and flushed.
-// `settle` finishes the start-up's work off the UI thread; `showMap` turns
-// to the map page and paints it.
+// `settle` finishes the start-up's work off the UI thread; `showPage`
+// turns to a page and paints the window.
 class FirstPaint : public QObject {
 public:
-    FirstPaint(QWidget* window, std::function<void()> settle, std::function<void()> showMap)
-        : window_(window), settle_(std::move(settle)), showMap_(std::move(showMap)) {
+    FirstPaint(QWidget* window, std::function<void()> settle, std::function<void(int)> showPage)
+        : window_(window), settle_(std::move(settle)), showPage_(std::move(showPage)) {
         window->installEventFilter(this);
     }
 
@@ -77,8 +79,13 @@ protected:
                 QTimer::singleShot(0, [this, painted, cpu] {
                     settle_();
                     const long startup = PeakRssKib();
-                    showMap_();
-                    std::printf("%lld %ld %.0f %ld\n", painted, startup, cpu * 1e6, PeakRssKib());
+                    const long long mapStart = RealtimeNs();
+                    showPage_(kPageMap);
+                    const long long statStart = RealtimeNs();
+                    showPage_(kPageStat);
+                    const long long statEnd = RealtimeNs();
+                    std::printf("%lld %ld %.0f %ld %lld %lld\n", painted, startup, cpu * 1e6, PeakRssKib(),
+                                (statStart - mapStart) / 1000, (statEnd - statStart) / 1000);
                     std::fflush(stdout);
                     QApplication::exit(0);
                 });
@@ -90,7 +97,7 @@ protected:
 private:
     QWidget* window_;
     std::function<void()> settle_;
-    std::function<void()> showMap_;
+    std::function<void(int)> showPage_;
     bool seen_ = false;
 };
 
@@ -117,8 +124,8 @@ int Minimal(int argc, char** argv) {
     window.resize(TfrmMain::kDesignWidth, TfrmMain::kDesignHeight);
     FirstPaint probe(
         &window, [] {},
-        [&] {
-            pages->SetActivePage(0);
+        [&](int page) {
+            pages->SetActivePage(page);
             window.repaint();
         });
     window.show();
@@ -134,8 +141,8 @@ int Game(int argc, char** argv) {
     if (window.StartupFailed()) return 1;
     FirstPaint probe(
         &window, [&] { window.Controller().Sound().MusicVolume(); },
-        [&] {
-            window.Controller().SetActivePage(kPageMap);
+        [&](int page) {
+            window.Controller().SetActivePage(page);
             window.repaint();
         });
     window.show();
