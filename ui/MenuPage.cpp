@@ -39,12 +39,36 @@ QPushButton* MenuButton(QWidget* parent, const char* name) {
 
 }  // namespace
 
-MenuPage::MenuPage(QWidget* parent) : TPanel(parent), pnlMenu_(Panel(this, "pnlMenu")) {
+MenuPage::MenuPage(QWidget* parent) : TPanel(parent) {
     setObjectName(QStringLiteral("tabMenu"));
+    OnResize = [this] {
+        if (IsBuilt()) tabMenuResize();
+    };
+}
+
+void MenuPage::showEvent(QShowEvent* event) {
+    Build();
+    TPanel::showEvent(event);
+}
+
+void MenuPage::Build() {
+    if (IsBuilt()) return;
+    pnlMenu_ = Panel(this, "pnlMenu");
     BuildMenuBox();
     BuildGameBox();
     LayoutMenuPanel();
-    OnResize = [this] { tabMenuResize(); };
+    // Made while the page may be on show already: shown with it.
+    pnlMenu_->show();
+    RetranslateUi();
+    ShowState();
+}
+
+void MenuPage::ShowState() {
+    chkMuzyka_->setChecked(musicOn_);
+    ShowVolumes(musicPercent_, effectsPercent_);
+    ShowLanguage(language_);
+    ShowContinueButtons();
+    chkOstatnia_->setChecked(startFromLast_);
 }
 
 void MenuPage::BuildMenuBox() {
@@ -141,28 +165,43 @@ void MenuPage::tabMenuResize() {
     pnlMenu_->move(width() / 2 - pnlMenu_->width() / 2, height() / 2 - pnlMenu_->height() / 2);
 }
 
-void MenuPage::ShowMusicOn(bool on) { chkMuzyka_->setChecked(on); }
+void MenuPage::ShowMusicOn(bool on) {
+    musicOn_ = on;
+    if (IsBuilt()) chkMuzyka_->setChecked(on);
+}
 
 void MenuPage::ShowVolumes(int musicPercent, int effectsPercent) {
+    musicPercent_ = musicPercent;
+    effectsPercent_ = effectsPercent;
+    if (!IsBuilt()) return;
     const QSignalBlocker music(tbMuzyka_), effects(tbEfekty_);
     tbMuzyka_->setValue(musicPercent);
     tbEfekty_->setValue(effectsPercent);
 }
 
 void MenuPage::ShowLanguage(Language language) {
+    language_ = language;
     // Only the player's pick is heard (activated), not this one.
-    cbJezyk_->setCurrentIndex(cbJezyk_->findData(QString::fromLatin1(LanguageCode(language))));
+    if (IsBuilt()) cbJezyk_->setCurrentIndex(cbJezyk_->findData(QString::fromLatin1(LanguageCode(language))));
 }
 
 void MenuPage::ShowContinue(bool available) {
+    continueAvailable_ = available;
+    if (IsBuilt()) ShowContinueButtons();
+}
+
+void MenuPage::ShowContinueButtons() {
     // The list shows what "Kontynuuj" would go on with, and more.
-    if (btnKontynuuj_->isHidden() != available) return;
-    btnKontynuuj_->setHidden(!available);
-    btnZachowane_->setHidden(!available);
+    if (btnKontynuuj_->isHidden() != continueAvailable_) return;
+    btnKontynuuj_->setHidden(!continueAvailable_);
+    btnZachowane_->setHidden(!continueAvailable_);
     PlaceGameBox();
 }
 
-void MenuPage::ShowStartFromLast(bool on) { chkOstatnia_->setChecked(on); }
+void MenuPage::ShowStartFromLast(bool on) {
+    startFromLast_ = on;
+    if (IsBuilt()) chkOstatnia_->setChecked(on);
+}
 
 void MenuPage::chkMuzykaClick() { emit MusicSwitched(chkMuzyka_->isChecked()); }
 
@@ -172,6 +211,8 @@ void MenuPage::cbJezykChange(int index) {
 }
 
 void MenuPage::RetranslateUi() {
+    Describe(this, tr("Menu"), tr("Muzyka, głośność, język, pomoc i zapisane gry"));
+    if (!IsBuilt()) return;
     ShowCaption(lblMenu_, tr("Menu"));
     chkMuzyka_->setText(tr("Muzyka"));
     lblGlosnoscMuzyki_->setText(tr("Głośność muzyki"));
@@ -186,7 +227,6 @@ void MenuPage::RetranslateUi() {
     btnZachowane_->setText(tr("Zachowane gry…"));
     chkOstatnia_->setText(tr("Zaczynaj od ostatniej gry"));
 
-    Describe(this, tr("Menu"), tr("Muzyka, głośność, język, pomoc i zapisane gry"));
     Describe(pnlMenu_, tr("Menu"), tr("Ustawienia gry"));
     Describe(lblMenu_, tr("Menu"), tr("Nagłówek menu"));
     Describe(chkMuzyka_, tr("Muzyka"), tr("Włącza i wyłącza muzykę"));

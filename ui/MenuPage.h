@@ -14,11 +14,16 @@ namespace dzwonex {
 // music switch, the music and effects volumes, the language and the help.
 // The milestones and the best terms beside the help. "Gra": save, load, a
 // new game and going on with a kept one. The page
-// only shows and asks: every choice goes out as a signal.
+// only shows and asks: every choice goes out as a signal. Its controls are
+// made when it is first shown; until then it keeps what it was told.
 class MenuPage : public TPanel {
     Q_OBJECT
 public:
     explicit MenuPage(QWidget* parent = nullptr);
+
+    // Makes the controls now, showing what the page was told so far.
+    void Build();
+    bool IsBuilt() const { return pnlMenu_ != nullptr; }
 
     // What the page shows, set without a signal.
     void ShowMusicOn(bool on);
@@ -28,6 +33,9 @@ public:
     void ShowContinue(bool available);
     void ShowStartFromLast(bool on);
     void RetranslateUi();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 signals:
     void MusicSwitched(bool on);
@@ -51,8 +59,18 @@ private:
     void tabMenuResize();
     void chkMuzykaClick();
     void cbJezykChange(int index);
+    void ShowState();
+    void ShowContinueButtons();
 
-    TPanel* pnlMenu_;
+    // What the page was told while it had no controls.
+    bool musicOn_ = true;
+    int musicPercent_ = 0;
+    int effectsPercent_ = 0;
+    Language language_ = Language::Polish;
+    bool continueAvailable_ = false;
+    bool startFromLast_ = false;
+
+    TPanel* pnlMenu_ = nullptr;
     TShape* shapeMenu_ = nullptr;
     QLabel* lblMenu_ = nullptr;
     QCheckBox* chkMuzyka_ = nullptr;

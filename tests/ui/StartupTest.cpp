@@ -52,13 +52,16 @@ TEST_F(StartupTest, AllPicturesPresentStartsTheGame) {
     EXPECT_EQ(w->Game().Day(), 1);
 }
 
-// The map page makes its controls, and the picture is decoded, when the
-// page is first shown: a window that opens on another page goes without.
-TEST_F(StartupTest, TheMapPageAndItsPictureAreMadeWhenTheMapIsFirstShown) {
+// The hidden pages make their controls, and the map picture is decoded, when
+// each is first shown: a window that opens on the cases goes without.
+TEST_F(StartupTest, HiddenPagesAndTheMapPictureAreMadeWhenFirstShown) {
     TfrmMainOptions options;
     options.appDir = assets.Dir();
     options.seed = 12345;
-    options.sound = std::make_unique<RecordingSound>(std::make_shared<SoundLog>());
+    auto volumes = std::make_shared<SoundLog>();
+    volumes->music = 35;
+    volumes->effects = 80;
+    options.sound = std::make_unique<RecordingSound>(volumes);
     options.showLogo = false;
     options.language = Language::Polish;
     TfrmMain w(std::move(options));
@@ -84,6 +87,19 @@ TEST_F(StartupTest, TheMapPageAndItsPictureAreMadeWhenTheMapIsFirstShown) {
     auto* legend = w.findChild<QWidget*>(QStringLiteral("pnlLegenda"));
     ASSERT_NE(legend, nullptr);
     EXPECT_TRUE(legend->isVisible());
+
+    // The Menu page shows what it was told before it had its controls.
+    EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("pnlMenu")), nullptr);
+    w.Controller().SetActivePage(kPageMenu);
+    QCoreApplication::processEvents();
+    auto* music = w.findChild<QCheckBox*>(QStringLiteral("chkMuzyka"));
+    ASSERT_NE(music, nullptr);
+    EXPECT_TRUE(music->isVisible());
+    EXPECT_TRUE(music->isChecked());
+    EXPECT_EQ(w.findChild<QSlider*>(QStringLiteral("tbMuzyka"))->value(), w.Controller().Sound().MusicVolume());
+    EXPECT_EQ(w.findChild<QSlider*>(QStringLiteral("tbEfekty"))->value(), w.Controller().Sound().EffectsVolume());
+    EXPECT_EQ(w.findChild<QComboBox*>(QStringLiteral("cbJezyk"))->currentData().toString(), "pl");
+    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("Label19"))->text(), "Menu");
 }
 
 TEST_F(StartupTest, TheMapPictureIsThereWhenTheMapIsFirstShown) {

@@ -150,6 +150,7 @@ void WindowUnderTest::FindControls() {
     btnOK = Control<QPushButton>(w, "btnOK");
     btnNo = Control<QPushButton>(w, "btnNo");
     tabMenu = Control<MenuPage>(w, "tabMenu");
+    tabMenu->Build();
     pnlMenu = Control<TPanel>(w, "pnlMenu");
     chkMuzyka = Control<QCheckBox>(w, "chkMuzyka");
     tbMuzyka = Control<QSlider>(w, "tbMuzyka");
