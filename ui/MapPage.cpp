@@ -15,31 +15,19 @@ constexpr int kLegendWidth = 150;
 }  // namespace
 
 MapPage::MapPage(const MapPictures& pictures, const Company& game, QWidget* parent)
-    : TPanel(parent), pictures_(pictures), game_(game) {
+    : TLazyPage(parent), pictures_(pictures), game_(game) {
     setObjectName(QStringLiteral("tabMap"));
-    OnResize = [this] {
-        if (IsBuilt()) tabMapResize();
-    };
 }
 
-void MapPage::showEvent(QShowEvent* event) {
-    Build();
-    TPanel::showEvent(event);
-}
-
-void MapPage::Build() {
-    if (IsBuilt()) return;
+void MapPage::MakeControls() {
     BuildLegend();
     paintboxLegenda_ = new TLegendPaintBox(pictures_, pnlLegenda_);
     paintboxLegenda_->setObjectName(QStringLiteral("paintboxLegenda"));
     paintboxLegenda_->setGeometry(12, 32, 16, 129);
     BuildMap();
     BuildHints();
-    tabMapResize();
-    // Made while the page may be on show already: shown with it.
     pnlLegenda_->show();
     scrollboxMapa_->show();
-    RetranslateUi();
 }
 
 void MapPage::BuildLegend() {

@@ -6,6 +6,7 @@
 #include <QScrollArea>
 
 #include "Controls.h"
+#include "LazyPage.h"
 #include "MapPaint.h"
 
 namespace dzwonex {
@@ -17,14 +18,10 @@ class TLegendHover;
 // rings a kind's points while the pointer is on its legend entry, and says
 // where the map was pressed. Its controls are made when it is first shown;
 // the pictures and the game must outlive the page.
-class MapPage : public TPanel {
+class MapPage : public TLazyPage {
     Q_OBJECT
 public:
     MapPage(const MapPictures& pictures, const Company& game, QWidget* parent = nullptr);
-
-    // Makes the controls now.
-    void Build();
-    bool IsBuilt() const { return paintboxMapa_ != nullptr; }
 
     void SetMapSize(int width, int height);
     // A burst of requests before the next paint paints once.
@@ -36,7 +33,9 @@ public:
     void RetranslateUi();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void MakeControls() override;
+    void LayOut() override { tabMapResize(); }
+    void ShowKept() override { RetranslateUi(); }
 
 signals:
     // Any mouse button, in map picture pixels.

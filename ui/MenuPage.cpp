@@ -39,31 +39,18 @@ QPushButton* MenuButton(QWidget* parent, const char* name) {
 
 }  // namespace
 
-MenuPage::MenuPage(QWidget* parent) : TPanel(parent) {
-    setObjectName(QStringLiteral("tabMenu"));
-    OnResize = [this] {
-        if (IsBuilt()) tabMenuResize();
-    };
-}
+MenuPage::MenuPage(QWidget* parent) : TLazyPage(parent) { setObjectName(QStringLiteral("tabMenu")); }
 
-void MenuPage::showEvent(QShowEvent* event) {
-    Build();
-    TPanel::showEvent(event);
-}
-
-void MenuPage::Build() {
-    if (IsBuilt()) return;
+void MenuPage::MakeControls() {
     pnlMenu_ = Panel(this, "pnlMenu");
     BuildMenuBox();
     BuildGameBox();
     LayoutMenuPanel();
-    // Made while the page may be on show already: shown with it.
     pnlMenu_->show();
-    RetranslateUi();
-    ShowState();
 }
 
-void MenuPage::ShowState() {
+void MenuPage::ShowKept() {
+    RetranslateUi();
     chkMuzyka_->setChecked(musicOn_);
     ShowVolumes(musicPercent_, effectsPercent_);
     ShowLanguage(language_);

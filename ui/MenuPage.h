@@ -7,6 +7,7 @@
 
 #include "Controls.h"
 #include "Language.h"
+#include "LazyPage.h"
 
 namespace dzwonex {
 
@@ -15,15 +16,11 @@ namespace dzwonex {
 // The milestones and the best terms beside the help. "Gra": save, load, a
 // new game and going on with a kept one. The page
 // only shows and asks: every choice goes out as a signal. Its controls are
-// made when it is first shown; until then it keeps what it was told.
-class MenuPage : public TPanel {
+// made when it is first shown.
+class MenuPage : public TLazyPage {
     Q_OBJECT
 public:
     explicit MenuPage(QWidget* parent = nullptr);
-
-    // Makes the controls now, showing what the page was told so far.
-    void Build();
-    bool IsBuilt() const { return pnlMenu_ != nullptr; }
 
     // What the page shows, set without a signal.
     void ShowMusicOn(bool on);
@@ -35,7 +32,9 @@ public:
     void RetranslateUi();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void MakeControls() override;
+    void LayOut() override { tabMenuResize(); }
+    void ShowKept() override;
 
 signals:
     void MusicSwitched(bool on);
@@ -59,7 +58,6 @@ private:
     void tabMenuResize();
     void chkMuzykaClick();
     void cbJezykChange(int index);
-    void ShowState();
     void ShowContinueButtons();
 
     // What the page was told while it had no controls.

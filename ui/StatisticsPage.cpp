@@ -41,20 +41,9 @@ constexpr int kExpenseCaptionWidth = 88;
 
 }  // namespace
 
-StatisticsPage::StatisticsPage(QWidget* parent) : TPanel(parent) {
-    setObjectName(QStringLiteral("tabStat"));
-    OnResize = [this] {
-        if (IsBuilt()) tabStatResize();
-    };
-}
+StatisticsPage::StatisticsPage(QWidget* parent) : TLazyPage(parent) { setObjectName(QStringLiteral("tabStat")); }
 
-void StatisticsPage::showEvent(QShowEvent* event) {
-    Build();
-    TPanel::showEvent(event);
-}
-
-void StatisticsPage::Build() {
-    if (IsBuilt()) return;
+void StatisticsPage::MakeControls() {
     pnlStat_ = Panel(this, "pnlStat");
     pnlStat_->resize(377, 277);
     BuildFigures();
@@ -63,11 +52,12 @@ void StatisticsPage::Build() {
     chartHistoria_ = new THistoryChart(this);
     chartHistoria_->setObjectName(QStringLiteral("chartHistoria"));
     pnlOcena_ = new TRatingBox(this);
-    tabStatResize();
-    // Made while the page may be on show already: shown with it.
     for (QWidget* part :
          {static_cast<QWidget*>(pnlStat_), static_cast<QWidget*>(chartHistoria_), static_cast<QWidget*>(pnlOcena_)})
         part->show();
+}
+
+void StatisticsPage::ShowKept() {
     RetranslateUi();
     for (const auto& figure : figures_) ShowAmountOf(figure.first);
     ShowCashBelowZero(cashBelowZero_);

@@ -8,6 +8,7 @@
 
 #include "Controls.h"
 #include "Language.h"
+#include "LazyPage.h"
 #include "Rating.h"
 #include "Snapshot.h"
 #include "Standing.h"
@@ -25,16 +26,12 @@ class TRatingBox;
 // expenses and account) and the chart of its history beside it. A figure
 // too long for its column is shortened, whole in its tooltip.
 //
-// Most players open the page later or never, so its controls are made
-// when it is first shown: until then it keeps what it was told to show.
-class StatisticsPage : public TPanel {
+// Most players open the page later or never: its controls are made when it
+// is first shown.
+class StatisticsPage : public TLazyPage {
     Q_OBJECT
 public:
     explicit StatisticsPage(QWidget* parent = nullptr);
-
-    // Makes the controls now, with everything shown so far.
-    void Build();
-    bool IsBuilt() const { return pnlStat_ != nullptr; }
 
     // A figure the game writes: lblKasa, lblOpinia, lblJakosc, lbl1..lbl6,
     // lblPracownicy, lblNaprawy or lblSprzet. Others are not on this page.
@@ -58,7 +55,9 @@ public:
     void RetranslateUi();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void MakeControls() override;
+    void LayOut() override { tabStatResize(); }
+    void ShowKept() override;
 
 private:
     void BuildFigures();

@@ -1,0 +1,24 @@
+#include "LazyPage.h"
+
+namespace dzwonex {
+
+TLazyPage::TLazyPage(QWidget* parent) : TPanel(parent) {
+    OnResize = [this] {
+        if (built_) LayOut();
+    };
+}
+
+void TLazyPage::Build() {
+    if (built_) return;
+    MakeControls();
+    built_ = true;
+    LayOut();
+    ShowKept();
+}
+
+void TLazyPage::showEvent(QShowEvent* event) {
+    Build();
+    TPanel::showEvent(event);
+}
+
+}  // namespace dzwonex
