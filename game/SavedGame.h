@@ -19,6 +19,8 @@ namespace dzwonex {
 // The format this version writes, and the newest it reads. Format 1 had
 // no history.
 inline constexpr int64_t kSavedGameFormat = 2;
+// The "format" every saved game names.
+inline constexpr const char* kSavedGameFormatName = "Dzwonex saved game";
 // Larger files are refused before they are read. The largest game the
 // rules can reach (every kind and the inbox at its cap, Limits.h, every
 // number at its widest) takes 40 MB (tools/MeasureRanges.cpp), and reading
@@ -75,5 +77,18 @@ std::string SavedGameText(const SavedGame& game);
 // the format, that every reference resolves and the history, not the rules
 // of the company (Company::Restore checks those).
 SavedGame ParseSavedGame(std::string_view text, const std::string& name);
+
+// What a list of saved games shows of one, without reading it all.
+struct SavedGameSummary {
+    int32_t day = 0;
+    int32_t cash = 0;
+};
+// The day and cash of a saved game's text, read from its top and no further
+// than those two (with "format" and "formatVersion") need: the game writes
+// them first, so a large game is not parsed whole, and a file damaged only
+// after them is refused when it is loaded. None when the text is not a
+// saved game of a format this version reads, or the two are missing or out
+// of their ranges.
+std::optional<SavedGameSummary> SummaryOfSavedGame(std::string_view text);
 
 }  // namespace dzwonex

@@ -16,7 +16,6 @@ using namespace fields;
 
 namespace {
 
-const char* const kFormatName = "Dzwonex saved game";
 // A point is at least "[0,0]" and a case at least
 // {"kind":0,"param":0,"param2":0,"title":"","body":"","subject":null}:
 // no file holds more than its size allows.
@@ -360,8 +359,8 @@ SavedGame ParseSavedGame(std::string_view text, const std::string& name) {
     if (!doc.is_object())
         NotOurs(name,
                 std::string("the file holds ") + (doc.is_array() ? "a list" : "a single value") + ", not an object");
-    if (doc.value("format", Json()) != kFormatName)
-        NotOurs(name, std::string("no \"format\": \"") + kFormatName + "\"");
+    if (doc.value("format", Json()) != kSavedGameFormatName)
+        NotOurs(name, std::string("no \"format\": \"") + kSavedGameFormatName + "\"");
     if (scan.twice) NotOurs(name, *scan.twice);
     try {
         return Read(doc, text.size());

@@ -66,7 +66,7 @@ std::string SavedGameText(const SavedGame& saved) {
     }
 
     Json game;
-    game["format"] = "Dzwonex saved game";
+    game["format"] = kSavedGameFormatName;
     game["formatVersion"] = kSavedGameFormat;
     game["gameVersion"] = DZWONEX_VERSION;
     game["day"] = s.day;

@@ -30,8 +30,8 @@ std::size_t ReadSome(const std::string& path, int fd, unsigned char* to, std::si
     }
 }
 
-std::vector<unsigned char> ReadWhole(const std::string& path, std::uint64_t limit) {
-    const Descriptor file(OpenWithoutWaiting(path));
+// Refuses, with the reason, a file that did not open or is no regular file.
+struct stat CheckRegular(const std::string& path, const Descriptor& file) {
     if (file.Get() < 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR) Refuse(path, {FileFault::Missing});
@@ -43,6 +43,12 @@ std::vector<unsigned char> ReadWhole(const std::string& path, std::uint64_t limi
     struct stat st {};
     if (::fstat(file.Get(), &st) != 0) Refuse(path, SystemProblem(errno));
     if (!S_ISREG(st.st_mode)) Refuse(path, NotARegularFile(st.st_mode));
+    return st;
+}
+
+std::vector<unsigned char> ReadWhole(const std::string& path, std::uint64_t limit) {
+    const Descriptor file(OpenWithoutWaiting(path));
+    const struct stat st = CheckRegular(path, file);
     const FileProblem tooLarge{FileFault::TooLarge, limit};
     const auto size = static_cast<std::uint64_t>(std::max<off_t>(st.st_size, 0));
     if (size > limit) Refuse(path, tooLarge);
@@ -67,7 +73,29 @@ std::vector<unsigned char> ReadWhole(const std::string& path, std::uint64_t limi
     return bytes;
 }
 
+std::vector<unsigned char> ReadStart(const std::string& path, std::size_t most) {
+    const Descriptor file(OpenWithoutWaiting(path));
+    CheckRegular(path, file);
+    std::vector<unsigned char> bytes(most);
+    std::size_t got = 0;
+    while (got < most) {
+        const std::size_t n = ReadSome(path, file.Get(), bytes.data() + got, most - got);
+        if (n == 0) break;
+        got += n;
+    }
+    bytes.resize(got);
+    return bytes;
+}
+
 }  // namespace
+
+std::vector<unsigned char> ReadRegularFileStart(const std::string& path, std::size_t bytes) {
+    try {
+        return ReadStart(path, bytes);
+    } catch (const std::bad_alloc&) {
+        Refuse(path, {FileFault::OutOfMemory});
+    }
+}
 
 std::vector<unsigned char> ReadRegularFile(const std::string& path, std::uint64_t limit) {
     try {

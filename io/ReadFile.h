@@ -23,4 +23,8 @@ inline constexpr std::size_t kShortcutFileLimit = 64u << 10;
 // the limit. Throws FileReadError.
 std::vector<unsigned char> ReadRegularFile(const std::string& path, std::uint64_t limit);
 
+// Reads at most the first `bytes` bytes of a regular file, opened and
+// checked as ReadRegularFile does. Throws FileReadError.
+std::vector<unsigned char> ReadRegularFileStart(const std::string& path, std::size_t bytes);
+
 }  // namespace dzwonex

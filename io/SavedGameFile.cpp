@@ -11,6 +11,10 @@ namespace dzwonex {
 
 namespace {
 
+std::string_view Text(const std::vector<unsigned char>& bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
 [[noreturn]] void NotOurs(const std::string& path, const std::string& why, const std::string& polishWhy = {}) {
     throw NotASavedGame(path, why, polishWhy);
 }
@@ -45,7 +49,28 @@ SavedGame LoadGame(const std::string& path) {
                 NotOurs(path, EnglishReason(problem), PolishReason(problem));
         }
     }
-    return ParseSavedGame(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path);
+    return ParseSavedGame(Text(bytes), path);
+}
+
+std::optional<SavedGameSummary> ReadSavedGameSummary(const std::string& path) {
+    // The game writes the day and cash within the file's first hundred
+    // bytes, so a list of kept games reads only the start of each; a file
+    // laid out otherwise is read whole.
+    constexpr std::size_t kStart = 64u << 10;
+    try {
+        std::vector<unsigned char> bytes = ReadRegularFileStart(path, kStart);
+        if (bytes.size() == kStart) {
+            // A number the cut ran through is no number yet.
+            while (!bytes.empty() &&
+                   std::string_view("0123456789+-.eE").find(static_cast<char>(bytes.back())) != std::string_view::npos)
+                bytes.pop_back();
+            if (const auto summary = SummaryOfSavedGame(Text(bytes))) return summary;
+            bytes = ReadRegularFile(path, kSavedGameMaxBytes);
+        }
+        return SummaryOfSavedGame(Text(bytes));
+    } catch (const FileReadError&) {
+        return std::nullopt;
+    }
 }
 
 SavedGame RestoreGame(Company& company, History& history, const std::string& path) {

@@ -23,6 +23,10 @@ void SaveGame(const std::string& path, const SavedGame& game, std::optional<std:
 // SavedGameError.
 SavedGame LoadGame(const std::string& path);
 
+// The day and cash of a saved game (SummaryOfSavedGame); none when the file
+// cannot be read or holds no summary.
+std::optional<SavedGameSummary> ReadSavedGameSummary(const std::string& path);
+
 // Loads the file into the company and its history, and returns the rest
 // of what it holds (the term, the milestone runs, the seed). On any fault
 // both stay as they were and SavedGameError explains.

@@ -359,14 +359,11 @@ void GameController::Autosave() {
 void GameController::ShowContinue() { screen_.menu->ShowContinue(keeper_.Latest().has_value()); }
 
 std::optional<QString> GameController::Summary(const QString& path) const {
-    try {
-        const CompanySnapshot company = LoadGame(FileName(path)).company;
-        return tr("rok %1, %2")
-            .arg(company.day / 360 + 1)
-            .arg(QString::fromStdString(FormatMoney(company.cash, language_)));
-    } catch (const SavedGameError&) {
-        return std::nullopt;
-    }
+    const std::optional<SavedGameSummary> summary = ReadSavedGameSummary(FileName(path));
+    if (!summary) return std::nullopt;
+    return tr("rok %1, %2")
+        .arg(summary->day / 360 + 1)
+        .arg(QString::fromStdString(FormatMoney(summary->cash, language_)));
 }
 
 void GameController::SaveGameAs() {

@@ -219,6 +219,67 @@ TEST_F(SavedGameTest, TheTermAndTheMilestoneRunsComeBackAndMayBeLeftOut) {
     EXPECT_EQ(ParseSavedGame(SavedGameText(ended), "x").term, Term{});
 }
 
+// The lists of kept games read only the top of each file: its day and cash.
+TEST_F(SavedGameTest, TheSummaryIsTheDayAndCashFromTheTopOfTheFile) {
+    const std::string written = SavedGameText(Saved());
+    const SavedGameSummary expected{game->Day(), static_cast<int32_t>(game->Cash().Value())};
+    const std::string head = R"({"format": "Dzwonex saved game", "formatVersion": )";
+    struct Row {
+        const char* what;
+        std::string text;
+        std::optional<SavedGameSummary> summary;
+    };
+    const Row rows[] = {
+        {"the game as written", written, expected},
+        {"its second half gone: read on loading", written.substr(0, written.size() / 2), expected},
+        {"fields in any order",
+         R"({"cash": -5, "x": {"day": 1, "cash": 2}, "day": 7, "formatVersion": 2, "format": "Dzwonex saved game"})",
+         SavedGameSummary{7, -5}},
+        {"format 1", head + R"(1, "day": 0, "cash": 2147483647})", SavedGameSummary{0, 2147483647}},
+        {"the last day", head + R"(2, "day": 359999999, "cash": 0})", SavedGameSummary{359999999, 0}},
+        {"cut before the cash", written.substr(0, written.find("\"cash\"")), std::nullopt},
+        {"not ours", R"({"format": "Other", "formatVersion": 2, "day": 1, "cash": 1})", std::nullopt},
+        {"no format", R"({"formatVersion": 2, "day": 1, "cash": 1})", std::nullopt},
+        {"no version", R"({"format": "Dzwonex saved game", "day": 1, "cash": 1})", std::nullopt},
+        {"a newer format", head + R"(3, "day": 1, "cash": 1})", std::nullopt},
+        {"a day past the calendar", head + R"(2, "day": 360000000, "cash": 1})", std::nullopt},
+        {"cash beyond 32 bits", head + R"(2, "day": 1, "cash": 2147483648})", std::nullopt},
+        {"a day that is no whole number", head + R"(2, "day": 1.5, "cash": 1})", std::nullopt},
+        {"the two only deeper down", head + R"(2, "game": {"day": 1, "cash": 1}})", std::nullopt},
+        {"a list, not an object", "[" + head + R"(2, "day": 1, "cash": 1}])", std::nullopt},
+        {"not JSON", "Dzwonex saved game", std::nullopt},
+        {"empty", "", std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const std::optional<SavedGameSummary> summary = SummaryOfSavedGame(row.text);
+        ASSERT_EQ(summary.has_value(), row.summary.has_value());
+        if (summary) {
+            EXPECT_EQ(summary->day, row.summary->day);
+            EXPECT_EQ(summary->cash, row.summary->cash);
+        }
+    }
+    // From the disk, through the bounded reader: a folder or a missing file has none.
+    SaveGame(Path("gra.dzwonex"), Saved());
+    const std::optional<SavedGameSummary> onDisk = ReadSavedGameSummary(Path("gra.dzwonex"));
+    ASSERT_TRUE(onDisk);
+    EXPECT_EQ(onDisk->day, expected.day);
+    EXPECT_EQ(onDisk->cash, expected.cash);
+    EXPECT_FALSE(ReadSavedGameSummary(folder.string()));
+    EXPECT_FALSE(ReadSavedGameSummary(Path("none.dzwonex")));
+    // Only the file's start is read when the two are in it; a cash whose
+    // digits the start cuts through, or one further in, is read whole.
+    const std::string before = head + R"(2, "day": 1, "pad": ")";
+    const std::string after = R"(", "cash": )";
+    const std::size_t cut = 64u << 10;
+    for (const std::size_t padding : {cut - before.size() - after.size() - 3, cut + 100}) {
+        Spill(Path("far.dzwonex"), before + std::string(padding, 'x') + after + "1234567}");
+        const std::optional<SavedGameSummary> far = ReadSavedGameSummary(Path("far.dzwonex"));
+        ASSERT_TRUE(far);
+        EXPECT_EQ(far->cash, 1234567);
+    }
+}
+
 TEST_F(SavedGameTest, AnOpinionThatIsNotANumberCannotBeSaved) {
     build.Opinion(std::numeric_limits<double>::quiet_NaN());
     try {
