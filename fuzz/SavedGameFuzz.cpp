@@ -1,9 +1,11 @@
 // Saved games: any bytes as a saved game's text. What is read is restored
 // into a company and its history; what restores is saved, read back and
-// compared (the same game, the same text), and then plays a day. Nothing
-// may crash, hang or trip a sanitizer, and no round trip may differ.
+// compared (the same game, the same text), and then plays a day. The
+// summary the lists show is read too, and must agree with what was read.
+// Nothing may crash, hang or trip a sanitizer, and no round trip may differ.
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 
@@ -22,11 +24,17 @@ namespace {
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     using namespace dzwonex;
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const std::optional<SavedGameSummary> summary = SummaryOfSavedGame(input);
     SavedGame read;
     try {
-        read = ParseSavedGame(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz");
+        read = ParseSavedGame(input, "fuzz");
     } catch (const SavedGameError&) {
         return 0;
+    }
+    if (!summary || summary->day != read.company.day || summary->cash != read.company.cash) {
+        std::fprintf(stderr, "the summary differs from the game read\n");
+        std::abort();
     }
     // The window's map and banner strip.
     NullView view;
