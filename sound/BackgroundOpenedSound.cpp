@@ -13,26 +13,69 @@ GameSound& BackgroundOpenedSound::Opened() const {
     return *sound_;
 }
 
-void BackgroundOpenedSound::InitSound(const std::string& appDir) {
+void BackgroundOpenedSound::StartOpening() { Begin(); }
+
+void BackgroundOpenedSound::Begin() const {
+    if (!dueDir_) return;
     GameSound& sound = Opened();
-    opening_ = std::async(std::launch::async, [&sound, appDir] {
+    opening_ = std::async(std::launch::async, [&sound, dir = std::move(*dueDir_), kept = std::move(kept_)] {
         // A sound that cannot open stays silent, as it does without a
         // device; the game goes on.
         try {
-            sound.InitSound(appDir);
+            sound.InitSound(dir);
         } catch (...) {
         }
+        for (const Call& call : kept) call(sound);
     });
+    dueDir_.reset();
+    kept_.clear();
 }
 
-void BackgroundOpenedSound::DoneSound() { Opened().DoneSound(); }
-void BackgroundOpenedSound::PlayButtonSound() { Opened().PlayButtonSound(); }
-void BackgroundOpenedSound::PlayPageSound() { Opened().PlayPageSound(); }
-void BackgroundOpenedSound::PlayClickSound() { Opened().PlayClickSound(); }
-void BackgroundOpenedSound::SetMusicOn(bool on) { Opened().SetMusicOn(on); }
-void BackgroundOpenedSound::SetMusicVolume(int percent) { Opened().SetMusicVolume(percent); }
-void BackgroundOpenedSound::SetEffectsVolume(int percent) { Opened().SetEffectsVolume(percent); }
-int BackgroundOpenedSound::MusicVolume() const { return Opened().MusicVolume(); }
-int BackgroundOpenedSound::EffectsVolume() const { return Opened().EffectsVolume(); }
+void BackgroundOpenedSound::Make(Call call) {
+    if (dueDir_) {
+        kept_.push_back(std::move(call));
+    } else {
+        call(Opened());
+    }
+}
+
+void BackgroundOpenedSound::InitSound(const std::string& appDir) {
+    Begin();
+    Opened();
+    dueDir_ = appDir;
+}
+
+void BackgroundOpenedSound::DoneSound() {
+    dueDir_.reset();
+    kept_.clear();
+    Opened().DoneSound();
+}
+
+void BackgroundOpenedSound::PlayButtonSound() {
+    Make([](GameSound& s) { s.PlayButtonSound(); });
+}
+void BackgroundOpenedSound::PlayPageSound() {
+    Make([](GameSound& s) { s.PlayPageSound(); });
+}
+void BackgroundOpenedSound::PlayClickSound() {
+    Make([](GameSound& s) { s.PlayClickSound(); });
+}
+void BackgroundOpenedSound::SetMusicOn(bool on) {
+    Make([on](GameSound& s) { s.SetMusicOn(on); });
+}
+void BackgroundOpenedSound::SetMusicVolume(int percent) {
+    Make([percent](GameSound& s) { s.SetMusicVolume(percent); });
+}
+void BackgroundOpenedSound::SetEffectsVolume(int percent) {
+    Make([percent](GameSound& s) { s.SetEffectsVolume(percent); });
+}
+int BackgroundOpenedSound::MusicVolume() const {
+    Begin();
+    return Opened().MusicVolume();
+}
+int BackgroundOpenedSound::EffectsVolume() const {
+    Begin();
+    return Opened().EffectsVolume();
+}
 
 }  // namespace dzwonex

@@ -15,6 +15,8 @@ inline const QColor kWhite{255, 255, 255};
 inline const QColor kBoxFill{236, 233, 216};
 inline const QColor kBoxFrame{192, 192, 192};
 
+// The first of `families` installed here, or all of them when none is.
+QStringList FirstInstalled(const QStringList& families);
 // The window's font: an 11 px sans-serif face, regular unless asked bold.
 QFont WindowFont(bool bold = false);
 // The case text's fixed-pitch 12 px face.

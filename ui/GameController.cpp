@@ -34,6 +34,10 @@ namespace dzwonex {
 
 namespace {
 
+// The sound opens after the window's first paint, or this long after the
+// start-up when no paint comes.
+constexpr int kSoundOpensAtTheLatestMs = 1000;
+
 // A path as the file system spells it.
 std::string FileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
@@ -55,10 +59,11 @@ void AddUp(Effects& sum, const Effects& more) {
 GameController::GameController(TfrmMainOptions options, QObject* parent)
     : QObject(parent), options_(std::move(options)), mainTimer_(new QTimer(this)), bannerTimer_(new QTimer(this)) {
     setObjectName(QStringLiteral("GameController"));
-    // The game's own sound opens while the window shows; one given to the
-    // window opens as it is asked.
     sound_ = options_.sound ? std::move(options_.sound)
                             : std::make_unique<BackgroundOpenedSound>(TSound::CreateWithSdlMixer());
+    // The game's own sound opens on a thread once the window has been
+    // painted; one given to the window opens as it is asked.
+    soundToOpen_ = dynamic_cast<BackgroundOpenedSound*>(sound_.get());
     if (!options_.reportError) options_.reportError = ShowErrorBox;
     if (!options_.openUrl) options_.openUrl = OpenInDesktop;
     if (!options_.askSavePath) options_.askSavePath = AskSaveFile;
@@ -112,6 +117,8 @@ void GameController::Start(const Screen& screen) {
         game_->Reset(UserName());
         LoadGraphics();
         sound_->InitSound(AssetDir());
+        // A window that is not painted soon (started minimised) still sounds.
+        if (soundToOpen_) QTimer::singleShot(kSoundOpensAtTheLatestMs, this, &GameController::WindowPainted);
         if (game_->TextLanguage() != language_) game_->SetLanguage(language_);
         const uint32_t seed = game_->GeneratorState();
         SetUpNewGame();
@@ -174,6 +181,10 @@ void GameController::DecodeMap() {
         ReportError(QString::fromStdString(Worded(e, language_)));
     }
     // No repaint needed: a map on show got here from its own paint.
+}
+
+void GameController::WindowPainted() {
+    if (soundToOpen_) soundToOpen_->StartOpening();
 }
 
 void GameController::Shutdown() {

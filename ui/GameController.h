@@ -21,6 +21,7 @@ class QWidget;
 
 namespace dzwonex {
 
+class BackgroundOpenedSound;
 class BannerBar;
 class CasesPage;
 class MapPage;
@@ -76,6 +77,9 @@ public:
     void Start(const Screen& screen);
     // The shutdown: the sound stops, the pictures and the game go.
     void Shutdown();
+    // The window has had its first paint: the game's own sound begins to
+    // open, so its thread does not compete with that paint.
+    void WindowPainted();
     // The window is closing: its geometry is remembered and the game kept.
     void WindowClosing(const QByteArray& geometry);
     // Decodes the map picture if that is still to be done. The map page
@@ -189,6 +193,7 @@ private:
     TfrmMainOptions options_;
     Settings settings_;
     std::unique_ptr<GameSound> sound_;
+    BackgroundOpenedSound* soundToOpen_ = nullptr;  // sound_, when it opens on a thread
     std::unique_ptr<Company> game_;
     Screen screen_;
     QTimer* mainTimer_;

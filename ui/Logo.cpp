@@ -35,7 +35,7 @@ TfrmLogo::TfrmLogo(const std::string& appDir, ErrorReporter reportError, UrlOpen
     Label1 = new QLabel(QStringLiteral("Dzwonex S.A."), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont nameFont;
-    nameFont.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    nameFont.setFamilies(FirstInstalled({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}));
     nameFont.setStyleHint(QFont::SansSerif);
     nameFont.setPixelSize(16);
     nameFont.setBold(true);

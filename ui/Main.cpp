@@ -269,6 +269,15 @@ void TfrmMain::showEvent(QShowEvent* event) {
     }
 }
 
+void TfrmMain::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!painted_) {
+        painted_ = true;
+        // Behind the rest of this paint and its flush to the screen.
+        QTimer::singleShot(0, controller_.get(), &GameController::WindowPainted);
+    }
+}
+
 void TfrmMain::FormShow() {
     // After the window has had its first paint; the timers run on meanwhile.
     if (controller_->Options().showLogo) QTimer::singleShot(0, this, &TfrmMain::ShowLogo);

@@ -51,6 +51,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -83,6 +84,7 @@ private:
     TAchievementsDialog* frmOsiagniecia_ = nullptr;
     int speedBeforeHelp_ = 0;  // the speed the help stopped, 0: none
     bool shown_ = false;
+    bool painted_ = false;
 };
 
 }  // namespace dzwonex

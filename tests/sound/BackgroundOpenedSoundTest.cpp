@@ -1,4 +1,4 @@
-// The game's sound opening on a thread of its own while the window shows.
+// The game's sound opening on a thread of its own once the window has shown.
 #include <gtest/gtest.h>
 
 #include <future>
@@ -45,24 +45,52 @@ private:
     int music_ = 0;
 };
 
-TEST(BackgroundOpenedSoundTest, OpeningDoesNotHoldTheCallerAndEveryLaterCallComesAfterIt) {
+TEST(BackgroundOpenedSoundTest, OpeningWaitsForItsStartDoesNotHoldTheCallerAndEveryCallComesAfterIt) {
     for (const bool fails : {false, true}) {
         SCOPED_TRACE(fails ? "the opening fails" : "the opening succeeds");
         std::vector<std::string> log;
         std::promise<void> open;
         {
             BackgroundOpenedSound sound(std::make_unique<SlowToOpen>(log, open.get_future().share(), fails));
-            // Returns while the opening still waits: otherwise this test hangs.
             sound.InitSound("dir/");
-            open.set_value();
+            // Asked before the opening begins: made once the sound is open.
             sound.PlayPageSound();
             sound.SetMusicOn(false);
+            // Returns while the opening still waits: otherwise this test hangs.
+            sound.StartOpening();
+            open.set_value();
+            sound.PlayClickSound();
             sound.SetMusicVolume(40);
             EXPECT_EQ(sound.MusicVolume(), 40);
             sound.DoneSound();
         }
-        EXPECT_EQ(log,
-                  (std::vector<std::string>{"InitSound(dir/)", "PlayPageSound", "SetMusicOn(false)", "DoneSound"}));
+        EXPECT_EQ(log, (std::vector<std::string>{"InitSound(dir/)", "PlayPageSound", "SetMusicOn(false)",
+                                                 "PlayClickSound", "DoneSound"}));
+    }
+}
+
+TEST(BackgroundOpenedSoundTest, AnOpeningNotYetBegunIsBegunByAQuestionAndLetGoByTheClose) {
+    std::vector<std::string> log;
+    std::promise<void> open;
+    open.set_value();
+    const auto opened = open.get_future().share();
+    {
+        BackgroundOpenedSound sound(std::make_unique<SlowToOpen>(log, opened, false));
+        sound.InitSound("dir/");
+        sound.SetMusicVolume(30);
+        EXPECT_EQ(sound.MusicVolume(), 30);
+    }
+    EXPECT_EQ(log, (std::vector<std::string>{"InitSound(dir/)"}));
+    log.clear();
+    for (const bool closed : {true, false}) {
+        {
+            BackgroundOpenedSound sound(std::make_unique<SlowToOpen>(log, opened, false));
+            sound.InitSound("dir/");
+            sound.PlayButtonSound();
+            if (closed) sound.DoneSound();
+        }
+        EXPECT_EQ(log, closed ? std::vector<std::string>{"DoneSound"} : std::vector<std::string>{});
+        log.clear();
     }
 }
 
@@ -72,6 +100,7 @@ TEST(BackgroundOpenedSoundTest, ClosingWhileTheSoundStillOpensWaitsForIt) {
     auto sound =
         std::make_unique<BackgroundOpenedSound>(std::make_unique<SlowToOpen>(log, open.get_future().share(), false));
     sound->InitSound("dir/");
+    sound->StartOpening();
     // Let go from another thread while the destructor waits: the opening
     // then finishes on a sound that still exists.
     auto releaser = std::async(std::launch::async, [&open] { open.set_value(); });

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "BackgroundOpenedSound.h"
 #include "DamagedFiles.h"
 #include "PointWatch.h"
 #include "Support.h"
@@ -100,6 +101,26 @@ TEST_F(StartupTest, HiddenPagesAndTheMapPictureAreMadeWhenFirstShown) {
     EXPECT_EQ(w.findChild<QSlider*>(QStringLiteral("tbEfekty"))->value(), w.Controller().Sound().EffectsVolume());
     EXPECT_EQ(w.findChild<QComboBox*>(QStringLiteral("cbJezyk"))->currentData().toString(), "pl");
     EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("Label19"))->text(), "Menu");
+}
+
+// The game's own sound opens on a thread, and only once the window has
+// been painted: its opening does not compete with the first paint.
+TEST_F(StartupTest, TheSoundBeginsToOpenOnceTheWindowHasBeenPainted) {
+    auto log = std::make_shared<SoundLog>();
+    BackgroundOpenedSound* sound = nullptr;
+    WindowUnderTest w(assets.Dir(), 12345, false, [&](TfrmMainOptions& options) {
+        auto opened = std::make_unique<BackgroundOpenedSound>(std::make_unique<RecordingSound>(log));
+        sound = opened.get();
+        options.sound = std::move(opened);
+    });
+    EXPECT_FALSE(sound->Begun());
+    w.Show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(sound->Begun());
+    w->Controller().Sound().MusicVolume();  // waits until it is open
+    EXPECT_EQ(log->calls, (std::vector<std::string>{"SetMusicVolume(" + std::to_string(w.tbMuzyka->value()) + ")",
+                                                    "SetEffectsVolume(" + std::to_string(w.tbEfekty->value()) + ")",
+                                                    "InitSound(" + assets.Dir() + ")"}));
 }
 
 TEST_F(StartupTest, TheMapPictureIsThereWhenTheMapIsFirstShown) {
