@@ -119,9 +119,11 @@ void GameController::Start(const Screen& screen) {
         sound_->InitSound(AssetDir());
         // A window that is not painted soon (started minimised) still sounds.
         if (soundToOpen_) QTimer::singleShot(kSoundOpensAtTheLatestMs, this, &GameController::WindowPainted);
-        if (game_->TextLanguage() != language_) game_->SetLanguage(language_);
         const uint32_t seed = game_->GeneratorState();
-        SetUpNewGame();
+        WithTextsHeld([this] {
+            if (game_->TextLanguage() != language_) game_->SetLanguage(language_);
+            SetUpNewGame();
+        });
         // The first game serves the usual term; "Nowa gra" offers the others.
         career_.NewGame(Term::kDefaultYears, game_->Day(), seed);
     } catch (const std::bad_alloc&) {
@@ -417,21 +419,28 @@ void GameController::NewGame() {
 
 void GameController::SetUpNewGame() {
     // The first subscribers are placed one by one, each showing every
-    // count: only the last of each figure is worth laying out.
-    holdingFigures_ = true;
-    try {
-        game_->NewGame();
-    } catch (...) {
-        ShowHeldFigures();
-        throw;
-    }
-    ShowHeldFigures();
+    // count, and the first cases come one by one: only the last text of
+    // each control is worth laying out.
+    WithTextsHeld([this] { game_->NewGame(); });
 }
 
-void GameController::ShowHeldFigures() {
-    holdingFigures_ = false;
-    for (const auto& [control, text] : heldFigures_) screen_.statistics->ShowFigure(control, text);
-    heldFigures_.clear();
+void GameController::WithTextsHeld(const std::function<void()>& work) {
+    const bool outermost = !holdingTexts_;
+    holdingTexts_ = true;
+    try {
+        work();
+    } catch (...) {
+        if (outermost) ShowHeldTexts();
+        throw;
+    }
+    if (outermost) ShowHeldTexts();
+}
+
+void GameController::ShowHeldTexts() {
+    holdingTexts_ = false;
+    // Each shown as the game now stands, whatever came between.
+    for (const auto& [control, text] : heldTexts_) ShowText(control, text);
+    heldTexts_.clear();
 }
 
 void GameController::ContinueLastGame() {
@@ -558,7 +567,15 @@ void GameController::BannerTimerTimer() { game_->NextBanner(); }
 // ------------------------------------------------------------------- view
 
 void GameController::SetText(Control control, const std::string& text) {
-    const QString s = QString::fromStdString(text);
+    QString s = QString::fromStdString(text);
+    if (holdingTexts_) {
+        heldTexts_[control] = std::move(s);
+        return;
+    }
+    ShowText(control, s);
+}
+
+void GameController::ShowText(Control control, const QString& s) {
     switch (control) {
         case Control::lblSpeed1:
             screen_.status->ShowSpeedCaption(s);
@@ -585,10 +602,7 @@ void GameController::SetText(Control control, const std::string& text) {
             ShowStanding();
             break;
         default:
-            if (holdingFigures_)
-                heldFigures_[control] = s;
-            else
-                screen_.statistics->ShowFigure(control, s);
+            screen_.statistics->ShowFigure(control, s);
             break;
     }
 }

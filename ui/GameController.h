@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <future>
 #include <map>
 #include <memory>
@@ -165,9 +166,14 @@ signals:
 
 private:
     void LoadGraphics();
-    // The company's first day, its figures shown once it is set up.
+    // The company's first day, its texts shown once it is set up.
     void SetUpNewGame();
-    void ShowHeldFigures();
+    // Runs `work` keeping what the game writes, then shows the last text of
+    // each control (also when `work` throws). Nested runs show at the end
+    // of the outermost.
+    void WithTextsHeld(const std::function<void()>& work);
+    void ShowHeldTexts();
+    void ShowText(Control control, const QString& text);
     void RestartHistory();
     // The bands and trends of opinion and quality beside their figures.
     void ShowStanding();
@@ -213,8 +219,8 @@ private:
     // While a group is answered, its answers' reports add up here.
     std::optional<ActionReport> group_;
     // While a new game is set up: the last text of each plain figure.
-    bool holdingFigures_ = false;
-    std::map<Control, QString> heldFigures_;
+    bool holdingTexts_ = false;
+    std::map<Control, QString> heldTexts_;
     int groupAnswered_ = 0;
 };
 
