@@ -15,7 +15,7 @@
 set -euo pipefail
 BUILD_DIR="${1:-build}"
 RUNS="${2:-15}"
-RATIO_LIMIT="${RATIO_LIMIT:-1.35}"
+RATIO_LIMIT="${RATIO_LIMIT:-1.25}"
 RSS_LIMIT_MB="${RSS_LIMIT_MB:-10}"
 PROBE="$BUILD_DIR/bin/ui_startup_probe"
 [[ -x "$PROBE" ]] || { echo "build $PROBE first (target ui_startup_probe)" >&2; exit 2; }
