@@ -163,7 +163,8 @@ TEST_F(CasePageTest, LongCaseTextWrapsInsideTheBox) {
 TEST_F(CasePageTest, AnAmountNeverEndsALineApartFromItsUnit) {
     // Amounts at every place of the line, in both languages' forms; the
     // game's own text stays as it was written.
-    for (const std::string amount : {"1 006 zł", "10 999 zł", "2147 483 647 zł", "PLN 10,999"}) {
+    for (const std::string amount :
+         {"1 006 zł", "10 999 zł", "2147 483 647 zł", "PLN 10,999", "PLN −10,999", "PLN +5"}) {
         SCOPED_TRACE(amount);
         std::string body;
         for (int i = 0; i < 40; ++i) body += std::string(static_cast<size_t>(i % 7), 'a') + " " + amount + " ";
@@ -177,13 +178,16 @@ TEST_F(CasePageTest, AnAmountNeverEndsALineApartFromItsUnit) {
         const QString text = block.text();
         QTextLayout* layout = block.layout();
         ASSERT_GT(layout->lineCount(), 5);
-        const QRegularExpression amountAt(QStringLiteral("\\d[\\s\\x{00A0}]*$|PLN[\\s\\x{00A0}]*$"));
+        const QRegularExpression numberEnds(QStringLiteral("\\d[\\s\\x{00A0}]*$"));
+        const QRegularExpression currencyEnds(QStringLiteral("PLN[\\s\\x{00A0}]*$"));
+        const QRegularExpression signedNumber(QString::fromUtf8("^[-−+]?\\d"));
         for (int i = 1; i < layout->lineCount(); ++i) {
             const int start = layout->lineAt(i).textStart();
             const QString before = text.left(start), after = text.mid(start);
             // A line may end after a whole amount, never inside one.
-            const bool brokenAmount =
-                before.contains(amountAt) && (after.startsWith(QString::fromUtf8("zł")) || after.front().isDigit());
+            const bool brokenAmount = (before.contains(numberEnds) &&
+                                       (after.startsWith(QString::fromUtf8("zł")) || after.front().isDigit())) ||
+                                      (before.contains(currencyEnds) && after.contains(signedNumber));
             EXPECT_FALSE(brokenAmount) << before.right(12).toStdString() << " | " << after.left(12).toStdString();
         }
         CompanyBuilder(w->Game()).ClearCases();
