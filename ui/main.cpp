@@ -10,7 +10,7 @@
 #include "CommandLine.h"
 #include "DataDirs.h"
 #include "ExitSignals.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "Platform.h"
 #include "WordedError.h"
 

@@ -14,9 +14,10 @@
 #include "Career.h"
 #include "FeedbackLine.h"
 #include "GameController.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "MilestoneId.h"
 #include "Support.h"
+#include "Translations.h"
 
 namespace dzwonex::uitest {
 namespace {
@@ -25,7 +26,7 @@ class CareerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // Each test starts with no records and no milestones reached.
-        const Career files;
+        const Career files(InstalledLanguage);
         QFile::remove(files.RecordsPath());
         QFile::remove(files.MilestonesPath());
     }
@@ -97,7 +98,7 @@ TEST_F(CareerTest, ATermEndsInItsReportAndItsRecordOutlivesTheWindow) {
 }
 
 TEST_F(CareerTest, ADamagedRecordsFileIsNamedAndPutAsideAndTheGameGoesOn) {
-    const QString path = Career().RecordsPath();
+    const QString path = Career(InstalledLanguage).RecordsPath();
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

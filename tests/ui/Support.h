@@ -25,7 +25,7 @@
 #include "HelpDialog.h"
 #include "HistoryChart.h"
 #include "LegendHover.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "MapPage.h"
 #include "MenuPage.h"
 #include "StatisticsPage.h"

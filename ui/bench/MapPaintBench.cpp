@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "CompanyBuilder.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "SilentSound.h"
 
 namespace {

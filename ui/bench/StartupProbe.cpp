@@ -31,7 +31,7 @@
 #include <QTimer>
 
 #include "Controls.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "Platform.h"
 
 namespace {

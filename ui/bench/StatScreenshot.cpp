@@ -18,7 +18,7 @@
 #include <QTimer>
 
 #include "HelpDialog.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "Platform.h"
 #include "SilentSound.h"
 #include "Term.h"

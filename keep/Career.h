@@ -26,8 +26,8 @@ class History;
 class Career {
 public:
     // The files in `folder`; by default the player's data folder.
-    Career();
-    explicit Career(const QString& folder);
+    explicit Career(MessageLanguage language);
+    Career(const QString& folder, MessageLanguage language);
 
     // Reads the records and the milestones: a message for each file that
     // could not be used; the game goes on without it.

@@ -28,11 +28,11 @@ T LoadFile(const PlayerFile& file, Parse parse, std::vector<QString>& problems) 
 
 }  // namespace
 
-Career::Career() : Career(DataFolder()) {}
+Career::Career(MessageLanguage language) : Career(DataFolder(), std::move(language)) {}
 
-Career::Career(const QString& folder)
-    : recordsFile_(folder + QStringLiteral("/najlepsi-dyrektorzy.json"), kMaxRecordsText),
-      milestonesFile_(folder + QStringLiteral("/osiagniecia.json"), kMaxMilestonesText) {}
+Career::Career(const QString& folder, MessageLanguage language)
+    : recordsFile_(folder + QStringLiteral("/najlepsi-dyrektorzy.json"), kMaxRecordsText, language),
+      milestonesFile_(folder + QStringLiteral("/osiagniecia.json"), kMaxMilestonesText, language) {}
 
 std::vector<QString> Career::Load() {
     std::vector<QString> problems;

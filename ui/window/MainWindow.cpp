@@ -1,4 +1,4 @@
-#include "Main.h"
+#include "MainWindow.h"
 
 #include <algorithm>
 

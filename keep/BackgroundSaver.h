@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QString>
 
+#include "MessageLanguage.h"
+
 namespace dzwonex {
 
 // Writes saved games on a thread of its own, so that the monthly autosave
@@ -20,7 +22,7 @@ public:
     // Writes the file; throws std::exception with the message for the player.
     using Write = std::function<void()>;
 
-    explicit BackgroundSaver(QObject* parent = nullptr);
+    explicit BackgroundSaver(MessageLanguage language, QObject* parent = nullptr);
     // Finishes what is queued first: a closing game is never half-written.
     ~BackgroundSaver() override;
 
@@ -40,6 +42,7 @@ private:
     };
     void Run();
 
+    MessageLanguage language_;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::optional<Job> waiting_;

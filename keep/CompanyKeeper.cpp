@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include "Translations.h"
 #include "WordedError.h"
 
 namespace dzwonex {
@@ -18,7 +17,8 @@ QString Tr(const char* text) { return QCoreApplication::translate("dzwonex::Comp
 
 }  // namespace
 
-CompanyKeeper::CompanyKeeper(KeptGames games, QObject* parent) : QObject(parent), games_(std::move(games)) {
+CompanyKeeper::CompanyKeeper(KeptGames games, MessageLanguage language, QObject* parent)
+    : QObject(parent), games_(std::move(games)), language_(language), saver_(std::move(language)) {
     games_.AdoptEarlierGame();
     connect(&saver_, &BackgroundSaver::Saved, this, &CompanyKeeper::AfterKept);
     connect(&saver_, &BackgroundSaver::Failed, this,
@@ -54,7 +54,7 @@ bool CompanyKeeper::KeepNow(const Writer& write) {
                     .toStdString());
         write(FileName(path));
     } catch (const std::exception& e) {
-        emit Failed(QString::fromStdString(Worded(e, InstalledLanguage())));
+        emit Failed(QString::fromStdString(Worded(e, language_())));
         return false;
     }
     AfterKept(path);

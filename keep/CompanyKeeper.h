@@ -22,7 +22,7 @@ public:
     // message for the player. It holds its own copy of the game.
     using Writer = std::function<void(const std::string& path)>;
 
-    explicit CompanyKeeper(KeptGames games = {}, QObject* parent = nullptr);
+    CompanyKeeper(KeptGames games, MessageLanguage language, QObject* parent = nullptr);
 
     const KeptGames& Games() const { return games_; }
     // A new company: kept from its first answer or press on the map.
@@ -56,6 +56,7 @@ private:
     void AfterKept(const QString& path);
 
     KeptGames games_;
+    MessageLanguage language_;
     BackgroundSaver saver_;
     QString file_;
     bool played_ = false;

@@ -57,7 +57,12 @@ void AddUp(Effects& sum, const Effects& more) {
 }  // namespace
 
 GameController::GameController(TfrmMainOptions options, QObject* parent)
-    : QObject(parent), options_(std::move(options)), mainTimer_(new QTimer(this)), bannerTimer_(new QTimer(this)) {
+    : QObject(parent),
+      options_(std::move(options)),
+      mainTimer_(new QTimer(this)),
+      bannerTimer_(new QTimer(this)),
+      keeper_(KeptGames(), InstalledLanguage),
+      career_(InstalledLanguage) {
     setObjectName(QStringLiteral("GameController"));
     sound_ = options_.sound ? std::move(options_.sound)
                             : std::make_unique<BackgroundOpenedSound>(TSound::CreateWithSdlMixer());

@@ -7,7 +7,6 @@
 
 #include "AtomicWrite.h"
 #include "ReadFile.h"
-#include "Translations.h"
 
 namespace dzwonex {
 
@@ -17,9 +16,8 @@ QString Tr(const char* text) { return QCoreApplication::translate("dzwonex::Play
 
 QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
-QString Reason(const FileProblem& problem) {
-    return QString::fromStdString(InstalledLanguage() == Language::Polish ? PolishReason(problem)
-                                                                          : EnglishReason(problem));
+QString Reason(const FileProblem& problem, Language language) {
+    return QString::fromStdString(language == Language::Polish ? PolishReason(problem) : EnglishReason(problem));
 }
 
 }  // namespace
@@ -34,7 +32,7 @@ std::optional<std::string> PlayerFile::Read(QString& problem) const {
             problem = Tr(QT_TRANSLATE_NOOP("dzwonex::PlayerFile",
                                            "Nie można odczytać pliku %1 (%2); gra toczy się "
                                            "dalej bez niego."))
-                          .arg(Native(path_), Reason(e.Problem()));
+                          .arg(Native(path_), Reason(e.Problem(), language_()));
         return std::nullopt;
     }
 }
@@ -64,7 +62,7 @@ bool PlayerFile::Write(const std::string& text, QString& problem) const {
         return true;
     } catch (const FileWriteError& e) {
         problem = Tr(QT_TRANSLATE_NOOP("dzwonex::PlayerFile", "Nie można zapisać pliku %1 (%2)."))
-                      .arg(Native(path_), Reason(e.Problem()));
+                      .arg(Native(path_), Reason(e.Problem(), language_()));
         return false;
     }
 }

@@ -2,12 +2,12 @@
 
 #include <exception>
 
-#include "Translations.h"
 #include "WordedError.h"
 
 namespace dzwonex {
 
-BackgroundSaver::BackgroundSaver(QObject* parent) : QObject(parent), worker_([this] { Run(); }) {}
+BackgroundSaver::BackgroundSaver(MessageLanguage language, QObject* parent)
+    : QObject(parent), language_(std::move(language)), worker_([this] { Run(); }) {}
 
 BackgroundSaver::~BackgroundSaver() {
     {
@@ -59,7 +59,7 @@ void BackgroundSaver::Run() {
                 try {
                     std::rethrow_exception(failure);
                 } catch (const std::exception& e) {
-                    emit Failed(path, QString::fromStdString(Worded(e, InstalledLanguage())));
+                    emit Failed(path, QString::fromStdString(Worded(e, language_())));
                 }
             },
             Qt::QueuedConnection);

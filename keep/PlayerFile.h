@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "MessageLanguage.h"
+
 namespace dzwonex {
 
 // A small file of the player's own in the data folder (the records, the
@@ -13,7 +15,8 @@ namespace dzwonex {
 // the game goes on without it. Every message names the file.
 class PlayerFile {
 public:
-    PlayerFile(QString path, uint64_t limit) : path_(std::move(path)), limit_(limit) {}
+    PlayerFile(QString path, uint64_t limit, MessageLanguage language)
+        : path_(std::move(path)), limit_(limit), language_(std::move(language)) {}
     const QString& Path() const { return path_; }
 
     // The file's text; none when there is no file yet, or when it cannot be
@@ -30,6 +33,7 @@ public:
 private:
     QString path_;
     uint64_t limit_;
+    MessageLanguage language_;
 };
 
 }  // namespace dzwonex
