@@ -6,6 +6,7 @@
 #include <cfenv>
 #include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 
 #ifdef __APPLE__
@@ -43,6 +44,14 @@ uint32_t ClockSeed() {
     const auto now = system_clock::now().time_since_epoch();
     const auto msOfDay = duration_cast<milliseconds>(now).count() % (24LL * 60 * 60 * 1000);
     return static_cast<uint32_t>(msOfDay);
+}
+
+std::string TodayIsoDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    char text[16] = "";
+    if (!localtime_r(&now, &local) || std::strftime(text, sizeof text, "%Y-%m-%d", &local) == 0) return {};
+    return text;
 }
 
 struct FloatingPointSetup::Saved {

@@ -16,6 +16,9 @@ std::string LogonUserName();
 // of the day, ((hour * 60 + minute) * 60 + second) * 1000 + millisecond, UTC.
 uint32_t ClockSeed();
 
+// Today's date in the local calendar, "2026-12-07".
+std::string TodayIsoDate();
+
 // Keeps every floating-point exception masked and rounding to nearest, so
 // no computation can stop the game and every rounding ties to even.
 // Returns an object that restores the previous setting when destroyed.

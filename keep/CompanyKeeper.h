@@ -27,11 +27,14 @@ public:
     const KeptGames& Games() const { return games_; }
     // A new company: kept from its first answer or press on the map.
     void StartFresh();
-    // A company from a file: kept at once from now on; `keptFile` is its
-    // file among the kept games, if it came from there.
+    // A company from a file: `keptFile` is its file among the kept games,
+    // if it came from there, and is written again once the company has
+    // changed; one from elsewhere is kept at once from now on.
     void StartFrom(const QString& keptFile = {});
     // The player acted on the company.
     void Played() { played_ = true; }
+    // A day went by: a company from the kept games has changed.
+    void DayPassed();
     bool WantsKeeping() const { return played_; }
     // The file the company in play is kept in; empty before it is kept.
     const QString& File() const { return file_; }
@@ -51,8 +54,11 @@ signals:
     void Failed(const QString& message);
 
 private:
-    // The company's file, chosen when it is first kept.
-    QString FileToKeepIn();
+    // The company's file, its name taken when it is first kept; none
+    // (`problem` says why) when the folder or the file cannot be made.
+    std::optional<QString> FileToKeepIn(QString& problem);
+    // A first keeping failed: its file goes, and the next try takes a name.
+    void ForgetUnwritten(const QString& path);
     void AfterKept(const QString& path);
 
     KeptGames games_;
@@ -60,6 +66,7 @@ private:
     BackgroundSaver saver_;
     QString file_;
     bool played_ = false;
+    bool unwritten_ = false;  // file_ is a name taken, not yet written
 };
 
 }  // namespace dzwonex

@@ -5,7 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
+
+#include "DataFolder.h"
 
 namespace dzwonex {
 
@@ -13,19 +14,22 @@ namespace {
 
 const QString kSuffix = QStringLiteral(".dzwonex");
 
-QString DataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
-
 }  // namespace
 
-KeptGames::KeptGames() : KeptGames(DataFolder() + QStringLiteral("/firmy")) {}
+KeptGames::KeptGames() : KeptGames(PlayerDataFolder() + QStringLiteral("/firmy")) {}
 
 KeptGames::KeptGames(QString folder) : folder_(std::move(folder)) {}
 
 QString KeptGames::NewFile(const QDateTime& now) const {
     const QString stem = folder_ + QStringLiteral("/firma-") + now.toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
-    QString path = stem + kSuffix;
-    for (int n = 2; QFileInfo::exists(path); ++n) path = stem + QStringLiteral("-%1").arg(n) + kSuffix;
-    return path;
+    // Made with O_EXCL: of two games asking at once, one gets the next number.
+    for (int n = 1; n < 1000; ++n) {
+        const QString path = n == 1 ? stem + kSuffix : stem + QStringLiteral("-%1").arg(n) + kSuffix;
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return path;
+        if (file.error() != QFileDevice::OpenError || !QFileInfo::exists(path)) return {};
+    }
+    return {};
 }
 
 std::vector<KeptGame> KeptGames::List() const {
@@ -33,7 +37,8 @@ std::vector<KeptGame> KeptGames::List() const {
     // Only plain files of our own ending; hidden ones are saves in progress.
     const QFileInfoList files =
         QDir(folder_).entryInfoList({QStringLiteral("*") + kSuffix}, QDir::Files | QDir::NoDotAndDotDot);
-    for (const QFileInfo& file : files) games.push_back({file.absoluteFilePath(), file.lastModified()});
+    for (const QFileInfo& file : files)
+        if (file.size() > 0) games.push_back({file.absoluteFilePath(), file.lastModified()});
     std::stable_sort(games.begin(), games.end(), [](const KeptGame& a, const KeptGame& b) {
         return a.lastPlayed != b.lastPlayed ? a.lastPlayed > b.lastPlayed : a.path > b.path;
     });
@@ -60,7 +65,7 @@ void KeptGames::Prune(const QString& keep) const {
 }
 
 void KeptGames::AdoptEarlierGame() const {
-    const QString earlier = DataFolder() + QStringLiteral("/ostatnia-gra") + kSuffix;
+    const QString earlier = PlayerDataFolder() + QStringLiteral("/ostatnia-gra") + kSuffix;
     if (!QFileInfo(earlier).isFile() || !MakeFolder()) return;
     // A rename keeps the file's time, so it keeps its place in the list.
     QFile::rename(earlier, folder_ + QStringLiteral("/ostatnia-gra") + kSuffix);

@@ -27,10 +27,13 @@ public:
     explicit KeptGames(QString folder);
     const QString& Folder() const { return folder_; }
 
-    // A file name not yet taken, for a company kept for the first time:
-    // "firma-2026-12-07-153012.dzwonex", numbered when that is taken.
+    // Takes a file name for a company kept for the first time:
+    // "firma-2026-12-07-153012.dzwonex", numbered when that is taken. The
+    // file is made, empty, at once, so another game on the same account
+    // can never pick the same name; empty when none could be made.
     QString NewFile(const QDateTime& now = QDateTime::currentDateTime()) const;
-    // Every kept game, the most recently played first.
+    // Every kept game, the most recently played first; a name taken and
+    // not yet written is none.
     std::vector<KeptGame> List() const;
     // The most recently played one other than `except`.
     std::optional<KeptGame> Latest(const QString& except = {}) const;

@@ -1,9 +1,13 @@
 #include "PlayerFile.h"
 
+#include <chrono>
+#include <thread>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 
 #include "AtomicWrite.h"
 #include "ReadFile.h"
@@ -11,6 +15,11 @@
 namespace dzwonex {
 
 namespace {
+
+// Another game holds the lock for one read and one write of a small file;
+// a lock held longer than this belongs to a game that hangs.
+constexpr auto kLockPatience = std::chrono::seconds(10);
+constexpr auto kLockRetry = std::chrono::milliseconds(20);
 
 QString Tr(const char* text) { return QCoreApplication::translate("dzwonex::PlayerFile", text); }
 
@@ -22,19 +31,20 @@ QString Reason(const FileProblem& problem, Language language) {
 
 }  // namespace
 
-std::optional<std::string> PlayerFile::Read(QString& problem) const {
+PlayerFile::Contents PlayerFile::Read() const {
+    Contents contents;
     try {
         const std::vector<unsigned char> bytes = ReadRegularFile(QFile::encodeName(path_).toStdString(), limit_);
-        return std::string(bytes.begin(), bytes.end());
+        contents.state = Contents::State::Text;
+        contents.text.assign(bytes.begin(), bytes.end());
     } catch (const FileReadError& e) {
+        const FileFault fault = e.Problem().fault;
         // No file yet is no fault: nothing has been kept so far.
-        if (e.Problem().fault != FileFault::Missing)
-            problem = Tr(QT_TRANSLATE_NOOP("dzwonex::PlayerFile",
-                                           "Nie można odczytać pliku %1 (%2); gra toczy się "
-                                           "dalej bez niego."))
-                          .arg(Native(path_), Reason(e.Problem(), language_()));
-        return std::nullopt;
+        if (fault == FileFault::Missing) return contents;
+        contents.state = fault == FileFault::TooLarge ? Contents::State::TooLarge : Contents::State::Unreadable;
+        contents.problem = Reason(e.Problem(), language_());
     }
+    return contents;
 }
 
 QString PlayerFile::SetAside(const QString& why) const {
@@ -57,6 +67,7 @@ bool PlayerFile::Write(const std::string& text, QString& problem) const {
                       .arg(Native(folder), QFileInfo(path_).fileName());
         return false;
     }
+    if (beforeWrite) beforeWrite();
     try {
         WriteFileAtomically(QFile::encodeName(path_).toStdString(), text);
         return true;
@@ -66,5 +77,30 @@ bool PlayerFile::Write(const std::string& text, QString& problem) const {
         return false;
     }
 }
+
+QString PlayerFile::BusyProblem() const {
+    return Tr(QT_TRANSLATE_NOOP("dzwonex::PlayerFile",
+                                "Plik %1 jest zajęty przez inną grę; zmiany zostaną zapisane przy następnej "
+                                "okazji."))
+        .arg(Native(path_));
+}
+
+PlayerFile::Lock::Lock(const PlayerFile& file)
+    : lock_(std::make_unique<QLockFile>(file.path_ + QStringLiteral(".lock"))) {
+    // Without its folder there is no file to share yet; the write makes it.
+    QDir().mkpath(QFileInfo(file.path_).absolutePath());
+    const auto giveUp = std::chrono::steady_clock::now() + kLockPatience;
+    // A lock left by a game that ended without letting go is taken over.
+    while (!lock_->tryLock(0)) {
+        // A folder that takes no lock file takes no file either: the write
+        // will say so.
+        if (lock_->error() != QLockFile::LockFailedError || std::chrono::steady_clock::now() > giveUp) return;
+        if (file.onLockBusy) file.onLockBusy();
+        std::this_thread::sleep_for(kLockRetry);
+    }
+    held_ = true;
+}
+
+PlayerFile::Lock::~Lock() = default;
 
 }  // namespace dzwonex

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "AtomicWrite.h"
-#include "Company.h"
+#include "GameSession.h"
 #include "ReadFile.h"
 
 namespace dzwonex {
@@ -82,6 +82,17 @@ SavedGame RestoreGame(Company& company, History& history, const std::string& pat
     }
     history.Restore(game.history);
     return game;
+}
+
+void SaveGame(const std::string& path, const GameSession& session) { SaveGame(path, session.Save()); }
+
+void RestoreGame(GameSession& session, const std::string& path) {
+    const SavedGame game = LoadGame(path);
+    try {
+        session.Restore(game);
+    } catch (const std::invalid_argument& e) {
+        NotOurs(path, e.what());
+    }
 }
 
 }  // namespace dzwonex

@@ -10,6 +10,7 @@
 namespace dzwonex {
 
 class Company;
+class GameSession;
 
 // Writes the game with WriteFileAtomically: whatever fails, an earlier
 // file at `path` is left as it was and no temporary stays behind; only a
@@ -27,9 +28,16 @@ SavedGame LoadGame(const std::string& path);
 // cannot be read or holds no summary.
 std::optional<SavedGameSummary> ReadSavedGameSummary(const std::string& path);
 
-// Loads the file into the company and its history, and returns the rest
-// of what it holds (the term, the milestone runs, the seed). On any fault
-// both stay as they were and SavedGameError explains.
+// Loads the file into the company and its history alone, and returns the
+// rest of what it holds. On any fault both stay as they were and
+// SavedGameError explains.
 SavedGame RestoreGame(Company& company, History& history, const std::string& path);
+
+// The session's game, as SaveGame above.
+void SaveGame(const std::string& path, const GameSession& session);
+// Loads the file into the session: the company, its history, the term, the
+// milestone runs and the seed. On any fault the session stays as it was
+// and SavedGameError explains.
+void RestoreGame(GameSession& session, const std::string& path);
 
 }  // namespace dzwonex

@@ -22,22 +22,17 @@ const char* EndName(TermEnd end) {
 
 }  // namespace
 
-void Session::AfterDay() {
-    history_.Record(*game_);
-    if (term_.Running()) term_.AfterDay(*game_, RateCompany(*game_, history_));
-}
-
 Session::Result Session::RatingOrTerm(const std::vector<std::string>& words) {
     Result result;
     if (words[0] == "term") {
         int32_t years = 0;
         if (words.size() != 2 || !ParseNumber(words[1], years) ||
-            (years != 0 && !Term::Start(years, game_->Day()).Chosen())) {
+            (years != 0 && !Term::Start(years, session_.Game().Day()).Chosen())) {
             result.outcome = Outcome::Error;
             result.error = "term needs a number of years: 1, 2, 5 or 10, or 0 for no term";
             return result;
         }
-        term_ = Term::Start(years, game_->Day());
+        session_.StartTerm(years);
         return result;
     }
     if (words.size() != 1) {
@@ -45,17 +40,18 @@ Session::Result Session::RatingOrTerm(const std::vector<std::string>& words) {
         result.error = "rating takes no arguments";
         return result;
     }
-    const Rating rating = RateCompany(*game_, history_);
+    const Rating rating = session_.CurrentRating();
+    const Term& term = session_.CurrentTerm();
     nlohmann::ordered_json line;
     line["rating"] = rating.total;
     for (int i = 0; i < kRatingPartCount; ++i)
         line[RatingPartKey(static_cast<RatingPart>(i))] = rating.points[static_cast<size_t>(i)];
-    if (term_.Chosen()) {
-        line["term"] = {{"years", term_.years},
-                        {"served", term_.DaysServed(game_->Day())},
-                        {"days", term_.LengthDays()},
-                        {"end", EndName(term_.end)}};
-        if (!term_.Running()) line["term"]["final"] = term_.finalRating.total;
+    if (term.Chosen()) {
+        line["term"] = {{"years", term.years},
+                        {"served", term.DaysServed(session_.Game().Day())},
+                        {"days", term.LengthDays()},
+                        {"end", EndName(term.end)}};
+        if (!term.Running()) line["term"]["final"] = term.finalRating.total;
     } else {
         line["term"] = nullptr;
     }

@@ -21,7 +21,7 @@ std::string RestOfLine(const std::string& line, const std::string& command) {
 
 std::optional<std::string> Session::StartSaved() {
     try {
-        LoadSaved(*options_.load);
+        RestoreGame(session_, *options_.load);
     } catch (const SavedGameError& e) {
         return Worded(e, options_.language);
     }
@@ -29,15 +29,6 @@ std::optional<std::string> Session::StartSaved() {
     // 0 as in any new process: they count what this process played.
     view_.SetActivePage(kPageCases);
     return std::nullopt;
-}
-
-void Session::LoadSaved(const std::string& path) {
-    const SavedGame saved = RestoreGame(*game_, history_, path);
-    // A game of format 1 brings no history: its course starts here. The
-    // term goes on where the file left it, if it holds one.
-    if (history_.Empty()) history_.Record(*game_);
-    term_ = saved.term;
-    seed_ = saved.seed;
 }
 
 Session::Result Session::SaveOrLoad(const std::string& command, const std::string& line) {
@@ -50,11 +41,11 @@ Session::Result Session::SaveOrLoad(const std::string& command, const std::strin
     }
     try {
         // The page and the sound counters stay the session's own: they are
-        // what this session showed and played, not the company.
+        // what this session showed and played, not the game.
         if (command == "save")
-            SaveGame(path, {game_->Snapshot(), history_.Saved(), term_, std::nullopt, seed_});
+            SaveGame(path, session_);
         else
-            LoadSaved(path);
+            RestoreGame(session_, path);
     } catch (const SavedGameError& e) {
         result.outcome = Outcome::Error;
         result.error = Worded(e, options_.language);

@@ -44,7 +44,7 @@ std::string Session::Screen() const {
     o << w.expenses << ": " << w.staff << " " << v.Text(Control::lblPracownicy) << ", " << w.repairs << " "
       << v.Text(Control::lblNaprawy) << ", " << w.equipment << " " << v.Text(Control::lblSprzet) << "\n";
     o << "---- " << v.Text(Control::tabSprawy) << " ----\n";
-    if (game_->Cases().empty()) {
+    if (session_.Game().Cases().empty()) {
         o << w.noCases << "\n";
     } else {
         o << "[ " << v.Text(Control::lblTytul) << " ]\n" << Plain(v.Text(Control::memSprawa)) << "\n";

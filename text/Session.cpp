@@ -1,5 +1,6 @@
 #include "Session.h"
 
+#include <functional>
 #include <map>
 #include <sstream>
 #include <vector>
@@ -25,21 +26,20 @@ std::vector<std::string> Split(const std::string& line) {
 
 }  // namespace
 
-Session::Session(const Options& options) : options_(options) {
-    seed_ = options.seed ? *options.seed : ClockSeed();
-    game_ = std::make_unique<Company>(view_, std::make_unique<Lcg32>(*seed_));
-    game_->SetLanguage(options.language);
+Session::Session(const Options& options)
+    : options_(options), session_(view_, options.seed ? *options.seed : ClockSeed(), TodayIsoDate) {
+    session_.Game().SetLanguage(options.language);
 }
 
 std::optional<std::string> Session::Start() {
     std::string dir = options_.assets ? *options_.assets : ExecutableDir();
     if (!dir.empty() && dir.back() != '/') dir += '/';
-    game_->Reset(options_.user ? *options_.user : LogonUserName());
+    session_.Game().Reset(options_.user ? *options_.user : LogonUserName());
     try {
         // Only the sizes: this front end shows no picture.
-        game_->SetBannerStripHeight(ReadBmpInfo(dir + "Bannery.bmp").height);
+        session_.Game().SetBannerStripHeight(ReadBmpInfo(dir + "Bannery.bmp").height);
         const JpegSize map = CheckJpeg(dir + "Mapa.jpg");
-        game_->SetMapPictureSize(map.width, map.height);
+        session_.Game().SetMapPictureSize(map.width, map.height);
     } catch (const FileError& e) {
         const std::string message = Worded(e, options_.language);
         // Every message names the file it is about.
@@ -47,8 +47,8 @@ std::optional<std::string> Session::Start() {
         return message;
     }
     if (options_.load) return StartSaved();
-    game_->NewGame();
-    history_.Record(*game_);
+    // No term until `term N`.
+    session_.NewGame(0);
     return std::nullopt;
 }
 
@@ -66,18 +66,22 @@ Session::Result Session::Execute(const std::string& rawLine) {
     };
     auto expectArgs = [&](size_t n) { return words.size() == n + 1; };
 
-    // Commands without arguments that act on the company.
-    static const std::map<std::string, void (Company::*)()> kActions = {
-        {"day", &Company::NextDay}, {"tak", &Company::AnswerYes},     {"nie", &Company::AnswerNo},
-        {"ok", &Company::AnswerOk}, {"banner", &Company::NextBanner}, {"yes", &Company::AnswerYes},
-        {"no", &Company::AnswerNo},
+    // Commands without arguments that play the game.
+    using Turn = std::function<void(GameSession&)>;
+    static const std::map<std::string, Turn> kActions = {
+        {"day", [](GameSession& s) { s.NextDay(); }},
+        {"tak", [](GameSession& s) { s.AnswerYes(); }},
+        {"yes", [](GameSession& s) { s.AnswerYes(); }},
+        {"nie", [](GameSession& s) { s.AnswerNo(); }},
+        {"no", [](GameSession& s) { s.AnswerNo(); }},
+        {"ok", [](GameSession& s) { s.AnswerOk(); }},
+        {"banner", [](GameSession& s) { s.Game().NextBanner(); }},
     };
     if (auto action = kActions.find(cmd); action != kActions.end() || cmd == "state" || cmd == "quit") {
         if (!expectArgs(0)) return fail(cmd + " takes no arguments");
-        if (action != kActions.end()) {
-            ((*game_).*(action->second))();
-            if (cmd == "day") AfterDay();
-        } else if (cmd == "state")
+        if (action != kActions.end())
+            action->second(session_);
+        else if (cmd == "state")
             result.output = StateLine();
         else
             result.outcome = Outcome::Quit;
@@ -97,17 +101,18 @@ Session::Result Session::Execute(const std::string& rawLine) {
         int32_t x = 0, y = 0;
         if (!expectArgs(2) || !ParseNumber(words[1], x) || !ParseNumber(words[2], y))
             return fail("click needs two whole numbers: click X Y");
-        if (x < 0 || y < 0 || x >= game_->MapWidth() || y >= game_->MapHeight())
+        if (x < 0 || y < 0 || x >= session_.Game().MapWidth() || y >= session_.Game().MapHeight())
             return fail("click " + words[1] + " " + words[2] + " lies outside the map (0.." +
-                        std::to_string(game_->MapWidth() - 1) + ", 0.." + std::to_string(game_->MapHeight() - 1) + ")");
-        game_->PressMap(x, y);
+                        std::to_string(session_.Game().MapWidth() - 1) + ", 0.." +
+                        std::to_string(session_.Game().MapHeight() - 1) + ")");
+        session_.Game().PressMap(x, y);
         return result;
     }
     if (cmd == "speed") {
         int32_t x = 0;
         if (!expectArgs(1) || !ParseNumber(words[1], x)) return fail("speed needs one whole number: speed X");
         // X is a pixel of the window's 200 px gauge, as a press there.
-        game_->SetSpeedStep(SpeedStepAtPixel(x, kSpeedGaugeWidth));
+        session_.Game().SetSpeedStep(SpeedStepAtPixel(x, kSpeedGaugeWidth));
         return result;
     }
     if (cmd == "page") {
@@ -116,7 +121,7 @@ Session::Result Session::Execute(const std::string& rawLine) {
             return fail("page needs a page number from 0 to 3");
         // Only a real change of page sounds.
         if (n != view_.Page()) {
-            game_->PageChangedByPlayer();
+            session_.Game().PageChangedByPlayer();
             view_.SetActivePage(n);
         }
         return result;

@@ -5,11 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "Company.h"
-#include "History.h"
+#include "GameSession.h"
 #include "Options.h"
 #include "RecordingView.h"
-#include "Term.h"
 
 namespace dzwonex::text {
 
@@ -37,32 +35,24 @@ public:
     // A screen for a person at a terminal.
     std::string Screen() const;
 
-    const Company& Game() const { return *game_; }
+    const Company& Game() const { return session_.Game(); }
     const RecordingView& View() const { return view_; }
-    // The company's course, a sample after every day, as the window keeps it.
-    const History& CompanyHistory() const { return history_; }
-    // The term begun by `term N`; none until then.
-    const Term& CurrentTerm() const { return term_; }
+    // The game as the window plays it: the company, its course, the term
+    // begun by `term N` (none until then), the milestone runs and the seed.
+    const GameSession& Played() const { return session_; }
 
 private:
     std::optional<std::string> StartSaved();
-    // The company and its history from the file; throws SavedGameError.
-    void LoadSaved(const std::string& path);
     // save PATH and load PATH; the path is the rest of the line.
     Result SaveOrLoad(const std::string& command, const std::string& line);
-    // After each day: its sample of the history, then the term's day.
-    void AfterDay();
     // rating, and term N (years; 0 ends the term).
     Result RatingOrTerm(const std::vector<std::string>& words);
 
     Options options_;
     RecordingView view_;
-    std::unique_ptr<Company> game_;
-    History history_;
-    Term term_;
-    // The seed the game began with, which a saved game keeps; none for a
-    // loaded game whose file does not say.
-    std::optional<uint32_t> seed_;
+    // No store: the text front end keeps no records and no milestones' book
+    // of its own, only what a saved game holds.
+    GameSession session_;
 };
 
 // The commands, for a person at a terminal.

@@ -29,7 +29,7 @@ void PutReal(std::string& line, const char* key, double value) {
 }  // namespace
 
 std::string Session::StateLine() const {
-    const CompanySnapshot s = game_->Snapshot();
+    const CompanySnapshot s = session_.Game().Snapshot();
     Json state;
     state["rng"] = s.generator;
     state["day"] = s.day;

@@ -10,8 +10,10 @@
 #include "CommandLine.h"
 #include "DataDirs.h"
 #include "ExitSignals.h"
+#include "LanguageSwitch.h"
 #include "MainWindow.h"
 #include "Platform.h"
+#include "Settings.h"
 #include "WordedError.h"
 
 int main(int argc, char** argv) {
@@ -54,7 +56,7 @@ int main(int argc, char** argv) {
         const std::vector<std::string> folders = DataDirCandidates(CurrentDataSearch(DZWONEX_DATA_FROM_BIN));
         const std::optional<std::string> found = FindDataDir(folders);
         if (!found) {
-            const Language language = commandLine.language.value_or(GameController::StartLanguage());
+            const Language language = LanguageSwitch::StartLanguage(Settings(), commandLine.language);
             options.reportError(QString::fromStdString(DataNotFoundWorded(folders, language)));
             return 1;
         }
@@ -74,6 +76,7 @@ int main(int argc, char** argv) {
     // player would, so the game is kept.
     ExitSignals exitSignals;
     QObject::connect(&exitSignals, &ExitSignals::Received, &frmMain, [&frmMain] {
+        frmMain.Controller().LeavingOnSignal();
         frmMain.close();
         QApplication::quit();
     });

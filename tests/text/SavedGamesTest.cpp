@@ -105,7 +105,7 @@ TEST_F(TextSavedGames, AGameLoadedIntoAFreshSessionPlaysOnExactlyAsTheOriginal) 
         const auto load = loaded->Execute("load " + SavePath());
         ASSERT_EQ(load.outcome, Session::Outcome::Done) << load.error;
         // The course comes with the game, and only this game's.
-        ASSERT_TRUE(loaded->CompanyHistory().Saved() == original->CompanyHistory().Saved());
+        ASSERT_TRUE(loaded->Played().CompanyHistory().Saved() == original->Played().CompanyHistory().Saved());
         const json originalBase = json::parse(original->StateLine())["sounds"];
         const json loadedBase = json::parse(loaded->StateLine())["sounds"];
 
@@ -117,7 +117,8 @@ TEST_F(TextSavedGames, AGameLoadedIntoAFreshSessionPlaysOnExactlyAsTheOriginal) 
             // also holds the labels, buttons, gauge and timer, after every
             // fourth (a state line takes far longer to make).
             ASSERT_TRUE(original->Game().Snapshot() == loaded->Game().Snapshot()) << "after " << command;
-            ASSERT_TRUE(original->CompanyHistory().Saved() == loaded->CompanyHistory().Saved()) << "after " << command;
+            ASSERT_TRUE(original->Played().CompanyHistory().Saved() == loaded->Played().CompanyHistory().Saved())
+                << "after " << command;
             if (i % 4 != 3) continue;
             const State a = SinceBase(original->StateLine(), originalBase);
             const State b = SinceBase(loaded->StateLine(), loadedBase);
@@ -280,10 +281,10 @@ TEST_F(TextSavedGames, RealFilesOfBothFormatsLoad) {
         const SavedGame file = LoadGame(path);
         EXPECT_TRUE(session->Game().Snapshot() == file.company);
         if (formatOne) {
-            ASSERT_EQ(session->CompanyHistory().Size(), 1u);
-            EXPECT_EQ(session->CompanyHistory().Latest().day, file.company.day);
+            ASSERT_EQ(session->Played().CompanyHistory().Size(), 1u);
+            EXPECT_EQ(session->Played().CompanyHistory().Latest().day, file.company.day);
         } else {
-            EXPECT_TRUE(session->CompanyHistory().Saved() == file.history);
+            EXPECT_TRUE(session->Played().CompanyHistory().Saved() == file.history);
         }
         ASSERT_EQ(session->Execute("save " + SavePath()).error, "");
         const SavedGame again = LoadGame(SavePath());

@@ -267,12 +267,12 @@ TEST_F(TextSession, RatingAndTermLeaveTheStateLinesAsTheyWere) {
             EXPECT_EQ(line["term"]["days"], 360);
             EXPECT_EQ(line["term"]["end"], day == 0 ? "running" : "completed");
             if (day == 360) {
-                EXPECT_EQ(line["term"]["final"], rated->CurrentTerm().finalRating.total);
+                EXPECT_EQ(line["term"]["final"], rated->Played().CurrentTerm().finalRating.total);
             }
         }
     }
-    EXPECT_EQ(rated->CurrentTerm().end, TermEnd::Completed);
-    EXPECT_EQ(rated->CurrentTerm().monthlyRatings.size(), 12u);
+    EXPECT_EQ(rated->Played().CurrentTerm().end, TermEnd::Completed);
+    EXPECT_EQ(rated->Played().CurrentTerm().monthlyRatings.size(), 12u);
     // term 0: no term any more.
     rated->Execute("term 0");
     EXPECT_TRUE(json::parse(rated->Execute("rating").output)["term"].is_null());

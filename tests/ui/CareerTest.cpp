@@ -11,7 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include "Career.h"
+#include "CareerFiles.h"
+#include "DataFolder.h"
 #include "FeedbackLine.h"
 #include "GameController.h"
 #include "MainWindow.h"
@@ -26,7 +27,7 @@ class CareerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // Each test starts with no records and no milestones reached.
-        const Career files(InstalledLanguage);
+        const CareerFiles files(PlayerDataFolder(), InstalledLanguage);
         QFile::remove(files.RecordsPath());
         QFile::remove(files.MilestonesPath());
     }
@@ -35,7 +36,7 @@ protected:
     static void NewCompany(WindowUnderTest& w, int32_t years) {
         *w.termYears = years;
         w->Controller().NewGame();
-        ASSERT_EQ(w->Controller().ManagerCareer().CurrentTerm().years, years);
+        ASSERT_EQ(w->Controller().Session().CurrentTerm().years, years);
     }
 
     // How the manager answers after each day.
@@ -43,7 +44,7 @@ protected:
     // Days on the clock.
     static void Days(WindowUnderTest& w, int days, Manner manner = Manner::Idle) {
         for (int i = 0; i < days; ++i) {
-            w->Controller().MainTimerTimer();
+            w->Controller().Clock().MainTimerTimer();
             if (manner == Manner::RefuseOne) w->Controller().AnswerNo();
             for (int n = 0; manner == Manner::AcceptAll && n < 100 && !w->Game().Cases().empty(); ++n) {
                 if (w.btnOK->isEnabled())
@@ -69,7 +70,7 @@ TEST_F(CareerTest, ATermEndsInItsReportAndItsRecordOutlivesTheWindow) {
         Days(w, Term::kYearDays - 1);
         EXPECT_FALSE(Report(w)->isVisible());
         Days(w, 1);
-        const Term& term = w->Controller().ManagerCareer().CurrentTerm();
+        const Term& term = w->Controller().Session().CurrentTerm();
         EXPECT_EQ(term.end, TermEnd::Completed);
         ASSERT_TRUE(Report(w)->isVisible());
         // The clock waits while the report is read.
@@ -84,21 +85,21 @@ TEST_F(CareerTest, ATermEndsInItsReportAndItsRecordOutlivesTheWindow) {
         // Playing on: no term, the clock at its speed again.
         QTest::mouseClick(Control<QPushButton>(w.window.get(), "btnGrajDalej"), Qt::LeftButton);
         EXPECT_FALSE(Report(w)->isVisible());
-        EXPECT_FALSE(w->Controller().ManagerCareer().CurrentTerm().Chosen());
+        EXPECT_FALSE(w->Controller().Session().CurrentTerm().Chosen());
         EXPECT_EQ(w->Game().SpeedPosition(), 5);
         Days(w, Term::kYearDays);
         EXPECT_FALSE(Report(w)->isVisible());
     }
     // The next start reads the record back.
     WindowUnderTest again(assets.Dir(), 777);
-    const std::vector<RecordRow>& rows = again->Controller().ManagerCareer().Table().Table(1);
+    const std::vector<RecordRow>& rows = again->Controller().Career().Files().Table().Table(1);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(QString::number(rows[0].seed), seed);
     EXPECT_TRUE(again.errors->empty());
 }
 
 TEST_F(CareerTest, ADamagedRecordsFileIsNamedAndPutAsideAndTheGameGoesOn) {
-    const QString path = Career(InstalledLanguage).RecordsPath();
+    const QString path = CareerFiles(PlayerDataFolder(), InstalledLanguage).RecordsPath();
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -121,11 +122,11 @@ TEST_F(CareerTest, TheBoardsDismissalCutsATermShortAndEntersNoRecord) {
     // Refusing every case runs the company into lasting debt.
     for (int day = 0; day < 2 * Term::kYearDays && !Report(w)->isVisible(); ++day) Days(w, 1, Manner::RefuseOne);
     ASSERT_TRUE(Report(w)->isVisible());
-    const Term& term = w->Controller().ManagerCareer().CurrentTerm();
+    const Term& term = w->Controller().Session().CurrentTerm();
     EXPECT_EQ(term.end, TermEnd::Dismissed);
     EXPECT_LT(term.endDay - term.startDay, term.LengthDays());
     EXPECT_TRUE(Control<QLabel>(w.window.get(), "lblRaportTytul")->text().contains(QString::fromUtf8("odwołał")));
-    EXPECT_TRUE(w->Controller().ManagerCareer().Table().Table(2).empty());
+    EXPECT_TRUE(w->Controller().Career().Files().Table().Table(2).empty());
 }
 
 TEST_F(CareerTest, AMilestoneIsToldOnceAcrossGames) {
@@ -142,7 +143,7 @@ TEST_F(CareerTest, AMilestoneIsToldOnceAcrossGames) {
     };
     const QStringList first = playUntilTold(60);
     ASSERT_FALSE(first.isEmpty());
-    const MilestoneBook& book = w->Controller().ManagerCareer().Book();
+    const MilestoneBook& book = w->Controller().Session().Book();
     const auto reached = std::count_if(book.reached.begin(), book.reached.end(), [](const auto& r) { return r; });
     EXPECT_GE(reached, first.size());
 
@@ -158,16 +159,16 @@ TEST_F(CareerTest, AKeptGameGoesOnWithItsTerm) {
         w.Show();
         NewCompany(w, 2);
         Days(w, 40, Manner::RefuseOne);
-        kept = w->Controller().ManagerCareer().CurrentTerm();
+        kept = w->Controller().Session().CurrentTerm();
         ASSERT_EQ(kept.monthlyRatings.size(), 1u);
         w->close();
     }
     WindowUnderTest w(assets.Dir(), 99);
     w.Show();
-    w->Controller().ContinueLastGame();
-    EXPECT_EQ(w->Controller().ManagerCareer().CurrentTerm(), kept);
+    w->Controller().Keeper().ContinueLastGame();
+    EXPECT_EQ(w->Controller().Session().CurrentTerm(), kept);
     Days(w, 30, Manner::RefuseOne);
-    const Term& term = w->Controller().ManagerCareer().CurrentTerm();
+    const Term& term = w->Controller().Session().CurrentTerm();
     EXPECT_TRUE(term.Running());
     EXPECT_EQ(term.startDay, kept.startDay);
     EXPECT_EQ(term.monthlyRatings.size(), 2u);

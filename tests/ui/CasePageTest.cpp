@@ -25,7 +25,7 @@ protected:
         w.Show();
         // No day may pass while a test looks at the queue.
         w.progressSpeed->SetPosition(0);
-        w->Controller().StopMainTimer();
+        w->Controller().Clock().StopMainTimer();
     }
 
     QString Caption() const { return w.PageControl->TabBar()->tabText(kPageCases); }
@@ -63,7 +63,7 @@ TEST_F(CasePageTest, StartUpShowsTheWelcomeOnTheCasePage) {
 
 TEST_F(CasePageTest, ButtonsFollowTheFrontCaseUntilTheQueueIsEmpty) {
     const Company& game = w->Game();
-    w->Controller().SetActivePage(kPageMap);
+    w.PageControl->SetActivePage(kPageMap);
     PressMap(Qt::LeftButton, EmptyGround(game));
     ASSERT_EQ(game.Cases().front().kind, ckBooth);
     ExpectButtons(true, false, true);
@@ -94,7 +94,7 @@ TEST_F(CasePageTest, PressOnAPointAsksToDisconnectIt) {
     const Company& game = w->Game();
     const auto booth = game.Subscribers(skBooth).front();
     const size_t before = game.Cases().size();
-    w->Controller().SetActivePage(kPageMap);
+    w.PageControl->SetActivePage(kPageMap);
 
     // The right button, 8 px off on both axes: still a hit.
     PressMap(Qt::RightButton, QPoint(booth->X() + 8, booth->Y() + 8));
@@ -119,7 +119,7 @@ TEST_F(CasePageTest, PressOnEmptyGroundOffersABoothThere) {
     const Company& game = w->Game();
     const QPoint at = EmptyGround(game);
     ASSERT_GE(at.x(), 0);
-    w->Controller().SetActivePage(kPageMap);
+    w.PageControl->SetActivePage(kPageMap);
 
     PressMap(Qt::MiddleButton, at);
 
@@ -137,9 +137,10 @@ TEST_F(CasePageTest, PressOnEmptyGroundOffersABoothThere) {
 }
 
 TEST_F(CasePageTest, TheReadOnlyCaseTextShowsNoCaret) {
+    ToldWindow view(w);
     QApplication::setActiveWindow(w.window.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
-    w->Controller().SetText(Control::memSprawa, "");
+    view->SetText(Control::memSprawa, "");
     w.memSprawa->setFocus();
     ASSERT_TRUE(w.memSprawa->hasFocus());
     // An empty text on the paper: any other pixel is a caret.
@@ -152,7 +153,8 @@ TEST_F(CasePageTest, TheReadOnlyCaseTextShowsNoCaret) {
 }
 
 TEST_F(CasePageTest, LongCaseTextWrapsInsideTheBox) {
-    w->Controller().SetText(Control::memSprawa, std::string(200, 'x') + "\r\nkoniec");
+    ToldWindow view(w);
+    view->SetText(Control::memSprawa, std::string(200, 'x') + "\r\nkoniec");
     EXPECT_EQ(w.memSprawa->toPlainText(), QString(200, 'x') + "\nkoniec");
     QCoreApplication::processEvents();
     // One paragraph of 200 characters needs several lines at 265 px.

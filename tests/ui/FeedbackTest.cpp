@@ -27,7 +27,7 @@ protected:
 
     void SetUp() override {
         w.Show();
-        w->Controller().StopMainTimer();
+        w->Controller().Clock().StopMainTimer();
         // The start's line is held; the tests begin once it has been read.
         hint = Told();
         w.lblZmiany->Hold()->setCurrentTime(TFeedbackLine::kHoldMs);
@@ -95,13 +95,13 @@ TEST_F(FeedbackTest, ChangesAreSignedWithRealMinusesAndSpacedThousands) {
 TEST_F(FeedbackTest, ADayAndAPressOnTheMapTellWhatTheyDid) {
     Widen();
     const int64_t before = w->Game().Cash().Value();
-    w->Controller().MainTimerTimer();
+    w->Controller().Clock().MainTimerTimer();
     const int64_t change = w->Game().Cash().Value() - before;
     EXPECT_TRUE(Told().startsWith(QString::fromStdString("Kasa " + FormatChange(change) + " zł")))
         << Told().toStdString();
 
     // Empty ground asks about a booth: its price, before Tak.
-    w->Controller().SetActivePage(kPageMap);
+    w.PageControl->SetActivePage(kPageMap);
     const QPoint at = EmptyGround(w->Game());
     QTest::mouseClick(w.paintboxMapa, Qt::LeftButton, {}, at);
     EXPECT_EQ(Told(), "Po Tak: Kasa " + kMinus + QString::fromUtf8("1 000 zł · Budki +1 · Opinia w górę"));
@@ -119,7 +119,7 @@ TEST_F(FeedbackTest, TheLineFadesWhenItsAnimationIsStepped) {
     line->FadeOut()->setCurrentTime(TFeedbackLine::kFadeMs);
     EXPECT_FALSE(line->isVisible());
 
-    w->Controller().MainTimerTimer();
+    w->Controller().Clock().MainTimerTimer();
     EXPECT_TRUE(line->isVisible());
     EXPECT_EQ(line->Opacity(), 1.0);
     EXPECT_EQ(line->Hold()->state(), QAbstractAnimation::Running);
@@ -135,7 +135,7 @@ TEST_F(FeedbackTest, TheLineFadesWhenItsAnimationIsStepped) {
     EXPECT_FALSE(line->isVisible());
 
     // The next news shows at full strength again.
-    w->Controller().MainTimerTimer();
+    w->Controller().Clock().MainTimerTimer();
     EXPECT_TRUE(line->isVisible());
     EXPECT_EQ(line->Opacity(), 1.0);
 }
@@ -148,7 +148,7 @@ TEST_F(FeedbackTest, AnAnswerAtTopSpeedStaysFourSecondsAndTheDaysWait) {
     c.param = 828;
     CompanyBuilder(w->Game()).ShowCurrentCase();
     w->Controller().PickSpeed(10);
-    w->Controller().StopMainTimer();
+    w->Controller().Clock().StopMainTimer();
     ASSERT_EQ(w->Game().SpeedPosition(), 10);
 
     QTest::mouseClick(w.btnYes, Qt::LeftButton);
@@ -157,12 +157,12 @@ TEST_F(FeedbackTest, AnAnswerAtTopSpeedStaysFourSecondsAndTheDaysWait) {
     // A day every two seconds: both days of the hold wait, the latest for
     // the hold's end.
     line->Hold()->setCurrentTime(2000);
-    w->Controller().MainTimerTimer();
+    w->Controller().Clock().MainTimerTimer();
     const QString firstDay = line->Waiting();
     EXPECT_FALSE(firstDay.isEmpty());
     line->Hold()->setCurrentTime(TFeedbackLine::kHoldMs - 1);
     CompanyBuilder(w->Game()).AddMoney(1);  // so that the two days differ
-    w->Controller().MainTimerTimer();
+    w->Controller().Clock().MainTimerTimer();
     EXPECT_EQ(Told(), answer);
     EXPECT_EQ(line->Opacity(), 1.0);
     EXPECT_NE(line->Waiting(), firstDay);
@@ -173,7 +173,7 @@ TEST_F(FeedbackTest, AnAnswerAtTopSpeedStaysFourSecondsAndTheDaysWait) {
     EXPECT_EQ(line->Opacity(), 1.0);
     EXPECT_TRUE(line->Waiting().isEmpty());
     // A day's news is not held: the next replaces it at once.
-    w->Controller().MainTimerTimer();
+    w->Controller().Clock().MainTimerTimer();
     EXPECT_NE(Told(), secondDay);
 }
 
@@ -182,7 +182,7 @@ TEST_F(FeedbackTest, TheLogKeepsTheLastTwentyChangesNewestFirst) {
     ASSERT_NE(page, nullptr);
     QStringList told;
     for (int day = 0; day < 25; ++day) {
-        w->Controller().MainTimerTimer();
+        w->Controller().Clock().MainTimerTimer();
         told.prepend("Dzień: " + Told());
     }
     // An answer, and a press on the map, which changes nothing yet.
@@ -192,7 +192,7 @@ TEST_F(FeedbackTest, TheLogKeepsTheLastTwentyChangesNewestFirst) {
     CompanyBuilder(w->Game()).ShowCurrentCase();
     QTest::mouseClick(w.btnNo, Qt::LeftButton);
     if (Told() != "Bez zmian") told.prepend("Nie: " + Told());
-    w->Controller().SetActivePage(kPageMap);
+    w.PageControl->SetActivePage(kPageMap);
     QTest::mouseClick(w.paintboxMapa, Qt::LeftButton, {}, EmptyGround(w->Game()));
     ASSERT_TRUE(Told().startsWith("Po Tak"));
 
@@ -200,21 +200,23 @@ TEST_F(FeedbackTest, TheLogKeepsTheLastTwentyChangesNewestFirst) {
 }
 
 TEST_F(FeedbackTest, AChangeFromTheLeastCashToTheMostShowsWhole) {
+    ToldWindow view(w);
     Widen();
     Effects effects;
     effects.cash = int64_t{std::numeric_limits<int32_t>::max()} - std::numeric_limits<int32_t>::min();
-    w->Controller().Reported({Action::Yes, effects, std::nullopt});
+    view->Reported({Action::Yes, effects, std::nullopt});
     EXPECT_EQ(w.lblZmiany->text(), QString::fromUtf8("Kasa +4294 967 295 zł"));
     effects.cash = -effects.cash;
-    w->Controller().Reported({Action::Yes, effects, std::nullopt});
+    view->Reported({Action::Yes, effects, std::nullopt});
     EXPECT_EQ(w.lblZmiany->text(), "Kasa " + kMinus + QString::fromUtf8("4294 967 295 zł"));
-    w->Controller().SetLanguage(Language::English);
-    w->Controller().Reported({Action::Yes, effects, std::nullopt});
+    w->Controller().Languages().Pick(Language::English);
+    view->Reported({Action::Yes, effects, std::nullopt});
     EXPECT_EQ(w.lblZmiany->text(), "Cash " + kMinus + "PLN 4,294,967,295");
-    w->Controller().SetLanguage(Language::Polish);
+    w->Controller().Languages().Pick(Language::Polish);
 }
 
 TEST_F(FeedbackTest, TheLineKeepsRightOfTheDateAndCutsAtWholeParts) {
+    ToldWindow view(w);
     TFeedbackLine* line = w.lblZmiany;
     line->Tell(QString::fromUtf8("Kasa +1 828 zł · Opinia −1 · Telefon/modem +12 · ISDN −3 · SDI +1 · Sprawy +2"));
     for (int width : {670, 900, 1280}) {
@@ -232,7 +234,7 @@ TEST_F(FeedbackTest, TheLineKeepsRightOfTheDateAndCutsAtWholeParts) {
     }
     // A longer date moves the line along.
     const int left = line->x();
-    w->Controller().SetText(Control::lblSpeed2, "Rok: 1000  Miesiąc: 12  Dzień: 30");
+    view->SetText(Control::lblSpeed2, "Rok: 1000  Miesiąc: 12  Dzień: 30");
     EXPECT_GT(line->x(), left);
 }
 

@@ -195,7 +195,7 @@ TEST_F(KeyboardTest, TheHelpOpensByF1AndPomocAndStopsTheClockWhileOpen) {
 
     // From the Menu page; a speed the player sets meanwhile stays, and
     // closing by Escape is closing too.
-    w->Controller().SetActivePage(kPageMenu);
+    w.PageControl->SetActivePage(kPageMenu);
     QTest::mouseClick(w.btnPomoc, Qt::LeftButton);
     EXPECT_TRUE(w.frmPomoc()->isVisible());
     EXPECT_EQ(Speed(), 0);
@@ -242,7 +242,7 @@ TEST(KeyHelp, EachLanguagesHelpNamesEveryKeyTheWindowBinds) {
 TEST_F(KeyboardTest, EveryControlHasAnAccessibleNameAndDescription) {
     // The help's controls and every chart, which are made when first shown.
     w->ShowHelp();
-    w->Controller().SetActivePage(kPageStat);
+    w.PageControl->SetActivePage(kPageStat);
     for (int g = 0; g < THistoryChart::kGroupCount; ++g) w.chartHistoria->SetGroup(g);
     QList<QWidget*> controls = w->findChildren<QWidget*>();
     controls.append(w.window.get());

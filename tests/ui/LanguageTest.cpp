@@ -124,7 +124,7 @@ TEST_F(LanguageTest, EveryCaptionFitsItsControlInEachLanguage) {
         w.tabMenu->ShowContinue(true);
         for (int page : {kPageMap, kPageStat, kPageCases, kPageMenu}) {
             SCOPED_TRACE(page);
-            w->Controller().SetActivePage(page);
+            w.PageControl->SetActivePage(page);
             QCoreApplication::processEvents();
             const std::vector<Drawn> captions = Captions(w.window.get());
             EXPECT_GE(captions.size(), 8u);
@@ -145,13 +145,13 @@ TEST_F(LanguageTest, TheMenuPageSwitchesTheWholeWindowAndTheNextStart) {
     {
         WindowUnderTest w(assets.Dir());
         w.Show();
-        w->Controller().StopMainTimer();
+        w->Controller().Clock().StopMainTimer();
         w->ShowHelp();
-        w->Controller().SetActivePage(kPageMenu);
+        w.PageControl->SetActivePage(kPageMenu);
         ASSERT_EQ(w.cbJezyk->currentText(), "Polski");
         QTest::keyClick(w.cbJezyk, Qt::Key_Down);
 
-        EXPECT_EQ(w->Controller().CurrentLanguage(), Language::English);
+        EXPECT_EQ(w->Controller().Languages().Current(), Language::English);
         EXPECT_EQ(w->Game().TextLanguage(), Language::English);
         EXPECT_EQ(QSettings().value("window/language").toString(), "en");
         EXPECT_EQ(w.cbJezyk->currentText(), "English");
@@ -174,7 +174,7 @@ TEST_F(LanguageTest, TheMenuPageSwitchesTheWholeWindowAndTheNextStart) {
         // What a day changed is told in English too, in its numbers, once
         // the start's line has been read.
         w.lblZmiany->Hold()->setCurrentTime(TFeedbackLine::kHoldMs);
-        w->Controller().MainTimerTimer();
+        w->Controller().Clock().MainTimerTimer();
         EXPECT_TRUE(w.lblZmiany->FullText().startsWith("Cash ")) << w.lblZmiany->FullText().toStdString();
         Effects effects;
         effects.cash = -1234567;
@@ -187,11 +187,11 @@ TEST_F(LanguageTest, TheMenuPageSwitchesTheWholeWindowAndTheNextStart) {
     }
     // The next start, without a language of its own, takes the choice.
     WindowUnderTest w(assets.Dir(), 12345, false, Speaking(std::nullopt));
-    EXPECT_EQ(w->Controller().CurrentLanguage(), Language::English);
+    EXPECT_EQ(w->Controller().Languages().Current(), Language::English);
     EXPECT_EQ(w.PageControl->TabBar()->tabText(kPageMap), "Map");
     EXPECT_EQ(w->Game().Cases().front().title, "Welcome!");
     // And back: every caption in Polish again.
-    w->Controller().SetActivePage(kPageMenu);
+    w.PageControl->SetActivePage(kPageMenu);
     QTest::keyClick(w.cbJezyk, Qt::Key_Up);
     EXPECT_EQ(QSettings().value("window/language").toString(), "pl");
     EXPECT_EQ(w.PageControl->TabBar()->tabText(kPageMap), "Mapa");
@@ -225,17 +225,17 @@ TEST_F(LanguageTest, AFirstStartSpeaksTheSystemsLanguageUnlessThePlayerChose) {
         SCOPED_TRACE(row.locale.name().toStdString());
         const DefaultLocale system(row.locale);
         WindowUnderTest w(assets.Dir(), 12345, false, Speaking(std::nullopt));
-        EXPECT_EQ(w->Controller().CurrentLanguage(), row.language);
+        EXPECT_EQ(w->Controller().Languages().Current(), row.language);
         EXPECT_EQ(w->Game().Cases().front().title, row.welcome);
         EXPECT_EQ(w.cbJezyk->currentIndex(), row.language == Language::Polish ? 0 : 1);
     }
     // A choice on the Menu page outweighs the system; a spoilt one does not.
     const DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
     QSettings().setValue("window/language", "pl");
-    EXPECT_EQ(WindowUnderTest(assets.Dir(), 1, false, Speaking(std::nullopt))->Controller().CurrentLanguage(),
+    EXPECT_EQ(WindowUnderTest(assets.Dir(), 1, false, Speaking(std::nullopt))->Controller().Languages().Current(),
               Language::Polish);
     QSettings().setValue("window/language", "klingon");
-    EXPECT_EQ(WindowUnderTest(assets.Dir(), 1, false, Speaking(std::nullopt))->Controller().CurrentLanguage(),
+    EXPECT_EQ(WindowUnderTest(assets.Dir(), 1, false, Speaking(std::nullopt))->Controller().Languages().Current(),
               Language::English);
 }
 
@@ -246,7 +246,7 @@ TEST_F(LanguageTest, QtsOwnDialogsSpeakTheGamesLanguage) {
         GTEST_SKIP() << "Qt's translations are not installed";
     WindowUnderTest w(assets.Dir(), 1, false, Speaking(Language::Polish));
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QString::fromUtf8("Szukaj w:"));
-    w->Controller().SetLanguage(Language::English);
+    w->Controller().Languages().Pick(Language::English);
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Look in:");
 }
 

@@ -92,7 +92,7 @@ TEST_F(LayoutTest, ShrinkingTheCasePageMovesTheButtonsUpTogether) {
 }
 
 TEST_F(LayoutTest, BottomPanelAndLegendStandWhereTheLayoutPutsThem) {
-    w->Controller().SetActivePage(kPageMap);
+    w.PageControl->SetActivePage(kPageMap);
     QCoreApplication::processEvents();
     EXPECT_EQ(w.lblSpeed1->geometry(), QRect(4, 6, 101, 13));
     EXPECT_EQ(w.progressSpeed->geometry(), QRect(112, 4, 200, 17));

@@ -22,8 +22,8 @@ protected:
 
     void SetUp() override {
         w.Show();
-        w->Controller().StopMainTimer();
-        w->Controller().SetActivePage(kPageMap);
+        w->Controller().Clock().StopMainTimer();
+        w.PageControl->SetActivePage(kPageMap);
         QCoreApplication::processEvents();
     }
 
@@ -197,7 +197,7 @@ TEST_F(MapTest, ABurstOfAdditionsPaintsTheMapOnce) {
 }
 
 TEST_F(MapTest, AHiddenMapIsNotPainted) {
-    w->Controller().SetActivePage(kPageStat);
+    w.PageControl->SetActivePage(kPageStat);
     QTest::qWait(20);
     const long before = w.paintboxMapa->PaintCount();
     for (int i = 0; i < 50; ++i) Build().AddSubscriber(skIsdn);

@@ -24,7 +24,7 @@ protected:
 
 TEST_F(PageControlTest, TheProgramsPageChangesAreSilent) {
     for (int page : {kPageMap, kPageStat, kPageMenu, kPageCases}) {
-        w->Controller().SetActivePage(page);
+        w.PageControl->SetActivePage(page);
         EXPECT_EQ(w.PageControl->ActivePageIndex(), page);
         EXPECT_TRUE(w.PageControl->Page(page)->isVisible());
     }
@@ -73,26 +73,30 @@ TEST_F(PageControlTest, TheTabUnderThePointerIsHighlighted) {
 }
 
 TEST_F(PageControlTest, VolumeSlidersReachTheSoundAndAreKeptForTheNextGame) {
-    w->Controller().SetActivePage(kPageMenu);
+    w.PageControl->SetActivePage(kPageMenu);
     w.tbMuzyka->setFocus();
     w.tbMuzyka->setValue(40);
     EXPECT_EQ(w.sound->calls.back(), "SetMusicVolume(40)");
     QTest::mouseClick(w.tbEfekty, Qt::LeftButton, {}, QPoint(2, w.tbEfekty->height() / 2));
     EXPECT_LT(w.tbEfekty->value(), 80);
     EXPECT_EQ(w.sound->calls.back(), "SetEffectsVolume(" + std::to_string(w.tbEfekty->value()) + ")");
+    // A slider is written once it settles, not at every step.
+    EXPECT_EQ(Settings().MusicVolume(77), 77);
+    const int effects = w.tbEfekty->value();
+    w->close();
 
     // The next game starts its sound at those levels.
     TestAssets other;
     WindowUnderTest next(other.Dir());
     EXPECT_EQ(next.tbMuzyka->value(), 40);
-    EXPECT_EQ(next.tbEfekty->value(), w.tbEfekty->value());
+    EXPECT_EQ(next.tbEfekty->value(), effects);
     ASSERT_GE(next.sound->calls.size(), 3u);
     EXPECT_EQ(next.sound->calls[0], "SetMusicVolume(40)");
     EXPECT_EQ(next.sound->calls[2], "InitSound(" + other.Dir() + ")");
 }
 
 TEST_F(PageControlTest, TheMusicBoxTellsTheSoundItsNewState) {
-    w->Controller().SetActivePage(kPageMenu);
+    w.PageControl->SetActivePage(kPageMenu);
     QTest::mouseClick(w.chkMuzyka, Qt::LeftButton, {}, QPoint(8, 8));
     EXPECT_FALSE(w.chkMuzyka->isChecked());
     QTest::mouseClick(w.chkMuzyka, Qt::LeftButton, {}, QPoint(8, 8));

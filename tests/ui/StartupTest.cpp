@@ -73,7 +73,7 @@ TEST_F(StartupTest, HiddenPagesAndTheMapPictureAreMadeWhenFirstShown) {
     EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("paintboxMapa")), nullptr);
     EXPECT_TRUE(w.Controller().Pictures().map.isNull());
 
-    w.Controller().SetActivePage(kPageMap);
+    Control<TPageControl>(&w, "PageControl")->SetActivePage(kPageMap);
     QCoreApplication::processEvents();
     auto* map = w.findChild<TMapPaintBox*>(QStringLiteral("paintboxMapa"));
     ASSERT_NE(map, nullptr);
@@ -91,7 +91,7 @@ TEST_F(StartupTest, HiddenPagesAndTheMapPictureAreMadeWhenFirstShown) {
 
     // The Menu page shows what it was told before it had its controls.
     EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("pnlMenu")), nullptr);
-    w.Controller().SetActivePage(kPageMenu);
+    Control<TPageControl>(&w, "PageControl")->SetActivePage(kPageMenu);
     QCoreApplication::processEvents();
     auto* music = w.findChild<QCheckBox*>(QStringLiteral("chkMuzyka"));
     ASSERT_NE(music, nullptr);
@@ -125,7 +125,7 @@ TEST_F(StartupTest, TheSoundBeginsToOpenOnceTheWindowHasBeenPainted) {
 
 TEST_F(StartupTest, TheMapPictureIsThereWhenTheMapIsFirstShown) {
     WindowUnderTest w(assets.Dir());
-    w->Controller().SetActivePage(kPageMap);
+    w.PageControl->SetActivePage(kPageMap);
     w.Show();
     QCoreApplication::processEvents();
     const QImage shot = Grab(w.paintboxMapa);
@@ -234,7 +234,7 @@ TEST(StartupDamagedFilesTest, ADamagedSoundFileLeavesTheGamePlaying) {
             window.Controller().AnswerOk();
             const QLabel* date = Control<QLabel>(&window, "lblSpeed2");
             const QString before = date->text();
-            window.Controller().MainTimerTimer();
+            window.Controller().Clock().MainTimerTimer();
             EXPECT_NE(date->text(), before) << "the day did not change";
         }
     }

@@ -37,7 +37,7 @@ protected:
 
     void SetUp() override {
         w.Show();
-        w->Controller().StopMainTimer();
+        w->Controller().Clock().StopMainTimer();
     }
 
     const ChartDrawnLine& Line(const ChartScene& scene, int index) {
@@ -48,9 +48,9 @@ protected:
 TEST_F(StatisticsTest, TheChartHoldsOneSamplePerDayOfAShortGame) {
     // Days pass while another page is shown; the chart catches up when the
     // page is opened.
-    w->Controller().SetActivePage(kPageCases);
-    for (int i = 0; i < 40; ++i) w->Controller().MainTimerTimer();
-    w->Controller().SetActivePage(kPageStat);
+    w.PageControl->SetActivePage(kPageCases);
+    for (int i = 0; i < 40; ++i) w->Controller().Clock().MainTimerTimer();
+    w.PageControl->SetActivePage(kPageStat);
     QCoreApplication::processEvents();
 
     ChartScene scene = w.chartHistoria->Scene();
@@ -67,7 +67,7 @@ TEST_F(StatisticsTest, TheChartHoldsOneSamplePerDayOfAShortGame) {
     EXPECT_DOUBLE_EQ(scene.xTicks[0], scene.plot.left());
 
     // Shown, it follows each day at once.
-    w->Controller().MainTimerTimer();
+    w->Controller().Clock().MainTimerTimer();
     EXPECT_EQ(Line(w.chartHistoria->Scene(), 0).data.size(), 42);
 
     // The other groups draw the same days.
@@ -83,17 +83,18 @@ TEST_F(StatisticsTest, TheChartHoldsOneSamplePerDayOfAShortGame) {
 }
 
 TEST_F(StatisticsTest, AHundredYearsStayWithinTheBoundsOfHistoryAndChart) {
-    w->Controller().SetActivePage(kPageCases);
+    ToldWindow view(w);
+    w.PageControl->SetActivePage(kPageCases);
     CompanyBuilder build(w->Game());
     const int lastDay = 100 * 360;
     for (int day = 2; day <= lastDay; ++day) {
         build.SetDay(day);
-        w->Controller().RecordHistory();
+        view.RecordDay();
     }
-    w->Controller().SetActivePage(kPageStat);
+    w.PageControl->SetActivePage(kPageStat);
     QCoreApplication::processEvents();
 
-    const History& history = w->Controller().GameHistory();
+    const History& history = w->Controller().Session().CompanyHistory();
     // A day a year, a week for nine, a month (or more) before: far fewer
     // than 36 000 samples, about 40 bytes each.
     EXPECT_LE(history.Size(), 360 + 3240 / 7 + 1 + History::kMaxOld);
@@ -120,7 +121,7 @@ TEST_F(StatisticsTest, AHundredYearsStayWithinTheBoundsOfHistoryAndChart) {
 TEST_F(StatisticsTest, TheDayAccountIsTheDaysChangeOfCash) {
     for (int i = 0; i < 5; ++i) {
         const int64_t before = w->Game().Cash().Value();
-        w->Controller().MainTimerTimer();
+        w->Controller().Clock().MainTimerTimer();
         const int64_t after = w->Game().Cash().Value();
         const DayAccount& day = w->Game().LastDay();
         EXPECT_EQ(w.lblPrzychody->text().toStdString(), FormatAmount(day.income));
@@ -131,7 +132,7 @@ TEST_F(StatisticsTest, TheDayAccountIsTheDaysChangeOfCash) {
 }
 
 TEST_F(StatisticsTest, CashBelowZeroIsRedAndHasItsCaption) {
-    w->Controller().SetActivePage(kPageStat);
+    w.PageControl->SetActivePage(kPageStat);
     EXPECT_EQ(w.lblKasaOpis->text(), "Kasa");
     EXPECT_TRUE(w.lblKasaOpis->font().bold());
     const QColor above = w.lblKasa->palette().color(QPalette::WindowText);
@@ -157,6 +158,7 @@ std::optional<int64_t> Number(const QString& text) {
 }
 
 TEST_F(StatisticsTest, EveryFigureAtBothEndsOf32BitsIsWholeFitsAndOverlapsNoOtherLabel) {
+    ToldWindow view(w);
     constexpr int32_t kLeast = std::numeric_limits<int32_t>::min();
     constexpr int32_t kMost = std::numeric_limits<int32_t>::max();
     const std::vector<dzwonex::Control> figures = {
@@ -164,22 +166,21 @@ TEST_F(StatisticsTest, EveryFigureAtBothEndsOf32BitsIsWholeFitsAndOverlapsNoOthe
         dzwonex::Control::lbl2,       dzwonex::Control::lbl3,      dzwonex::Control::lbl4,
         dzwonex::Control::lbl5,       dzwonex::Control::lbl6,      dzwonex::Control::lblPracownicy,
         dzwonex::Control::lblNaprawy, dzwonex::Control::lblSprzet};
-    w->Controller().SetActivePage(kPageStat);
+    w.PageControl->SetActivePage(kPageStat);
     for (const Language language : {Language::Polish, Language::English}) {
-        w->Controller().SetLanguage(language);
+        w->Controller().Languages().Pick(language);
         for (const int32_t value : {kLeast, kMost}) {
             SCOPED_TRACE(::testing::Message() << LanguageCode(language) << " " << value);
             // As the company writes them: the cash through its own
             // arithmetic, the other figures as their texts.
             CompanyBuilder(w->Game()).Cash(value).AddMoney(0);
-            for (const dzwonex::Control control : figures)
-                w->Controller().SetText(control, FormatAmount(value, language));
+            for (const dzwonex::Control control : figures) view->SetText(control, FormatAmount(value, language));
             // The day's account: its income and costs at the ends, its
             // balance beyond them.
             DayAccount day;
             day.income = value;
             day.staff = value == kLeast ? kMost : 0;
-            w->Controller().DayBooked(day);
+            view->DayBooked(day);
             QCoreApplication::processEvents();
 
             std::map<QLabel*, int64_t> expected = {
@@ -210,7 +211,7 @@ TEST_F(StatisticsTest, EveryFigureAtBothEndsOf32BitsIsWholeFitsAndOverlapsNoOthe
             }
         }
     }
-    w->Controller().SetLanguage(Language::Polish);
+    w->Controller().Languages().Pick(Language::Polish);
 }
 
 // The page's controls are made when it is first shown: whatever it was told
@@ -271,6 +272,7 @@ TEST(FittedAmount, ShortensToTheLargestUnitThatLeavesAWholeOne) {
 }
 
 TEST_F(StatisticsTest, OpinionAndQualityShowTheirBandAndTheMonthsTrend) {
+    ToldWindow view(w);
     QLabel* opinionBand = Control<QLabel>(w.pnlStat, "lblOpiniaSkala");
     QLabel* opinionTrend = Control<QLabel>(w.pnlStat, "lblOpiniaTrend");
     QLabel* qualityBand = Control<QLabel>(w.pnlStat, "lblJakoscSkala");
@@ -279,12 +281,12 @@ TEST_F(StatisticsTest, OpinionAndQualityShowTheirBandAndTheMonthsTrend) {
     // A month from opinion 10 and quality 0 to -3 and 60, a day at a time.
     build.Opinion(10).Quality(0);
     build.SetDay(w->Game().Day() + 1);
-    w->Controller().RecordHistory();
+    view.RecordDay();
     for (int day = 1; day <= kTrendDays; ++day) {
         build.SetDay(w->Game().Day() + 1);
         build.AddOpinion(-13.0 / kTrendDays);
         build.AddQuality(2);
-        w->Controller().RecordHistory();
+        view.RecordDay();
     }
     EXPECT_EQ(w.lblOpinia->text(), "-3");
     EXPECT_EQ(opinionBand->text(), QString::fromUtf8("zła"));
@@ -301,10 +303,10 @@ TEST_F(StatisticsTest, OpinionAndQualityShowTheirBandAndTheMonthsTrend) {
     EXPECT_EQ(opinionTrend->text(), QString::fromUtf8("↑"));
     build.AddOpinion(-2);
     EXPECT_EQ(opinionTrend->text(), QString::fromUtf8("→"));
-    w->Controller().SetLanguage(Language::English);
+    w->Controller().Languages().Pick(Language::English);
     EXPECT_EQ(opinionBand->text(), "good");
     EXPECT_EQ(qualityBand->text(), "costly");
-    w->Controller().SetLanguage(Language::Polish);
+    w->Controller().Languages().Pick(Language::Polish);
 }
 
 // The chart alone, on a history made for the case.

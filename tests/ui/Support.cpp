@@ -106,6 +106,29 @@ WindowUnderTest::WindowUnderTest(const std::string& appDir, uint32_t seed, bool 
     FindControls();
 }
 
+Screen WindowUnderTest::Pages() const {
+    TfrmMain* w = window.get();
+    return {w,
+            pnlTop,
+            pnlDown,
+            PageControl,
+            Control<MapPage>(w, "tabMap"),
+            Control<StatisticsPage>(w, "tabStat"),
+            Control<CasesPage>(w, "tabSprawy"),
+            Control<MenuPage>(w, "tabMenu"),
+            Control<TermReportPage>(w, "pnlRaport")};
+}
+
+ToldWindow::ToldWindow(WindowUnderTest& w) : window(w), router(w->Controller().Clock(), sound) {
+    router.Attach(w.Pages());
+    router.Follow(w->Controller().Session());
+}
+
+void ToldWindow::RecordDay() {
+    window->Controller().Session().AfterDay();
+    router.ShowCourse();
+}
+
 void WindowUnderTest::FindControls() {
     TfrmMain* w = window.get();
     pnlTop = Control<BannerBar>(w, "pnlTop");
@@ -162,8 +185,8 @@ void WindowUnderTest::FindControls() {
     btnWczytaj = Control<QPushButton>(w, "btnWczytaj");
     btnNowaGra = Control<QPushButton>(w, "btnNowaGra");
     btnKontynuuj = Control<QPushButton>(w, "btnKontynuuj");
-    MainTimer = Control<QTimer>(&w->Controller(), "MainTimer");
-    BannerTimer = Control<QTimer>(&w->Controller(), "BannerTimer");
+    MainTimer = w->Controller().Clock().MainTimer();
+    BannerTimer = w->Controller().Clock().BannerTimer();
 }
 
 THelpDialog* WindowUnderTest::frmPomoc() const { return window->findChild<THelpDialog*>(QStringLiteral("frmPomoc")); }

@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include "BannerBar.h"
+#include "CasesPage.h"
 #include "FeedbackLine.h"
 #include "GameSound.h"
 #include "HelpDialog.h"
@@ -30,6 +31,8 @@
 #include "MenuPage.h"
 #include "StatisticsPage.h"
 #include "StatusBar.h"
+#include "TermReportPage.h"
+#include "ViewRouter.h"
 
 // Readable values in failure messages.
 void PrintTo(const QRect& r, std::ostream* os);
@@ -174,9 +177,24 @@ struct WindowUnderTest {
     QTimer* BannerTimer = nullptr;
     // The help, once it has been opened.
     THelpDialog* frmPomoc() const;
+    // The pages the game shows itself on, as the controller was given them.
+    Screen Pages() const;
 
 private:
     void FindControls();
+};
+
+// What the game tells the window, sent straight to the window's pages
+// through a router of the test's own, as the controller's router does.
+struct ToldWindow {
+    explicit ToldWindow(WindowUnderTest& w);
+    ViewRouter* operator->() { return &router; }
+    // The session's course recorded for the day it stands on, and shown.
+    void RecordDay();
+
+    WindowUnderTest& window;
+    RecordingSound sound{std::make_shared<SoundLog>()};
+    ViewRouter router;
 };
 
 // A control of the window by its name; the test fails without it.

@@ -22,7 +22,7 @@ TfrmMain& Window() {
         options.showLogo = false;
         options.sound = std::make_unique<SilentSound>();
         auto* w = new TfrmMain(std::move(options));
-        w->Controller().StopMainTimer();
+        w->Controller().Clock().StopMainTimer();
         w->Controller().DecodeMap();
         return w;
     }();

@@ -142,7 +142,7 @@ int Game(int argc, char** argv) {
     FirstPaint probe(
         &window, [&] { window.Controller().Sound().MusicVolume(); },
         [&](int page) {
-            window.Controller().SetActivePage(page);
+            window.findChild<TPageControl*>(QStringLiteral("PageControl"))->SetActivePage(page);
             window.repaint();
         });
     window.show();
@@ -204,7 +204,7 @@ int Soak(int argc, char** argv, int seconds) {
                 game.PressMap(step * 37 % 1400, step * 23 % 1000);
                 break;
             default:
-                game.SetActivePage(step % 4);
+                window->findChild<TPageControl*>(QStringLiteral("PageControl"))->SetActivePage(step % 4);
                 game.PageChangedByPlayer();
         }
     });

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "Controls.h"
 #include "HelpDialog.h"
 #include "MainWindow.h"
 #include "Platform.h"
@@ -83,7 +84,7 @@ void WaitForALetter(TfrmMain& w) {
             c && c->kind >= ckSdiRequest && c->kind <= ckPolpakBribe && !c->body.empty())
             return;
         AnswerTheInbox(w);
-        w.Controller().MainTimerTimer();
+        w.Controller().Clock().MainTimerTimer();
     }
 }
 
@@ -141,7 +142,7 @@ int main(int argc, char** argv) {
     TfrmMain w(std::move(options));
     if (w.StartupFailed()) return 1;
     // The days come from here, not from the clock.
-    w.Controller().StopMainTimer();
+    w.Controller().Clock().StopMainTimer();
     const int terms = page == kReport ? 3 : 1;
     for (int term = 0; term < terms; ++term) {
         if (page == kReport) {
@@ -151,18 +152,18 @@ int main(int argc, char** argv) {
         for (int day = 0; day < days; ++day) {
             AnswerTheInbox(w);
             CutCosts(w, 20);
-            w.Controller().MainTimerTimer();
+            w.Controller().Clock().MainTimerTimer();
         }
     }
     // A report the days brought (the board's dismissal) is read first.
     if (page != kReport) w.Controller().PlayOnAfterReport();
     if (page == kPageCases) WaitForALetter(w);
-    w.Controller().StopMainTimer();
+    w.Controller().Clock().StopMainTimer();
     const Company& game = w.Game();
     std::fprintf(stderr, "day %d: cash %d, opinion %.1f, quality %.1f, subscribers %d %d %d %d %d %d\n", game.Day(),
                  game.Cash().Value(), game.Opinion(), game.Quality(), game.Count(1), game.Count(2), game.Count(3),
                  game.Count(4), game.Count(5), game.Count(6));
-    w.Controller().SetActivePage(page < 0 ? kPageStat : page);
+    w.findChild<TPageControl*>(QStringLiteral("PageControl"))->SetActivePage(page < 0 ? kPageStat : page);
     w.move(0, 0);
     w.resize(width, height);
     w.show();

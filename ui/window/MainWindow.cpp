@@ -85,16 +85,17 @@ void TfrmMain::ConnectPages() {
     connect(tabMenu_, &MenuPage::MusicVolumeChanged, game, &GameController::SetMusicVolume);
     connect(tabMenu_, &MenuPage::EffectsVolumeChanged, game, &GameController::SetEffectsVolume);
     connect(tabMenu_, &MenuPage::LanguagePicked, game,
-            [game](Language language) { game->SetLanguage(language, true); });
+            [game](Language language) { game->Languages().Pick(language, true); });
     connect(tabMenu_, &MenuPage::HelpWanted, this, &TfrmMain::ShowHelp);
     connect(tabMenu_, &MenuPage::AchievementsWanted, this, &TfrmMain::ShowAchievements);
     connect(pnlRaport_, &TermReportPage::PlayOn, game, &GameController::PlayOnAfterReport);
     connect(game, &GameController::CareerChanged, this, &TfrmMain::RefreshAchievements);
-    connect(tabMenu_, &MenuPage::SaveWanted, game, &GameController::SaveGameAs);
-    connect(tabMenu_, &MenuPage::LoadWanted, game, &GameController::LoadGameFile);
+    GameKeeper* keeper = &game->Keeper();
+    connect(tabMenu_, &MenuPage::SaveWanted, keeper, &GameKeeper::SaveGameAs);
+    connect(tabMenu_, &MenuPage::LoadWanted, keeper, &GameKeeper::LoadGameFile);
     connect(tabMenu_, &MenuPage::NewGameWanted, game, &GameController::NewGame);
-    connect(tabMenu_, &MenuPage::ContinueWanted, game, &GameController::ContinueLastGame);
-    connect(tabMenu_, &MenuPage::KeptGamesWanted, game, &GameController::ChooseKeptGame);
+    connect(tabMenu_, &MenuPage::ContinueWanted, keeper, &GameKeeper::ContinueLastGame);
+    connect(tabMenu_, &MenuPage::KeptGamesWanted, keeper, &GameKeeper::ChooseKeptGame);
     connect(tabMenu_, &MenuPage::StartFromLastChanged, game, &GameController::SetStartFromLastGame);
 }
 
@@ -152,13 +153,13 @@ void TfrmMain::Run(Command command) {
         case Command::Help:
             return ShowHelp();
         case Command::Save:
-            return game.SaveGameAs();
+            return game.Keeper().SaveGameAs();
         case Command::Load:
-            return game.LoadGameFile();
+            return game.Keeper().LoadGameFile();
         case Command::NewGame:
             return game.NewGame();
         case Command::Continue:
-            return game.ContinueLastGame();
+            return game.Keeper().ContinueLastGame();
     }
 }
 
@@ -169,14 +170,11 @@ void TfrmMain::PickPage(int index) {
 
 void TfrmMain::ShowHelp() {
     if (!frmPomoc_) {
-        frmPomoc_ = new THelpDialog(controller_->CurrentLanguage(), this);
+        frmPomoc_ = new THelpDialog(controller_->Languages().Current(), this);
         connect(frmPomoc_, &QDialog::finished, this, &TfrmMain::HelpClosed);
     }
-    if (!frmPomoc_->isVisible()) {
-        // No day passes unread while the player reads the help.
-        speedBeforeHelp_ = Game().SpeedPosition();
-        if (speedBeforeHelp_ > 0) controller_->PickSpeed(0);
-    }
+    // No day passes unread while the player reads the help.
+    if (!frmPomoc_->isVisible()) controller_->Clock().Hold(PauseReason::Help);
     frmPomoc_->show();
     frmPomoc_->raise();
     frmPomoc_->activateWindow();
@@ -192,14 +190,13 @@ void TfrmMain::ShowAchievements() {
 
 void TfrmMain::RefreshAchievements() {
     if (!frmOsiagniecia_) return;
-    const Career& career = controller_->ManagerCareer();
-    frmOsiagniecia_->ShowBook(career.Book(), career.Table(), controller_->CurrentLanguage());
+    frmOsiagniecia_->ShowBook(controller_->Session().Book(), controller_->Career().Files().Table(),
+                              controller_->Languages().Current());
 }
 
 void TfrmMain::HelpClosed() {
     // At the speed it had, unless the player has set one meanwhile.
-    if (speedBeforeHelp_ > 0 && Game().SpeedPosition() == 0) controller_->PickSpeed(speedBeforeHelp_);
-    speedBeforeHelp_ = 0;
+    controller_->Clock().Release(PauseReason::Help);
 }
 
 void TfrmMain::LayoutClient() {
@@ -229,7 +226,7 @@ void TfrmMain::RetranslateUi() {
     tabStat_->RetranslateUi();
     tabSprawy_->RetranslateUi();
     tabMenu_->RetranslateUi();
-    if (frmPomoc_) frmPomoc_->SetLanguage(controller_->CurrentLanguage());
+    if (frmPomoc_) frmPomoc_->SetLanguage(controller_->Languages().Current());
     pnlRaport_->RetranslateUi();
     RefreshAchievements();
 
@@ -256,8 +253,7 @@ void TfrmMain::RetranslateUi() {
 void TfrmMain::changeEvent(QEvent* event) {
     // Whoever installed a language, the window speaks it. The window's own
     // installations (at start and from the Menu) are applied already.
-    if (event->type() == QEvent::LanguageChange && InstalledLanguage() != controller_->CurrentLanguage())
-        controller_->ApplyLanguage(InstalledLanguage());
+    if (event->type() == QEvent::LanguageChange) controller_->Languages().Follow(Game().TextLanguage());
     QWidget::changeEvent(event);
 }
 

@@ -82,7 +82,6 @@ private:
     TermReportPage* pnlRaport_ = nullptr;
     THelpDialog* frmPomoc_ = nullptr;
     TAchievementsDialog* frmOsiagniecia_ = nullptr;
-    int speedBeforeHelp_ = 0;  // the speed the help stopped, 0: none
     bool shown_ = false;
     bool painted_ = false;
 };
