@@ -104,8 +104,9 @@ TEST_F(TextSavedGames, AGameLoadedIntoAFreshSessionPlaysOnExactlyAsTheOriginal) 
         loaded->Execute("page " + std::to_string(original->View().Page()));
         const auto load = loaded->Execute("load " + SavePath());
         ASSERT_EQ(load.outcome, Session::Outcome::Done) << load.error;
-        // The course comes with the game, and only this game's.
-        ASSERT_TRUE(loaded->Played().CompanyHistory().Saved() == original->Played().CompanyHistory().Saved());
+        // The whole game comes with it, and only this game's: the company,
+        // its course, the term, the milestone runs and the seed.
+        ASSERT_TRUE(loaded->Played().Save() == original->Played().Save());
         const json originalBase = json::parse(original->StateLine())["sounds"];
         const json loadedBase = json::parse(loaded->StateLine())["sounds"];
 

@@ -97,8 +97,8 @@ TEST_F(StartupTest, HiddenPagesAndTheMapPictureAreMadeWhenFirstShown) {
     ASSERT_NE(music, nullptr);
     EXPECT_TRUE(music->isVisible());
     EXPECT_TRUE(music->isChecked());
-    EXPECT_EQ(w.findChild<QSlider*>(QStringLiteral("tbMuzyka"))->value(), w.Controller().Sound().MusicVolume());
-    EXPECT_EQ(w.findChild<QSlider*>(QStringLiteral("tbEfekty"))->value(), w.Controller().Sound().EffectsVolume());
+    EXPECT_EQ(w.findChild<QSlider*>(QStringLiteral("tbMuzyka"))->value(), w.Controller().Audio().Sound().MusicVolume());
+    EXPECT_EQ(w.findChild<QSlider*>(QStringLiteral("tbEfekty"))->value(), w.Controller().Audio().Sound().EffectsVolume());
     EXPECT_EQ(w.findChild<QComboBox*>(QStringLiteral("cbJezyk"))->currentData().toString(), "pl");
     EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("Label19"))->text(), "Menu");
 }
@@ -117,7 +117,7 @@ TEST_F(StartupTest, TheSoundBeginsToOpenOnceTheWindowHasBeenPainted) {
     w.Show();
     QCoreApplication::processEvents();
     EXPECT_TRUE(sound->Begun());
-    w->Controller().Sound().MusicVolume();  // waits until it is open
+    w->Controller().Audio().Sound().MusicVolume();  // waits until it is open
     EXPECT_EQ(log->calls, (std::vector<std::string>{"SetMusicVolume(" + std::to_string(w.tbMuzyka->value()) + ")",
                                                     "SetEffectsVolume(" + std::to_string(w.tbEfekty->value()) + ")",
                                                     "InitSound(" + assets.Dir() + ")"}));

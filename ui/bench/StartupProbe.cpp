@@ -140,7 +140,7 @@ int Game(int argc, char** argv) {
     TfrmMain window(std::move(options));
     if (window.StartupFailed()) return 1;
     FirstPaint probe(
-        &window, [&] { window.Controller().Sound().MusicVolume(); },
+        &window, [&] { window.Controller().Audio().Sound().MusicVolume(); },
         [&](int page) {
             window.findChild<TPageControl*>(QStringLiteral("PageControl"))->SetActivePage(page);
             window.repaint();

@@ -4,9 +4,7 @@
 #include <new>
 
 #include <QGuiApplication>
-#include <QTimer>
 
-#include "BackgroundOpenedSound.h"
 #include "BannerBar.h"
 #include "CasesPage.h"
 #include "Changes.h"
@@ -15,7 +13,6 @@
 #include "MenuPage.h"
 #include "Platform.h"
 #include "Shortcut.h"
-#include "Sound.h"
 #include "StatisticsPage.h"
 #include "StatusBar.h"
 #include "Translations.h"
@@ -23,37 +20,18 @@
 
 namespace dzwonex {
 
-namespace {
-
-// The sound opens after the window's first paint, or this long after the
-// start-up when no paint comes.
-constexpr int kSoundOpensAtTheLatestMs = 1000;
-
-}  // namespace
-
 GameController::GameController(TfrmMainOptions options, QObject* parent)
     : QObject(parent),
       options_(std::move(options)),
       languages_(settings_),
-      sound_(options_.sound ? std::move(options_.sound)
-                            : std::make_unique<BackgroundOpenedSound>(TSound::CreateWithSdlMixer())),
-      // The game's own sound opens on a thread once the window has been
-      // painted; one given to the window opens as it is asked.
-      soundToOpen_(dynamic_cast<BackgroundOpenedSound*>(sound_.get())),
-      router_(clock_, *sound_),
+      speakers_(std::move(options_.sound), settings_),
+      router_(clock_, speakers_.Sound()),
       careerFiles_(PlayerDataFolder(), InstalledLanguage),
       session_(router_, options_.seed ? *options_.seed : ClockSeed(), TodayIsoDate, &careerFiles_),
       keeper_(session_, options_),
       career_(session_, careerFiles_, clock_) {
     setObjectName(QStringLiteral("GameController"));
-    if (!options_.reportError) options_.reportError = ShowErrorBox;
-    if (!options_.openUrl) options_.openUrl = OpenInDesktop;
-    if (!options_.askSavePath) options_.askSavePath = AskSaveFile;
-    if (!options_.askOpenPath) options_.askOpenPath = AskOpenFile;
-    if (!options_.confirm) options_.confirm = AskTakNie;
-    if (!options_.askTerm) options_.askTerm = AskTerm;
-    if (!options_.chooseKeptGame) options_.chooseKeptGame = AskKeptGame;
-    if (options_.appDir.empty()) options_.appDir = ExecutableDir();
+    FillInTheGamesOwn(options_);
     router_.Follow(session_);
     clock_.Drive(session_.Game());
     // Before any text is written, so the first letter is in it too.
@@ -79,18 +57,13 @@ void GameController::Start(const Screen& screen) {
     career_.Attach(screen);
     screen_.map->SetBeforePaint([this] { DecodeMap(); });
     if (!settings_.Problem().isEmpty()) ReportError(settings_.Problem());
-    // The volumes are set before the sound opens: it starts at them.
-    sound_->SetMusicVolume(settings_.MusicVolume(sound_->MusicVolume()));
-    sound_->SetEffectsVolume(settings_.EffectsVolume(sound_->EffectsVolume()));
-    screen_.menu->ShowVolumes(sound_->MusicVolume(), sound_->EffectsVolume());
+    speakers_.ApplyVolumes(*screen_.menu);
     screen_.menu->ShowLanguage(languages_.Current());
     screen_.statistics->ShowDayAccount(Game().LastDay(), languages_.Current());
     try {
         Game().Reset(options_.userName ? *options_.userName : LogonUserName());
         LoadGraphics();
-        sound_->InitSound(AssetDir());
-        // A window that is not painted soon (started minimised) still sounds.
-        if (soundToOpen_) QTimer::singleShot(kSoundOpensAtTheLatestMs, this, &GameController::WindowPainted);
+        speakers_.Init(AssetDir());
         // The first game serves the usual term; "Nowa gra" offers the others.
         SetUpNewGame(Term::kDefaultYears);
     } catch (const std::bad_alloc&) {
@@ -107,10 +80,7 @@ void GameController::Start(const Screen& screen) {
     if (startupFailed_) return;
     keeper_.Activate();
     for (const QString& problem : career_.Load()) ReportError(problem);
-    if (!settings_.MusicOn()) {
-        screen_.menu->ShowMusicOn(false);
-        sound_->SetMusicOn(false);
-    }
+    speakers_.ApplyMusicSwitch(*screen_.menu);
     router_.ShowCourse();
     career_.ShowRating();
     const std::optional<KeptGame> latest = keeper_.Keeper().Latest();
@@ -143,13 +113,9 @@ void GameController::DecodeMap() {
     if (const auto problem = pictures_.DecodeMap(languages_.Current())) ReportError(*problem);
 }
 
-void GameController::WindowPainted() {
-    if (soundToOpen_) soundToOpen_->StartOpening();
-}
-
 void GameController::Shutdown() {
     clock_.Stop();
-    sound_->DoneSound();
+    speakers_.Sound().DoneSound();
     pictures_.Release();
     if (screen_.banner) screen_.banner->SetStrip(QImage());
     Game().Clear();
@@ -273,21 +239,6 @@ void GameController::StepSpeed(int delta) {
 void GameController::OpenBannerLink() {
     const QString path = QString::fromStdString(AssetDir() + "Banner.url");
     if (auto url = WebLinkFromShortcutFile(path)) options_.openUrl(*url);
-}
-
-void GameController::SetMusicOn(bool on) {
-    sound_->SetMusicOn(on);
-    settings_.SetMusicOn(on);
-}
-
-void GameController::SetMusicVolume(int percent) {
-    sound_->SetMusicVolume(percent);
-    settings_.SetMusicVolume(percent);
-}
-
-void GameController::SetEffectsVolume(int percent) {
-    sound_->SetEffectsVolume(percent);
-    settings_.SetEffectsVolume(percent);
 }
 
 }  // namespace dzwonex

@@ -15,11 +15,10 @@
 #include "LanguageSwitch.h"
 #include "Screen.h"
 #include "Settings.h"
+#include "Speakers.h"
 #include "ViewRouter.h"
 
 namespace dzwonex {
-
-class BackgroundOpenedSound;
 
 // One game in a window. It makes the parts and wires them: the session
 // (the company and what follows each turn), the view router that shows it
@@ -45,7 +44,8 @@ public:
     const Settings& Remembered() const { return settings_; }
     const MapPictures& Pictures() const { return pictures_.Pictures(); }
     const TfrmMainOptions& Options() const { return options_; }
-    const GameSound& Sound() const { return *sound_; }
+    const GameSound& Sound() const { return speakers_.Sound(); }
+    Speakers& Audio() { return speakers_; }
     // Where the pictures, sounds and Banner.url are read, ending in '/'.
     const std::string& AssetDir() const { return options_.appDir; }
     // True when a picture could not be loaded and the game was not set up.
@@ -55,8 +55,6 @@ public:
     // one asked for) on the screen given, then the remembered settings.
     void Start(const Screen& screen);
     void Shutdown();
-    // The window has had its first paint: the sound begins to open.
-    void WindowPainted();
     // The window is closing: its geometry is remembered and the game kept.
     void WindowClosing(const QByteArray& geometry);
     // The process is ending on a signal: the game is kept, and a failure
@@ -78,9 +76,6 @@ public:
     void TogglePause() { clock_.TogglePause(); }
     void PageChangedByPlayer() { session_.Game().PageChangedByPlayer(); }
     void OpenBannerLink();
-    void SetMusicOn(bool on);
-    void SetMusicVolume(int percent);
-    void SetEffectsVolume(int percent);
     void SetStartFromLastGame(bool on) { settings_.SetStartFromLastGame(on); }
     // A new company, once the player has picked its term; the game in play
     // is kept first.
@@ -105,8 +100,7 @@ private:
     TfrmMainOptions options_;
     Settings settings_;
     LanguageSwitch languages_;
-    std::unique_ptr<GameSound> sound_;
-    BackgroundOpenedSound* soundToOpen_ = nullptr;  // sound_, when it opens on a thread
+    Speakers speakers_;
     GameClock clock_;
     ViewRouter router_;
     CareerFiles careerFiles_;

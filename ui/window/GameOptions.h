@@ -70,6 +70,10 @@ struct TfrmMainOptions {
     std::optional<Language> language;
 };
 
+// Each option not given gets the real game's own below (the executable's
+// folder for the pictures).
+void FillInTheGamesOwn(TfrmMainOptions& options);
+
 // The real game's answers to the options above.
 void ShowErrorBox(const QString& message);
 void OpenInDesktop(const QUrl& url);

@@ -81,9 +81,10 @@ void TfrmMain::ConnectPages() {
     connect(tabSprawy_, &CasesPage::YesClicked, game, &GameController::AnswerYes);
     connect(tabSprawy_, &CasesPage::NoClicked, game, &GameController::AnswerNo);
     connect(tabSprawy_, &CasesPage::OkClicked, game, &GameController::AnswerOk);
-    connect(tabMenu_, &MenuPage::MusicSwitched, game, &GameController::SetMusicOn);
-    connect(tabMenu_, &MenuPage::MusicVolumeChanged, game, &GameController::SetMusicVolume);
-    connect(tabMenu_, &MenuPage::EffectsVolumeChanged, game, &GameController::SetEffectsVolume);
+    Speakers* speakers = &game->Audio();
+    connect(tabMenu_, &MenuPage::MusicSwitched, speakers, &Speakers::SetMusicOn);
+    connect(tabMenu_, &MenuPage::MusicVolumeChanged, speakers, &Speakers::SetMusicVolume);
+    connect(tabMenu_, &MenuPage::EffectsVolumeChanged, speakers, &Speakers::SetEffectsVolume);
     connect(tabMenu_, &MenuPage::LanguagePicked, game,
             [game](Language language) { game->Languages().Pick(language, true); });
     connect(tabMenu_, &MenuPage::HelpWanted, this, &TfrmMain::ShowHelp);
@@ -270,7 +271,7 @@ void TfrmMain::paintEvent(QPaintEvent* event) {
     if (!painted_) {
         painted_ = true;
         // Behind the rest of this paint and its flush to the screen.
-        QTimer::singleShot(0, controller_.get(), &GameController::WindowPainted);
+        QTimer::singleShot(0, &controller_->Audio(), &Speakers::WindowPainted);
     }
 }
 
