@@ -15,6 +15,7 @@ BackgroundSaver::~BackgroundSaver() {
         stopping_ = true;
     }
     changed_.notify_all();
+    if (onStopping) onStopping();
     worker_.join();
 }
 

@@ -29,6 +29,9 @@ public:
     void Queue(const QString& path, Write write);
     // Returns once nothing is left to write.
     void Flush();
+    // Test seam: called as the saver begins to stop, before it waits for
+    // its thread.
+    std::function<void()> onStopping;
 
 signals:
     // On the game's thread, after each write.

@@ -247,9 +247,24 @@ TEST_F(SavedGamesTest, StartingFromTheLastGameIsAChoice) {
         QTest::mouseClick(Control<QCheckBox>(w.window.get(), "chkOstatnia"), Qt::LeftButton, {}, QPoint(8, 8));
         w->close();
     }
-    WindowUnderTest w(assets.Dir(), 28);
-    EXPECT_TRUE(Control<QCheckBox>(w.window.get(), "chkOstatnia")->isChecked());
-    EXPECT_TRUE(w->Game().Snapshot() == kept);
+    const QString file = KeptGames().Latest()->path;
+    const auto inode = [&file] {
+        struct stat s {};
+        return ::stat(QFile::encodeName(file).constData(), &s) == 0 ? s.st_ino : 0;
+    };
+    const ino_t written = inode();
+    {
+        WindowUnderTest w(assets.Dir(), 28);
+        EXPECT_TRUE(Control<QCheckBox>(w.window.get(), "chkOstatnia")->isChecked());
+        EXPECT_TRUE(w->Game().Snapshot() == kept);
+        // Opened and closed again, untouched: its file is not written anew.
+        w->close();
+    }
+    EXPECT_EQ(inode(), written);
+    WindowUnderTest w(assets.Dir(), 29);
+    w->Controller().Clock().MainTimerTimer();
+    w->close();
+    EXPECT_NE(inode(), written);
 }
 
 // SIGTERM (a log-out) closes the window as the player would: kept.
@@ -484,6 +499,34 @@ TEST_F(SavedGamesTest, AKeepingThatFailsIsToldAndLeavesTheEarlierOne) {
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(Slurp(file), earlier);
     EXPECT_EQ(QFileInfo(file).dir().entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(file).fileName()});
+}
+
+// Ending on a signal with the disk full: no box waits on the way out; the
+// failure is told at the next start, first of all.
+TEST_F(SavedGamesTest, AKeepingThatFailsOnTheWayOutIsToldAtTheNextStart) {
+    {
+        WindowUnderTest w(assets.Dir(), 13);
+        Play(*w, 3);
+        rlimit saved{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 1024;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        w->Controller().LeavingOnSignal();
+        w->close();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        signal(SIGXFSZ, oldHandler);
+        EXPECT_TRUE(w.errors->empty());
+    }
+    WindowUnderTest next(assets.Dir(), 14);
+    EXPECT_TRUE(next.lblZmiany->FullText().startsWith(
+        QString::fromUtf8("Przy ostatnim zamknięciu: Nie udało się zapisać gry do ")))
+        << next.lblZmiany->FullText().toStdString();
+    EXPECT_TRUE(next.errors->empty());
+    // Told once.
+    WindowUnderTest after(assets.Dir(), 15);
+    EXPECT_FALSE(after.lblZmiany->FullText().startsWith(QString::fromUtf8("Przy ostatnim")));
 }
 
 }  // namespace

@@ -98,7 +98,8 @@ TEST_F(StartupTest, HiddenPagesAndTheMapPictureAreMadeWhenFirstShown) {
     EXPECT_TRUE(music->isVisible());
     EXPECT_TRUE(music->isChecked());
     EXPECT_EQ(w.findChild<QSlider*>(QStringLiteral("tbMuzyka"))->value(), w.Controller().Audio().Sound().MusicVolume());
-    EXPECT_EQ(w.findChild<QSlider*>(QStringLiteral("tbEfekty"))->value(), w.Controller().Audio().Sound().EffectsVolume());
+    EXPECT_EQ(w.findChild<QSlider*>(QStringLiteral("tbEfekty"))->value(),
+              w.Controller().Audio().Sound().EffectsVolume());
     EXPECT_EQ(w.findChild<QComboBox*>(QStringLiteral("cbJezyk"))->currentData().toString(), "pl");
     EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("Label19"))->text(), "Menu");
 }
