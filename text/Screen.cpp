@@ -1,6 +1,7 @@
 // What a person at a terminal sees after each command.
 #include <sstream>
 
+#include "KindNames.h"
 #include "Session.h"
 
 namespace dzwonex::text {
@@ -17,18 +18,17 @@ std::string Plain(std::string s) {
 // The screen's own words.
 struct ScreenWords {
     const char *cash, *opinion, *quality;
-    const char *subscribers, *phone, *booths;
+    const char* subscribers;
     const char *expenses, *staff, *repairs, *equipment;
     const char *noCases, *answers, *yes, *no, *none;
 };
 
-constexpr ScreenWords kPolish = {
-    "Kasa",    "Opinia",     "Jakość",  "Abonenci",    "Telefon/modem", "Budki telefoniczne",
-    "Wydatki", "Pracownicy", "Naprawy", "Nowy sprzęt", "(brak spraw)",  "Odpowiedzi",
-    "tak",     "nie",        "(brak)"};
-constexpr ScreenWords kEnglish = {"Cash",         "Opinion",  "Quality", "Subscribers", "Telephone/modem",
-                                  "Phone booths", "Expenses", "Staff",   "Repairs",     "New equipment",
-                                  "(no cases)",   "Answers",  "yes",     "no",          "(none)"};
+constexpr ScreenWords kPolish = {"Kasa",       "Opinia",  "Jakość",      "Abonenci",     "Wydatki",
+                                 "Pracownicy", "Naprawy", "Nowy sprzęt", "(brak spraw)", "Odpowiedzi",
+                                 "tak",        "nie",     "(brak)"};
+constexpr ScreenWords kEnglish = {"Cash",  "Opinion", "Quality",       "Subscribers", "Expenses",
+                                  "Staff", "Repairs", "New equipment", "(no cases)",  "Answers",
+                                  "yes",   "no",      "(none)"};
 }  // namespace
 
 std::string Session::Screen() const {
@@ -38,9 +38,13 @@ std::string Session::Screen() const {
     o << "\n==== Dzwonex S.A. ====  " << v.Text(Control::lblSpeed2) << "   " << v.Text(Control::lblSpeed1) << "\n";
     o << w.cash << ": " << v.Text(Control::lblKasa) << "   " << w.opinion << ": " << v.Text(Control::lblOpinia) << "   "
       << w.quality << ": " << v.Text(Control::lblJakosc) << "\n";
-    o << w.subscribers << ": " << w.phone << " " << v.Text(Control::lbl1) << ", ISDN " << v.Text(Control::lbl2)
-      << ", SDI " << v.Text(Control::lbl3) << ", Neostrada " << v.Text(Control::lbl4) << ", Polpak-T "
-      << v.Text(Control::lbl5) << ", " << w.booths << " " << v.Text(Control::lbl6) << "\n";
+    o << w.subscribers << ":";
+    static constexpr Control kCounts[kKindCount] = {Control::lbl1, Control::lbl2, Control::lbl3,
+                                                    Control::lbl4, Control::lbl5, Control::lbl6};
+    for (int k = 1; k <= kKindCount; ++k)
+        o << (k > 1 ? ", " : " ") << SubscriberKindName(k, KindNameForm::Plural, options_.language) << " "
+          << v.Text(kCounts[k - 1]);
+    o << "\n";
     o << w.expenses << ": " << w.staff << " " << v.Text(Control::lblPracownicy) << ", " << w.repairs << " "
       << v.Text(Control::lblNaprawy) << ", " << w.equipment << " " << v.Text(Control::lblSprzet) << "\n";
     o << "---- " << v.Text(Control::tabSprawy) << " ----\n";

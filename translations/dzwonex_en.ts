@@ -17,6 +17,20 @@
     </message>
 </context>
 <context>
+    <name>dzwonex::CareerFiles</name>
+    <message>
+        <source>Nie można odczytać pliku %1 (%2); gra toczy się dalej bez niego i niczego w nim nie zmieni.</source>
+        <translation>File %1 cannot be read (%2); the game goes on without it and changes nothing in it.</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::CareerPresenter</name>
+    <message>
+        <source>Osiągnięcie: %1</source>
+        <translation>Milestone: %1</translation>
+    </message>
+</context>
+<context>
     <name>dzwonex::CasesPage</name>
     <message>
         <source>Tak</source>
@@ -90,14 +104,6 @@
 <context>
     <name>dzwonex::Changes</name>
     <message>
-        <source>Telefon/modem</source>
-        <translation>Phone/modem</translation>
-    </message>
-    <message>
-        <source>Budki</source>
-        <translation>Booths</translation>
-    </message>
-    <message>
         <source>Kasa</source>
         <translation>Cash</translation>
     </message>
@@ -152,6 +158,10 @@
         <source>Nie można utworzyć folderu %1 na zachowane gry.</source>
         <translation>Cannot make the folder %1 for kept games.</translation>
     </message>
+    <message>
+        <source>Nie można utworzyć pliku na zachowaną grę w folderze %1.</source>
+        <translation>Cannot make a file for the kept game in folder %1.</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::Dialogs</name>
@@ -203,24 +213,8 @@
         <translation>Last game: %1 — Ctrl+K</translation>
     </message>
     <message>
-        <source>rok %1, %2</source>
-        <translation>year %1, %2</translation>
-    </message>
-    <message>
-        <source>Zapisano: %1</source>
-        <translation>Saved: %1</translation>
-    </message>
-    <message>
         <source>Zacząć nową grę? Obecna gra zostanie zachowana: wrócisz do niej przyciskiem „Kontynuuj”.</source>
         <translation>Start a new game? This game will be kept: “Continue” brings it back.</translation>
-    </message>
-    <message>
-        <source>%1 · grana %2</source>
-        <translation>%1 · played %2</translation>
-    </message>
-    <message>
-        <source>nie do odczytania</source>
-        <translation>cannot be read</translation>
     </message>
     <message>
         <source>Tak</source>
@@ -243,8 +237,27 @@
         <translation>%1 ×%2</translation>
     </message>
     <message>
-        <source>Osiągnięcie: %1</source>
-        <translation>Milestone: %1</translation>
+        <source>Przy ostatnim zamknięciu: %1</source>
+        <translation>When the game last closed: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::GameKeeper</name>
+    <message>
+        <source>Zapisano: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>%1 · grana %2</source>
+        <translation>%1 · played %2</translation>
+    </message>
+    <message>
+        <source>nie do odczytania</source>
+        <translation>cannot be read</translation>
+    </message>
+    <message>
+        <source>rok %1, %2</source>
+        <translation>year %1, %2</translation>
     </message>
 </context>
 <context>
@@ -252,14 +265,6 @@
     <message>
         <source>Legenda</source>
         <translation>Legend</translation>
-    </message>
-    <message>
-        <source>Telefon/modem</source>
-        <translation>Phone/modem</translation>
-    </message>
-    <message>
-        <source>Budka telefoniczna</source>
-        <translation>Phone booth</translation>
     </message>
     <message>
         <source>Mapa</source>
@@ -448,10 +453,6 @@
 <context>
     <name>dzwonex::PlayerFile</name>
     <message>
-        <source>Nie można odczytać pliku %1 (%2); gra toczy się dalej bez niego.</source>
-        <translation>Cannot read the file %1 (%2); the game goes on without it.</translation>
-    </message>
-    <message>
         <source>Plik %1 jest uszkodzony (%2) i nie dało się go odłożyć; gra toczy się dalej bez niego.</source>
         <translation>The file %1 is damaged (%2) and could not be put aside; the game goes on without it.</translation>
     </message>
@@ -466,6 +467,29 @@
     <message>
         <source>Nie można zapisać pliku %1 (%2).</source>
         <translation>Cannot write the file %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest zajęty przez inną grę; zmiany zostaną zapisane przy następnej okazji.</source>
+        <translation>File %1 is in use by another game; the changes will be written next time.</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::Settings</name>
+    <message>
+        <source>to folder</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>to nie zwykły plik</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>Plik ustawień %1 nie nadaje się do odczytu (%2). Odłożono go jako %3 i zaczęto nowy.</source>
+        <translation>Settings file %1 cannot be read (%2). It was put aside as %3 and a new one begun.</translation>
+    </message>
+    <message>
+        <source>Plik ustawień %1 nie nadaje się do odczytu (%2); ustawienia nie zostaną zapamiętane.</source>
+        <translation>Settings file %1 cannot be read (%2); the settings will not be kept.</translation>
     </message>
 </context>
 <context>
@@ -497,14 +521,6 @@
     <message>
         <source>Nagłówek liczby abonentów</source>
         <translation>Heading of the subscriber counts</translation>
-    </message>
-    <message>
-        <source>Telefon/modem</source>
-        <translation>Phone/modem</translation>
-    </message>
-    <message>
-        <source>Budki telefoniczne</source>
-        <translation>Phone booths</translation>
     </message>
     <message>
         <source>Wydatki</source>
@@ -895,14 +911,6 @@
 <context>
     <name>dzwonex::THistoryChart</name>
     <message>
-        <source>Telefon/modem</source>
-        <translation>Phone/modem</translation>
-    </message>
-    <message>
-        <source>Budki</source>
-        <translation>Booths</translation>
-    </message>
-    <message>
         <source>Kasa</source>
         <translation>Cash</translation>
     </message>
@@ -1010,17 +1018,6 @@
     <message>
         <source>Pokazuje historię oceny firmy i jej części</source>
         <translation>Shows the history of the company rating and its parts</translation>
-    </message>
-</context>
-<context>
-    <name>dzwonex::TMapHints</name>
-    <message>
-        <source>Telefon/modem</source>
-        <translation>Phone/modem</translation>
-    </message>
-    <message>
-        <source>Budka telefoniczna</source>
-        <translation>Phone booth</translation>
     </message>
 </context>
 <context>

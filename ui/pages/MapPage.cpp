@@ -34,13 +34,11 @@ void MapPage::BuildLegend() {
     pnlLegenda_ = Panel(this, "pnlLegenda");
     shapeLegenda_ = Shape(pnlLegenda_, "shapeLegenda", {4, 4, 140, 165}, kBoxFill);
     legendLabels_[0] = FixedLabel(pnlLegenda_, "Label1", QString(), {8, 8, 129, 13}, true, Qt::AlignHCenter);
-    // The product names are the same in every language; RetranslateUi
-    // names the others.
+    // RetranslateUi names the kinds.
     static const char* const names[kKindCount] = {"Label2", "Label3", "Label4", "Label5", "Label6", "Label7"};
-    static const char* const products[kKindCount] = {"", "ISDN", "SDI", "Neostrada", "Polpak-T", ""};
     for (int k = 0; k < kKindCount; ++k)
-        legendLabels_[static_cast<size_t>(k + 1)] = AutoLabel(pnlLegenda_, names[k], QString::fromLatin1(products[k]),
-                                                              {36, kLegendLabelTops[static_cast<size_t>(k)]});
+        legendLabels_[static_cast<size_t>(k + 1)] =
+            AutoLabel(pnlLegenda_, names[k], QString(), {36, kLegendLabelTops[static_cast<size_t>(k)]});
     pnlLegenda_->OnResize = [this] { pnlLegendaResize(); };
 }
 
@@ -107,11 +105,11 @@ void MapPage::RetranslateUi() {
     Describe(this, tr("Mapa"), tr("Mapa miasta z abonentami i legenda"));
     if (!IsBuilt()) return;
     ShowCaption(legendLabels_[0], tr("Legenda"));
-    legendLabels_[1]->setText(tr("Telefon/modem"));
-    legendLabels_[6]->setText(tr("Budka telefoniczna"));
     // The legend's names are as long as their text.
-    legendLabels_[1]->adjustSize();
-    legendLabels_[6]->adjustSize();
+    for (int k = 1; k <= kKindCount; ++k) {
+        legendLabels_[static_cast<size_t>(k)]->setText(KindName(k));
+        legendLabels_[static_cast<size_t>(k)]->adjustSize();
+    }
 
     Describe(pnlLegenda_, tr("Legenda"), tr("Rodzaje abonentów na mapie"));
     Describe(legendLabels_[0], tr("Legenda"), tr("Nagłówek legendy"));

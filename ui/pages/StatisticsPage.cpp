@@ -1,11 +1,14 @@
 #include "StatisticsPage.h"
 
+#include "KindNames.h"
+
 #include <algorithm>
 
 #include "Amounts.h"
 #include "Changes.h"
 #include "FittedAmount.h"
 #include "HistoryChart.h"
+#include "KindNames.h"
 #include "RatingBox.h"
 #include "Translations.h"
 
@@ -97,14 +100,11 @@ void StatisticsPage::BuildCounts() {
     captions_.push_back({FixedLabel(p, "Label8", QString(), {left, 104, inner, kRowHeight}, true, Qt::AlignHCenter),
                          QT_TR_NOOP("Abonenci"), QT_TR_NOOP("Nagłówek liczby abonentów")});
     static const char* const rowNames[kKindCount] = {"Label9", "Label12", "Label13", "Label14", "Label15", "Label16"};
-    // The product names are the same in every language.
-    static const char* const rowTexts[kKindCount] = {
-        QT_TR_NOOP("Telefon/modem"), "ISDN", "SDI", "Neostrada", "Polpak-T", QT_TR_NOOP("Budki telefoniczne")};
     static const char* const countNames[kKindCount] = {"lbl1", "lbl2", "lbl3", "lbl4", "lbl5", "lbl6"};
     static constexpr int rowTops[kKindCount] = {128, 144, 160, 176, 208, 240};
     for (size_t i = 0; i < kKindCount; ++i) {
         captions_.push_back({FixedLabel(p, rowNames[i], QString(), {left, rowTops[i], kCountCaptionWidth, kRowHeight}),
-                             rowTexts[i], kRowDescription});
+                             nullptr, kRowDescription, static_cast<int>(i) + 1});
         lblCounts_[i] = FixedLabel(p, countNames[i], QStringLiteral("X"),
                                    {left + kCountCaptionWidth, rowTops[i], inner - kCountCaptionWidth, kRowHeight},
                                    false, Qt::AlignRight);
@@ -252,8 +252,11 @@ void StatisticsPage::RetranslateUi() {
     Describe(this, tr("Statystyka"), tr("Stan firmy i wykres historii"));
     if (!IsBuilt()) return;
     for (const Caption& c : captions_) {
-        ShowCaption(c.label, tr(c.text));
-        Describe(c.label, tr(c.text), tr(c.description));
+        const QString text =
+            c.kind > 0 ? QString::fromUtf8(SubscriberKindName(c.kind, KindNameForm::Plural, InstalledLanguage()))
+                       : tr(c.text);
+        ShowCaption(c.label, text);
+        Describe(c.label, text, tr(c.description));
     }
     chartHistoria_->RetranslateUi();
     pnlOcena_->RetranslateUi();
@@ -270,10 +273,11 @@ void StatisticsPage::RetranslateUi() {
     const QString countNames[kKindCount] = {
         tr("Liczba abonentów telefonu lub modemu"), tr("Liczba abonentów ISDN"),     tr("Liczba abonentów SDI"),
         tr("Liczba abonentów Neostrady"),           tr("Liczba abonentów Polpak-T"), tr("Liczba budek telefonicznych")};
-    const QString kindNames[kKindCount] = {tr("Telefon/modem"),        QStringLiteral("ISDN"),
-                                           QStringLiteral("SDI"),      QStringLiteral("Neostrada"),
-                                           QStringLiteral("Polpak-T"), tr("Budki telefoniczne")};
-    for (size_t i = 0; i < kKindCount; ++i) Describe(lblCounts_[i], kindNames[i], countNames[i]);
+    for (size_t i = 0; i < kKindCount; ++i)
+        Describe(
+            lblCounts_[i],
+            QString::fromUtf8(SubscriberKindName(static_cast<int>(i) + 1, KindNameForm::Plural, InstalledLanguage())),
+            countNames[i]);
     Describe(lblPracownicy_, tr("Pracownicy"), tr("Dzisiejsze płace, w złotych"));
     Describe(lblNaprawy_, tr("Naprawy"), tr("Dzisiejsze naprawy, w złotych"));
     Describe(lblSprzet_, tr("Nowy sprzęt"), tr("Dzisiejsze wydatki na sprzęt, w złotych"));

@@ -103,8 +103,9 @@ private:
     // a screen reader says of it.
     struct Caption {
         QLabel* label;
-        const char* text;
+        const char* text;  // in tr(); none for a kind's row
         const char* description;
+        int kind = 0;  // a row of subscribers of this kind
     };
     std::vector<Caption> captions_;
 };

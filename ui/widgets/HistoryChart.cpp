@@ -10,6 +10,7 @@
 
 #include "Controls.h"
 #include "History.h"
+#include "KindNames.h"
 #include "RatingParts.h"
 #include "Translations.h"
 
@@ -38,13 +39,15 @@ constexpr int kNotRating = -1;
 constexpr int kRatingTotal = kRatingPartCount;
 
 struct LineRow {
-    const char* name;  // in tr(); the product names are the same in every language
+    const char* name;  // in tr(); none for a kind's line
     QColor colour;
     ChartSide side;
     double (*value)(const HistorySample&);
     bool redBelowZero = false;
     // A line of the rating reads the history too: its total or one part.
     int rating = kNotRating;
+    // A line of subscribers of this kind, named as every page names it.
+    int kind = 0;
 };
 
 // One group of lines: its button and the chart the button shows. A new
@@ -88,12 +91,12 @@ const std::array<GroupRow, THistoryChart::kGroupCount>& Groups() {
          QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Abonenci każdego rodzaju od początku gry, rok po roku"),
          QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "telefony i ISDN"),
          QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "pozostałe"),
-         {{QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Telefon/modem"), kKindColours[0], ChartSide::left, Count<0>},
-          {"ISDN", kKindColours[1], ChartSide::left, Count<1>},
-          {"SDI", kKindColours[2], ChartSide::right, Count<2>},
-          {"Neostrada", kKindColours[3], ChartSide::right, Count<3>},
-          {"Polpak-T", kKindColours[4], ChartSide::right, Count<4>},
-          {QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Budki"), kKindColours[5], ChartSide::right, Count<5>}}},
+         {{nullptr, kKindColours[0], ChartSide::left, Count<0>, false, kNotRating, skPhone},
+          {nullptr, kKindColours[1], ChartSide::left, Count<1>, false, kNotRating, skIsdn},
+          {nullptr, kKindColours[2], ChartSide::right, Count<2>, false, kNotRating, skSdi},
+          {nullptr, kKindColours[3], ChartSide::right, Count<3>, false, kNotRating, skNeostrada},
+          {nullptr, kKindColours[4], ChartSide::right, Count<4>, false, kNotRating, skPolpak},
+          {nullptr, kKindColours[5], ChartSide::right, Count<5>, false, kNotRating, skBooth}}},
         // The total on the left, its five parts, of at most 250 each, on the right.
         {"btnWykresOcena",
          QT_TRANSLATE_NOOP("dzwonex::THistoryChart", "Ocena"),
@@ -210,7 +213,10 @@ ChartRequest THistoryChart::Request() const {
     r.height = plot_->height();
     for (const LineRow& line : group.lines) {
         if (line.rating == kNotRating) {
-            r.lines.push_back({tr(line.name), line.colour, line.side, line.value, line.redBelowZero});
+            const QString name = line.kind > 0
+                                     ? QString::fromUtf8(SubscriberKindName(line.kind, KindNameForm::Short, language_))
+                                     : tr(line.name);
+            r.lines.push_back({name, line.colour, line.side, line.value, line.redBelowZero});
             continue;
         }
         const int part = line.rating;

@@ -4,16 +4,14 @@
 #include <QToolTip>
 #include <QWidget>
 
+#include "KindNames.h"
 #include "MapPaint.h"
+#include "Translations.h"
 
 namespace dzwonex {
 
 QString KindName(int kind) {
-    // The product names are the same in every language.
-    static const char* const names[kKindCount] = {
-        QT_TRANSLATE_NOOP("dzwonex::TMapHints", "Telefon/modem"),     "ISDN", "SDI", "Neostrada", "Polpak-T",
-        QT_TRANSLATE_NOOP("dzwonex::TMapHints", "Budka telefoniczna")};
-    return kind >= 1 && kind <= kKindCount ? TMapHints::tr(names[kind - 1]) : QString();
+    return QString::fromUtf8(SubscriberKindName(kind, KindNameForm::One, InstalledLanguage()));
 }
 
 TMapHints::TMapHints(QWidget* map, const Company& game) : QObject(map), game_(game) { map->installEventFilter(this); }

@@ -5,15 +5,12 @@
 #include <QCoreApplication>
 
 #include "Amounts.h"
+#include "KindNames.h"
 
 namespace dzwonex {
 
 namespace {
 
-// The product names are the same in every language.
-const char* const kKindNames[kKindCount] = {
-    QT_TRANSLATE_NOOP("dzwonex::Changes", "Telefon/modem"), "ISDN", "SDI", "Neostrada", "Polpak-T",
-    QT_TRANSLATE_NOOP("dzwonex::Changes", "Budki")};
 constexpr const char* kMinus = "\xE2\x88\x92";  // U+2212
 
 QString Tr(const char* source) { return QCoreApplication::translate("dzwonex::Changes", source); }
@@ -39,7 +36,7 @@ std::string CashChange(int64_t delta, Language language) {
 }
 
 std::string KindChange(int kind, int64_t delta, Language language) {
-    return Word(kKindNames[kind - 1]) + " " + FormatChange(delta, language);
+    return SubscriberKindName(kind, KindNameForm::Short, language) + std::string(" ") + FormatChange(delta, language);
 }
 
 std::vector<std::string> DescribeEffects(const Effects& effects, Language language) {

@@ -41,8 +41,8 @@ void InstallLanguage(Language language) {
         QCoreApplication::installTranslator(qt.get());
         now.qt = std::move(qt);
     }
-    // Polish is the source language: its file changes nothing, and a
-    // missing one would leave the texts as written.
+    // Polish is the source language and has no file: the texts stay as
+    // written.
     auto game = std::make_unique<QTranslator>();
     if (game->load(QStringLiteral(":/i18n/dzwonex_") + code + QStringLiteral(".qm"))) {
         QCoreApplication::installTranslator(game.get());
