@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <vector>
 
 #include "Amounts.h"
 #include "Limits.h"
@@ -10,9 +11,57 @@
 namespace dzwonex {
 
 namespace {
-// Points shifted by erasing them one at a time, at most, before the list
-// is closed up at once instead.
-constexpr int64_t kDirectErasureWork = 64 * 1024;
+// Up to this many removals at once, each drawn place is found by counting
+// the places taken before it; past it, through a tree of counts.
+constexpr int32_t kFewRemovals = 64;
+
+// Removing points one after another, each at a place drawn among those
+// left: the places they had in the list as it was, ascending. The draws
+// are those of erasing each point in turn.
+std::vector<int32_t> FewPlacesDrawn(RandomSource& random, int32_t size, int32_t removals) {
+    std::vector<int32_t> taken;  // ascending
+    taken.reserve(static_cast<size_t>(removals));
+    for (int32_t r = 0; r < removals; ++r) {
+        // The place among those left is the place in the whole list once
+        // every place taken at or before it is counted.
+        int32_t place = random.Random(size - r);
+        auto after = taken.begin();
+        for (; after != taken.end() && *after <= place; ++after) ++place;
+        taken.insert(after, place);
+    }
+    return taken;
+}
+
+// The same for many removals: finding a place among those left through a
+// Fenwick tree of the points left takes a logarithm's steps, and building
+// the tree one pass over the list.
+std::vector<int32_t> ManyPlacesDrawn(RandomSource& random, int32_t size, int32_t removals) {
+    std::vector<int32_t> tree(static_cast<size_t>(size) + 1, 0);
+    for (int32_t i = 1; i <= size; ++i) {
+        tree[static_cast<size_t>(i)] += 1;
+        if (const int32_t up = i + (i & -i); up <= size) tree[static_cast<size_t>(up)] += tree[static_cast<size_t>(i)];
+    }
+    int32_t top = 1;
+    while (top * 2 <= size) top *= 2;
+    std::vector<bool> removed(static_cast<size_t>(size), false);
+    for (int32_t r = 0; r < removals; ++r) {
+        int32_t rank = random.Random(size - r);
+        int32_t at = 0;
+        for (int32_t step = top; step > 0; step /= 2) {
+            if (at + step <= size && tree[static_cast<size_t>(at + step)] <= rank) {
+                at += step;
+                rank -= tree[static_cast<size_t>(at)];
+            }
+        }
+        removed[static_cast<size_t>(at)] = true;
+        for (int32_t i = at + 1; i <= size; i += i & -i) tree[static_cast<size_t>(i)] -= 1;
+    }
+    std::vector<int32_t> taken;
+    taken.reserve(static_cast<size_t>(removals));
+    for (int32_t i = 0; i < size; ++i)
+        if (removed[static_cast<size_t>(i)]) taken.push_back(i);
+    return taken;
+}
 
 constexpr Control kCountLabels[kKindCount] = {
     Control::lbl1, Control::lbl2, Control::lbl3, Control::lbl4, Control::lbl5, Control::lbl6,
@@ -62,18 +111,28 @@ void Company::ShowSubscriberCounts() {
     view_.RepaintMap();
 }
 
+void Company::ShowSubscriberCount(int32_t kind) {
+    view_.SetText(kCountLabels[static_cast<size_t>(kind - 1)], FormatAmount(Count(kind), language_));
+    view_.RepaintMap();
+}
+
 bool Company::KindFull(int32_t kind) const { return Count(kind) >= kMaxPointsOfKind; }
 
 void Company::AddSubscriber(int32_t kind) {
-    if (KindFull(kind)) return;
+    if (PlaceSubscriber(kind)) ShowSubscriberCount(kind);
+}
+
+bool Company::PlaceSubscriber(int32_t kind) {
+    if (KindFull(kind)) return false;
     const int32_t x = random_->Random(mapWidth_);
     const int32_t y = random_->Random(mapHeight_);
-    AddSubscriberAt(kind, x, y);
+    subscribers_[static_cast<size_t>(kind - 1)].push_back(std::make_shared<const MapPoint>(x, y));
+    return true;
 }
 
 void Company::AddSubscriberAt(int32_t kind, int32_t x, int32_t y) {
     subscribers_[static_cast<size_t>(kind - 1)].push_back(std::make_shared<const MapPoint>(x, y));
-    ShowSubscriberCounts();
+    ShowSubscriberCount(kind);
 }
 
 void Company::RemoveSubscriberAt(int32_t kind, int32_t index) {
@@ -81,16 +140,17 @@ void Company::RemoveSubscriberAt(int32_t kind, int32_t index) {
     if (index < 0 || index >= static_cast<int32_t>(list.size())) return;
     // A case may still hold the point; shared ownership keeps it alive.
     list.erase(list.begin() + index);
-    ShowSubscriberCounts();
+    ShowSubscriberCount(kind);
 }
 
 void Company::RemoveSubscriber(const MapPoint* point) {
     if (!point) return;
-    for (auto& list : subscribers_) {
+    for (int32_t kind = 1; kind <= kKindCount; ++kind) {
+        PointList& list = subscribers_[static_cast<size_t>(kind - 1)];
         for (auto it = list.begin(); it != list.end(); ++it) {
             if (it->get() == point) {
                 list.erase(it);
-                ShowSubscriberCounts();
+                ShowSubscriberCount(kind);
                 return;
             }
         }
@@ -99,7 +159,10 @@ void Company::RemoveSubscriber(const MapPoint* point) {
 
 void Company::DriftSubscribers(int32_t kind, int32_t n) {
     if (n > 0) {
-        for (int32_t i = 0; i < n && !KindFull(kind); ++i) AddSubscriber(kind);
+        // The count is shown once, with every point of the drift in place.
+        int32_t added = 0;
+        while (added < n && PlaceSubscriber(kind)) ++added;
+        if (added > 0) ShowSubscriberCount(kind);
     } else if (n < 0) {
         RemoveRandomSubscribers(kind, -static_cast<int64_t>(n));
     }
@@ -108,47 +171,19 @@ void Company::DriftSubscribers(int32_t kind, int32_t n) {
 void Company::RemoveRandomSubscribers(int32_t kind, int64_t n) {
     PointList& list = subscribers_[static_cast<size_t>(kind - 1)];
     const auto size = static_cast<int32_t>(list.size());
-    const int64_t removals = std::min<int64_t>(n, size);
+    const auto removals = static_cast<int32_t>(std::min<int64_t>(n, size));
     if (removals == 0) return;
-    // Each removal draws a place in the list as it stands then. A few
-    // removals from a short list (the everyday case) erase one point at a
-    // time: cheaper than building the tree below.
-    if (removals * size <= kDirectErasureWork) {
-        for (int64_t r = 0; r < removals; ++r)
-            list.erase(list.begin() + random_->Random(size - static_cast<int32_t>(r)));
-        ShowSubscriberCounts();
-        return;
+    const std::vector<int32_t> places =
+        removals <= kFewRemovals ? FewPlacesDrawn(*random_, size, removals) : ManyPlacesDrawn(*random_, size, removals);
+    // The list closes up once, from the first place taken on. A case may
+    // still hold a removed point; shared ownership keeps it alive.
+    auto kept = list.begin() + places.front();
+    for (size_t i = 0; i < places.size(); ++i) {
+        const auto next = i + 1 < places.size() ? list.begin() + places[i + 1] : list.end();
+        kept = std::move(list.begin() + places[i] + 1, next, kept);
     }
-    // Erasing one point at a time would shift the list each time, minutes
-    // for a full list; a tree of counts finds the same point among those
-    // left, and the list closes up once.
-    std::vector<int32_t> tree(static_cast<size_t>(size) + 1, 0);  // Fenwick tree of points left
-    for (int32_t i = 1; i <= size; ++i) {
-        tree[static_cast<size_t>(i)] += 1;
-        if (const int32_t up = i + (i & -i); up <= size) tree[static_cast<size_t>(up)] += tree[static_cast<size_t>(i)];
-    }
-    int32_t top = 1;
-    while (top * 2 <= size) top *= 2;
-    std::vector<bool> removed(static_cast<size_t>(size), false);
-    for (int64_t r = 0; r < removals; ++r) {
-        // The place among the points left, then the point it is.
-        int32_t rank = random_->Random(size - static_cast<int32_t>(r));
-        int32_t at = 0;
-        for (int32_t step = top; step > 0; step /= 2) {
-            if (at + step <= size && tree[static_cast<size_t>(at + step)] <= rank) {
-                at += step;
-                rank -= tree[static_cast<size_t>(at)];
-            }
-        }
-        removed[static_cast<size_t>(at)] = true;
-        for (int32_t i = at + 1; i <= size; i += i & -i) tree[static_cast<size_t>(i)] -= 1;
-    }
-    size_t kept = 0;
-    for (size_t i = 0; i < list.size(); ++i)
-        if (!removed[i]) list[kept++] = std::move(list[i]);
-    // A case may still hold a removed point; shared ownership keeps it alive.
-    list.resize(kept);
-    ShowSubscriberCounts();
+    list.erase(kept, list.end());
+    ShowSubscriberCount(kind);
 }
 
 bool Company::IsListed(const MapPoint* point) const {

@@ -131,11 +131,14 @@ private:
     void AddOpinion(double delta);
     void AddQuality(double delta);
 
-    // Subscribers; each change refreshes the counts and the map.
+    // Subscribers; each change refreshes its kind's count and the map.
     void ShowSubscriberCounts();
+    void ShowSubscriberCount(int32_t kind);
     // A new subscriber at a random place: X is drawn before Y. A full kind
     // (KindFull) takes none and draws nothing.
     void AddSubscriber(int32_t kind);
+    // The same without showing it: false for a full kind.
+    bool PlaceSubscriber(int32_t kind);
     void AddSubscriberAt(int32_t kind, int32_t x, int32_t y);
     void RemoveSubscriberAt(int32_t kind, int32_t index);
     void RemoveSubscriber(const MapPoint* point);

@@ -103,6 +103,7 @@ TEST_F(CompanyState, ALeftPointIsFreedWhenNothingRefersToIt) {
 
 TEST_F(CompanyState, CountsUseTheAmountFormat) {
     build.Counts({1049, 38, 0, 0, 2, 26});
+    game->SetLanguage(Language::Polish);  // shows every label
     build.AddSubscriber(skPhone);
     EXPECT_EQ(view.Text(Control::lbl1), "1 050");
     EXPECT_EQ(view.Text(Control::lbl2), "38");

@@ -12,11 +12,19 @@ namespace dzwonex::testing {
 using Limits = GameTest;
 
 // A drift takes the same points, with the same draws, as taking one after
-// another from the list as it stands would.
+// another from the list as it stands would: a few from a long list, most
+// of a short one (drawn places that often fall next to those taken), and
+// many at once.
 TEST_F(Limits, ADriftRemovesWhatOneRemovalAfterAnotherWould) {
-    for (int32_t removals : {1, 2, 7, 2000, 4999, 5000, 9000}) {
-        SCOPED_TRACE(removals);
-        build.Counts({0, 5000, 0, 0, 0, 0});
+    struct Row {
+        int32_t count, removals;
+    };
+    const Row rows[] = {{5000, 1},    {5000, 2},    {5000, 7},    {80, 64},    {80, 65},
+                        {5000, 2000}, {5000, 4999}, {5000, 5000}, {5000, 9000}};
+    for (const Row& row : rows) {
+        const int32_t removals = row.removals;
+        SCOPED_TRACE(std::to_string(removals) + " of " + std::to_string(row.count));
+        build.Counts({0, row.count, 0, 0, 0, 0});
         PointList expected = game->Subscribers(skIsdn);
         Lcg32 draws(lcg->State());
         for (int32_t i = 0; i < removals && !expected.empty(); ++i)
