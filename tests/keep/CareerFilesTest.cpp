@@ -109,6 +109,16 @@ TEST_F(CareerFilesTest, TwoGamesAtOnceEachKeepWhatTheyEntered) {
     EXPECT_TRUE(second.TakeProblems().empty());
 }
 
+TEST_F(CareerFilesTest, ARecordAnotherGameWroteSinceTheStartSurvivesATermsEnd) {
+    CareerFiles first = Files(), other = Files();
+    std::vector<QString> problems;
+    first.Load(problems);
+    EXPECT_EQ(other.EnterTerm(Served(5, 800), "inna", "2026-12-08", 7), 1);
+    EXPECT_EQ(first.EnterTerm(Served(5, 900), "ta", "2026-12-09", 8), 1);
+    EXPECT_EQ(Users(RecordsFromJson(Text(RecordsPath())), 5), (std::vector<std::string>{"ta", "inna"}));
+    EXPECT_EQ(Users(first.Table(), 5), (std::vector<std::string>{"ta", "inna"}));
+}
+
 // A pipe (or a folder) where the records belong: told, left as it is, and
 // the entry waits until the file can be read again.
 TEST_F(CareerFilesTest, AFileThatCannotBeReadIsNeverWrittenOverAndItsEntriesWait) {
