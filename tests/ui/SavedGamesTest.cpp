@@ -23,6 +23,20 @@
 namespace dzwonex::uitest {
 namespace {
 
+// Runs `work` on a disk that takes no file larger than `bytes`, as a full
+// one would fail a write part way.
+void WithFilesOfAtMost(rlim_t bytes, const std::function<void()>& work) {
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = bytes;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    work();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, oldHandler);
+}
+
 QByteArray Slurp(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -484,15 +498,7 @@ TEST_F(SavedGamesTest, AKeepingThatFailsIsToldAndLeavesTheEarlierOne) {
     w.Show();
     w->Controller().Keeper().ContinueLastGame();
     Play(*w, 6);
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    w->close();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, oldHandler);
+    WithFilesOfAtMost(4096, [&] { w->close(); });
 
     ASSERT_EQ(w.errors->size(), 1u);
     EXPECT_EQ(*w.errors->begin(), "Nie udało się zapisać gry do " + file + ": plik za duży.");
@@ -507,16 +513,10 @@ TEST_F(SavedGamesTest, AKeepingThatFailsOnTheWayOutIsToldAtTheNextStart) {
     {
         WindowUnderTest w(assets.Dir(), 13);
         Play(*w, 3);
-        rlimit saved{};
-        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = 1024;
-        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-        w->Controller().LeavingOnSignal();
-        w->close();
-        setrlimit(RLIMIT_FSIZE, &saved);
-        signal(SIGXFSZ, oldHandler);
+        WithFilesOfAtMost(1024, [&] {
+            w->Controller().LeavingOnSignal();
+            w->close();
+        });
         EXPECT_TRUE(w.errors->empty());
     }
     WindowUnderTest next(assets.Dir(), 14);

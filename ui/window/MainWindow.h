@@ -6,19 +6,12 @@
 #include "GameController.h"
 #include "GameOptions.h"
 #include "KeyBindings.h"
+#include "Screen.h"
 
 namespace dzwonex {
 
-class BannerBar;
-class CasesPage;
-class MapPage;
-class MenuPage;
-class StatisticsPage;
-class StatusBar;
-class TPageControl;
 class THelpDialog;
 class TAchievementsDialog;
-class TermReportPage;
 
 // The main window: the banner on top, the four pages (Mapa, Statystyka,
 // Sprawy, Menu) in the middle, the status bar below, and the report at a
