@@ -4,6 +4,7 @@
 // (JsonFields.h), naming the field of each fault.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "Amounts.h"
 #include "BoundedJson.h"
@@ -131,8 +132,26 @@ SubjectSnapshot Resolve(const SubjectRef& ref, const CompanySnapshot& s, const s
     return {p.x, p.y, true, static_cast<int32_t>(*ref.kind), static_cast<int32_t>(*ref.index)};
 }
 
+// The part of History a sample of that age is kept in (as Restore parts
+// them), and the least days between two samples there: the last year day
+// by day, the nine years before it a week apart, anything older the old
+// spacing apart.
+struct Part {
+    int index;
+    int32_t leastGap;
+};
+Part PartOf(int64_t age, int32_t oldSpacing) {
+    if (age < History::kDailySpan) return {0, 1};
+    if (age < History::kWeeklySpan) return {1, History::kWeek};
+    return {2, oldSpacing};
+}
+
 // Samples in the order of their days, none after the game's, with a
-// spacing History can have given them.
+// spacing History can have given them, and as far apart as History keeps
+// them (by their age on the latest sample's day, as Restore parts them).
+// So a played day adds one sample to no more than History holds, and the
+// old spacing doubles only while the old part fits the calendar: what it
+// writes then reads again.
 SavedHistory ReadHistory(const Json& j, int32_t gameDay) {
     SavedHistory h;
     const Json* samples = nullptr;
@@ -151,6 +170,16 @@ SavedHistory ReadHistory(const Json& j, int32_t gameDay) {
                                       : " is after the game's day (" + std::to_string(gameDay);
         if (day <= before || day > gameDay)
             throw Fault{"day", std::to_string(day) + wrong + ")"}.In(At(i)).In("samples");
+    }
+    for (size_t i = 1; i < h.samples.size(); ++i) {
+        const int32_t day = h.samples[i].day, before = h.samples[i - 1].day, latest = h.samples.back().day;
+        const Part part = PartOf(int64_t{latest} - day, h.oldSpacing);
+        if (PartOf(int64_t{latest} - before, h.oldSpacing).index == part.index && day - before < part.leastGap)
+            throw Fault{"day", std::to_string(day) + " is too close to the sample before (day " +
+                                   std::to_string(before) + "): samples of that age lie at least " +
+                                   std::to_string(part.leastGap) + " days apart"}
+                .In(At(i))
+                .In("samples");
     }
     return h;
 }
@@ -174,7 +203,10 @@ Term ReadTerm(const Json& j, int32_t gameDay) {
     if (served >= term.LengthDays())
         throw Fault{"startDay", std::to_string(startDay) + ": a " + std::to_string(years) +
                                     "-year term from it has ended by the game's day (" + std::to_string(gameDay) + ")"};
-    const int32_t mostBelow = std::min(served, Term::kDismissalDays - 1);
+    // On the last day no day comes but the clock still ticks, and each tick
+    // counts a day below the line.
+    const int32_t mostBelow =
+        gameDay == kLastDay ? Term::kDismissalDays - 1 : std::min(served, Term::kDismissalDays - 1);
     if (daysBelow < 0 || daysBelow > mostBelow)
         throw Fault{"daysBelow", std::to_string(daysBelow) + " is out of range (0.." + std::to_string(mostBelow) +
                                      " for a term still running)"};
@@ -203,13 +235,16 @@ MilestoneProgress ReadMilestones(const Json& j, int32_t gameDay) {
         throw Fault{"startBooths",
                     std::to_string(p.startBooths) + " is out of range (-1.." + std::to_string(kMaxPointsOfKind) + ")"};
     if (gameDay < 0 || gameDay > kLastDay) return p;  // the company names that fault
+    // On the last day no day comes but the clock still ticks, and each tick
+    // lengthens the runs: there they may pass the game's day.
+    const int32_t most = gameDay == kLastDay ? std::numeric_limits<int32_t>::max() : gameDay;
     for (auto [key, days] : {std::pair{"daysWithoutDebt", p.daysWithoutDebt},
                              {"daysInDebt", p.daysInDebt},
                              {"daysInProfit", p.daysInProfit},
                              {"daysGoodOpinion", p.daysGoodOpinion}})
-        if (days < 0 || days > gameDay)
-            throw Fault{key,
-                        std::to_string(days) + " is out of range (0.." + std::to_string(gameDay) + ", the game's day)"};
+        if (days < 0 || days > most)
+            throw Fault{key, std::to_string(days) + " is out of range (0.." + std::to_string(most) +
+                                 (most == gameDay ? ", the game's day)" : ")")};
     return p;
 }
 
@@ -253,6 +288,14 @@ SavedGame Read(const Json& doc, size_t fileSize) {
         if (read[i].subject)
             c.subject = Within("cases.list" + At(i), [&] { return Resolve(*read[i].subject, s, gone); });
     }
+    // A departed point is kept only for the cases that name it: one no case
+    // names would go unchecked (the company checks the points of its cases)
+    // and be dropped by the next save.
+    std::vector<bool> named(gone.size());
+    for (const CaseSnapshot& c : s.cases)
+        if (c.subject && !c.subject->listed) named[static_cast<size_t>(c.subject->index)] = true;
+    if (const auto unnamed = std::find(named.begin(), named.end(), false); unnamed != named.end())
+        throw Fault{"departed.points" + At(static_cast<size_t>(unnamed - named.begin())), "is named by no case"};
     // Format 1 had no history; a game from it starts one.
     if (version >= 2) {
         root("history", history);
