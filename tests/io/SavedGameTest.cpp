@@ -352,7 +352,8 @@ TEST_F(SavedGameTest, WhateverIsReadPlaysOnAndSavesWhatIsReadAgain) {
 // a file holds, each as near the one before as History keeps samples of its
 // age or a little further, or one part of the history a day apart
 // throughout; the widest old spacing read or any, the game's day at or
-// after the latest sample. Every one the reader takes records the next day as one it takes.
+// after the latest sample. Every one the reader takes records the next day
+// as one it takes.
 TEST_F(SavedGameTest, AHistoryThatIsReadRecordsADayThatIsReadAgain) {
     std::mt19937 gen(1999);
     SavedGame saved = Saved();
