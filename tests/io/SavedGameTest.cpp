@@ -14,6 +14,7 @@
 
 #include "Fixtures.h"
 #include "GameFixture.h"
+#include "GameSession.h"
 #include "Limits.h"
 #include "SavedGameFile.h"
 
@@ -216,7 +217,7 @@ TEST_F(SavedGameTest, AGameAtTheLimitsSavesAndLoads) {
 // Whatever the reader takes, the game plays on from and saves again as a
 // file the reader takes: every value a day or an answer grows is read back
 // at its furthest. Each row is a game at some edge of what is read; it is
-// loaded, plays a day as the window does (the history, the rating, the
+// loaded, plays a day as both front ends do (the history, the rating, the
 // term, the milestone runs), is saved and read, then an answer, saved and
 // read again.
 TEST_F(SavedGameTest, WhateverIsReadPlaysOnAndSavesWhatIsReadAgain) {
@@ -325,26 +326,20 @@ TEST_F(SavedGameTest, WhateverIsReadPlaysOnAndSavesWhatIsReadAgain) {
         EXPECT_EQ(read, expected);
         return true;
     };
+    RecordingView sessionView;
+    GameSession session(sessionView, 1, [] { return std::string("2026-12-07"); });
+    session.Game().SetMapPictureSize(1400, 1000);
+    session.Game().SetBannerStripHeight(200);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         SavedGame played = base;
         row.make(played);
         if (::testing::Test::HasFatalFailure() || !savedAndRead(played)) continue;
-        ASSERT_NO_THROW(game->Restore(played.company));
-        History history;
-        history.Restore(played.history);
-        Term term = played.term;
-        MilestoneTracker milestones({}, *played.milestones);
-
-        game->NextDay();
-        history.Record(*game);
-        const Rating rating = RateCompany(*game, history);
-        term.AfterDay(*game, rating);
-        milestones.AfterDay(*game, rating, "2026-12-07");
-        if (!savedAndRead({game->Snapshot(), history.Saved(), term, milestones.Progress(), played.seed})) continue;
-        game->AnswerYes();
-        milestones.AfterAnswer(*game, "2026-12-07");
-        savedAndRead({game->Snapshot(), history.Saved(), term, milestones.Progress(), played.seed});
+        ASSERT_NO_THROW(session.Restore(played));
+        session.NextDay();
+        if (!savedAndRead(session.Save())) continue;
+        session.AnswerYes();
+        savedAndRead(session.Save());
     }
 }
 
