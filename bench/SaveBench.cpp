@@ -1,6 +1,7 @@
 // Saved games: writing and reading a company of 1 100 and of 100 000
-// subscribers, and the size of the file. The files go to the temporary
-// folder (TMPDIR), so the flush to the disk is part of the save.
+// subscribers, and the size of the file; reading files that are no game,
+// up to the size limit. The files go to the temporary folder (TMPDIR), so
+// the flush to the disk is part of the save.
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -75,6 +76,39 @@ void Load(benchmark::State& state) {
     std::filesystem::remove(path);
 }
 BENCHMARK(Load)->Arg(1100)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// A file of 1 MB, 10 MB or the size limit that holds one list of empty
+// objects, or one object of many fields: parsed whole (or up to the count of
+// values a game may hold) and refused. The time grows with the size, not its
+// square (--benchmark_filter=ReadNoGame shows the fit).
+void ReadNoGame(benchmark::State& state, bool fields) {
+    const auto size = static_cast<size_t>(state.range(0));
+    std::string text = R"({"format":"Dzwonex saved game","formatVersion":2,"x":)";
+    text += fields ? '{' : '[';
+    for (int i = 0; text.size() + 24 < size; ++i) text += fields ? "\"" + std::to_string(i) + "\":{}," : "{},";
+    text += fields ? "\"e\":{}}}" : "{}]}";
+    for (auto _ : state) {
+        try {
+            ParseSavedGame(text, "bench");
+            state.SkipWithError("read as a game");
+        } catch (const SavedGameError&) {
+        }
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+    state.SetComplexityN(static_cast<int64_t>(text.size()));
+}
+BENCHMARK_CAPTURE(ReadNoGame, list, false)
+    ->Arg(1'000'000)
+    ->Arg(10'000'000)
+    ->Arg(kSavedGameMaxBytes)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadNoGame, fields, true)
+    ->Arg(1'000'000)
+    ->Arg(10'000'000)
+    ->Arg(kSavedGameMaxBytes)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

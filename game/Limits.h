@@ -30,9 +30,7 @@ inline constexpr int32_t kMaxPointsOfKind = 500'000;
 // The inbox holds at most this many cases; an event that would add one to
 // a full inbox draws its chance and then nothing more, and a press on the
 // map only sounds. Unanswered cases pile up without end, by 500 to 1 600 a
-// year; ten thousand are years of letters nobody reads, and the saved-game
-// reader's time grows with the square of their number (a tenth of a
-// second for these).
+// year; ten thousand are years of letters nobody reads.
 inline constexpr size_t kMaxCases = 10'000;
 
 }  // namespace dzwonex

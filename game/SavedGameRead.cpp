@@ -1,11 +1,13 @@
-// Reads a saved game's text. The library parses it into a document, its
-// callback refusing deep nesting and more values than the largest game and
-// noting a field given twice and the format version; from_json per struct
-// then reads the document (JsonFields.h), naming the field of each fault.
+// Reads a saved game's text. It is parsed into a document (BoundedJson.h),
+// refusing deep nesting and more values than the largest game and noting a
+// field given twice; from_json per struct then reads the document
+// (JsonFields.h), naming the field of each fault.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "Amounts.h"
+#include "BoundedJson.h"
 #include "JsonFields.h"
 #include "Limits.h"
 #include "SavedGame.h"
@@ -24,55 +26,6 @@ constexpr size_t kMinCaseBytes = 67;
 // The largest game holds 3 million points of three values each and 10 000
 // cases of about ten; a file of more is no game's, however small.
 constexpr size_t kMaxValues = 10'000'000;
-
-struct TooDeep {};
-struct TooLarge {};
-
-// Watches the parse as it goes.
-struct Scan {
-    struct Level {
-        bool array = false;
-        size_t elements = 0;
-        std::string key;
-        std::set<std::string> keys;
-    };
-    std::vector<Level> levels;
-    size_t values = 0;
-    std::optional<int64_t> version;
-    std::optional<std::string> gameVersion, twice;
-
-    bool operator()(int, Json::parse_event_t event, Json& parsed) {
-        using E = Json::parse_event_t;
-        if (event == E::object_end || event == E::array_end) {
-            levels.pop_back();
-        } else if (event == E::key) {
-            Level& here = levels.back();
-            here.key = parsed.get<std::string>();
-            if (!here.keys.insert(here.key).second && !twice) twice = Path() + " appears twice";
-        } else {
-            if (++values > kMaxValues) throw TooLarge{};
-            if (!levels.empty() && levels.back().array) ++levels.back().elements;
-            // The version and the game's, for the message of a newer file however it goes on.
-            const std::string* field = levels.size() == 1 ? &levels[0].key : nullptr;
-            if (field && *field == "formatVersion" && parsed.is_number_integer())
-                version = parsed.is_number_unsigned()
-                              ? static_cast<int64_t>(std::min<uint64_t>(parsed.get<uint64_t>(), INT64_MAX))
-                              : parsed.get<int64_t>();
-            if (field && *field == "gameVersion" && parsed.is_string()) gameVersion = parsed.get<std::string>();
-            if (event == E::value) return true;
-            if (levels.size() >= kSavedGameMaxDepth) throw TooDeep{};
-            levels.emplace_back().array = event == E::array_start;
-        }
-        return true;
-    }
-
-    std::string Path() const {
-        Fault f;
-        for (auto level = levels.rbegin(); level != levels.rend(); ++level)
-            f.In(level->array ? At(level->elements - 1) : level->key);
-        return f.path;
-    }
-};
 
 // A list after its declared count: not negative, no more than the file
 // can hold or the rules allow, and as many as there are.
@@ -179,8 +132,26 @@ SubjectSnapshot Resolve(const SubjectRef& ref, const CompanySnapshot& s, const s
     return {p.x, p.y, true, static_cast<int32_t>(*ref.kind), static_cast<int32_t>(*ref.index)};
 }
 
+// The part of History a sample of that age is kept in (as Restore parts
+// them), and the least days between two samples there: the last year day
+// by day, the nine years before it a week apart, anything older the old
+// spacing apart.
+struct Part {
+    int index;
+    int32_t leastGap;
+};
+Part PartOf(int64_t age, int32_t oldSpacing) {
+    if (age < History::kDailySpan) return {0, 1};
+    if (age < History::kWeeklySpan) return {1, History::kWeek};
+    return {2, oldSpacing};
+}
+
 // Samples in the order of their days, none after the game's, with a
-// spacing History can have given them.
+// spacing History can have given them, and as far apart as History keeps
+// them (by their age on the latest sample's day, as Restore parts them).
+// So a played day adds one sample to no more than History holds, and the
+// old spacing doubles only while the old part fits the calendar: what it
+// writes then reads again.
 SavedHistory ReadHistory(const Json& j, int32_t gameDay) {
     SavedHistory h;
     const Json* samples = nullptr;
@@ -199,6 +170,16 @@ SavedHistory ReadHistory(const Json& j, int32_t gameDay) {
                                       : " is after the game's day (" + std::to_string(gameDay);
         if (day <= before || day > gameDay)
             throw Fault{"day", std::to_string(day) + wrong + ")"}.In(At(i)).In("samples");
+    }
+    for (size_t i = 1; i < h.samples.size(); ++i) {
+        const int32_t day = h.samples[i].day, before = h.samples[i - 1].day, latest = h.samples.back().day;
+        const Part part = PartOf(int64_t{latest} - day, h.oldSpacing);
+        if (PartOf(int64_t{latest} - before, h.oldSpacing).index == part.index && day - before < part.leastGap)
+            throw Fault{"day", std::to_string(day) + " is too close to the sample before (day " +
+                                   std::to_string(before) + "): samples of that age lie at least " +
+                                   std::to_string(part.leastGap) + " days apart"}
+                .In(At(i))
+                .In("samples");
     }
     return h;
 }
@@ -222,7 +203,10 @@ Term ReadTerm(const Json& j, int32_t gameDay) {
     if (served >= term.LengthDays())
         throw Fault{"startDay", std::to_string(startDay) + ": a " + std::to_string(years) +
                                     "-year term from it has ended by the game's day (" + std::to_string(gameDay) + ")"};
-    const int32_t mostBelow = std::min(served, Term::kDismissalDays - 1);
+    // On the last day no day comes but the clock still ticks, and each tick
+    // counts a day below the line.
+    const int32_t mostBelow =
+        gameDay == kLastDay ? Term::kDismissalDays - 1 : std::min(served, Term::kDismissalDays - 1);
     if (daysBelow < 0 || daysBelow > mostBelow)
         throw Fault{"daysBelow", std::to_string(daysBelow) + " is out of range (0.." + std::to_string(mostBelow) +
                                      " for a term still running)"};
@@ -251,13 +235,16 @@ MilestoneProgress ReadMilestones(const Json& j, int32_t gameDay) {
         throw Fault{"startBooths",
                     std::to_string(p.startBooths) + " is out of range (-1.." + std::to_string(kMaxPointsOfKind) + ")"};
     if (gameDay < 0 || gameDay > kLastDay) return p;  // the company names that fault
+    // On the last day no day comes but the clock still ticks, and each tick
+    // lengthens the runs: there they may pass the game's day.
+    const int32_t most = gameDay == kLastDay ? std::numeric_limits<int32_t>::max() : gameDay;
     for (auto [key, days] : {std::pair{"daysWithoutDebt", p.daysWithoutDebt},
                              {"daysInDebt", p.daysInDebt},
                              {"daysInProfit", p.daysInProfit},
                              {"daysGoodOpinion", p.daysGoodOpinion}})
-        if (days < 0 || days > gameDay)
-            throw Fault{key,
-                        std::to_string(days) + " is out of range (0.." + std::to_string(gameDay) + ", the game's day)"};
+        if (days < 0 || days > most)
+            throw Fault{key, std::to_string(days) + " is out of range (0.." + std::to_string(most) +
+                                 (most == gameDay ? ", the game's day)" : ")")};
     return p;
 }
 
@@ -301,6 +288,14 @@ SavedGame Read(const Json& doc, size_t fileSize) {
         if (read[i].subject)
             c.subject = Within("cases.list" + At(i), [&] { return Resolve(*read[i].subject, s, gone); });
     }
+    // A departed point is kept only for the cases that name it: one no case
+    // names would go unchecked (the company checks the points of its cases)
+    // and be dropped by the next save.
+    std::vector<bool> named(gone.size());
+    for (const CaseSnapshot& c : s.cases)
+        if (c.subject && !c.subject->listed) named[static_cast<size_t>(c.subject->index)] = true;
+    if (const auto unnamed = std::find(named.begin(), named.end(), false); unnamed != named.end())
+        throw Fault{"departed.points" + At(static_cast<size_t>(unnamed - named.begin())), "is named by no case"};
     // Format 1 had no history; a game from it starts one.
     if (version >= 2) {
         root("history", history);
@@ -326,29 +321,43 @@ SavedGame Read(const Json& doc, size_t fileSize) {
     throw NotASavedGame(name, why, polishWhy);
 }
 
+// The format version at the top of a document, however much of it was read.
+std::optional<int64_t> VersionIn(const Json& doc) {
+    if (!doc.is_object()) return std::nullopt;
+    const auto field = doc.find("formatVersion");
+    if (field == doc.end() || !field->is_number_integer()) return std::nullopt;
+    if (field->is_number_unsigned()) return static_cast<int64_t>(std::min<uint64_t>(field->get<uint64_t>(), INT64_MAX));
+    return field->get<int64_t>();
+}
+
 }  // namespace
 
 SavedGame ParseSavedGame(std::string_view text, const std::string& name) {
     if (text.empty()) NotOurs(name, "the file is empty", "plik jest pusty");
-    Scan scan;
-    Json doc;
+    const BoundedJson parsed = ParseBoundedJson(text, kSavedGameMaxDepth, kMaxValues);
+    const Json& doc = parsed.doc;
     std::string broken, polishBroken;
-    try {
-        doc = Json::parse(text.begin(), text.end(), std::ref(scan));
-    } catch (const TooDeep&) {
-        broken = "nested deeper than " + std::to_string(kSavedGameMaxDepth) + " levels";
-    } catch (const TooLarge&) {
-        broken = "it holds more than " + std::to_string(kMaxValues) + " values, more than any game";
-    } catch (const Json::exception& e) {
-        // Without the library's "[json.exception.parse_error.101] ".
-        const std::string what = e.what();
-        const std::string said = what.substr(what.find("] ") == std::string::npos ? 0 : what.find("] ") + 2);
-        broken = "not JSON: " + said;
-        polishBroken = "to nie JSON: " + said;
+    switch (parsed.stop) {
+        case BoundedJson::Stop::None:
+            break;
+        case BoundedJson::Stop::TooDeep:
+            broken = "nested deeper than " + std::to_string(kSavedGameMaxDepth) + " levels";
+            break;
+        case BoundedJson::Stop::TooLarge:
+            broken = "it holds more than " + std::to_string(kMaxValues) + " values, more than any game";
+            break;
+        case BoundedJson::Stop::NotJson:
+            broken = "not JSON: " + parsed.notJson;
+            polishBroken = "to nie JSON: " + parsed.notJson;
+            break;
     }
-    if (scan.version > kSavedGameFormat) {
+    // The version and the game's, for the message of a newer file however it goes on.
+    if (const std::optional<int64_t> version = VersionIn(doc); version > kSavedGameFormat) {
+        const auto gameVersion = doc.find("gameVersion");
         const std::string saver =
-            (scan.gameVersion ? "Dzwonex " + *scan.gameVersion + ", " : "") + "format " + std::to_string(*scan.version);
+            (gameVersion != doc.end() && gameVersion->is_string() ? "Dzwonex " + gameVersion->get<std::string>() + ", "
+                                                                  : "") +
+            "format " + std::to_string(*version);
         const std::string read = std::to_string(kSavedGameFormat);
         throw SavedGameError(name + " was saved by a newer version of Dzwonex (" + saver +
                                  "; this version reads format " + read + " and older)",
@@ -361,7 +370,7 @@ SavedGame ParseSavedGame(std::string_view text, const std::string& name) {
                 std::string("the file holds ") + (doc.is_array() ? "a list" : "a single value") + ", not an object");
     if (doc.value("format", Json()) != kSavedGameFormatName)
         NotOurs(name, std::string("no \"format\": \"") + kSavedGameFormatName + "\"");
-    if (scan.twice) NotOurs(name, *scan.twice);
+    if (parsed.twice) NotOurs(name, *parsed.twice + " appears twice");
     try {
         return Read(doc, text.size());
     } catch (const Fault& f) {

@@ -287,13 +287,18 @@ SavedGame LargestGame() {
         s.cases.push_back({ckDisconnect, skBooth, -1000000, SubjectSnapshot{p.x, p.y, true, skBooth, index},
                            gLongestTitle, gLongestBody});
     }
-    game.history.oldSpacing = History::kMonth << 20;
-    for (size_t i = 0; i < History::kMaxSamples; ++i) {
-        HistorySample h{static_cast<int32_t>(kLastDay - (History::kMaxSamples - 1 - i)),
-                        s.cash,
-                        std::nextafter(-1e6f, 0.0f),
-                        std::nextafter(-1e6f, 0.0f),
-                        {}};
+    // As many samples as a file holds, spaced as History keeps them: the
+    // last year daily, the nine before it weekly, the rest at the widest
+    // spacing that leaves room for them all.
+    game.history.oldSpacing = History::kMonth << 12;
+    std::vector<int64_t> ages;
+    for (int64_t age = 0; age < History::kDailySpan; ++age) ages.push_back(age);
+    for (int64_t age = History::kDailySpan; age < History::kWeeklySpan; age += History::kWeek) ages.push_back(age);
+    for (int64_t age = History::kWeeklySpan; ages.size() < History::kMaxSamples; age += game.history.oldSpacing)
+        ages.push_back(age);
+    for (auto age = ages.rbegin(); age != ages.rend(); ++age) {
+        HistorySample h{static_cast<int32_t>(kLastDay - *age), s.cash, std::nextafter(-1e6f, 0.0f),
+                        std::nextafter(-1e6f, 0.0f),           {},     static_cast<int32_t>(kMaxCases)};
         h.counts.fill(kMaxPointsOfKind);
         game.history.samples.push_back(h);
     }

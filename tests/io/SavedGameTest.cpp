@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -13,6 +14,7 @@
 
 #include "Fixtures.h"
 #include "GameFixture.h"
+#include "GameSession.h"
 #include "Limits.h"
 #include "SavedGameFile.h"
 
@@ -35,6 +37,26 @@ std::vector<std::string> FolderContents(const fs::path& dir) {
     for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// A history in the shape History keeps, its latest sample on `latest`: the
+// last year day by day, the nine years before it a week apart, and `old`
+// samples before those `spacing` apart, the newest of them `spacing` days
+// before the oldest weekly one (which the next day moves to the old part).
+// Every sample is `like` but for its day.
+SavedHistory ShapedHistory(int32_t latest, int32_t spacing, size_t old, HistorySample like) {
+    std::vector<int64_t> ages;
+    for (int64_t age = 0; age < History::kDailySpan; ++age) ages.push_back(age);
+    const int64_t oldestWeekly = History::kWeeklySpan - 1;
+    for (int64_t age = oldestWeekly; age >= History::kDailySpan; age -= History::kWeek) ages.push_back(age);
+    for (size_t i = 1; i <= old; ++i) ages.push_back(oldestWeekly + int64_t{spacing} * static_cast<int64_t>(i));
+    std::sort(ages.begin(), ages.end(), std::greater<>());
+    SavedHistory history{{}, spacing};
+    for (const int64_t age : ages) {
+        like.day = static_cast<int32_t>(latest - age);
+        history.samples.push_back(like);
+    }
+    return history;
 }
 
 }  // namespace
@@ -169,7 +191,11 @@ TEST_F(SavedGameTest, AGameAtTheLimitsSavesAndLoads) {
     build.ClearCases();
     while (game->Cases().size() < kMaxCases) game->PressMap(5, 5);
     SavedGame saved = Saved();
-    saved.history = {{}, History::kMonth << 20};
+    // A full history with the widest old spacing the calendar leaves room
+    // for, every sample at the caps.
+    HistorySample capped{0, -1, -1e6f, 1e6f, {}, static_cast<int32_t>(kMaxCases)};
+    capped.counts.fill(kMaxPointsOfKind);
+    saved.history = ShapedHistory(kLastDay, History::kMonth << 12, History::kMaxOld, capped);
     // The longest term on its last day, months at full marks, a day short
     // of the board's dismissal; runs as long as the game.
     saved.term = Term::Start(10, kLastDay - 3599);
@@ -177,11 +203,6 @@ TEST_F(SavedGameTest, AGameAtTheLimitsSavesAndLoads) {
     saved.term.daysBelow = Term::kDismissalDays - 1;
     saved.milestones = MilestoneProgress{kMaxPointsOfKind, kLastDay, kLastDay, kLastDay, kLastDay};
     saved.seed = std::numeric_limits<uint32_t>::max();
-    for (size_t i = 0; i < History::kMaxSamples; ++i) {
-        HistorySample s{static_cast<int32_t>(kLastDay - History::kMaxSamples + 1 + i), -1, -1e6f, 1e6f, {}};
-        s.counts.fill(kMaxPointsOfKind);
-        saved.history.samples.push_back(s);
-    }
     SaveGame(Path("gra.dzwonex"), saved);
     History loaded;
     const SavedGame read = RestoreGame(*game, loaded, Path("gra.dzwonex"));
@@ -191,6 +212,179 @@ TEST_F(SavedGameTest, AGameAtTheLimitsSavesAndLoads) {
     // The last day has no next one.
     game->NextDay();
     EXPECT_EQ(game->Snapshot(), saved.company);
+}
+
+// Whatever the reader takes, the game plays on from and saves again as a
+// file the reader takes: every value a day or an answer grows is read back
+// at its furthest. Each row is a game at some edge of what is read; it is
+// loaded, plays a day as both front ends do (the history, the rating, the
+// term, the milestone runs), is saved and read, then an answer, saved and
+// read again.
+TEST_F(SavedGameTest, WhateverIsReadPlaysOnAndSavesWhatIsReadAgain) {
+    const SavedGame base = SavedWithCareer();
+    const HistorySample like = base.history.samples.back();
+    // A term that has served `served` days, `below` of them in a row below
+    // the board's line, as the cash is.
+    auto serving = [](SavedGame& g, int32_t years, int32_t served, int32_t below) {
+        if (below > 0) g.company.cash = Term::kDismissalCash - 1;
+        g.term = Term::Start(years, g.company.day - served);
+        g.term.daysBelow = below;
+        g.term.monthlyRatings.assign(static_cast<size_t>(served / Term::kMonthDays), 500);
+    };
+    struct Row {
+        const char* what;
+        std::function<void(SavedGame&)> make;
+    };
+    const Row rows[] = {
+        {"the widest old spacing read, a day before the last",
+         [&](SavedGame& g) {
+             g.company.day = kLastDay - 1;
+             g.history = ShapedHistory(kLastDay - 1, History::kMonth << 24, 0, like);
+             g.history.samples.insert(g.history.samples.begin(), like)->day = 0;
+             serving(g, 10, 100, 0);
+         }},
+        {"a full old part whose spacing doubles the next day",
+         [&](SavedGame& g) {
+             g.company.day = kLastDay - 1;
+             g.history = ShapedHistory(kLastDay - 1, History::kMonth << 12, History::kMaxOld, like);
+             serving(g, 10, 100, 0);
+         }},
+        {"as many samples as are read",
+         [&](SavedGame& g) {
+             g.company.day = 300'000;
+             g.history = ShapedHistory(300'000, History::kMonth, History::kMaxSamples - 360 - 463, like);
+             ASSERT_EQ(g.history.samples.size(), History::kMaxSamples);
+             serving(g, 10, 100, 0);
+         }},
+        {"a history that ends years before the game's day",
+         [&](SavedGame& g) {
+             g.company.day = kLastDay - 1;
+             g.history = ShapedHistory(kLastDay - 20 * 360, History::kMonth << 12, History::kMaxOld, like);
+             serving(g, 10, 100, 0);
+         }},
+        {"the last day: the runs as long as the game, days below as many as served",
+         [&](SavedGame& g) {
+             g.company.day = kLastDay;
+             g.history = ShapedHistory(kLastDay, History::kMonth, 0, like);
+             serving(g, 1, 10, 10);
+             g.milestones = MilestoneProgress{0, kLastDay, kLastDay, kLastDay, kLastDay};
+         }},
+        {"the last day: the runs at their cap, days below a day short of dismissal",
+         [&](SavedGame& g) {
+             g.company.day = kLastDay;
+             g.history = ShapedHistory(kLastDay, History::kMonth, 0, like);
+             serving(g, 1, 10, Term::kDismissalDays - 1);
+             const int32_t most = std::numeric_limits<int32_t>::max();
+             g.milestones = MilestoneProgress{kMaxPointsOfKind, most, most, most, most};
+         }},
+        {"a term's last day",
+         [&](SavedGame& g) {
+             g.company.day = 400;
+             serving(g, 1, 359, 0);
+         }},
+        {"the board's patience at its end",
+         [&](SavedGame& g) {
+             g.company.day = 400;
+             serving(g, 5, 300, Term::kDismissalDays - 1);
+         }},
+        {"kept before the first day ends",
+         [&](SavedGame& g) {
+             g.company.day = 0;
+             g.history = {{like}, History::kMonth};
+             g.history.samples[0].day = 0;
+             serving(g, 10, 0, 0);
+             g.milestones = MilestoneProgress{};
+         }},
+        {"every value at its cap, the inbox full",
+         [&](SavedGame& g) {
+             CompanySnapshot& c = g.company;
+             c.day = kLastDay - 1;
+             c.cash = std::numeric_limits<int32_t>::min();
+             c.opinion = -kLevelLimit;
+             c.quality = kLevelLimit;
+             c.subscribers[skBooth - 1].assign(kMaxPointsOfKind, {700, 500});
+             while (c.cases.size() < kMaxCases) c.cases.push_back(c.cases[c.cases.size() % 3]);
+             HistorySample capped = like;
+             capped.counts.fill(kMaxPointsOfKind);
+             capped.inbox = static_cast<int32_t>(kMaxCases);
+             g.history = ShapedHistory(kLastDay - 1, History::kMonth, 0, capped);
+             serving(g, 10, 100, 0);
+             g.milestones = MilestoneProgress{kMaxPointsOfKind, kLastDay - 1, 0, 0, 0};
+         }},
+    };
+    // Saved and read back as it is, or refused with the reason.
+    auto savedAndRead = [](const SavedGame& game) {
+        SavedGame read;
+        try {
+            read = ParseSavedGame(SavedGameText(game), "x");
+        } catch (const SavedGameError& e) {
+            ADD_FAILURE() << e.what();
+            return false;
+        }
+        SavedGame expected = game;
+        if (!expected.term.Running()) expected.term = {};
+        EXPECT_EQ(read, expected);
+        return true;
+    };
+    RecordingView sessionView;
+    GameSession session(sessionView, 1, [] { return std::string("2026-12-07"); });
+    session.Game().SetMapPictureSize(1400, 1000);
+    session.Game().SetBannerStripHeight(200);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        SavedGame played = base;
+        row.make(played);
+        if (::testing::Test::HasFatalFailure() || !savedAndRead(played)) continue;
+        ASSERT_NO_THROW(session.Restore(played));
+        session.NextDay();
+        if (!savedAndRead(session.Save())) continue;
+        session.AnswerYes();
+        savedAndRead(session.Save());
+    }
+}
+
+// Random histories at the edges of what is read: up to as many samples as
+// a file holds, each as near the one before as History keeps samples of its
+// age or a little further, or one part of the history a day apart
+// throughout; the widest old spacing read or any, the game's day at or
+// after the latest sample. Every one the reader takes records the next day
+// as one it takes.
+TEST_F(SavedGameTest, AHistoryThatIsReadRecordsADayThatIsReadAgain) {
+    std::mt19937 gen(1999);
+    SavedGame saved = Saved();
+    HistorySample sample = saved.history.samples.back();
+    int read = 0;
+    for (int i = 0; i < 120; ++i) {
+        SCOPED_TRACE(i);
+        const int32_t spacing = History::kMonth << (gen() % 2 ? 24 : gen() % 25);  // the widest read, or any
+        const int32_t latest = kLastDay - 1 - static_cast<int32_t>(gen() % 6000);
+        const auto dense = static_cast<int>(gen() % 4);  // the part a day apart: 1 weekly, 2 old; else none
+        const size_t most = History::kMaxSamples - gen() % 3;
+        SavedHistory history{{}, spacing};
+        for (int64_t age = 0; history.samples.size() < most && age <= latest;) {
+            sample.day = static_cast<int32_t>(latest - age);
+            history.samples.insert(history.samples.begin(), sample);
+            const int part = age < History::kDailySpan ? 0 : age < History::kWeeklySpan ? 1 : 2;
+            const int64_t least = part == 0 ? 1 : part == 1 ? History::kWeek : spacing;
+            age += part == dense ? 1 : least + (gen() % 4 ? 0 : gen() % 20);
+        }
+        saved.company.day = latest + static_cast<int32_t>(gen() % 2 ? 0 : gen() % 5000);
+        saved.history = history;
+        try {
+            saved = ParseSavedGame(SavedGameText(saved), "x");
+        } catch (const SavedGameError&) {
+            continue;
+        }
+        ++read;
+        History played;
+        played.Restore(saved.history);
+        sample.day = ++saved.company.day;
+        played.Record(sample);
+        saved.history = played.Saved();
+        EXPECT_NO_THROW(ParseSavedGame(SavedGameText(saved), "x"));
+    }
+    // Most are read: the edges themselves are tried.
+    EXPECT_GT(read, 60);
 }
 
 // A file of format 1 has no history; it loads with an empty one.
@@ -217,6 +411,10 @@ TEST_F(SavedGameTest, TheTermAndTheMilestoneRunsComeBackAndMayBeLeftOut) {
     SavedGame ended = career;
     ended.term.end = TermEnd::Completed;
     EXPECT_EQ(ParseSavedGame(SavedGameText(ended), "x").term, Term{});
+    // Kept before the first day's end: no booths counted yet, no runs.
+    SavedGame fresh = career;
+    fresh.milestones = MilestoneProgress{};
+    EXPECT_EQ(ParseSavedGame(SavedGameText(fresh), "x"), fresh);
 }
 
 // The lists of kept games read only the top of each file: its day and cash.
@@ -390,10 +588,18 @@ const BadFile kBadFiles[] = {
          j["cases"]["list"][1]["subject"] = {{"departed", j["departed"]["count"]}};
      }),
      " is not a Dzwonex saved game (cases.list[1] names departed point 1, which does not exist)"},
+    // Kept only for the cases that name it: one no case names goes unchecked.
+    {"a departed point no case names, off the map", Edit([](Json& j) {
+         j["departed"]["points"].push_back({-5, 99999});
+         j["departed"]["count"] = 2;
+     }),
+     " is not a Dzwonex saved game (departed.points[1] is named by no case)"},
     {"a case naming a point of another kind", Edit([](Json& j) {
          j["cases"]["list"][0]["subject"] = {{"kind", 6}, {"index", 0}};
      }),
      " is not a Dzwonex saved game (case 1 disconnects a subscriber of kind 1 but names one of kind 6)"},
+    {"a disconnect case naming nobody", Edit([](Json& j) { j["cases"]["list"][0]["subject"] = nullptr; }),
+     " is not a Dzwonex saved game (case 1 names no subscriber)"},
     {"a non-number where a number belongs", Edit([](Json& j) { j["cash"] = "dużo"; }),
      " is not a Dzwonex saved game (cash is not a number)"},
     {"a fraction where a whole number belongs", Edit([](Json& j) { j["cases"]["list"][2]["param"] = 1.5; }),
@@ -478,6 +684,22 @@ const BadFile kBadFiles[] = {
     {"an old spacing of 45 days", Edit([](Json& j) { j["history"]["oldSpacing"] = 45; }),
      " is not a Dzwonex saved game (history.oldSpacing is not 30 days times a power of 2)"},
     // The term, the milestone runs and the seed.
+    // Closer than History keeps samples of that age: the next day would grow
+    // the history past what a file may hold, or double the spacing past
+    // what it may say.
+    {"samples over a year old a day apart", Edit([](Json& j) {
+         j["day"] = 1000;
+         j["history"]["samples"].back()["day"] = 1000;
+     }),
+     " is not a Dzwonex saved game (history.samples[1].day 2 is too close to the sample before (day 1): samples of "
+     "that age lie at least 7 days apart)"},
+    {"samples over ten years old closer than the old spacing", Edit([](Json& j) {
+         j["day"] = 4000;
+         j["history"]["samples"].back()["day"] = 4000;
+         j["history"]["oldSpacing"] = History::kMonth << 24;
+     }),
+     " is not a Dzwonex saved game (history.samples[1].day 2 is too close to the sample before (day 1): samples of "
+     "that age lie at least 503316480 days apart)"},
     {"a term of 3 years", Edit([](Json& j) { j["term"]["years"] = 3; }),
      " is not a Dzwonex saved game (term.years 3 is not a term's length (1, 2, 5 or 10 years))"},
     {"a term from after the game's day", Edit([](Json& j) { j["term"]["startDay"] = 40; }),
@@ -487,12 +709,26 @@ const BadFile kBadFiles[] = {
          j["term"]["years"] = 1;
      }),
      " is not a Dzwonex saved game (term.startDay 1: a 1-year term from it has ended by the game's day (400))"},
+    {"a term on the day it ends", Edit([](Json& j) {
+         j["day"] = 361;
+         j["term"]["years"] = 1;
+         j["term"]["monthlyRatings"] = std::vector<int>(12, 500);
+     }),
+     " is not a Dzwonex saved game (term.startDay 1: a 1-year term from it has ended by the game's day (361))"},
     {"a term's months that disagree", Edit([](Json& j) { j["term"]["monthlyRatings"].push_back(500); }),
      " is not a Dzwonex saved game (term.monthlyRatings holds 2 months, but the term has served 1)"},
     {"a month rated 1001", Edit([](Json& j) { j["term"]["monthlyRatings"][0] = 1001; }),
      " is not a Dzwonex saved game (term.monthlyRatings[0] 1001 is out of range (0..1000))"},
+    {"a month rated -1", Edit([](Json& j) { j["term"]["monthlyRatings"][0] = -1; }),
+     " is not a Dzwonex saved game (term.monthlyRatings[0] -1 is out of range (0..1000))"},
     {"a term past the board's patience", Edit([](Json& j) { j["term"]["daysBelow"] = 180; }),
      " is not a Dzwonex saved game (term.daysBelow 180 is out of range (0..30 for a term still running))"},
+    {"180 days below after 180 served", Edit([](Json& j) {
+         j["day"] = 181;
+         j["term"]["daysBelow"] = 180;
+         j["term"]["monthlyRatings"] = std::vector<int>(6, 500);
+     }),
+     " is not a Dzwonex saved game (term.daysBelow 180 is out of range (0..179 for a term still running))"},
     {"a field of no term", Edit([](Json& j) { j["term"]["end"] = 1; }),
      " is not a Dzwonex saved game (term.end is not a field of a saved game)"},
     {"a negative milestone run", Edit([](Json& j) { j["milestones"]["daysInDebt"] = -1; }),
