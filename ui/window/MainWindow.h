@@ -50,7 +50,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -82,7 +81,6 @@ private:
     TermReportPage* pnlRaport_ = nullptr;
     THelpDialog* frmPomoc_ = nullptr;
     TAchievementsDialog* frmOsiagniecia_ = nullptr;
-    bool shown_ = false;
     bool painted_ = false;
 };
 
