@@ -55,6 +55,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Wayland desktops run the window natively with Qt's Wayland plugin.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 # Qt's own translations put the file dialogs' buttons in the game's language.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
+# The sound loads SDL2 and SDL2_mixer itself once the window is up, which
+# dpkg-shlibdeps cannot see.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libsdl2-2.0-0, libsdl2-mixer-2.0-0 (>= 2.0.2)")
 
 include(CPack)

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace dzwonex {
@@ -35,8 +36,17 @@ inline constexpr unsigned kEffectSampleMode = kSampleLoopOff | kSample16Bits | k
 // The full loudness of the music and of the effects.
 inline constexpr int kFullVolume = 128;
 
+// A sound library that cannot be used at all: it is not installed, or
+// lacks a function the game calls. `reason` says which, as the system
+// words it.
+struct LibraryMissing {
+    std::string library;
+    std::string reason;
+};
+
 // The sixteen calls the game makes into its sound library. The game
-// never tests a result except the two "is playing" questions, so an
+// never tests a result except the two "is playing" questions (and, when
+// Init fails, whether the library is missing at all), so an
 // implementation must stay silent and harmless after any failure: a closed
 // library, a zero handle, a handle already freed or an unknown channel
 // make a call do nothing (and the questions answer false).
@@ -73,6 +83,11 @@ public:
     virtual void SetEffectsVolume(int volume) = 0;
 
     virtual void Close() = 0;
+
+    // After an Init that failed because the library itself could not be
+    // loaded: which and why. None for a library that loaded (or that is
+    // part of the program).
+    virtual std::optional<LibraryMissing> Missing() const { return std::nullopt; }
 };
 
 }  // namespace dzwonex

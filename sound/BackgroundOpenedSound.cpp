@@ -77,5 +77,6 @@ int BackgroundOpenedSound::EffectsVolume() const {
     Begin();
     return Opened().EffectsVolume();
 }
+void BackgroundOpenedSound::WhenSilent(SilenceReport report) { Opened().WhenSilent(std::move(report)); }
 
 }  // namespace dzwonex

@@ -43,6 +43,8 @@ public:
     // These start an opening still to begin, and wait for it.
     int MusicVolume() const override;
     int EffectsVolume() const override;
+    // Passed on to the sound; it is told on the opening's thread.
+    void WhenSilent(SilenceReport report) override;
 
 private:
     using Call = std::function<void(GameSound&)>;

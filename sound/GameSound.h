@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 namespace dzwonex {
@@ -8,6 +9,10 @@ namespace dzwonex {
 // sound could not start. TSound plays it through SDL2_mixer; tests record it.
 class GameSound {
 public:
+    // Told which library the sound misses and why, when it stays silent
+    // for want of it; called from whichever thread opens the sound.
+    using SilenceReport = std::function<void(const std::string& library, const std::string& reason)>;
+
     virtual ~GameSound() = default;
     // Opens the device and loads the music and effects from appDir (ending
     // in a separator), then starts the music; DoneSound closes everything.
@@ -24,6 +29,9 @@ public:
     virtual void SetEffectsVolume(int percent) = 0;
     virtual int MusicVolume() const = 0;
     virtual int EffectsVolume() const = 0;
+    // Whom to tell, once at the most, when the sound has no library to play
+    // through; set before InitSound. A sound that needs no library ignores it.
+    virtual void WhenSilent(SilenceReport report) { (void)report; }
 };
 
 }  // namespace dzwonex

@@ -1,8 +1,5 @@
 #include "SdlMixerLibrary.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -13,6 +10,7 @@
 #include <vector>
 
 #include "ReadFile.h"
+#include "SdlMixerCalls.h"
 
 namespace dzwonex {
 namespace {
@@ -65,13 +63,17 @@ std::optional<std::vector<unsigned char>> ReadSoundFile(const std::string& path,
     }
 }
 
-SDL_RWops* ReaderOf(const std::vector<unsigned char>& bytes) {
-    return SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+SDL_RWops* ReaderOf(const SdlMixerCalls& sdl, const std::vector<unsigned char>& bytes) {
+    return sdl.SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
 }
 
 }  // namespace
 
 struct SdlMixerLibrary::State {
+    // SDL2 and SDL2_mixer, once Init has loaded them. Nothing below calls
+    // them before: until then no output is open and no handle loaded.
+    const SdlMixerCalls* sdl = nullptr;
+    std::optional<LibraryMissing> missing;  // why they could not be loaded
     int output = kOutputWave;
     int driver = kDriverDefault;
     bool audioSubsystem = false;  // SDL's audio subsystem started by Init
@@ -114,7 +116,7 @@ struct SdlMixerLibrary::State {
     }
 };
 
-SdlMixerLibrary::SdlMixerLibrary() : state_(std::make_unique<State>()) {}
+SdlMixerLibrary::SdlMixerLibrary(SdlLibraryNames names) : names_(std::move(names)), state_(std::make_unique<State>()) {}
 
 SdlMixerLibrary::~SdlMixerLibrary() { Close(); }
 
@@ -130,53 +132,61 @@ bool SdlMixerLibrary::Init(int mixRate, int maxChannels, unsigned /*flags*/) {
     State& s = *state_;
     if (s.open) return true;
     if (s.output == kOutputNoSound || mixRate <= 0 || maxChannels <= 0) return false;
+    if (!s.sdl) {
+        SdlMixerLoad load = LoadSdlMixer(names_);
+        s.missing = std::move(load.missing);
+        if (!load.calls) return false;
+        s.sdl = load.calls;
+    }
+    const SdlMixerCalls& sdl = *s.sdl;
 
     // SDL must not take over SIGINT and SIGTERM from the window toolkit.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (!s.audioSubsystem) {
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+        if (sdl.SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
         s.audioSubsystem = true;
     }
     if (!s.mixerDecoders) {
         // Whether the module decoder came up shows when the song loads.
-        Mix_Init(MIX_INIT_MOD);
+        sdl.Mix_Init(MIX_INIT_MOD);
         s.mixerDecoders = true;
     }
 
     // Driver 0 is the system's default device; a higher number picks that
     // device from SDL's list when it exists.
     const char* device = nullptr;
-    if (s.driver > 0 && s.driver < SDL_GetNumAudioDevices(0)) device = SDL_GetAudioDeviceName(s.driver, 0);
+    if (s.driver > 0 && s.driver < sdl.SDL_GetNumAudioDevices(0)) device = sdl.SDL_GetAudioDeviceName(s.driver, 0);
 
     // No format changes allowed: the mixer runs at exactly the rate asked
     // for, and SDL converts for the device when it has to.
-    if (Mix_OpenAudioDevice(mixRate, AUDIO_S16SYS, 2, kBufferFrames, device, 0) != 0) {
+    if (sdl.Mix_OpenAudioDevice(mixRate, AUDIO_S16SYS, 2, kBufferFrames, device, 0) != 0) {
         Close();
         return false;
     }
     s.open = true;
-    s.channels = Mix_AllocateChannels(2 * maxChannels) / 2;
+    s.channels = sdl.Mix_AllocateChannels(2 * maxChannels) / 2;
     s.active.assign(s.channels, 0);
     s.ramps.assign(2 * s.channels, Ramp{});
     // The mixer keeps volumes from an earlier opening; start at full.
-    Mix_VolumeMusic(MIX_MAX_VOLUME);
-    Mix_Volume(-1, MIX_MAX_VOLUME);
+    sdl.Mix_VolumeMusic(MIX_MAX_VOLUME);
+    sdl.Mix_Volume(-1, MIX_MAX_VOLUME);
     int rate = 0, outChannels = 0;
     Uint16 format = 0;
-    s.canRamp = Mix_QuerySpec(&rate, &format, &outChannels) != 0 && format == AUDIO_S16SYS && outChannels == 2;
+    s.canRamp = sdl.Mix_QuerySpec(&rate, &format, &outChannels) != 0 && format == AUDIO_S16SYS && outChannels == 2;
     return true;
 }
 
 SongHandle SdlMixerLibrary::LoadSong(const std::string& path) {
     State& s = *state_;
     if (!s.open) return {};
+    const SdlMixerCalls& sdl = *s.sdl;
     auto bytes = ReadSoundFile(path, kMusicFileLimit);
     if (!bytes) return {};
     auto kept = std::make_unique<std::vector<unsigned char>>(std::move(*bytes));
     // The mixer closes the reader with the music, or at once on failure.
-    Mix_Music* music = Mix_LoadMUS_RW(ReaderOf(*kept), 1);
+    Mix_Music* music = sdl.Mix_LoadMUS_RW(ReaderOf(sdl, *kept), 1);
     if (music == nullptr) {
-        ReportUnusable("File " + path + " is not a music module SDL_mixer can play (" + Mix_GetError() + ").");
+        ReportUnusable("File " + path + " is not a music module SDL_mixer can play (" + sdl.SDL_GetError() + ").");
         return {};
     }
     uint32_t id = s.NewId();
@@ -188,51 +198,56 @@ void SdlMixerLibrary::PlaySong(SongHandle song) {
     State& s = *state_;
     Mix_Music* music = s.Song(song);
     if (!s.open || music == nullptr) return;
+    const SdlMixerCalls& sdl = *s.sdl;
     // SDL2_mixer would wait for a fade-out still running; cut its tail.
-    if (Mix_FadingMusic() == MIX_FADING_OUT) Mix_HaltMusic();
+    if (sdl.Mix_FadingMusic() == MIX_FADING_OUT) sdl.Mix_HaltMusic();
     // -1: the module repeats from its beginning when it ends.
-    if (Mix_PlayMusic(music, -1) == 0) s.currentSong = song.id;
+    if (sdl.Mix_PlayMusic(music, -1) == 0) s.currentSong = song.id;
 }
 
 bool SdlMixerLibrary::IsSongPlaying(SongHandle song) {
     const State& s = *state_;
     if (!s.open || s.Song(song) == nullptr || s.currentSong != song.id) return false;
+    const SdlMixerCalls& sdl = *s.sdl;
     // Music fading out after StopSong counts as stopped.
-    return Mix_PlayingMusic() != 0 && Mix_FadingMusic() != MIX_FADING_OUT;
+    return sdl.Mix_PlayingMusic() != 0 && sdl.Mix_FadingMusic() != MIX_FADING_OUT;
 }
 
 void SdlMixerLibrary::StopSong(SongHandle song) {
-    if (IsSongPlaying(song)) Mix_FadeOutMusic(kMusicFadeMs);
+    if (IsSongPlaying(song)) state_->sdl->Mix_FadeOutMusic(kMusicFadeMs);
 }
 
 void SdlMixerLibrary::FreeSong(SongHandle song) {
     State& s = *state_;
     auto it = s.songs.find(song.id);
     if (it == s.songs.end()) return;
+    const SdlMixerCalls& sdl = *s.sdl;
     if (s.currentSong == song.id) {
         // Let a fade-out finish (a hard stop would click), but not for long.
         const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(kMusicFadeWaitMs);
-        while (Mix_PlayingMusic() && Mix_FadingMusic() == MIX_FADING_OUT && std::chrono::steady_clock::now() < until) {
+        while (sdl.Mix_PlayingMusic() && sdl.Mix_FadingMusic() == MIX_FADING_OUT &&
+               std::chrono::steady_clock::now() < until) {
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
-        Mix_HaltMusic();
+        sdl.Mix_HaltMusic();
         s.currentSong = 0;
     }
-    Mix_FreeMusic(it->second.music);
+    sdl.Mix_FreeMusic(it->second.music);
     s.songs.erase(it);
 }
 
 SampleHandle SdlMixerLibrary::SampleLoad(int /*slot*/, const std::string& path, unsigned mode, int /*length*/) {
     State& s = *state_;
     if (!s.open) return {};
+    const SdlMixerCalls& sdl = *s.sdl;
     const auto bytes = ReadSoundFile(path, kSoundFileLimit);
     if (!bytes) return {};
     // Mix_LoadWAV_RW converts the whole sound to the output's format,
     // whatever the file's own bits and channels are, so the file's bytes
     // are not needed after it.
-    Mix_Chunk* chunk = Mix_LoadWAV_RW(ReaderOf(*bytes), 1);
+    Mix_Chunk* chunk = sdl.Mix_LoadWAV_RW(ReaderOf(sdl, *bytes), 1);
     if (chunk == nullptr) {
-        ReportUnusable("File " + path + " is not a sound SDL_mixer can play (" + Mix_GetError() + ").");
+        ReportUnusable("File " + path + " is not a sound SDL_mixer can play (" + sdl.SDL_GetError() + ").");
         return {};
     }
     uint32_t id = s.NewId();
@@ -244,31 +259,32 @@ void SdlMixerLibrary::PlaySound(int channel, SampleHandle sample) {
     State& s = *state_;
     const State::Sample* found = s.FindSample(sample);
     if (!s.ValidChannel(channel) || found == nullptr) return;
+    const SdlMixerCalls& sdl = *s.sdl;
     // The new play takes the channel's place from what sounds there: that
     // voice fades out quickly while the other voice starts the sample.
     int voice = s.Voice(channel);
-    if (s.canRamp && Mix_Playing(voice)) {
-        Mix_UnregisterAllEffects(voice);
+    if (s.canRamp && sdl.Mix_Playing(voice)) {
+        sdl.Mix_UnregisterAllEffects(voice);
         s.ramps[voice].remaining = kRampFrames;
-        if (Mix_RegisterEffect(voice, RampDown, nullptr, &s.ramps[voice]) != 0) {
-            Mix_ExpireChannel(voice, kRampExpireMs);
+        if (sdl.Mix_RegisterEffect(voice, RampDown, nullptr, &s.ramps[voice]) != 0) {
+            sdl.Mix_ExpireChannel(voice, kRampExpireMs);
             s.active[channel] ^= 1;
             voice = s.Voice(channel);
         }
     }
-    Mix_PlayChannel(voice, found->chunk, found->loops);
+    sdl.Mix_PlayChannelTimed(voice, found->chunk, found->loops, -1);
 }
 
 bool SdlMixerLibrary::IsChannelPlaying(int channel) {
     // A voice fading out after a replay no longer counts.
-    return state_->ValidChannel(channel) && Mix_Playing(state_->Voice(channel)) != 0;
+    return state_->ValidChannel(channel) && state_->sdl->Mix_Playing(state_->Voice(channel)) != 0;
 }
 
 void SdlMixerLibrary::StopSound(int channel) {
     State& s = *state_;
     if (!s.ValidChannel(channel)) return;
-    Mix_HaltChannel(channel);
-    Mix_HaltChannel(channel + s.channels);
+    s.sdl->Mix_HaltChannel(channel);
+    s.sdl->Mix_HaltChannel(channel + s.channels);
 }
 
 void SdlMixerLibrary::SampleFree(SampleHandle sample) {
@@ -276,60 +292,65 @@ void SdlMixerLibrary::SampleFree(SampleHandle sample) {
     auto it = s.samples.find(sample.id);
     if (it == s.samples.end()) return;
     // SDL2_mixer halts every channel still playing the chunk first.
-    Mix_FreeChunk(it->second.chunk);
+    s.sdl->Mix_FreeChunk(it->second.chunk);
     s.samples.erase(it);
 }
 
 void SdlMixerLibrary::SetMusicVolume(int volume) {
-    if (state_->open) Mix_VolumeMusic(std::clamp(volume, 0, MIX_MAX_VOLUME));
+    if (state_->open) state_->sdl->Mix_VolumeMusic(std::clamp(volume, 0, MIX_MAX_VOLUME));
 }
 
 void SdlMixerLibrary::SetEffectsVolume(int volume) {
     // -1: both voices of every channel.
-    if (state_->open) Mix_Volume(-1, std::clamp(volume, 0, MIX_MAX_VOLUME));
+    if (state_->open) state_->sdl->Mix_Volume(-1, std::clamp(volume, 0, MIX_MAX_VOLUME));
 }
 
 void SdlMixerLibrary::Close() {
     State& s = *state_;
+    // Without the libraries nothing was opened or loaded.
+    if (!s.sdl) return;
+    const SdlMixerCalls& sdl = *s.sdl;
     if (s.open) {
-        Mix_HaltMusic();
-        Mix_HaltChannel(-1);
+        sdl.Mix_HaltMusic();
+        sdl.Mix_HaltChannel(-1);
     }
     // Whatever the caller left loaded goes before the output closes.
-    for (auto& [id, song] : s.songs) Mix_FreeMusic(song.music);
+    for (auto& [id, song] : s.songs) sdl.Mix_FreeMusic(song.music);
     s.songs.clear();
-    for (auto& [id, sample] : s.samples) Mix_FreeChunk(sample.chunk);
+    for (auto& [id, sample] : s.samples) sdl.Mix_FreeChunk(sample.chunk);
     s.samples.clear();
     s.currentSong = 0;
     if (s.open) {
-        Mix_CloseAudio();
+        sdl.Mix_CloseAudio();
         s.open = false;
         s.channels = 0;
         s.active.clear();
         s.ramps.clear();
     }
     if (s.mixerDecoders) {
-        Mix_Quit();
+        sdl.Mix_Quit();
         s.mixerDecoders = false;
     }
     if (s.audioSubsystem) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO);
         s.audioSubsystem = false;
         // With nothing else of SDL's still running, SDL itself goes too,
         // and with it what it keeps for the whole process (its D-Bus
         // connection among others).
-        if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
+        if (sdl.SDL_WasInit(SDL_INIT_EVERYTHING) == 0) sdl.SDL_Quit();
     }
 }
 
 bool SdlMixerLibrary::IsOpen() const { return state_->open; }
+
+std::optional<LibraryMissing> SdlMixerLibrary::Missing() const { return state_->missing; }
 
 std::optional<AudioOutputFormat> SdlMixerLibrary::OutputFormat() const {
     if (!state_->open) return std::nullopt;
     int rate = 0;
     Uint16 format = 0;
     int channels = 0;
-    if (Mix_QuerySpec(&rate, &format, &channels) == 0) return std::nullopt;
+    if (state_->sdl->Mix_QuerySpec(&rate, &format, &channels) == 0) return std::nullopt;
     AudioOutputFormat f;
     f.rate = rate;
     f.channels = channels;

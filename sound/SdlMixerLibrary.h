@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "AudioLibrary.h"
 
@@ -17,10 +18,20 @@ struct AudioOutputFormat {
     bool bigEndian = false;
 };
 
+// The libraries the sound loads when it opens, by the names their runtime
+// packages install (the unversioned names come only with the development
+// files).
+struct SdlLibraryNames {
+    std::string sdl = "libSDL2-2.0.so.0";
+    std::string mixer = "libSDL2_mixer-2.0.so.0";
+};
+
 // The game's sound library on top of SDL2_mixer: the module plays on the
 // mixer's music stream, the samples on mixer channels. Only SDL's audio
 // subsystem is started, and it is shut down again at Close (SDL as a whole
 // too when nothing else of it runs), so the window toolkit is left alone.
+// SDL2 and SDL2_mixer are loaded at the first Init, not linked: where they
+// cannot be, Init fails and Missing says why.
 // Files are read through the game's own reader, so only regular files of
 // a sane size reach SDL_mixer; one that cannot be used is said on the
 // standard error and loads as a zero handle. Every call checks that the
@@ -29,7 +40,7 @@ struct AudioOutputFormat {
 // pointer.
 class SdlMixerLibrary final : public AudioLibrary {
 public:
-    SdlMixerLibrary();
+    explicit SdlMixerLibrary(SdlLibraryNames names = {});
     ~SdlMixerLibrary() override;
     SdlMixerLibrary(const SdlMixerLibrary&) = delete;
     SdlMixerLibrary& operator=(const SdlMixerLibrary&) = delete;
@@ -50,6 +61,7 @@ public:
     void SetMusicVolume(int volume) override;
     void SetEffectsVolume(int volume) override;
     void Close() override;
+    std::optional<LibraryMissing> Missing() const override;
 
     bool IsOpen() const;
     // The device's format while open.
@@ -61,6 +73,7 @@ public:
 
 private:
     struct State;
+    SdlLibraryNames names_;
     std::unique_ptr<State> state_;
 };
 

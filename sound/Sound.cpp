@@ -21,10 +21,14 @@ void TSound::InitSound(const std::string& appDir) {
     if (open_) return;
     open_ = true;
     // The library's answers are not consulted: whatever failed leaves zero
-    // handles behind, and the library ignores them from then on.
+    // handles behind, and the library ignores them from then on. Only a
+    // library that is not there at all is worth a word to the player.
     library_.SetOutput(kOutputWave);
     library_.SetDriver(kDriverDefault);
-    library_.Init(kMixRate, kMixChannels, 0);
+    if (!library_.Init(kMixRate, kMixChannels, 0) && silent_) {
+        // Said once: a second opening finds the library just as missing.
+        if (const auto missing = library_.Missing()) std::exchange(silent_, nullptr)(missing->library, missing->reason);
+    }
     SetMusicVolume(musicVolume_);
     SetEffectsVolume(effectsVolume_);
     music_ = library_.LoadSong(appDir + "psych.xm");

@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "AudioLibrary.h"
 #include "GameSound.h"
@@ -65,6 +66,8 @@ public:
     void SetEffectsVolume(int percent) override;
     int MusicVolume() const override { return musicVolume_; }
     int EffectsVolume() const override { return effectsVolume_; }
+    // Told when InitSound finds the library missing.
+    void WhenSilent(SilenceReport report) override { silent_ = std::move(report); }
 
     bool IsOpen() const { return open_; }
     SongHandle Music() const { return music_; }
@@ -76,6 +79,7 @@ public:
 private:
     std::unique_ptr<AudioLibrary> ownedLibrary_;
     AudioLibrary& library_;
+    SilenceReport silent_;
     bool open_ = false;
     SongHandle music_;
     SampleHandle sndButton_;

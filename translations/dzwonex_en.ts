@@ -493,6 +493,13 @@
     </message>
 </context>
 <context>
+    <name>dzwonex::Speakers</name>
+    <message>
+        <source>Gra bez dźwięku: nie można wczytać %1 (%2).</source>
+        <translation>The game is silent: cannot load %1 (%2).</translation>
+    </message>
+</context>
+<context>
     <name>dzwonex::StatisticsPage</name>
     <message>
         <source>Podpis wiersza</source>

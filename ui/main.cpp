@@ -1,6 +1,8 @@
 // Dzwonex: the game in its window.
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -34,10 +36,15 @@ int main(int argc, char** argv) {
     // names the game itself.
     QApplication::setApplicationVersion(QStringLiteral(DZWONEX_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(DZWONEX_APP_ID));
-    // The icon drawn for the desktop, built into the program (ui/CMakeLists.txt).
+    // The icon drawn for the desktop, built into the program (ui/CMakeLists.txt),
+    // read by Qt's own PNG reader: QIcon::addFile would load every image
+    // plugin (SVG and its library too) to ask each about the file.
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/" DZWONEX_APP_ID ".png").arg(size));
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        QImageReader reader(QStringLiteral(":/icons/%1x%1/apps/" DZWONEX_APP_ID ".png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     QApplication::setWindowIcon(icon);
 
     CommandLine commandLine;

@@ -405,31 +405,69 @@ TEST_F(SdlMixerDummyTest, NoSoundOutputOpensNothing) {
     EXPECT_FALSE(lib.LoadSong(files.File("psych.xm")));
 }
 
-TEST(SdlMixerNoDriverTest, TheGameGoesOnSilently) {
+// Without a usable driver, or without the libraries themselves, the game
+// goes on silently; only a library that is missing is told, and once.
+TEST(SdlMixerSilentTest, TheGameGoesOnSilentlyAndOnlyAMissingLibraryIsTold) {
+    struct Row {
+        const char* what;
+        SdlLibraryNames names;
+        const char* driver;
+        std::string missing;  // the library told, if any
+        std::string reasonHas;
+    };
+    const SdlLibraryNames installed;
+    const Row rows[] = {
+        {"no usable driver", installed, "no-such-audio-driver", "", ""},
+        {"no SDL2_mixer",
+         {installed.sdl, "libdzwonex-no-such-mixer.so.0"},
+         "dummy",
+         "libdzwonex-no-such-mixer.so.0",
+         ""},
+        {"no SDL2", {"libdzwonex-no-such-sdl.so.0", installed.mixer}, "dummy", "libdzwonex-no-such-sdl.so.0", ""},
+        // A library by the name, but without SDL2_mixer's functions.
+        {"not SDL2_mixer", {installed.sdl, "libm.so.6"}, "dummy", "libm.so.6", "Mix_"},
+    };
     SoundFolder files;
-    UseDriver("no-such-audio-driver");
-    auto sound = TSound::CreateWithSdlMixer();
-    auto& lib = dynamic_cast<SdlMixerLibrary&>(sound->Library());
-    sound->InitSound(files.Dir());
-    EXPECT_FALSE(lib.IsOpen());
-    EXPECT_FALSE(SDL_WasInit(SDL_INIT_AUDIO));
-    EXPECT_FALSE(sound->Music());
-    EXPECT_FALSE(sound->ButtonSample());
-    EXPECT_FALSE(sound->PageSample());
-    EXPECT_FALSE(sound->ClickSample());
-
-    for (int round = 0; round < 3; ++round) {
-        sound->PlayButtonSound();
-        sound->PlayPageSound();
-        sound->PlayClickSound();
-        sound->SetMusicOn(false);
-        sound->SetMusicOn(true);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        UseDriver(row.driver);
+        TSound sound(std::make_unique<SdlMixerLibrary>(row.names));
+        auto& lib = dynamic_cast<SdlMixerLibrary&>(sound.Library());
+        std::vector<std::string> told;
+        sound.WhenSilent([&](const std::string& library, const std::string& reason) {
+            EXPECT_FALSE(reason.empty());
+            EXPECT_EQ(reason.find(library), std::string::npos) << "the name twice: " << reason;
+            EXPECT_NE(reason.find(row.reasonHas), std::string::npos) << reason;
+            told.push_back(library);
+        });
+        // Nothing is loaded before the sound opens.
+        EXPECT_FALSE(lib.Missing());
+        for (int opening = 0; opening < 2; ++opening) {
+            sound.InitSound(files.Dir());
+            EXPECT_FALSE(lib.IsOpen());
+            EXPECT_FALSE(SDL_WasInit(SDL_INIT_AUDIO));
+            EXPECT_FALSE(sound.Music());
+            EXPECT_FALSE(sound.ButtonSample());
+            EXPECT_FALSE(sound.PageSample());
+            EXPECT_FALSE(sound.ClickSample());
+            for (int round = 0; round < 3; ++round) {
+                sound.PlayButtonSound();
+                sound.PlayPageSound();
+                sound.PlayClickSound();
+                sound.SetMusicOn(false);
+                sound.SetMusicOn(true);
+                sound.SetMusicVolume(30);
+            }
+            for (int channel = 0; channel < 3; ++channel) EXPECT_FALSE(lib.IsChannelPlaying(channel));
+            EXPECT_FALSE(lib.IsSongPlaying(sound.Music()));
+            EXPECT_FALSE(lib.OutputFormat());
+            sound.DoneSound();
+            sound.DoneSound();
+            EXPECT_FALSE(sound.IsOpen());
+        }
+        EXPECT_EQ(told, row.missing.empty() ? std::vector<std::string>{} : std::vector<std::string>{row.missing});
+        EXPECT_EQ(lib.Missing().has_value(), !row.missing.empty());
     }
-    for (int channel = 0; channel < 3; ++channel) EXPECT_FALSE(lib.IsChannelPlaying(channel));
-    EXPECT_FALSE(lib.IsSongPlaying(sound->Music()));
-    sound->DoneSound();
-    sound->DoneSound();
-    EXPECT_FALSE(sound->IsOpen());
 }
 
 // --- The disk driver: what the player would hear ---

@@ -9,6 +9,8 @@
 #include "BackgroundOpenedSound.h"
 #include "DamagedFiles.h"
 #include "PointWatch.h"
+#include "SdlMixerLibrary.h"
+#include "Sound.h"
 #include "Support.h"
 
 namespace dzwonex::uitest {
@@ -122,6 +124,42 @@ TEST_F(StartupTest, TheSoundBeginsToOpenOnceTheWindowHasBeenPainted) {
     EXPECT_EQ(log->calls, (std::vector<std::string>{"SetMusicVolume(" + std::to_string(w.tbMuzyka->value()) + ")",
                                                     "SetEffectsVolume(" + std::to_string(w.tbEfekty->value()) + ")",
                                                     "InitSound(" + assets.Dir() + ")"}));
+}
+
+// The game's own sound on a system without SDL2_mixer: the game starts
+// and plays silent, and says why once, on the feedback line (after the
+// start's hint) and to the terminal.
+TEST_F(StartupTest, WithoutItsSoundLibraryTheGamePlaysSilentAndSaysSoOnce) {
+    const std::string missing = "libdzwonex-no-such-mixer.so.0";
+    WindowUnderTest w(assets.Dir(), 12345, false, [&](TfrmMainOptions& options) {
+        options.sound = std::make_unique<BackgroundOpenedSound>(
+            std::make_unique<TSound>(std::make_unique<SdlMixerLibrary>(SdlLibraryNames{.mixer = missing})));
+    });
+    ::testing::internal::CaptureStderr();
+    w.Show();
+    w->Controller().Sound().MusicVolume();  // waits until the opening is done
+    QCoreApplication::processEvents();
+    w.lblZmiany->Hold()->setCurrentTime(TFeedbackLine::kHoldMs);
+    const QString said =
+        QString::fromUtf8("Gra bez dźwięku: nie można wczytać %1 (").arg(QString::fromStdString(missing));
+    EXPECT_TRUE(w.lblZmiany->FullText().startsWith(said)) << w.lblZmiany->FullText().toStdString();
+
+    const int firstDay = w->Game().Day();
+    for (int step = 0; step < 8; ++step) {
+        w->Controller().AnswerOk();
+        w->Controller().PressMap(40 * step, 30 * step);
+        w.PageControl->SetActivePage(step % 4);
+        w->Controller().PageChangedByPlayer();
+        w->Controller().Audio().SetMusicOn(step % 2 == 1);
+        w->Controller().Clock().MainTimerTimer();
+    }
+    QCoreApplication::processEvents();
+    const std::string terminal = ::testing::internal::GetCapturedStderr();
+    EXPECT_GT(w->Game().Day(), firstDay);
+    EXPECT_TRUE(w.errors->empty());
+    const std::string line = "dzwonex: " + said.toStdString();
+    EXPECT_NE(terminal.find(line), std::string::npos) << terminal;
+    EXPECT_EQ(terminal.find(line), terminal.rfind(line)) << terminal;
 }
 
 TEST_F(StartupTest, TheMapPictureIsThereWhenTheMapIsFirstShown) {

@@ -41,6 +41,9 @@ GameController::GameController(TfrmMainOptions options, QObject* parent)
     connect(&clock_, &GameClock::BannerDue, this, [this] { session_.Game().NextBanner(); });
     connect(&keeper_, &GameKeeper::Loaded, this, &GameController::ShowNewGame);
     connect(&career_, &CareerPresenter::Changed, this, &GameController::CareerChanged);
+    connect(&speakers_, &Speakers::Silent, this, [this](const QString& line) {
+        if (screen_.status) screen_.status->Tell(line);
+    });
     // The desktop's log-out asks first: the game is kept then.
     if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         connect(gui, &QGuiApplication::commitDataRequest, this, [this] { keeper_.KeepGame(); });

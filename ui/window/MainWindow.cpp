@@ -4,7 +4,6 @@
 
 #include <QCloseEvent>
 #include <QShortcut>
-#include <QShowEvent>
 #include <QTimer>
 
 #include "AchievementsDialog.h"
@@ -258,26 +257,20 @@ void TfrmMain::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void TfrmMain::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!shown_ && !event->spontaneous()) {
-        shown_ = true;
-        FormShow();
-    }
-}
-
 void TfrmMain::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     if (!painted_) {
         painted_ = true;
         // Behind the rest of this paint and its flush to the screen.
         QTimer::singleShot(0, &controller_->Audio(), &Speakers::WindowPainted);
+        QTimer::singleShot(0, this, &TfrmMain::FormShow);
     }
 }
 
 void TfrmMain::FormShow() {
-    // After the window has had its first paint; the timers run on meanwhile.
-    if (controller_->Options().showLogo) QTimer::singleShot(0, this, &TfrmMain::ShowLogo);
+    // After the window has had its first paint, which the greeting would
+    // hold up; the timers run on meanwhile.
+    if (controller_->Options().showLogo) ShowLogo();
 }
 
 void TfrmMain::ShowLogo() {

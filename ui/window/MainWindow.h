@@ -43,7 +43,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -75,7 +74,6 @@ private:
     TermReportPage* pnlRaport_ = nullptr;
     THelpDialog* frmPomoc_ = nullptr;
     TAchievementsDialog* frmOsiagniecia_ = nullptr;
-    bool shown_ = false;
     bool painted_ = false;
 };
 

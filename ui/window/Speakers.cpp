@@ -1,5 +1,7 @@
 #include "Speakers.h"
 
+#include <cstdio>
+
 #include <QTimer>
 
 #include "BackgroundOpenedSound.h"
@@ -21,7 +23,19 @@ Speakers::Speakers(std::unique_ptr<GameSound> given, Settings& settings, QObject
     : QObject(parent),
       settings_(settings),
       sound_(given ? std::move(given) : std::make_unique<BackgroundOpenedSound>(TSound::CreateWithSdlMixer())),
-      opening_(dynamic_cast<BackgroundOpenedSound*>(sound_.get())) {}
+      opening_(dynamic_cast<BackgroundOpenedSound*>(sound_.get())) {
+    // Told on the thread that opens the sound; said on the window's.
+    sound_->WhenSilent([this](const std::string& library, const std::string& reason) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, library = QString::fromStdString(library), reason = QString::fromLocal8Bit(reason)] {
+                const QString line = tr("Gra bez dźwięku: nie można wczytać %1 (%2).").arg(library, reason);
+                std::fprintf(stderr, "dzwonex: %s\n", line.toLocal8Bit().constData());
+                emit Silent(line);
+            },
+            Qt::QueuedConnection);
+    });
+}
 
 Speakers::~Speakers() = default;
 

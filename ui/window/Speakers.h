@@ -42,6 +42,12 @@ public:
     void SetMusicVolume(int percent);
     void SetEffectsVolume(int percent);
 
+signals:
+    // The sound found no library to play through: the game goes on silent.
+    // Said once, in the player's language; the line is also written to the
+    // standard error.
+    void Silent(const QString& line);
+
 private:
     Settings& settings_;
     std::unique_ptr<GameSound> sound_;
