@@ -2,6 +2,7 @@
 #include <sstream>
 
 #include "KindNames.h"
+#include "Printable.h"
 #include "Session.h"
 
 namespace dzwonex::text {
@@ -60,7 +61,8 @@ std::string Session::Screen() const {
     if (v.Enabled(Button::btnOK)) o << " ok", any = true;
     if (!any) o << " " << w.none;
     o << "\n> ";
-    return o.str();
+    // A saved game's texts reach the terminal as text, never as its commands.
+    return Printable(o.str());
 }
 
 }  // namespace dzwonex::text

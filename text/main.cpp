@@ -14,6 +14,7 @@
 #include "DataDirs.h"
 #include "Options.h"
 #include "Platform.h"
+#include "Printable.h"
 #include "Session.h"
 #include "WordedError.h"
 
@@ -24,7 +25,7 @@ int main(int argc, char** argv) {
 
     text::Options options;
     if (auto error = text::ParseOptions(argc, argv, options)) {
-        std::cerr << "dzwonex-text: " << *error << "\n\n" << text::UsageText();
+        std::cerr << "dzwonex-text: " << text::Printable(*error) << "\n\n" << text::UsageText();
         return 2;
     }
     if (options.help || options.version) {
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
         const std::vector<std::string> folders = DataDirCandidates(CurrentDataSearch(DZWONEX_DATA_FROM_BIN));
         options.assets = FindDataDir(folders);
         if (!options.assets) {
-            std::cerr << "dzwonex-text: " << DataNotFoundWorded(folders, options.language) << "\n";
+            std::cerr << "dzwonex-text: " << text::Printable(DataNotFoundWorded(folders, options.language)) << "\n";
             return 1;
         }
     }
@@ -47,7 +48,7 @@ int main(int argc, char** argv) {
     try {
         started.emplace(options);
         if (auto error = started->Start()) {
-            std::cerr << "dzwonex-text: " << *error << "\n";
+            std::cerr << "dzwonex-text: " << text::Printable(*error) << "\n";
             return 1;
         }
     } catch (const std::bad_alloc&) {
@@ -68,7 +69,7 @@ int main(int argc, char** argv) {
         if (!result.output.empty()) std::cout << result.output << '\n';
         if (result.outcome == text::Session::Outcome::Error) {
             std::cout.flush();
-            std::cerr << "dzwonex-text: " << result.error << "\n";
+            std::cerr << "dzwonex-text: " << text::Printable(result.error) << "\n";
             if (person) std::cerr << text::HelpText(options.language);
         }
         if (result.outcome == text::Session::Outcome::Quit) break;

@@ -188,6 +188,13 @@ TEST_F(TextSavedGames, ASavedGameThatCannotBeLoadedAtStartEndsWithOne) {
     EXPECT_EQ(r.err, "dzwonex-text: Nie można otworzyć " + missing + ": nie ma takiego pliku ani folderu.\n");
     r = RunText("--lang en --load " + ShellQuote(missing) + common, "state\n");
     EXPECT_EQ(r.err, "dzwonex-text: Cannot open " + missing + ": No such file or directory.\n");
+    // A name a terminal would take for its commands is written out, at the
+    // start and at a load.
+    const std::string folder = assets.Path().string() + "/";
+    r = RunText("--lang en --load " + ShellQuote(folder + "\x1b]0;x\x07.dzwonex") + common, "state\n");
+    EXPECT_EQ(r.err, "dzwonex-text: Cannot open " + folder + "\\x1b]0;x\\x07.dzwonex: No such file or directory.\n");
+    r = RunText("--lang en" + common, "load " + folder + "\x1b[2J\xff\n");
+    EXPECT_EQ(r.err, "dzwonex-text: Cannot open " + folder + "\\x1b[2J\\xff: No such file or directory.\n");
 
     r = RunText("--load " + ShellQuote(assets.Path().string()) + common, "state\n");
     EXPECT_EQ(r.status, 1);

@@ -3,10 +3,13 @@
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <fstream>
 #include <random>
+#include <utility>
 
 #include "Fixtures.h"
 #include "HelpText.h"
+#include "Printable.h"
 #include "Session.h"
 #include "StartedSession.h"
 #include "Translation.h"
@@ -276,6 +279,54 @@ TEST_F(TextSession, RatingAndTermLeaveTheStateLinesAsTheyWere) {
     // term 0: no term any more.
     rated->Execute("term 0");
     EXPECT_TRUE(json::parse(rated->Execute("rating").output)["term"].is_null());
+}
+
+// What a terminal would take for its own commands is written out: ESC
+// sequences (a new title, a cleared screen, OSC 52 to the clipboard), C1
+// controls, DEL, a lone CR and bytes that are not UTF-8. Letters, line
+// ends and tabs stay.
+TEST(TextPrintable, ControlCharactersAreWrittenOut) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"\x1b]0;pwned\x07", "\\x1b]0;pwned\\x07"},
+        {"\x1b[2J\x1b[H", "\\x1b[2J\\x1b[H"},
+        {"\x1b]52;c;ZXZpbA==\x1b\\", "\\x1b]52;c;ZXZpbA==\\x1b\\"},
+        {"\xc2\x9b"
+         "31m \xc2\x9d"
+         "0;x\xc2\x9c",
+         "\\u009b31m \\u009d0;x\\u009c"},
+        {std::string("a\x7f\r\x01\0z", 6), "a\\x7f\\x0d\\x01\\x00z"},
+        {"\xff\xfe \xc3 \xc0\x80 \xed\xa0\x80 \xf4\x90\x80\x80",
+         "\\xff\\xfe \\xc3 \\xc0\\x80 \\xed\\xa0\\x80 \\xf4\\x90\\x80\\x80"},
+        {"Zażółć gęślą jaźń\n\t– 12\xc2\xa0zł €", "Zażółć gęślą jaźń\n\t– 12\xc2\xa0zł €"},
+        {"\xf0\x9f\x93\x9e\xc2", "\xf0\x9f\x93\x9e\\xc2"},
+    };
+    for (const auto& [raw, shown] : rows) EXPECT_EQ(text::Printable(raw), shown) << json(shown).dump();
+}
+
+// A saved game's texts reach the screen written out; the state line keeps
+// them exactly.
+TEST_F(TextSession, ASavedGamesControlCharactersAreShownWrittenOutAndKeptInTheState) {
+    auto s = Open();
+    const std::string path = (assets.Path() / "gra.dzwonex").string();
+    ASSERT_EQ(s->Execute("save " + path).outcome, Session::Outcome::Done);
+    const std::string title = "\x1b]0;pwned\x07\x1b[2J", body =
+                                                             "\x1b]52;c;ZXZpbA==\x07\r\n\xc2\x9b"
+                                                             "31m";
+    json file = json::parse(std::ifstream(path));
+    file["cases"]["list"][0]["title"] = title;
+    file["cases"]["list"][0]["body"] = body;
+    std::ofstream(path) << file.dump();
+    const auto load = s->Execute("load " + path);
+    ASSERT_EQ(load.outcome, Session::Outcome::Done) << load.error;
+
+    const std::string screen = s->Screen();
+    EXPECT_NE(screen.find("[ \\x1b]0;pwned\\x07\\x1b[2J ]\n\\x1b]52;c;ZXZpbA==\\x07\n\\u009b31m\n"), std::string::npos)
+        << screen;
+    EXPECT_EQ(screen.find_first_of("\x1b\x07\r"), std::string::npos);
+    EXPECT_EQ(screen.find("\xc2\x9b"), std::string::npos);
+    const json state = State(*s);
+    EXPECT_EQ(state["cases"][0]["title"], title);
+    EXPECT_EQ(state["cases"][0]["body"], body);
 }
 
 TEST(TextOptions, ParsesAndRejects) {

@@ -104,7 +104,7 @@ void TAchievementsDialog::RetranslateUi() {
                                   reached ? QString::fromStdString(reached->date) : QStringLiteral("—")};
         for (int c = 0; c < 3; ++c) {
             auto* item = new QTableWidgetItem(texts[c]);
-            item->setToolTip(texts[c]);
+            item->setToolTip(PlainToolTip(texts[c]));
             if (reached && c == 0) item->setFont(bold);
             if (!reached) item->setForeground(QColor(128, 128, 128));
             tblOsiagniecia_->setItem(i, c, item);

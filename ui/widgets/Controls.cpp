@@ -9,6 +9,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionProgressBar>
+#include <QTextDocument>
 #include <QtMath>
 
 namespace dzwonex {
@@ -68,9 +69,15 @@ void ShowCaption(QLabel* label, const QString& text) {
 
 void SetPlannedWidth(QLabel* label, int width) { label->setProperty(kPlannedWidth, width); }
 
+QString PlainToolTip(const QString& text) {
+    if (!Qt::mightBeRichText(text)) return text;
+    return QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>").arg(text.toHtmlEscaped());
+}
+
 QLabel* FixedLabel(QWidget* parent, const char* name, const QString& text, const QRect& bounds, bool bold,
                    Qt::Alignment align) {
     auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
     label->setObjectName(QString::fromLatin1(name));
     if (bold) label->setFont(WindowFont(true));
     label->setAlignment(align | Qt::AlignTop);
@@ -81,7 +88,9 @@ QLabel* FixedLabel(QWidget* parent, const char* name, const QString& text, const
 }
 
 QLabel* AutoLabel(QWidget* parent, const char* name, const QString& text, const QPoint& at) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setObjectName(QString::fromLatin1(name));
     label->move(at);
     label->adjustSize();

@@ -37,7 +37,13 @@ void SetPlannedWidth(QLabel* label, int width);
 class TPanel;
 class TShape;
 
+// A tooltip that shows `text` as it is. Qt takes a tooltip that looks like
+// HTML for HTML, and a saved game's text may look so (and name a file to
+// load as a picture): such a text is given escaped.
+QString PlainToolTip(const QString& text);
+
 // The builders every page uses: each names its control as the layout does.
+// Their labels show plain text: never markup, links or pictures.
 // A label of fixed bounds, its caption shown as ShowCaption does.
 QLabel* FixedLabel(QWidget* parent, const char* name, const QString& text, const QRect& bounds, bool bold = false,
                    Qt::Alignment align = Qt::AlignLeft);

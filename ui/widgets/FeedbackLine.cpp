@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include "Controls.h"
+
 namespace dzwonex {
 
 namespace {
@@ -15,6 +17,8 @@ TFeedbackLine::TFeedbackLine(QWidget* parent)
     : QLabel(parent),
       hold_(new QPauseAnimation(kHoldMs, this)),
       fadeOut_(new QPropertyAnimation(this, "opacity", this)) {
+    // What an action changed may quote a saved game's text: shown as it is.
+    setTextFormat(Qt::PlainText);
     fadeOut_->setDuration(kFadeMs);
     fadeOut_->setStartValue(1.0);
     fadeOut_->setEndValue(0.0);
@@ -35,7 +39,7 @@ void TFeedbackLine::TellAndHold(const QString& text) { Show(text, true); }
 
 void TFeedbackLine::Show(const QString& text, bool held) {
     full_ = text;
-    setToolTip(text);
+    setToolTip(PlainToolTip(text));
     setAccessibleDescription(text);
     Fit();
     hold_->stop();

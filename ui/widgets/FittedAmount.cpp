@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include "Amounts.h"
+#include "Controls.h"
 
 namespace dzwonex {
 
@@ -67,7 +68,7 @@ bool SurelyFits(const QFontMetrics& metrics, const QString& text, int room) {
 void ShowAmount(QLabel* label, const QString& exact) {
     // Shown already, whole or shortened: the figure is as it was.
     const QString tip = label->toolTip();
-    if (tip.isEmpty() ? label->text() == exact : tip == exact) return;
+    if (tip.isEmpty() ? label->text() == exact : tip == PlainToolTip(exact)) return;
     const QFontMetrics metrics = label->fontMetrics();
     const int room = label->contentsRect().width();
     QString shown = exact;
@@ -76,7 +77,7 @@ void ShowAmount(QLabel* label, const QString& exact) {
             shown = ShortenedAmount(exact, decimals);
     }
     label->setText(shown);
-    label->setToolTip(shown == exact ? QString() : exact);
+    label->setToolTip(shown == exact ? QString() : PlainToolTip(exact));
 }
 
 namespace {

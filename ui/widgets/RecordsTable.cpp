@@ -70,7 +70,7 @@ void TRecordsTable::ShowRows(const std::vector<RecordRow>& rows, int highlight) 
             auto* item = new QTableWidgetItem(texts[c]);
             item->setTextAlignment(c == 1 || c == 2 ? Qt::AlignLeft | Qt::AlignVCenter
                                                     : Qt::AlignRight | Qt::AlignVCenter);
-            item->setToolTip(texts[c]);
+            item->setToolTip(PlainToolTip(texts[c]));
             if (r + 1 == highlight) item->setFont(bold);
             setItem(r, c, item);
         }

@@ -23,14 +23,22 @@ QString Filter() { return Dialogs::tr("Gra Dzwonex (*.dzwonex)"); }
 
 }  // namespace
 
+// A message names files and quotes what they hold: it is shown as plain
+// text, never as markup whose pictures Qt would go and read.
 void ShowErrorBox(const QString& message) {
-    QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Dzwonex"), message);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Dzwonex"), QString(), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setText(message);
+    box.exec();
 }
 
 void OpenInDesktop(const QUrl& url) { QDesktopServices::openUrl(url); }
 
 bool AskTakNie(QWidget* parent, const QString& question) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Dzwonex"), question, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Dzwonex"), QString(), QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(question);
     QPushButton* yes = box.addButton(Dialogs::tr("Tak"), QMessageBox::YesRole);
     box.addButton(Dialogs::tr("Nie"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
