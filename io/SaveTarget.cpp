@@ -1,5 +1,8 @@
 #include "SaveTarget.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <climits>
 #include <vector>
 
@@ -52,7 +55,14 @@ SaveTarget FindSaveTarget(const std::string& path) {
             if (errno == ENOENT) return {at, std::nullopt};
             Refuse(path, SystemProblem(errno));
         }
-        if (S_ISREG(st.st_mode)) return {at, SaveTarget::Existing{st.st_mode & 07777, st.st_uid, st.st_gid}};
+        if (S_ISREG(st.st_mode)) {
+            // The folder would let a rename replace a read-only file; its
+            // owner made it read-only so that nothing would.
+            if (::faccessat(AT_FDCWD, at.c_str(), W_OK, AT_EACCESS) != 0 &&
+                (errno == EACCES || errno == EPERM || errno == EROFS))
+                Refuse(path, SystemProblem(errno));
+            return {at, SaveTarget::Existing{st.st_mode & 07777, st.st_uid, st.st_gid}};
+        }
         if (!S_ISLNK(st.st_mode)) Refuse(path, NotARegularFile(st.st_mode));
         if (links == kMostLinks) Refuse(path, SystemProblem(ELOOP));
         at = Resolve(at, LinkText(at, static_cast<std::size_t>(st.st_size), path));

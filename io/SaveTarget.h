@@ -24,7 +24,8 @@ struct SaveTarget {
 // Follows symbolic links from `path`, a chain of them and relative ones
 // (from the folder of the link), to a regular file or a name not yet
 // taken. Anything else there (a folder, a named pipe, a device, a socket)
-// is refused and left alone. Throws FileWriteError naming `path`.
+// is refused and left alone, and so is a file this process may not write.
+// Throws FileWriteError naming `path`.
 SaveTarget FindSaveTarget(const std::string& path);
 
 // The folder a file's name is in: "." for a bare name.

@@ -40,11 +40,20 @@ bool Gone(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
 
 }  // namespace
 
-std::string TemporaryName(const std::string& target, int attempt) {
+std::string TemporaryName(const std::string& target, int attempt, std::size_t longestName) {
     const auto slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    return folder + "." + name + std::string(kMark) + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+    std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    const std::string tail = std::string(kMark) + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+    // At least one byte of the name stays, so the temporary is still ours.
+    const std::size_t room = longestName > tail.size() + 2 ? longestName - tail.size() - 1 : 1;
+    if (name.size() > room) {
+        std::size_t cut = room;
+        // Not inside a character: back to the first byte of the one cut.
+        while (cut > 1 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+        name.resize(cut);
+    }
+    return folder + "." + name + tail;
 }
 
 void RemoveStaleTemporaries(const std::string& folder) {

@@ -2,6 +2,7 @@
 // alone, what it keeps, and the temporary files it leaves to no one.
 #include <gtest/gtest.h>
 
+#include <grp.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -18,6 +19,7 @@
 #include "DamagedFiles.h"
 #include "Fixtures.h"
 #include "ReadFile.h"
+#include "SystemCalls.h"
 
 namespace dzwonex::testing {
 
@@ -66,6 +68,34 @@ pid_t GonePid() {
     if (child == 0) ::_exit(0);
     ::waitpid(child, nullptr, 0);
     return child;
+}
+
+// Runs `work` as a user who may not write every file: this process's own
+// user, or nobody in a child process when this one runs as root. Returns
+// what `work` found wrong, or none when nobody cannot reach the folder.
+std::optional<std::string> AsAUser(const fs::path& dir, const std::function<std::string()>& work) {
+    if (::geteuid() != 0) return work();
+    constexpr uid_t kNobody = 65534;
+    int pipe[2];
+    if (::chown(dir.c_str(), kNobody, kNobody) != 0 || ::pipe(pipe) != 0) return "no folder for nobody";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipe[0]);
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(2);
+        if (::access(dir.c_str(), W_OK | X_OK) != 0) ::_exit(77);
+        const std::string wrong = work();
+        ::_exit(::write(pipe[1], wrong.data(), wrong.size()) == static_cast<ssize_t>(wrong.size()) ? 0 : 3);
+    }
+    ::close(pipe[1]);
+    std::string wrong;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(pipe[0], buffer, sizeof buffer)) > 0;) wrong.append(buffer, static_cast<size_t>(n));
+    ::close(pipe[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 77) return std::nullopt;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "the child ended with " + std::to_string(status);
+    return wrong;
 }
 
 class AtomicWriteTest : public ::testing::Test {
@@ -213,13 +243,17 @@ TEST_F(AtomicWriteTest, StaleTemporaryFilesAreRemovedAndLiveOnesKept) {
     const std::string gone = std::to_string(GonePid());
     const std::string live = std::to_string(::getppid());
     const std::string self = std::to_string(::getpid());
+    // A process this one may not signal: another user's.
+    const pid_t foreignPid = GonePid();
+    const ForeignProcess foreign(foreignPid);
     const std::vector<std::string> kept = {
-        ".gra.tmp-" + live + "-0",  // a live process's
-        ".gra.tmp-" + self + "-1",  // this process's, maybe another thread's write
-        "gra.tmp-" + gone + "-0",   // not hidden: not our naming
-        ".gra.tmp-" + gone + "-x",  // no attempt number
-        ".gra.tmp-" + gone,         //
-        ".gra.old-" + gone + "-0",  //
+        ".gra.tmp-" + live + "-0",                        // a live process's
+        ".gra.tmp-" + std::to_string(foreignPid) + "-0",  // another user's
+        ".gra.tmp-" + self + "-1",                        // this process's, maybe another thread's write
+        "gra.tmp-" + gone + "-0",                         // not hidden: not our naming
+        ".gra.tmp-" + gone + "-x",                        // no attempt number
+        ".gra.tmp-" + gone,                               //
+        ".gra.old-" + gone + "-0",                        //
         "notatki.txt",
     };
     for (const std::string& name : kept) Put(dir / name, "x");
@@ -233,6 +267,76 @@ TEST_F(AtomicWriteTest, StaleTemporaryFilesAreRemovedAndLiveOnesKept) {
     for (const std::string& name : kept) expected.push_back(name + " = x");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(Listing(dir), expected);
+}
+
+// The new bytes are on the disk before the name leads to them, and the
+// name is on the disk before the write is done.
+TEST_F(AtomicWriteTest, TheBytesReachTheDiskBeforeTheNameAndTheNameBeforeTheEnd) {
+    Put(dir / "gra", "old");
+    const std::string folder = fs::canonical(dir).string();
+    const SystemCallLog log;
+    WriteFileAtomically((dir / "gra").string(), "new");
+    std::vector<std::string> steps;
+    for (const std::string& call : log.Calls()) {
+        if (call == "fsync " + folder)
+            steps.push_back("the folder reaches the disk");
+        else if (call.starts_with("fsync " + folder + "/"))
+            steps.push_back("a file in the folder reaches the disk");
+        else if (call.starts_with("rename ") && call.ends_with(" " + (dir / "gra").string()))
+            steps.push_back("a file is renamed to gra");
+        else
+            steps.push_back(call);
+    }
+    EXPECT_EQ(steps, (std::vector<std::string>{"a file in the folder reaches the disk", "a file is renamed to gra",
+                                               "the folder reaches the disk"}));
+    EXPECT_EQ(Listing(dir), std::vector<std::string>{"gra = new"});
+}
+
+// Any name the file system takes: the temporary's name is cut to fit, at
+// a whole character.
+TEST_F(AtomicWriteTest, ANameAsLongAsTheFileSystemTakesIsWritten) {
+    const long longest = ::pathconf(dir.c_str(), _PC_NAME_MAX);
+    ASSERT_GT(longest, 20);
+    const auto most = static_cast<size_t>(longest);
+    std::string polish;
+    while (polish.size() + 2 <= most) polish += "\xC5\xBC";  // ż
+    for (const std::string& name : {std::string(most - 15, 'g'), std::string(most, 'g'), polish}) {
+        SCOPED_TRACE(name.size());
+        fs::remove_all(dir);
+        fs::create_directory(dir);
+        Put(dir / name, "old");
+        WriteFileAtomically((dir / name).string(), "new");
+        WriteFileAtomically((dir / "new").string(), "new");
+        std::vector<std::string> expected = {name + " = new", "new = new"};
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(Listing(dir), expected);
+    }
+}
+
+// Like other tools, the writer leaves a file its user made read-only as it
+// is, and says why; root, who may write any file, replaces it.
+TEST_F(AtomicWriteTest, AReadOnlyFileIsRefusedAndLeftAsItWas) {
+    const std::optional<std::string> wrong = AsAUser(dir, [this] {
+        std::string wrong;
+        for (const mode_t mode : {0444, 0000, 0400}) {
+            const fs::path file = dir / ("gra" + std::to_string(mode));
+            Put(file, "old");
+            ::chmod(file.c_str(), mode);
+            try {
+                WriteFileAtomically(file.string(), "new");
+                wrong += "mode " + std::to_string(mode) + " written; ";
+            } catch (const FileWriteError& e) {
+                if (e.Problem().error != EACCES) wrong += e.what() + std::string("; ");
+            }
+            ::chmod(file.c_str(), 0600);
+            if (Text(file) != "old") wrong += "mode " + std::to_string(mode) + " changed; ";
+        }
+        if (Listing(dir) != std::vector<std::string>{"gra0 = old", "gra256 = old", "gra292 = old"})
+            wrong += "the folder holds more; ";
+        return wrong;
+    });
+    if (!wrong) GTEST_SKIP() << "the user nobody cannot reach " << dir;
+    EXPECT_EQ(*wrong, "");
 }
 
 TEST_F(AtomicWriteTest, AWriteThatFailsLeavesTheFileAsItWasAndNoTemporary) {
