@@ -16,6 +16,7 @@ namespace {
 constexpr std::array<int, 3> kSignals = {SIGTERM, SIGHUP, SIGINT};
 int gPipe[2] = {-1, -1};
 struct sigaction gEarlier[kSignals.size()];
+bool gHandled[kSignals.size()] = {};
 
 extern "C" void OnExitSignal(int signalNumber) {
     const int saved = errno;
@@ -35,13 +36,20 @@ ExitSignals::ExitSignals(QObject* parent) : QObject(parent) {
     action.sa_handler = OnExitSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &action, &gEarlier[i]);
+    for (size_t i = 0; i < kSignals.size(); ++i) {
+        // A signal the game was started with ignored stays ignored: nohup's
+        // hang-up, Ctrl+C of a job started in the background.
+        gHandled[i] = ::sigaction(kSignals[i], nullptr, &gEarlier[i]) == 0 &&
+                      ((gEarlier[i].sa_flags & SA_SIGINFO) || gEarlier[i].sa_handler != SIG_IGN) &&
+                      ::sigaction(kSignals[i], &action, nullptr) == 0;
+    }
     installed_ = true;
 }
 
 ExitSignals::~ExitSignals() {
     if (!installed_) return;
-    for (size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &gEarlier[i], nullptr);
+    for (size_t i = 0; i < kSignals.size(); ++i)
+        if (gHandled[i]) ::sigaction(kSignals[i], &gEarlier[i], nullptr);
     delete notifier_;
     ::close(gPipe[0]);
     ::close(gPipe[1]);

@@ -7,8 +7,9 @@ namespace dzwonex {
 
 // Turns SIGTERM, SIGHUP and SIGINT (a log-out, a closed terminal, Ctrl+C)
 // into a signal on the game's thread, so the game is kept before the
-// process ends. The handler itself only writes a byte to a pipe. One at a
-// time; the earlier handlers come back when it goes.
+// process ends. The handler itself only writes a byte to a pipe. A signal
+// ignored when the game started (nohup) stays ignored. One at a time; the
+// earlier handlers come back when it goes.
 class ExitSignals : public QObject {
     Q_OBJECT
 public:
