@@ -139,6 +139,22 @@ TEST(Rating, ReadsTheMonthBehind) {
         longAgo.Record(s);
     }
     EXPECT_EQ(Points(RateSample(later, longAgo), rpDiscipline), Points(steady, rpDiscipline));
+    // The month is today and the 29 days before: a debt 30 days back is
+    // forgiven, one 29 days back is not.
+    for (const int32_t back : {30, 29}) {
+        History once;
+        for (int32_t d = 60; d >= 1; --d) {
+            HistorySample s = now;
+            s.day = now.day - d;
+            if (d == back) s.cash = -1;
+            once.Record(s);
+        }
+        const int32_t discipline = Points(RateSample(now, once), rpDiscipline);
+        if (back == 30)
+            EXPECT_EQ(discipline, Points(steady, rpDiscipline));
+        else
+            EXPECT_LT(discipline, Points(steady, rpDiscipline));
+    }
     // A day brings up to 13 cases: those are no backlog, more are.
     HistorySample fresh = now, backlog = now;
     fresh.inbox = 13;
