@@ -271,6 +271,20 @@ TEST(FittedAmount, ShortensToTheLargestUnitThatLeavesAWholeOne) {
         EXPECT_EQ(ShortenedAmount(QString::fromUtf8(exact)), QString::fromUtf8(shortened)) << exact;
 }
 
+// Each form, whole or shortened, is shown in a label exactly as wide as
+// it: the shortest only when nothing longer fits.
+TEST(FittedAmount, ALabelShowsTheLongestFormThatFits) {
+    const QString exact = QString::fromUtf8("12 345 678 zł");
+    for (const char* fits : {"12 345 678 zł", "12,3 mln zł", "12 mln zł"}) {
+        const QString form = QString::fromUtf8(fits);
+        QLabel label;
+        label.resize(label.fontMetrics().horizontalAdvance(form), 20);
+        ShowAmount(&label, exact);
+        EXPECT_EQ(label.text(), form);
+        EXPECT_EQ(label.toolTip(), form == exact ? QString() : exact);
+    }
+}
+
 TEST_F(StatisticsTest, OpinionAndQualityShowTheirBandAndTheMonthsTrend) {
     ToldWindow view(w);
     QLabel* opinionBand = Control<QLabel>(w.pnlStat, "lblOpiniaSkala");
