@@ -149,7 +149,8 @@ TEST_F(PlainTextTest, EveryTextTheGameShowsIsShownAsItIs) {
         w->Controller().StopMainTimer();
         EXPECT_EQ(Seen(w.lblTytul->text(), w.lblTytul->textFormat()), text);
 
-        for (int c = 0; c < kControlCount; ++c) w->Controller().SetText(static_cast<dzwonex::Control>(c), text.toStdString());
+        for (int c = 0; c < kControlCount; ++c)
+            w->Controller().SetText(static_cast<dzwonex::Control>(c), text.toStdString());
         w.pnlDown->TellAndHold(text);
         for (int page : {kPageMap, kPageStat, kPageCases, kPageMenu}) {
             w->Controller().SetActivePage(page);
