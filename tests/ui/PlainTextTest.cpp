@@ -141,19 +141,19 @@ TEST_F(PlainTextTest, EveryTextTheGameShowsIsShownAsItIs) {
         {
             WindowUnderTest w(assets.Dir());
             CompanyBuilder(w->Game()).PushCase().title = text.toStdString();
-            ASSERT_TRUE(w->Controller().SaveGameTo(saved));
+            ASSERT_TRUE(w->Controller().Keeper().SaveGameTo(saved));
         }
         WindowUnderTest w(assets.Dir(), 1, false, [&](TfrmMainOptions& o) { o.loadPath = saved; });
         ASSERT_EQ(*w.errors, std::vector<QString>{});
         w.Show();
-        w->Controller().StopMainTimer();
+        w->Controller().Clock().StopMainTimer();
         EXPECT_EQ(Seen(w.lblTytul->text(), w.lblTytul->textFormat()), text);
 
-        for (int c = 0; c < kControlCount; ++c)
-            w->Controller().SetText(static_cast<dzwonex::Control>(c), text.toStdString());
+        ToldWindow view(w);
+        for (int c = 0; c < kControlCount; ++c) view->SetText(static_cast<dzwonex::Control>(c), text.toStdString());
         w.pnlDown->TellAndHold(text);
         for (int page : {kPageMap, kPageStat, kPageCases, kPageMenu}) {
-            w->Controller().SetActivePage(page);
+            w.PageControl->SetActivePage(page);
             w->grab();
         }
         int shown = 0;
