@@ -36,16 +36,6 @@ int main(int argc, char** argv) {
     // names the game itself.
     QApplication::setApplicationVersion(QStringLiteral(DZWONEX_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(DZWONEX_APP_ID));
-    // The icon drawn for the desktop, built into the program (ui/CMakeLists.txt),
-    // read by Qt's own PNG reader: QIcon::addFile would load every image
-    // plugin (SVG and its library too) to ask each about the file.
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
-        QImageReader reader(QStringLiteral(":/icons/%1x%1/apps/" DZWONEX_APP_ID ".png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
-    QApplication::setWindowIcon(icon);
 
     CommandLine commandLine;
     if (auto status = ParseCommandLine(QApplication::arguments(), commandLine)) return *status;
@@ -86,6 +76,20 @@ int main(int argc, char** argv) {
         frmMain.Controller().LeavingOnSignal();
         frmMain.close();
         QApplication::quit();
+    });
+    // The icon drawn for the desktop, built into the program
+    // (ui/CMakeLists.txt), once the first frame is on the screen: six
+    // pictures the first frame does not show. Read by Qt's own PNG reader:
+    // QIcon::addFile would load every image plugin (SVG and its library
+    // too) to ask each about the file.
+    QObject::connect(&frmMain, &TfrmMain::FirstPainted, [] {
+        QIcon icon;
+        for (const int size : {16, 32, 48, 64, 128, 256}) {
+            QImageReader reader(QStringLiteral(":/icons/%1x%1/apps/" DZWONEX_APP_ID ".png").arg(size), "png");
+            reader.setAutoDetectImageFormat(false);
+            icon.addPixmap(QPixmap::fromImage(reader.read()));
+        }
+        QApplication::setWindowIcon(icon);
     });
     frmMain.show();
     return QApplication::exec();

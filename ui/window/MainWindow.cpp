@@ -264,6 +264,7 @@ void TfrmMain::paintEvent(QPaintEvent* event) {
         // Behind the rest of this paint and its flush to the screen.
         QTimer::singleShot(0, &controller_->Audio(), &Speakers::WindowPainted);
         QTimer::singleShot(0, this, &TfrmMain::FormShow);
+        QTimer::singleShot(0, this, &TfrmMain::FirstPainted);
     }
 }
 

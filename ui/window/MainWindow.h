@@ -41,6 +41,11 @@ public:
     // What a key of the table does.
     void Run(Command command);
 
+signals:
+    // The window has had its first paint and flushed it: what the first
+    // frame does not need may begin.
+    void FirstPainted();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
