@@ -45,8 +45,10 @@ void Settings::Open(const QString& path) {
     // a thing is moved aside, and the game begins a fresh file.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
-        const QString aside = path + QStringLiteral(".uszkodzony");
-        const bool moved = !QFileInfo::exists(aside) && QFile::rename(path, aside);
+        QString aside = path + QStringLiteral(".uszkodzony");
+        for (int n = 2; QFileInfo::exists(aside) && n < 1000; ++n)
+            aside = path + QStringLiteral(".uszkodzony-%1").arg(n);
+        const bool moved = QFile::rename(path, aside);
         const QString what = info.isDir() ? Tr(QT_TRANSLATE_NOOP("dzwonex::Settings", "to folder"))
                                           : Tr(QT_TRANSLATE_NOOP("dzwonex::Settings", "to nie zwykły plik"));
         if (moved) {

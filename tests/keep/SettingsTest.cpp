@@ -23,15 +23,16 @@ protected:
 // QSettings would wait on a pipe for ever: it is moved aside, a fresh file
 // begun, and the player told which file it was.
 TEST_F(SettingsTest, APipeOrAFolderInPlaceOfTheFileIsMovedAsideAndToldOf) {
+    // The second is set aside beside the first.
     for (const bool pipe : {true, false}) {
         SCOPED_TRACE(pipe ? "a pipe" : "a folder");
-        QFile::remove(Path() + QStringLiteral(".uszkodzony"));
-        QDir(Path() + QStringLiteral(".uszkodzony")).removeRecursively();
         ASSERT_TRUE(pipe ? ::mkfifo(QFile::encodeName(Path()).constData(), 0600) == 0 : QDir().mkdir(Path()));
+        const QString aside = Path() + (pipe ? QStringLiteral(".uszkodzony") : QStringLiteral(".uszkodzony-2"));
         {
             Settings settings(Path());
             EXPECT_TRUE(settings.Problem().contains(Path())) << settings.Problem().toStdString();
-            EXPECT_TRUE(settings.Problem().contains(Path() + QStringLiteral(".uszkodzony")));
+            EXPECT_TRUE(settings.Problem().contains(aside)) << settings.Problem().toStdString();
+            EXPECT_EQ(QFileInfo(aside).isDir(), !pipe);
             EXPECT_TRUE(settings.MusicOn());
             settings.SetMusicOn(false);
         }
