@@ -64,15 +64,20 @@ bool ReadJpegRows(JpegReader* reader, unsigned char* pixels, std::size_t rowStri
     return true;
 }
 
+// The header read and held to the rules every map picture keeps.
+void ReadUsableJpegHeader(JpegReader* reader, FileBytes bytes, const std::string& path, unsigned scaleDenom) {
+    if (!ReadJpegHeader(reader, bytes.data(), bytes.size(), scaleDenom)) throw NotAJpeg(path, reader->trap.message);
+    const jpeg_decompress_struct& info = reader->info;
+    if (info.image_width > kMaxMapSide || info.image_height > kMaxMapSide)
+        throw TooLarge(path, info.image_width, info.image_height, kMaxMapSide);
+    if (info.output_components != 3) throw NotAJpeg(path, "");
+}
+
 RgbImage Decode(FileBytes bytes, const std::string& path, bool keepPixels, JpegSize* fullSize) {
     try {
         JpegReader reader;
-        if (!ReadJpegHeader(&reader, bytes.data(), bytes.size(), keepPixels ? 1 : 8))
-            throw NotAJpeg(path, reader.trap.message);
+        ReadUsableJpegHeader(&reader, bytes, path, keepPixels ? 1 : 8);
         const jpeg_decompress_struct& info = reader.info;
-        if (info.image_width > kMaxMapSide || info.image_height > kMaxMapSide)
-            throw TooLarge(path, info.image_width, info.image_height, kMaxMapSide);
-        if (info.output_components != 3) throw NotAJpeg(path, "");
 
         const std::size_t width = info.output_width;
         RgbImage image;
@@ -172,6 +177,16 @@ JpegSize CheckJpeg(FileBytes bytes, const std::string& path) {
 }
 
 JpegSize CheckJpeg(const std::string& path) { return CheckJpeg(ReadRegularFile(path, kMapFileLimit), path); }
+
+JpegSize ReadJpegSize(FileBytes bytes, const std::string& path) {
+    try {
+        JpegReader reader;
+        ReadUsableJpegHeader(&reader, bytes, path, 1);
+        return {static_cast<int>(reader.info.image_width), static_cast<int>(reader.info.image_height)};
+    } catch (const std::bad_alloc&) {
+        throw FileReadError(path, {FileFault::OutOfMemory});
+    }
+}
 
 BmpInfo CheckBmp(FileBytes file, const std::string& path) {
     const FileError invalid("Bitmap image is not valid: " + path, path, "Nieprawidłowy obraz bitmapy: " + path);

@@ -38,6 +38,10 @@ struct JpegSize {
 // with the same rules as DecodeJpeg. Throws FileError.
 JpegSize CheckJpeg(FileBytes bytes, const std::string& path);
 JpegSize CheckJpeg(const std::string& path);
+// Reads only the header: the size, with the same rules as DecodeJpeg for
+// what a header shows. Cheap, for a start-up that decodes the picture
+// later. Throws FileError.
+JpegSize ReadJpegSize(FileBytes bytes, const std::string& path);
 
 struct BmpInfo {
     int width = 0;

@@ -10,8 +10,8 @@ void GamePictures::BeginReading(const std::string& dir) {
 
 GamePictures::FirstFrame GamePictures::FinishReading() {
     StartupPictures read = reading_.get();
-    // The whole map file has been checked, so a bad one stops the start-up;
-    // its decoding waits until the map is first shown.
+    // A map file that is missing, unreadable or not a usable JPEG has
+    // stopped the start-up; its decoding waits until the map is first shown.
     mapFile_ = std::move(read.map);
     mapPending_ = true;
     pictures_.icons = std::move(read.icons);

@@ -28,7 +28,8 @@ public:
     };
     FirstFrame FinishReading();
     // Decodes the map picture if that is still to be done; the message for
-    // the player when it could not be (memory ran out: the map stays blank).
+    // the player, naming the file, when it could not be (damaged past its
+    // header, or memory ran out): the map stays blank and the game goes on.
     std::optional<QString> DecodeMap(Language language);
     // What the map page draws.
     const MapPictures& Pictures() const { return pictures_; }
@@ -37,7 +38,7 @@ public:
 private:
     std::future<StartupPictures> reading_;
     MapPictures pictures_;    // the map picture and the six icons
-    MapPictureFile mapFile_;  // checked, waiting to be decoded
+    MapPictureFile mapFile_;  // its header checked, waiting to be decoded
     bool mapPending_ = false;
 };
 

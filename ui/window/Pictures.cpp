@@ -45,7 +45,10 @@ QImage LoadBitmap(const std::string& path) {
 JpegSize MapPictureFile::Check(const std::string& path) {
     path_ = path;
     bytes_ = ReadRegularFile(path, kMapFileLimit);
-    return CheckJpeg(bytes_, path);
+    // Only the header: decoding the whole picture to check it would cost
+    // the start-up a few milliseconds of a processor for a page the first
+    // frame does not show. A fault further in is told when it is decoded.
+    return ReadJpegSize(bytes_, path);
 }
 
 QImage MapPictureFile::Decode() {

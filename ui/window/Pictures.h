@@ -15,11 +15,12 @@ namespace dzwonex {
 // read" with the reason, "Bitmap image is not valid: <path>".
 QImage LoadBitmap(const std::string& path);
 
-// The map picture, checked at start-up and decoded later from the same
-// bytes: the file is read once.
+// The map picture, its header checked at start-up and the whole decoded
+// later from the same bytes: the file is read once.
 class MapPictureFile {
 public:
-    // Reads and checks the file, keeping its bytes. Throws FileError.
+    // Reads the file and checks its header, keeping its bytes. Throws
+    // FileError.
     JpegSize Check(const std::string& path);
     // Decodes the checked picture with libjpeg into an image ready to draw,
     // and lets the bytes go. Throws FileError.
@@ -31,7 +32,7 @@ private:
 };
 
 // The pictures the window needs before it shows: the banner strip, the
-// map's file checked (its decoding waits until the map is first shown) and
+// map's file and header checked (its decoding waits until the map is first shown) and
 // the six icons ready to draw. Reading them is pure file work, so it runs
 // on a thread of its own while the window builds its pages.
 struct StartupPictures {
