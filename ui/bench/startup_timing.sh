@@ -25,7 +25,7 @@
 set -euo pipefail
 BUILD_DIR="${1:-build}"
 RUNS="${2:-15}"
-RATIO_LIMIT="${RATIO_LIMIT:-1.35}"
+RATIO_LIMIT="${RATIO_LIMIT:-1.25}"
 SAME_RATIO_LIMIT="${SAME_RATIO_LIMIT:-1.20}"
 RSS_LIMIT_MB="${RSS_LIMIT_MB:-10}"
 # GAME and PROBE may name another build's, to compare two builds.
