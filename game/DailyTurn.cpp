@@ -5,6 +5,7 @@
 
 #include "Amounts.h"
 #include "Company.h"
+#include "Drift.h"
 #include "Limits.h"
 #include "Texts.h"
 
@@ -85,13 +86,13 @@ void Company::PayExpenses() {
 
 void Company::GrowPhones() {
     const double r = random_->RandomReal();
-    const int32_t n = RoundToInt32(8 * r + opinion_ / 10 - 4);
+    const int32_t n = drift::Phones(opinion_, r);
     DriftSubscribers(skPhone, n);
 }
 
 void Company::GrowIsdn() {
     const double r = random_->RandomReal();
-    const int32_t n = RoundToInt32(opinion_ / 10 - quality_ / 10 - 4 * r + Count(skPhone) / 1000.0);
+    const int32_t n = drift::Isdn(opinion_, quality_, r, Count(skPhone));
     DriftSubscribers(skIsdn, n);
 }
 

@@ -3,6 +3,7 @@
 // then its own values, and the letter's draws come last.
 #include "Amounts.h"
 #include "Company.h"
+#include "Drift.h"
 #include "Letters.h"
 #include "Texts.h"
 
@@ -62,7 +63,7 @@ void Company::LineEvents(const LineRules& rules) {
     // Lost subscribers: k rounds half to even, and each of the -k removals
     // happens only while somebody is left.
     r = rng.RandomReal();
-    const int32_t k = RoundToInt32(O / 10 + Q / 10 - r + Count(rules.kind) / 1000.0);
+    const int32_t k = drift::Lines(O, Q, r, Count(rules.kind));
     if (k < 0) DriftSubscribers(rules.kind, k);
     if (rng.Random(rules.spyOdds) < Count(rules.kind) && !InboxFull()) {
         Case& c = AppendCase();

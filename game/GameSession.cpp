@@ -35,7 +35,7 @@ GameSession::Outcome GameSession::AfterDay() {
     const std::string date = today_();
     // A game whose file did not say its seed enters with 0.
     if (outcome.end == TermEnd::Completed && store_)
-        outcome.place = store_->EnterTerm(term_, company_->UserName(), date, seed_.value_or(0));
+        outcome.place = store_->EnterTerm(term_, RecordName(), date, seed_.value_or(0));
     outcome.reached = tracker_.AfterDay(*company_, outcome.rating, date);
     if (!outcome.reached.empty() && store_) KeepBook();
     return outcome;

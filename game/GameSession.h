@@ -75,6 +75,11 @@ public:
     // The company as it stands, rated with its history.
     Rating CurrentRating() const;
 
+    // The name a served term enters the records under; while it is empty,
+    // the company's user, who signs the letters.
+    void SetRecordName(std::string name) { recordName_ = std::move(name); }
+    const std::string& RecordName() const { return recordName_.empty() ? company_->UserName() : recordName_; }
+
     // A term of `years` from today (0: none); the one before is given up.
     void StartTerm(int32_t years);
     // An ended term's report has been read: the game goes on with no term.
@@ -100,6 +105,7 @@ private:
     std::optional<uint32_t> seed_;
     Calendar today_;
     CareerStore* store_;
+    std::string recordName_;
 };
 
 }  // namespace dzwonex

@@ -1,5 +1,11 @@
 #include "HelpText.h"
 
+#include <string>
+
+#include "Amounts.h"
+#include "Leaving.h"
+#include "Texts.h"
+
 namespace dzwonex {
 
 // What opinion and quality do is told from the daily rules and the answers'
@@ -8,7 +14,7 @@ namespace dzwonex {
 
 namespace {
 
-const char* EnglishHelp() {
+const char* EnglishHelpPattern() {
     return "DZWONEX S.A. — HELP\n"
            "\n"
            "You run the local branch of a telephone company. The rules have no end: look after the\n"
@@ -23,14 +29,16 @@ const char* EnglishHelp() {
            "the day's balance: income minus expenses.\n"
            "\n"
            "OPINION — what the town thinks of the company. On the Statistics page its band stands\n"
-           "beside it (poor below 0, average 0 to 4, good 5 to 20, high above), with an arrow: how\n"
+           "beside it (poor below {}, average {} to {}, good {} to {}, high above), with an arrow: how\n"
            "it went over the last 30 days.\n"
            "  What it does: every day the phone lines change by about a tenth of the opinion\n"
            "  (at 0 from -4 to +4, nothing on average; at 30 three more a day); ISDN grows with the\n"
-           "  opinion and the phone lines and shrinks with the quality (at opinion 10, quality 0 and\n"
-           "  1,000 phones it holds). A high opinion brings applications for SDI, Neostrada and\n"
-           "  Polpak-T and letters of praise; a low one brings envelopes instead, abuse, and once\n"
-           "  opinion and quality together fall below zero, SDI and Neostrada subscribers leave.\n"
+           "  opinion and the phone lines and shrinks with the quality: its lines leave on average\n"
+           "  while opinion minus quality is below {}, {} less for each 100 phone lines (at opinion\n"
+           "  10, quality 0 and 1,000 phones it holds). A high opinion brings applications for SDI,\n"
+           "  Neostrada and Polpak-T and letters of praise; a low one brings envelopes instead and\n"
+           "  abuse. SDI and Neostrada subscribers leave while opinion and quality together are\n"
+           "  below {}: the lower, the more often, and below {} every day.\n"
            "  What raises it: Yes on an application (up to +2, +3, +5), a new booth (up to +10),\n"
            "  praise. What lowers it: No on an application, a disconnection (from the map up to 1\n"
            "  to 6 by kind, a spy report by its weight), No on a pay rise (up to -10), abuse.\n"
@@ -42,11 +50,11 @@ const char* EnglishHelp() {
            "QUALITY — the level of the equipment. Each point costs PLN 100 a day in new equipment;\n"
            "a negative quality saves, down to no equipment costs at all. Its band: poor below -20,\n"
            "low -20 to -1, good 0 to 50, costly above.\n"
-           "  What it does: it keeps SDI and Neostrada subscribers and draws Polpak-T applications\n"
-           "  (those with an envelope only while it is positive), but every day drives away a tenth\n"
-           "  of itself in ISDN lines, and with a poor opinion it brings envelopes rather than\n"
-           "  plain applications. A positive quality brings offers to modernise, a negative one\n"
-           "  offers to cut costs.\n"
+           "  What it does: with the opinion it keeps SDI and Neostrada subscribers (see above) and\n"
+           "  draws Polpak-T applications (those with an envelope only while it is positive), but\n"
+           "  every day drives away a tenth of itself in ISDN lines, and with a poor opinion it\n"
+           "  brings envelopes rather than plain applications. A positive quality brings offers\n"
+           "  to modernise, a negative one offers to cut costs.\n"
            "  What raises it: Yes on Line quality, Telephone exchange, New branch (up to +5) and on\n"
            "  a spy report (by its weight). What lowers it: Yes on High costs, Unneeded exchange\n"
            "  and Abuse about the equipment (up to -5).\n"
@@ -58,6 +66,8 @@ const char* EnglishHelp() {
            "  Neostrada        PLN 300; from applications, more readily where SDI is already in.\n"
            "  Polpak-T         PLN 2,000; businesses and institutions, sometimes they leave.\n"
            "  Phone booth      brings nothing but costs; putting one up raises the opinion.\n"
+           "  When a kind starts to leave, the line at the bottom says so and why, and its row on\n"
+           "  the Statistics page turns red; the arrow beside each count: the last 30 days.\n"
            "\n"
            "CASES\n"
            "  SDI, Neostrada, Polpak-T application: Yes — a new subscriber and a better\n"
@@ -111,11 +121,7 @@ const char* EnglishHelp() {
            "  F1                           this help (the clock stands while it is open)\n";
 }
 
-}  // namespace
-
-const char* GameHelp(Language language) { return language == Language::English ? EnglishHelp() : GameHelp(); }
-
-const char* GameHelp() {
+const char* PolishHelpPattern() {
     return "DZWONEX S.A. — POMOC\n"
            "\n"
            "Prowadzisz lokalny oddział firmy telekomunikacyjnej. Zasady nie mają końca: dbaj o kasę,\n"
@@ -129,14 +135,16 @@ const char* GameHelp() {
            "stronie Statystyka jest wtedy czerwona); tam też bilans dnia: przychody minus wydatki.\n"
            "\n"
            "OPINIA — co miasto myśli o firmie. Na stronie Statystyka obok niej jej ocena (zła\n"
-           "poniżej 0, przeciętna od 0 do 4, dobra od 5 do 20, wysoka powyżej) i strzałka: jak\n"
+           "poniżej {}, przeciętna od {} do {}, dobra od {} do {}, wysoka powyżej) i strzałka: jak\n"
            "zmieniła się w ciągu 30 dni.\n"
            "  Co robi: co dzień liczba telefonów zmienia się średnio o jedną dziesiątą opinii (przy\n"
            "  0 od -4 do +4, średnio wcale; przy 30 o trzy więcej dziennie); ISDN rośnie z opinią\n"
-           "  i liczbą telefonów, a maleje z jakością (przy opinii 10, jakości 0 i tysiącu\n"
-           "  telefonów stoi). Wysoka opinia przynosi podania o SDI, Neostradę i Polpak-T\n"
-           "  i pochwały; niska zamiast nich koperty i bluzgi, a gdy opinia z jakością razem\n"
-           "  spadną poniżej zera, odchodzą abonenci SDI i Neostrady.\n"
+           "  i liczbą telefonów, a maleje z jakością: jego abonenci średnio odchodzą, gdy opinia\n"
+           "  minus jakość jest poniżej {}, o {} mniej na każde 100 telefonów (przy opinii 10,\n"
+           "  jakości 0 i tysiącu telefonów stoi). Wysoka opinia przynosi podania o SDI, Neostradę\n"
+           "  i Polpak-T i pochwały; niska zamiast nich koperty i bluzgi. Abonenci SDI i Neostrady\n"
+           "  odchodzą, gdy opinia z jakością razem są poniżej {}: im niżej, tym częściej,\n"
+           "  a poniżej {} codziennie.\n"
            "  Podnoszą ją: Tak na podanie (do +2, +3, +5), nowa budka (do +10), pochwały.\n"
            "  Obniżają: Nie na podanie, odłączenie (z mapy do 1-6 zależnie od rodzaju, z donosu\n"
            "  o jego wagę), Nie na podwyżkę (do -10), bluzgi.\n"
@@ -149,9 +157,10 @@ const char* GameHelp() {
            "JAKOŚĆ — poziom sprzętu. Każdy jej punkt to 100 zł dziennie więcej na nowy sprzęt;\n"
            "ujemna oszczędza, aż do zera wydatków na sprzęt. Jej ocena: zła poniżej -20, niska\n"
            "od -20 do -1, dobra od 0 do 50, kosztowna powyżej.\n"
-           "  Co robi: zatrzymuje abonentów SDI i Neostrady i przyciąga podania o Polpak-T (te\n"
-           "  z kopertą tylko przy dodatniej jakości), ale co dzień odpędza jedną dziesiątą swojej\n"
-           "  wartości łączy ISDN, a przy słabej opinii ściąga koperty zamiast zwykłych podań.\n"
+           "  Co robi: z opinią zatrzymuje abonentów SDI i Neostrady (patrz wyżej) i przyciąga\n"
+           "  podania o Polpak-T (te z kopertą tylko przy dodatniej jakości), ale co dzień odpędza\n"
+           "  jedną dziesiątą swojej wartości łączy ISDN, a przy słabej opinii ściąga koperty\n"
+           "  zamiast zwykłych podań.\n"
            "  Dodatnia jakość przynosi propozycje modernizacji, ujemna propozycje cięcia kosztów.\n"
            "  Podnoszą ją: Tak na Jakość łączy, Centralę, Nowy oddział (do +5) i na donos (o jego\n"
            "  wagę). Obniżają: Tak na Wysokie koszty, Niepotrzebną centralę i Bluzgi o sprzęcie\n"
@@ -164,6 +173,9 @@ const char* GameHelp() {
            "  Neostrada           300 zł; z podań, chętniej tam, gdzie jest już SDI.\n"
            "  Polpak-T            2 000 zł; firmy i instytucje, czasem odchodzą same.\n"
            "  Budka telefoniczna  nic nie przynosi, ale kosztuje; postawiona podnosi opinię.\n"
+           "  Gdy abonenci jakiegoś rodzaju zaczynają odchodzić, mówi o tym wiersz na dole okna\n"
+           "  (i dlaczego), a ich wiersz na stronie Statystyka robi się czerwony; strzałka obok\n"
+           "  liczby: zmiana w ciągu 30 dni.\n"
            "\n"
            "SPRAWY\n"
            "  Podanie o SDI, Neostradę, Polpak-T: Tak — nowy abonent i lepsza opinia;\n"
@@ -213,6 +225,30 @@ const char* GameHelp() {
            "  Ctrl+S, Ctrl+O               zapisz grę, wczytaj grę\n"
            "  Ctrl+N, Ctrl+K               nowa gra, kontynuuj ostatnią grę\n"
            "  F1                           ta pomoc (zegar stoi, póki jest otwarta)\n";
+}
+
+// The levels the rules lose subscribers at, in the order the help names
+// them: the opinion's bands, ISDN, SDI and Neostrada.
+std::string Filled(const char* pattern) {
+    const auto whole = [](double level) { return std::to_string(RoundToInt32(level)); };
+    const int32_t lines = RoundToInt32(LinesLeaveBelow(0));
+    return Fill(pattern,
+                {whole(PhonesLeaveBelow()), whole(PhonesLeaveBelow()), std::to_string(lines - 1), std::to_string(lines),
+                 whole(IsdnLeavesBelow(0)), whole(IsdnLeavesBelow(0)), whole(IsdnLeavesBelow(0) - IsdnLeavesBelow(100)),
+                 std::to_string(lines), whole(LinesLeaveEveryDayBelow(0))});
+}
+
+}  // namespace
+
+const char* GameHelp(Language language) {
+    if (language != Language::English) return GameHelp();
+    static const std::string help = Filled(EnglishHelpPattern());
+    return help.c_str();
+}
+
+const char* GameHelp() {
+    static const std::string help = Filled(PolishHelpPattern());
+    return help.c_str();
 }
 
 }  // namespace dzwonex

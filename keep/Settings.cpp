@@ -19,6 +19,7 @@ const QString kGeometry = QStringLiteral("window/geometry");
 const QString kLanguage = QStringLiteral("window/language");
 const QString kStartFromLast = QStringLiteral("game/startFromLast");
 const QString kLastExitProblem = QStringLiteral("game/lastExitProblem");
+const QString kPlayerName = QStringLiteral("player/name");
 
 QString Tr(const char* text) { return QCoreApplication::translate("dzwonex::Settings", text); }
 
@@ -128,5 +129,12 @@ void Settings::SetLastExitProblem(const QString& problem) {
     else
         Set(kLastExitProblem, problem);
 }
+
+std::optional<QString> Settings::PlayerName() const {
+    const QString name = Value(kPlayerName).toString().simplified();
+    if (name.isEmpty()) return std::nullopt;
+    return name;
+}
+void Settings::SetPlayerName(const QString& name) { Set(kPlayerName, name.simplified()); }
 
 }  // namespace dzwonex

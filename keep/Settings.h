@@ -58,6 +58,11 @@ public:
     QString LastExitProblem() const;
     void SetLastExitProblem(const QString& problem);
 
+    // "player/name": the name the records give the manager, asked once;
+    // none before it was asked, or when the file holds only blanks.
+    std::optional<QString> PlayerName() const;
+    void SetPlayerName(const QString& name);
+
     // Writes what waits to settle, and the file (closing, a signal).
     void Flush();
     // The settle timer's handler: what waits is written (the file follows

@@ -201,6 +201,14 @@
         <source>Anuluj</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Najlepsi dyrektorzy</source>
+        <translation>Best managers</translation>
+    </message>
+    <message>
+        <source>Kadencja dobiega końca. Pod jakim nazwiskiem wpisać cię do tabeli najlepszych dyrektorów?</source>
+        <translation>Your term is ending. Under what name shall the best managers&apos; table list you?</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::GameController</name>
@@ -240,6 +248,10 @@
         <source>Przy ostatnim zamknięciu: %1</source>
         <translation>When the game last closed: %1</translation>
     </message>
+    <message>
+        <source>Zacząć nową grę? Obecna gra nie zostanie zachowana: nic w niej jeszcze nie zrobiono.</source>
+        <translation>Start a new game? The current game will not be kept: nothing has been done in it yet.</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::GameKeeper</name>
@@ -258,6 +270,25 @@
     <message>
         <source>rok %1, %2</source>
         <translation>year %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>dzwonex::Leaving</name>
+    <message>
+        <source>opinia</source>
+        <translation>opinion</translation>
+    </message>
+    <message>
+        <source>opinia − jakość</source>
+        <translation>opinion − quality</translation>
+    </message>
+    <message>
+        <source>opinia + jakość</source>
+        <translation>opinion + quality</translation>
+    </message>
+    <message>
+        <source>%1: abonenci odchodzą, %2</source>
+        <translation>%1: subscribers leaving, %2</translation>
     </message>
 </context>
 <context>
@@ -674,14 +705,6 @@
         <translation>Phone lines leave; abuse and envelopes come in</translation>
     </message>
     <message>
-        <source>Sieć prawie stoi w miejscu</source>
-        <translation>The network hardly moves</translation>
-    </message>
-    <message>
-        <source>Kilka nowych telefonów w tygodniu, ISDN bez zmian</source>
-        <translation>A few new phone lines a week, ISDN steady</translation>
-    </message>
-    <message>
         <source>Co dzień dwa nowe telefony i więcej, a naprawy rosną z kwadratem liczby łączy</source>
         <translation>Two new phone lines a day and more, and the repairs grow with the square of the lines</translation>
     </message>
@@ -694,20 +717,12 @@
         <translation>costly</translation>
     </message>
     <message>
-        <source>Abonenci SDI i Neostrady odchodzą</source>
-        <translation>SDI and Neostrada subscribers leave</translation>
-    </message>
-    <message>
         <source>Tańszy sprzęt, mniej podań o Polpak-T</source>
         <translation>Cheaper equipment, fewer Polpak-T applications</translation>
     </message>
     <message>
         <source>Sprzęt w porządku</source>
         <translation>The equipment is fine</translation>
-    </message>
-    <message>
-        <source>Każdy punkt to 100 zł dziennie na sprzęt, a abonenci ISDN odchodzą</source>
-        <translation>Each point costs PLN 100 a day in equipment, and ISDN subscribers leave</translation>
     </message>
     <message>
         <source>Zmiana w ciągu %1 dni: %2</source>
@@ -752,6 +767,34 @@
     <message>
         <source>Strzałka: jak jakość zmieniła się w ciągu 30 dni</source>
         <translation>An arrow: how the quality went over the last 30 days</translation>
+    </message>
+    <message>
+        <source>Telefony prawie stoją w miejscu; SDI i Neostrada odchodzą, gdy opinia + jakość &lt; %1</source>
+        <translation>The phone lines hardly move; SDI and Neostrada leave while opinion + quality &lt; %1</translation>
+    </message>
+    <message>
+        <source>Kilka nowych telefonów w tygodniu; ISDN odchodzi, gdy opinia − jakość &lt; %2</source>
+        <translation>A few new phone lines a week; ISDN leaves while opinion − quality &lt; %2</translation>
+    </message>
+    <message>
+        <source>Abonenci SDI i Neostrady odchodzą, gdy opinia + jakość &lt; %1</source>
+        <translation>SDI and Neostrada subscribers leave while opinion + quality &lt; %1</translation>
+    </message>
+    <message>
+        <source>Każdy punkt to 100 zł dziennie na sprzęt, a abonenci ISDN odchodzą, gdy opinia − jakość &lt; %2</source>
+        <translation>Each point costs PLN 100 a day in equipment, and ISDN subscribers leave while opinion − quality &lt; %2</translation>
+    </message>
+    <message>
+        <source>Abonenci odchodzą: %1</source>
+        <translation>Subscribers leaving: %1</translation>
+    </message>
+    <message>
+        <source>Kierunek: %1</source>
+        <translation>Trend: %1</translation>
+    </message>
+    <message>
+        <source>Strzałka: jak liczba zmieniła się w ciągu 30 dni; czerwona, gdy abonenci odchodzą</source>
+        <translation>Arrow: how the count changed over 30 days; red while subscribers are leaving</translation>
     </message>
 </context>
 <context>
@@ -856,10 +899,6 @@
         <translation>Reached</translation>
     </message>
     <message>
-        <source>Każde osiągnięcie, jak je zdobyć i data pierwszego zdobycia; niezdobyte bez daty</source>
-        <translation>Each milestone, how to reach it and the date first reached; those not reached have no date</translation>
-    </message>
-    <message>
         <source>Kadencja:</source>
         <translation>Term:</translation>
     </message>
@@ -886,6 +925,18 @@
     <message>
         <source>Zamyka okno osiągnięć</source>
         <translation>Closes the milestones window</translation>
+    </message>
+    <message>
+        <source>rok %1, miesiąc %2, dzień %3</source>
+        <translation>year %1, month %2, day %3</translation>
+    </message>
+    <message>
+        <source>Każde osiągnięcie, jak je zdobyć i dzień gry, w którym zdobyto je pierwszy raz; niezdobyte bez daty</source>
+        <translation>Each milestone, how to reach it and the game day it was first reached; those not reached have no date</translation>
+    </message>
+    <message>
+        <source>%1 (zapisane %2)</source>
+        <translation>%1 (recorded %2)</translation>
     </message>
 </context>
 <context>
@@ -1140,10 +1191,6 @@
         <translation>Date</translation>
     </message>
     <message>
-        <source>Ziarno</source>
-        <translation>Seed</translation>
-    </message>
-    <message>
         <source>Ocena</source>
         <translation>Rating</translation>
     </message>
@@ -1152,16 +1199,20 @@
         <translation>Best managers</translation>
     </message>
     <message>
-        <source>Dziesięć najlepszych kadencji tej długości: miejsce, dyrektor, data, ziarno gry i ocena</source>
-        <translation>The ten best terms of this length: place, manager, date, the game’s seed and rating</translation>
-    </message>
-    <message>
         <source>Nagłówki kolumn</source>
         <translation>Column headers</translation>
     </message>
     <message>
-        <source>Miejsce, dyrektor, data, ziarno gry i ocena</source>
-        <translation>Place, manager, date, the game’s seed and rating</translation>
+        <source>Ziarno gry: %1</source>
+        <translation>Game seed: %1</translation>
+    </message>
+    <message>
+        <source>Dziesięć najlepszych kadencji tej długości: miejsce, dyrektor, data i ocena; ziarno gry w podpowiedzi</source>
+        <translation>The ten best terms of this length: place, manager, date and rating; the game seed in the tooltip</translation>
+    </message>
+    <message>
+        <source>Miejsce, dyrektor, data i ocena</source>
+        <translation>Place, manager, date and rating</translation>
     </message>
 </context>
 <context>
@@ -1355,6 +1406,34 @@
     <message>
         <source>Miejsce w tabeli</source>
         <translation>Place in the table</translation>
+    </message>
+    <message>
+        <source>Werdykt zarządu: firma w długach, dyrektor odwołany.</source>
+        <translation>The board&apos;s verdict: a company in debt, its manager dismissed.</translation>
+    </message>
+    <message>
+        <source>Werdykt zarządu: znakomita kadencja, tak prowadzą firmę najlepsi.</source>
+        <translation>The board&apos;s verdict: an excellent term, the way the best run the company.</translation>
+    </message>
+    <message>
+        <source>Werdykt zarządu: dobra kadencja, firma rośnie i zarabia.</source>
+        <translation>The board&apos;s verdict: a good term, the company grows and earns.</translation>
+    </message>
+    <message>
+        <source>Werdykt zarządu: przyzwoita kadencja, jest co poprawiać.</source>
+        <translation>The board&apos;s verdict: a fair term, with room to improve.</translation>
+    </message>
+    <message>
+        <source>Werdykt zarządu: słaba kadencja, firma ledwo się trzyma.</source>
+        <translation>The board&apos;s verdict: a weak term, the company barely holds on.</translation>
+    </message>
+    <message>
+        <source>Werdykt zarządu: zła kadencja, firma traci pieniądze i abonentów.</source>
+        <translation>The board&apos;s verdict: a poor term, the company loses money and subscribers.</translation>
+    </message>
+    <message>
+        <source>Werdykt zarządu</source>
+        <translation>The board&apos;s verdict</translation>
     </message>
 </context>
 <context>

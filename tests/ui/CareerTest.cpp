@@ -1,6 +1,7 @@
 // The manager's career in the window: a term ends in its report and a
 // record that outlives the window, the board's dismissal cuts a term short,
 // a milestone is told once across games, and a kept game keeps its term.
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -67,9 +68,13 @@ TEST_F(CareerTest, ATermEndsInItsReportAndItsRecordOutlivesTheWindow) {
         w.Show();
         NewCompany(w, 1);
         w->Controller().PickSpeed(5);
+        *w.playerName = QString::fromUtf8("Anna Żak");
         Days(w, Term::kYearDays - 1);
         EXPECT_FALSE(Report(w)->isVisible());
+        EXPECT_TRUE(w.names->empty());
+        // The day that ends the term asks the player's name first, offering the login's.
         Days(w, 1);
+        EXPECT_EQ(*w.names, std::vector<QString>{"Tester"});
         const Term& term = w->Controller().Session().CurrentTerm();
         EXPECT_EQ(term.end, TermEnd::Completed);
         ASSERT_TRUE(Report(w)->isVisible());
@@ -78,9 +83,13 @@ TEST_F(CareerTest, ATermEndsInItsReportAndItsRecordOutlivesTheWindow) {
         EXPECT_EQ(Control<QLabel>(w.window.get(), "lblMiejsce")->text(), QString::fromUtf8("Twoje miejsce: 1."));
         const auto* table = Control<QTableWidget>(w.window.get(), "tblNajlepsi");
         ASSERT_GE(table->rowCount(), 1);
-        seed = table->item(0, 3)->text();
-        EXPECT_EQ(table->item(0, 1)->text(), QString::fromStdString(w->Game().UserName()));
-        EXPECT_EQ(table->item(0, 4)->text(), QString::number(term.finalRating.total));
+        seed = table->item(0, 3)->toolTip();
+        EXPECT_EQ(table->item(0, 1)->text(), QString::fromUtf8("Anna Żak"));
+        EXPECT_EQ(table->item(0, 3)->text(), QString::number(term.finalRating.total));
+        EXPECT_TRUE(
+            Control<QLabel>(w.window.get(), "lblWerdykt")->text().startsWith(QString::fromUtf8("Werdykt zarządu: ")));
+        // The letters are still signed by the login.
+        EXPECT_EQ(w->Game().UserName(), "Tester");
 
         // Playing on: no term, the clock at its speed again.
         QTest::mouseClick(Control<QPushButton>(w.window.get(), "btnGrajDalej"), Qt::LeftButton);
@@ -90,12 +99,20 @@ TEST_F(CareerTest, ATermEndsInItsReportAndItsRecordOutlivesTheWindow) {
         Days(w, Term::kYearDays);
         EXPECT_FALSE(Report(w)->isVisible());
     }
-    // The next start reads the record back.
+    // The next start reads the record back, and asks the name no more.
     WindowUnderTest again(assets.Dir(), 777);
     const std::vector<RecordRow>& rows = again->Controller().Career().Files().Table().Table(1);
     ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(QString::number(rows[0].seed), seed);
+    EXPECT_EQ(QString::fromUtf8("Ziarno gry: %1").arg(rows[0].seed), seed);
     EXPECT_TRUE(again.errors->empty());
+    NewCompany(again, 1);
+    Days(again, Term::kYearDays);
+    EXPECT_TRUE(again.names->empty());
+    EXPECT_EQ(again->Controller().Career().Files().Table().Table(1).at(0).user, "Anna Żak");
+    // The records open on the term just served, a table that has them.
+    again->ShowAchievements();
+    auto* lengths = Control<QComboBox>(again.window.get(), "cbDlugosc");
+    EXPECT_EQ(lengths->currentData().toInt(), 1);
 }
 
 TEST_F(CareerTest, ADamagedRecordsFileIsNamedAndPutAsideAndTheGameGoesOn) {
@@ -126,6 +143,7 @@ TEST_F(CareerTest, TheBoardsDismissalCutsATermShortAndEntersNoRecord) {
     EXPECT_EQ(term.end, TermEnd::Dismissed);
     EXPECT_LT(term.endDay - term.startDay, term.LengthDays());
     EXPECT_TRUE(Control<QLabel>(w.window.get(), "lblRaportTytul")->text().contains(QString::fromUtf8("odwołał")));
+    EXPECT_TRUE(Control<QLabel>(w.window.get(), "lblWerdykt")->text().contains(QString::fromUtf8("odwołany")));
     EXPECT_TRUE(w->Controller().Career().Files().Table().Table(2).empty());
 }
 
@@ -146,6 +164,17 @@ TEST_F(CareerTest, AMilestoneIsToldOnceAcrossGames) {
     const MilestoneBook& book = w->Controller().Session().Book();
     const auto reached = std::count_if(book.reached.begin(), book.reached.end(), [](const auto& r) { return r; });
     EXPECT_GE(reached, first.size());
+    // Each with the game's day it was reached, the calendar's in the tooltip.
+    w->ShowAchievements();
+    const auto* table = Control<QTableWidget>(w.window.get(), "tblOsiagniecia");
+    for (size_t i = 0; i < book.reached.size(); ++i) {
+        if (!book.reached[i]) continue;
+        const QTableWidgetItem* when = table->item(static_cast<int>(i), 2);
+        EXPECT_EQ(when->text(), QString::fromUtf8("rok 1, miesiąc %1, dzień %2")
+                                    .arg(book.reached[i]->day / 30 + 1)
+                                    .arg(book.reached[i]->day % 30 + 1));
+        EXPECT_TRUE(when->toolTip().contains(QString::fromStdString(book.reached[i]->date)));
+    }
 
     // The same days again in a new company: nothing is told twice.
     NewCompany(w, 0);

@@ -31,6 +31,9 @@ protected:
         // The start's line is held; the tests begin once it has been read.
         hint = Told();
         w.lblZmiany->Hold()->setCurrentTime(TFeedbackLine::kHoldMs);
+        // A company nobody leaves: a warning would stand in the line before
+        // the day's news (the warning has a test of its own).
+        CompanyBuilder(w->Game()).ClearKind(skSdi).ClearKind(skNeostrada).Opinion(5).Quality(-6);
     }
 
     QString hint;

@@ -172,7 +172,12 @@ TEST_F(LanguageTest, TheMenuPageSwitchesTheWholeWindowAndTheNextStart) {
         EXPECT_EQ(w.frmPomoc()->Text()->toPlainText(), QString::fromUtf8(GameHelp(Language::English)));
         EXPECT_EQ(w.frmPomoc()->CloseButton()->text(), "Close");
         // What a day changed is told in English too, in its numbers, once
-        // the start's line has been read.
+        // the start's line has been read; first the kinds the first day
+        // finds leaving, held in place of that day's news.
+        w.lblZmiany->Hold()->setCurrentTime(TFeedbackLine::kHoldMs);
+        w->Controller().Clock().MainTimerTimer();
+        EXPECT_TRUE(w.lblZmiany->FullText().contains("SDI: subscribers leaving, opinion + quality < 5"))
+            << w.lblZmiany->FullText().toStdString();
         w.lblZmiany->Hold()->setCurrentTime(TFeedbackLine::kHoldMs);
         w->Controller().Clock().MainTimerTimer();
         EXPECT_TRUE(w.lblZmiany->FullText().startsWith("Cash ")) << w.lblZmiany->FullText().toStdString();

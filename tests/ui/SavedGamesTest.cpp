@@ -440,6 +440,8 @@ TEST_F(SavedGamesTest, NowaGraReplacesTheGameWithAFreshOne) {
     *w.answer = false;
     Click(w.btnNowaGra);
     ASSERT_EQ(w.questions->size(), 1u);
+    EXPECT_TRUE(w.questions->back().contains(QString::fromUtf8("Obecna gra zostanie zachowana")))
+        << w.questions->back().toStdString();
     EXPECT_TRUE(w->Game().Snapshot() == before);
     *w.answer = true;
     Click(w.btnNowaGra);
@@ -450,6 +452,12 @@ TEST_F(SavedGamesTest, NowaGraReplacesTheGameWithAFreshOne) {
     EXPECT_EQ(game.Cases().front().title, "Witaj !");
     EXPECT_EQ(w.lblSpeed2->text(), "Rok: 1  Miesiąc: 1  Dzień: 2");
     EXPECT_EQ(w.PageControl->ActivePageIndex(), kPageCases);
+    // The fresh company, never played, is not kept, and the question says so.
+    *w.answer = false;
+    w.PageControl->SetActivePage(kPageMenu);
+    Click(w.btnNowaGra);
+    EXPECT_TRUE(w.questions->back().contains(QString::fromUtf8("Obecna gra nie zostanie zachowana")))
+        << w.questions->back().toStdString();
 }
 
 TEST_F(SavedGamesTest, AGameNamedAtStartOpensInsteadOfTheNewOne) {

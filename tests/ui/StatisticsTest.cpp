@@ -13,7 +13,9 @@
 #include "Amounts.h"
 #include "Changes.h"
 #include "CompanyBuilder.h"
+#include "Drift.h"
 #include "FittedAmount.h"
+#include "HelpDialog.h"
 #include "HistoryChart.h"
 #include "Standing.h"
 #include "StatisticsPage.h"
@@ -232,7 +234,7 @@ TEST(StatisticsPageTest, MadeWhenFirstShownItShowsWhatItWasToldBefore) {
         page->ShowFigure(Control::lbl3, "12");
         page->ShowFigure(Control::lbl3, "13");
         page->ShowDayAccount({5000, 100, 2000000000, 300}, Language::Polish);
-        page->ShowStanding({OpinionBand::Poor, QualityBand::Costly, -50, 20});
+        page->ShowStanding({OpinionBand::Poor, QualityBand::Costly, -50, 20, {}, {}});
         page->ShowRating(rating, term, 400);
     }
     EXPECT_FALSE(late.IsBuilt());
@@ -320,6 +322,139 @@ TEST_F(StatisticsTest, OpinionAndQualityShowTheirBandAndTheMonthsTrend) {
     w->Controller().Languages().Pick(Language::English);
     EXPECT_EQ(opinionBand->text(), "good");
     EXPECT_EQ(qualityBand->text(), "costly");
+    w->Controller().Languages().Pick(Language::Polish);
+}
+
+// The mean of a day's drift over the draws, spread evenly.
+double MeanDrift(const std::function<int32_t(double)>& drift) {
+    constexpr int kDraws = 1000;
+    double sum = 0;
+    for (int i = 0; i < kDraws; ++i) sum += drift((i + 0.5) / kDraws);
+    return sum / kDraws;
+}
+
+// The help says where the daily rules start to lose subscribers, and the
+// rules themselves agree: read off the help's own text in each language.
+TEST_F(StatisticsTest, TheHelpNamesTheLevelsTheDailyRulesLoseSubscribersAt) {
+    struct Words {
+        Language language;
+        const char* bands;
+        const char* isdn;
+        const char* lines;
+    };
+    const Words words[] = {
+        {Language::Polish, "zła poniżej (-?\\d+), przeciętna od (-?\\d+) do (-?\\d+), dobra od (-?\\d+) do (-?\\d+),",
+         "opinia minus jakość jest poniżej (-?\\d+), o (\\d+) mniej na każde 100 telefonów",
+         "razem są poniżej (-?\\d+): im niżej, tym częściej, a poniżej (-?\\d+) codziennie"},
+        {Language::English, "poor below (-?\\d+), average (-?\\d+) to (-?\\d+), good (-?\\d+) to (-?\\d+),",
+         "opinion minus quality is below (-?\\d+), (\\d+) less for each 100 phone lines",
+         "together are below (-?\\d+): the lower, the more often, and below (-?\\d+) every day"},
+    };
+    constexpr double kLargestDraw = 1 - 1.0 / 4294967296.0;
+    for (const Words& language : words) {
+        SCOPED_TRACE(LanguageCode(language.language));
+        w->Controller().Languages().Pick(language.language);
+        w->ShowHelp();
+        const QString help = w.frmPomoc()->Text()->toPlainText().simplified();
+        w.frmPomoc()->CloseButton()->click();
+        const auto read = [&](const char* pattern) {
+            const QRegularExpressionMatch match = QRegularExpression(QString::fromUtf8(pattern)).match(help);
+            EXPECT_TRUE(match.hasMatch()) << pattern;
+            std::vector<int> levels;
+            for (int i = 1; i <= match.lastCapturedIndex(); ++i) levels.push_back(match.captured(i).toInt());
+            return levels;
+        };
+        const std::vector<int> bands = read(language.bands), isdn = read(language.isdn), lines = read(language.lines);
+        ASSERT_EQ(bands.size(), 5u);
+        ASSERT_EQ(isdn.size(), 2u);
+        ASSERT_EQ(lines.size(), 2u);
+
+        // Phone lines leave on average below the poor band's edge, and not at it.
+        const int poor = bands[0];
+        EXPECT_EQ(bands[1], poor);
+        EXPECT_LT(MeanDrift([&](double r) { return drift::Phones(poor - 1, r); }), 0);
+        EXPECT_GE(MeanDrift([&](double r) { return drift::Phones(poor, r); }), 0);
+        // SDI and Neostrada lines: some day below the level, never at it;
+        // every day below the second level, not every day at it.
+        const int sum = lines[0], everyDay = lines[1];
+        EXPECT_EQ(bands[2] + 1, sum);
+        EXPECT_EQ(bands[3], sum);
+        EXPECT_LT(drift::Lines(sum - 0.01, 0, kLargestDraw, 0), 0);
+        EXPECT_EQ(drift::Lines(sum, 0, kLargestDraw, 0), 0);
+        EXPECT_LT(drift::Lines(everyDay - 0.01, 0, 0, 0), 0);
+        EXPECT_EQ(drift::Lines(everyDay, 0, 0, 0), 0);
+        // ISDN on average, its level lower by the named step for 100 phone lines.
+        const int level = isdn[0], step = isdn[1];
+        EXPECT_EQ(bands[4], level);
+        EXPECT_LT(MeanDrift([&](double r) { return drift::Isdn(level - 0.5, 0, r, 0); }), 0);
+        EXPECT_GT(MeanDrift([&](double r) { return drift::Isdn(level + 0.5, 0, r, 0); }), 0);
+        EXPECT_LT(MeanDrift([&](double r) { return drift::Isdn(level - step - 0.5, 0, r, 100); }), 0);
+        EXPECT_GT(MeanDrift([&](double r) { return drift::Isdn(level - step + 0.5, 0, r, 100); }), 0);
+
+        // Statystyka's bands stop where the help's do, and say the same.
+        CompanyBuilder(w->Game()).Opinion(sum - 1).Quality(0).AddOpinion(0);
+        w.PageControl->SetActivePage(kPageStat);
+        QLabel* band = Control<QLabel>(w.pnlStat, "lblOpiniaSkala");
+        const QString average = band->text();
+        EXPECT_TRUE(band->toolTip().contains(QStringLiteral("< %1").arg(sum))) << band->toolTip().toStdString();
+        CompanyBuilder(w->Game()).AddOpinion(1);
+        EXPECT_NE(band->text(), average);
+        EXPECT_TRUE(band->toolTip().contains(QStringLiteral("< %1").arg(level))) << band->toolTip().toStdString();
+    }
+    w->Controller().Languages().Pick(Language::Polish);
+}
+
+// A kind the rules start to drive away is told in the line at the bottom
+// once, with why, and marked on the page while it lasts; told again only a
+// month after.
+TEST_F(StatisticsTest, AKindStartingToLeaveIsToldOnceAndMarkedWhileItLeaves) {
+    TFeedbackLine* line = w.lblZmiany;
+    w.PageControl->SetActivePage(kPageStat);
+    QLabel* caption = Control<QLabel>(w.pnlStat, "Label13");  // SDI's row
+    QLabel* trend = Control<QLabel>(w.pnlStat, "lblTrend3");
+    const QColor ink(Qt::black), red(200, 0, 0);
+    CompanyBuilder build(w->Game());
+    build.Counts({100, 0, 40, 0, 0, 0}).Opinion(10).Quality(0);
+    const auto day = [&] {
+        // What the line said before is gone.
+        line->Hold()->setCurrentTime(TFeedbackLine::kHoldMs);
+        line->Tell(QString());
+        w->Controller().Clock().MainTimerTimer();
+    };
+    const QString warning = QString::fromUtf8("SDI: abonenci odchodzą, opinia + jakość < 5");
+    const auto told = [&] { return line->FullText().contains(warning) || line->Waiting().contains(warning); };
+    day();
+    EXPECT_FALSE(told());
+    EXPECT_EQ(caption->palette().color(QPalette::WindowText), ink);
+
+    build.Opinion(1);
+    day();
+    EXPECT_TRUE(told()) << line->FullText().toStdString();
+    EXPECT_EQ(caption->palette().color(QPalette::WindowText), red);
+    EXPECT_EQ(trend->palette().color(QPalette::WindowText), red);
+    EXPECT_EQ(caption->toolTip(), QString::fromUtf8("Abonenci odchodzą: opinia + jakość < 5"));
+    EXPECT_TRUE(trend->toolTip().contains(QString::fromUtf8("Zmiana w ciągu 30 dni")))
+        << trend->toolTip().toStdString();
+    // Not every day it goes on, nor when it starts again within the month.
+    const int toldOn = w->Game().Day();
+    day();
+    EXPECT_FALSE(told());
+    build.Opinion(10);
+    day();
+    EXPECT_EQ(caption->palette().color(QPalette::WindowText), ink);
+    build.Opinion(1);
+    day();
+    EXPECT_FALSE(told());
+    build.Opinion(10);
+    while (w->Game().Day() < toldOn + kTrendDays) day();
+    // The arrow reads the history of 30 days: fewer SDI lines now.
+    build.Opinion(1).Counts({100, 0, 30, 0, 0, 0});
+    day();
+    EXPECT_TRUE(told());
+    EXPECT_EQ(trend->text(), QString::fromUtf8("↓"));
+
+    w->Controller().Languages().Pick(Language::English);
+    EXPECT_EQ(caption->toolTip(), "Subscribers leaving: opinion + quality < 5");
     w->Controller().Languages().Pick(Language::Polish);
 }
 

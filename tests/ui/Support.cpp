@@ -101,6 +101,10 @@ WindowUnderTest::WindowUnderTest(const std::string& appDir, uint32_t seed, bool 
         if (!*answer) return std::nullopt;
         return *years;
     };
+    options.askName = [names = names, name = playerName](QWidget*, const QString& suggestion) {
+        names->push_back(suggestion);
+        return *name;
+    };
     if (adjust) adjust(options);
     window = std::make_unique<TfrmMain>(std::move(options));
     FindControls();

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -121,6 +122,9 @@ struct WindowUnderTest {
     std::shared_ptr<bool> answer = std::make_shared<bool>(true);
     // The term a new game is given when the answer is Tak; 0 for none.
     std::shared_ptr<int32_t> termYears = std::make_shared<int32_t>(Term::kDefaultYears);
+    // The name offered each time the player's name is asked, and the answer.
+    std::shared_ptr<std::vector<QString>> names = std::make_shared<std::vector<QString>>();
+    std::shared_ptr<std::optional<QString>> playerName = std::make_shared<std::optional<QString>>();
     std::unique_ptr<TfrmMain> window;
 
     // The window's controls, found by the names they have always had.

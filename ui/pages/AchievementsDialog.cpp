@@ -10,6 +10,18 @@
 
 namespace dzwonex {
 
+namespace {
+
+// "rok 2, miesiąc 3, dzień 14" of a game's day, as the date line counts.
+QString GameDate(int32_t day) {
+    return TAchievementsDialog::tr("rok %1, miesiąc %2, dzień %3")
+        .arg(day / Term::kYearDays + 1)
+        .arg(day % Term::kYearDays / Term::kMonthDays + 1)
+        .arg(day % Term::kMonthDays + 1);
+}
+
+}  // namespace
+
 TAchievementsDialog::TAchievementsDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmOsiagniecia"));
     tabs_ = new QTabWidget(this);
@@ -74,10 +86,24 @@ TAchievementsDialog::TAchievementsDialog(QWidget* parent) : QDialog(parent) {
     RetranslateUi();
 }
 
-void TAchievementsDialog::ShowBook(const MilestoneBook& book, const Records& records, Language language) {
+void TAchievementsDialog::ShowBook(const MilestoneBook& book, const Records& records, Language language,
+                                   int32_t years) {
     book_ = book;
     records_ = records;
     language_ = language;
+    const bool chosenEmpty = records_.Table(cbDlugosc_->currentData().toInt()).empty();
+    if (years != suggested_ || chosenEmpty) {
+        suggested_ = years;
+        int32_t shown = years > 0 ? years : Term::kDefaultYears;
+        // Never an empty table while another length has a record.
+        if (records_.Table(shown).empty())
+            for (int32_t length : Term::kChoices)
+                if (!records_.Table(length).empty()) {
+                    shown = length;
+                    break;
+                }
+        cbDlugosc_->setCurrentIndex(cbDlugosc_->findData(shown));
+    }
     RetranslateUi();
 }
 
@@ -93,7 +119,8 @@ void TAchievementsDialog::RetranslateUi() {
     Describe(lblLiczba_, tr("Liczba osiągnięć"), lblLiczba_->text());
     tblOsiagniecia_->setHorizontalHeaderLabels({tr("Osiągnięcie"), tr("Jak je zdobyć"), tr("Zdobyte")});
     Describe(tblOsiagniecia_, tr("Osiągnięcia"),
-             tr("Każde osiągnięcie, jak je zdobyć i data pierwszego zdobycia; niezdobyte bez daty"));
+             tr("Każde osiągnięcie, jak je zdobyć i dzień gry, w którym zdobyto je pierwszy raz; niezdobyte bez "
+                "daty"));
     QFont bold = font();
     bold.setBold(true);
     for (int i = 0; i < kMilestoneCount; ++i) {
@@ -101,10 +128,13 @@ void TAchievementsDialog::RetranslateUi() {
         const auto& reached = book_.reached[static_cast<size_t>(i)];
         const QString texts[3] = {QString::fromUtf8(MilestoneName(id, language_)),
                                   QString::fromUtf8(MilestoneHow(id, language_)),
-                                  reached ? QString::fromStdString(reached->date) : QStringLiteral("—")};
+                                  reached ? GameDate(reached->day) : QStringLiteral("—")};
         for (int c = 0; c < 3; ++c) {
             auto* item = new QTableWidgetItem(texts[c]);
-            item->setToolTip(PlainToolTip(texts[c]));
+            // The game's day it was reached; the calendar's in the tooltip.
+            item->setToolTip(c == 2 && reached
+                                 ? tr("%1 (zapisane %2)").arg(texts[c], QString::fromStdString(reached->date))
+                                 : PlainToolTip(texts[c]));
             if (reached && c == 0) item->setFont(bold);
             if (!reached) item->setForeground(QColor(128, 128, 128));
             tblOsiagniecia_->setItem(i, c, item);

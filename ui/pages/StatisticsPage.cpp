@@ -9,6 +9,7 @@
 #include "FittedAmount.h"
 #include "HistoryChart.h"
 #include "KindNames.h"
+#include "LeavingWords.h"
 #include "RatingBox.h"
 #include "Translations.h"
 
@@ -39,7 +40,7 @@ constexpr int kTrendLeft = 196, kTrendWidth = 14;
 constexpr int kBandLeft = 214, kBandWidth = 146;
 // The two boxes below it, side by side.
 constexpr int kCountsBox = 8, kExpensesBox = 191, kBoxWidth = 178;
-constexpr int kCountCaptionWidth = 102;
+constexpr int kCountCaptionWidth = 102, kCountTrendWidth = 14;
 constexpr int kExpenseCaptionWidth = 88;
 
 }  // namespace
@@ -101,13 +102,20 @@ void StatisticsPage::BuildCounts() {
                          QT_TR_NOOP("Abonenci"), QT_TR_NOOP("Nagłówek liczby abonentów")});
     static const char* const rowNames[kKindCount] = {"Label9", "Label12", "Label13", "Label14", "Label15", "Label16"};
     static const char* const countNames[kKindCount] = {"lbl1", "lbl2", "lbl3", "lbl4", "lbl5", "lbl6"};
+    static const char* const trendNames[kKindCount] = {"lblTrend1", "lblTrend2", "lblTrend3",
+                                                       "lblTrend4", "lblTrend5", "lblTrend6"};
     static constexpr int rowTops[kKindCount] = {128, 144, 160, 176, 208, 240};
+    const int figureWidth = inner - kCountCaptionWidth - kCountTrendWidth;
     for (size_t i = 0; i < kKindCount; ++i) {
-        captions_.push_back({FixedLabel(p, rowNames[i], QString(), {left, rowTops[i], kCountCaptionWidth, kRowHeight}),
-                             nullptr, kRowDescription, static_cast<int>(i) + 1});
-        lblCounts_[i] = FixedLabel(p, countNames[i], QStringLiteral("X"),
-                                   {left + kCountCaptionWidth, rowTops[i], inner - kCountCaptionWidth, kRowHeight},
-                                   false, Qt::AlignRight);
+        lblCountCaptions_[i] =
+            FixedLabel(p, rowNames[i], QString(), {left, rowTops[i], kCountCaptionWidth, kRowHeight});
+        captions_.push_back({lblCountCaptions_[i], nullptr, kRowDescription, static_cast<int>(i) + 1});
+        lblCounts_[i] =
+            FixedLabel(p, countNames[i], QStringLiteral("X"),
+                       {left + kCountCaptionWidth, rowTops[i], figureWidth, kRowHeight}, false, Qt::AlignRight);
+        lblCountTrends_[i] = FixedLabel(
+            p, trendNames[i], QString(),
+            {left + kCountCaptionWidth + figureWidth, rowTops[i], kCountTrendWidth, kRowHeight}, true, Qt::AlignRight);
     }
 }
 
@@ -204,26 +212,49 @@ void StatisticsPage::ShowScale() {
     if (!IsBuilt()) return;
     static const char* const opinionWords[] = {QT_TR_NOOP("zła"), QT_TR_NOOP("przeciętna"), QT_TR_NOOP("dobra"),
                                                QT_TR_NOOP("wysoka")};
+    // The levels the rules lose SDI and Neostrada lines, and ISDN lines, at.
+    static const int32_t lines = RoundToInt32(LinesLeaveBelow(0));
+    static const int32_t isdn = RoundToInt32(IsdnLeavesBelow(0));
     static const char* const opinionTips[] = {
-        QT_TR_NOOP("Telefonów ubywa, przychodzą bluzgi i podania z kopertą"), QT_TR_NOOP("Sieć prawie stoi w miejscu"),
-        QT_TR_NOOP("Kilka nowych telefonów w tygodniu, ISDN bez zmian"),
+        QT_TR_NOOP("Telefonów ubywa, przychodzą bluzgi i podania z kopertą"),
+        QT_TR_NOOP("Telefony prawie stoją w miejscu; SDI i Neostrada odchodzą, gdy opinia + jakość < %1"),
+        QT_TR_NOOP("Kilka nowych telefonów w tygodniu; ISDN odchodzi, gdy opinia − jakość < %2"),
         QT_TR_NOOP("Co dzień dwa nowe telefony i więcej, a naprawy rosną z kwadratem liczby łączy")};
     static const char* const qualityWords[] = {QT_TR_NOOP("zła"), QT_TR_NOOP("niska"), QT_TR_NOOP("dobra"),
                                                QT_TR_NOOP("kosztowna")};
     static const char* const qualityTips[] = {
-        QT_TR_NOOP("Abonenci SDI i Neostrady odchodzą"), QT_TR_NOOP("Tańszy sprzęt, mniej podań o Polpak-T"),
-        QT_TR_NOOP("Sprzęt w porządku"),
-        QT_TR_NOOP("Każdy punkt to 100 zł dziennie na sprzęt, a abonenci ISDN odchodzą")};
+        QT_TR_NOOP("Abonenci SDI i Neostrady odchodzą, gdy opinia + jakość < %1"),
+        QT_TR_NOOP("Tańszy sprzęt, mniej podań o Polpak-T"), QT_TR_NOOP("Sprzęt w porządku"),
+        QT_TR_NOOP("Każdy punkt to 100 zł dziennie na sprzęt, a abonenci ISDN odchodzą, gdy opinia − jakość < %2")};
     const auto opinion = static_cast<size_t>(standing_.opinionBand);
     const auto quality = static_cast<size_t>(standing_.qualityBand);
     ShowCaption(lblOpiniaSkala_, tr(opinionWords[opinion]));
-    lblOpiniaSkala_->setToolTip(tr(opinionTips[opinion]));
+    // Each tip names the levels it needs.
+    const auto tip = [&](const char* text) {
+        return tr(text).replace("%1", QString::number(lines)).replace("%2", QString::number(isdn));
+    };
+    lblOpiniaSkala_->setToolTip(tip(opinionTips[opinion]));
     SetInk(lblOpiniaSkala_, standing_.opinionBand == OpinionBand::Poor);
     ShowCaption(lblJakoscSkala_, tr(qualityWords[quality]));
-    lblJakoscSkala_->setToolTip(tr(qualityTips[quality]));
+    lblJakoscSkala_->setToolTip(tip(qualityTips[quality]));
     SetInk(lblJakoscSkala_, standing_.qualityBand == QualityBand::Worn);
     ShowTrend(lblOpiniaTrend_, standing_.opinionChange);
     ShowTrend(lblJakoscTrend_, standing_.qualityChange);
+    ShowCountsStanding();
+}
+
+void StatisticsPage::ShowCountsStanding() {
+    for (size_t i = 0; i < kKindCount; ++i) {
+        const auto leaving = std::find_if(standing_.leaving.begin(), standing_.leaving.end(),
+                                          [&](const KindLeaving& k) { return k.kind == static_cast<int32_t>(i) + 1; });
+        const bool marked = leaving != standing_.leaving.end();
+        ShowTrend(lblCountTrends_[i], standing_.countChanges[i]);
+        SetInk(lblCountTrends_[i], marked);
+        SetInk(lblCountCaptions_[i], marked);
+        const QString why = marked ? tr("Abonenci odchodzą: %1").arg(LeavingReason(*leaving)) : QString();
+        lblCountCaptions_[i]->setToolTip(why);
+        if (marked) lblCountTrends_[i]->setToolTip(why + "\n" + lblCountTrends_[i]->toolTip());
+    }
 }
 
 void StatisticsPage::ShowTrend(QLabel* label, int64_t change) {
@@ -273,11 +304,13 @@ void StatisticsPage::RetranslateUi() {
     const QString countNames[kKindCount] = {
         tr("Liczba abonentów telefonu lub modemu"), tr("Liczba abonentów ISDN"),     tr("Liczba abonentów SDI"),
         tr("Liczba abonentów Neostrady"),           tr("Liczba abonentów Polpak-T"), tr("Liczba budek telefonicznych")};
-    for (size_t i = 0; i < kKindCount; ++i)
-        Describe(
-            lblCounts_[i],
-            QString::fromUtf8(SubscriberKindName(static_cast<int>(i) + 1, KindNameForm::Plural, InstalledLanguage())),
-            countNames[i]);
+    for (size_t i = 0; i < kKindCount; ++i) {
+        const QString kind =
+            QString::fromUtf8(SubscriberKindName(static_cast<int>(i) + 1, KindNameForm::Plural, InstalledLanguage()));
+        Describe(lblCounts_[i], kind, countNames[i]);
+        Describe(lblCountTrends_[i], tr("Kierunek: %1").arg(kind),
+                 tr("Strzałka: jak liczba zmieniła się w ciągu 30 dni; czerwona, gdy abonenci odchodzą"));
+    }
     Describe(lblPracownicy_, tr("Pracownicy"), tr("Dzisiejsze płace, w złotych"));
     Describe(lblNaprawy_, tr("Naprawy"), tr("Dzisiejsze naprawy, w złotych"));
     Describe(lblSprzet_, tr("Nowy sprzęt"), tr("Dzisiejsze wydatki na sprzęt, w złotych"));

@@ -9,6 +9,7 @@
 #include "Controls.h"
 #include "Language.h"
 #include "LazyPage.h"
+#include "Leaving.h"
 #include "Rating.h"
 #include "Snapshot.h"
 #include "Standing.h"
@@ -46,6 +47,10 @@ public:
         QualityBand qualityBand = QualityBand::Good;
         int64_t opinionChange = 0;
         int64_t qualityChange = 0;
+        // Beside each count: which way it went over the last 30 days, and
+        // the kinds the rules drive away now, marked in red with why.
+        std::array<int64_t, kKindCount> countChanges{};
+        std::vector<KindLeaving> leaving;
     };
     void ShowStanding(const Standing& standing);
     // Draws the history anew; it must outlive the page.
@@ -65,6 +70,7 @@ private:
     void BuildExpenses();
     void ShowScale();
     void ShowTrend(QLabel* label, int64_t change);
+    void ShowCountsStanding();
     void tabStatResize();
     void ShowAmountOf(Control control);
     void ShowDayAccount();
@@ -91,6 +97,8 @@ private:
     };
     std::optional<ShownRating> rating_;
     std::array<QLabel*, kKindCount> lblCounts_{};  // lbl1 .. lbl6
+    std::array<QLabel*, kKindCount> lblCountTrends_{};
+    std::array<QLabel*, kKindCount> lblCountCaptions_{};
     QLabel* lblPracownicy_ = nullptr;
     QLabel* lblNaprawy_ = nullptr;
     QLabel* lblSprzet_ = nullptr;

@@ -47,6 +47,13 @@ void StatusBar::Tell(const QString& text) { lblZmiany_->Tell(text); }
 
 void StatusBar::TellAndHold(const QString& text) { lblZmiany_->TellAndHold(text); }
 
+void StatusBar::Warn(const QString& text) {
+    if (lblZmiany_->Held())
+        lblZmiany_->Tell(text);
+    else
+        lblZmiany_->TellAndHold(text);
+}
+
 void StatusBar::ShowHelpHint() { lblZmiany_->TellAndHold(tr("F1 — Pomoc")); }
 
 void StatusBar::FocusGauge() { progressSpeed_->setFocus(); }

@@ -1,6 +1,7 @@
 #include "TermReportPage.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "RatingParts.h"
 #include "RecordsTable.h"
@@ -16,6 +17,31 @@ constexpr int kLeftBox = 337;  // the report's box; the records take the rest
 // "rok 3, miesiąc 7" of a game's day.
 QString When(int32_t day) {
     return TermReportPage::tr("rok %1, miesiąc %2").arg(day / Term::kYearDays + 1).arg(day % Term::kYearDays / 30 + 1);
+}
+
+// The board's verdict in a line, by the final rating's band. The bands
+// follow what strategies score over a five-year term: a manager who reads
+// the cases reaches 900 and more, accepting everything about 500, leaving
+// the inbox alone under 300.
+QString Verdict(const TermReport& report) {
+    if (report.end == TermEnd::Dismissed)
+        return TermReportPage::tr("Werdykt zarządu: firma w długach, dyrektor odwołany.");
+    struct Band {
+        int32_t from;
+        const char* text;
+    };
+    static const Band bands[] = {
+        {900, QT_TRANSLATE_NOOP("dzwonex::TermReportPage",
+                                "Werdykt zarządu: znakomita kadencja, tak prowadzą firmę najlepsi.")},
+        {700, QT_TRANSLATE_NOOP("dzwonex::TermReportPage", "Werdykt zarządu: dobra kadencja, firma rośnie i zarabia.")},
+        {500, QT_TRANSLATE_NOOP("dzwonex::TermReportPage", "Werdykt zarządu: przyzwoita kadencja, jest co poprawiać.")},
+        {300, QT_TRANSLATE_NOOP("dzwonex::TermReportPage", "Werdykt zarządu: słaba kadencja, firma ledwo się trzyma.")},
+        {0, QT_TRANSLATE_NOOP("dzwonex::TermReportPage",
+                              "Werdykt zarządu: zła kadencja, firma traci pieniądze i abonentów.")},
+    };
+    for (const Band& band : bands)
+        if (report.finalRating.total >= band.from) return TermReportPage::tr(band.text);
+    return TermReportPage::tr(bands[std::size(bands) - 1].text);
 }
 
 }  // namespace
@@ -35,6 +61,7 @@ void TermReportPage::Build() {
     lblRaportTytul_ = FixedLabel(this, "lblRaportTytul", QString(), {}, true);
     lblRaportOkres_ = FixedLabel(this, "lblRaportOkres", QString(), {});
     lblRaportOcena_ = FixedLabel(this, "lblRaportOcena", QString(), {}, true);
+    lblWerdykt_ = FixedLabel(this, "lblWerdykt", QString(), {});
     parts_ = new TRatingParts(QStringLiteral("Raport"), 1, this);
     chartKadencja_ = new TTermChart(this);
     chartKadencja_->setObjectName(QStringLiteral("chartKadencja"));
@@ -66,7 +93,9 @@ void TermReportPage::LayOut() {
     SetPlannedWidth(lblRaportOkres_, inner);
     lblRaportOcena_->setGeometry(16, 52, inner, 13);
     SetPlannedWidth(lblRaportOcena_, inner);
-    parts_->setGeometry(16, 72, inner, parts_->RowsHeight());
+    lblWerdykt_->setGeometry(16, 68, inner, 13);
+    SetPlannedWidth(lblWerdykt_, inner);
+    parts_->setGeometry(16, 88, inner, parts_->RowsHeight());
     const int bottom = 8 + h;
     lblNajgorszy_->setGeometry(16, bottom - 21, inner, 13);
     lblNajlepszy_->setGeometry(16, bottom - 37, inner, 13);
@@ -97,6 +126,7 @@ void TermReportPage::ShowTexts() {
                                            : tr("Koniec kadencji (%1)").arg(TermLengthText(r.years)));
     ShowCaption(lblRaportOkres_, tr("Od: %1 — do: %2").arg(When(r.startDay), When(r.endDay)));
     ShowCaption(lblRaportOcena_, tr("Ocena końcowa: %1 / %2").arg(r.finalRating.total).arg(Rating::kTotalMaximum));
+    ShowCaption(lblWerdykt_, Verdict(r));
     parts_->Show(r.finalRating);
     chartKadencja_->Show(r.monthlyRatings, r.best.number, r.worst.number);
     const bool months = r.best.number > 0;
@@ -114,7 +144,7 @@ void TermReportPage::ShowTexts() {
         place = tr("Tym razem poza pierwszą dziesiątką.");
     ShowCaption(lblMiejsce_, place);
     tblNajlepsi_->ShowRows(table_, place_);
-    for (QLabel* label : {lblRaportTytul_, lblRaportOkres_, lblRaportOcena_, lblNajlepszy_, lblNajgorszy_,
+    for (QLabel* label : {lblRaportTytul_, lblRaportOkres_, lblRaportOcena_, lblWerdykt_, lblNajlepszy_, lblNajgorszy_,
                           lblRekordyTytul_, lblMiejsce_})
         label->setAccessibleDescription(label->text());
 }
@@ -127,6 +157,7 @@ void TermReportPage::RetranslateUi() {
     Describe(lblRaportTytul_, tr("Raport kadencji"), QString());
     Describe(lblRaportOkres_, tr("Okres kadencji"), QString());
     Describe(lblRaportOcena_, tr("Ocena końcowa"), QString());
+    Describe(lblWerdykt_, tr("Werdykt zarządu"), QString());
     Describe(lblNajlepszy_, tr("Najlepszy miesiąc"), QString());
     Describe(lblNajgorszy_, tr("Najgorszy miesiąc"), QString());
     Describe(lblRekordyTytul_, tr("Najlepsi dyrektorzy"), QString());

@@ -15,9 +15,10 @@ class TRecordsTable;
 class TTermChart;
 
 // pnlRaport: the report at a term's end, shown over the pages until the
-// player goes on. On the left the final rating and its parts, the rating
-// month by month and the best and worst months; on the right "Najlepsi
-// dyrektorzy" of the term's length with the place the term took.
+// player goes on. On the left the final rating with the board's verdict in
+// a line, its parts, the rating month by month and the best and worst
+// months; on the right "Najlepsi dyrektorzy" of the term's length with the
+// place the term took.
 class TermReportPage : public TPanel {
     Q_OBJECT
 public:
@@ -44,6 +45,7 @@ private:
     QLabel* lblRaportTytul_ = nullptr;
     QLabel* lblRaportOkres_ = nullptr;
     QLabel* lblRaportOcena_ = nullptr;
+    QLabel* lblWerdykt_ = nullptr;
     TRatingParts* parts_ = nullptr;
     TTermChart* chartKadencja_ = nullptr;
     QLabel* lblNajlepszy_ = nullptr;

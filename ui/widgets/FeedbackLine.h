@@ -29,6 +29,8 @@ public:
     // news comes meanwhile.
     void TellAndHold(const QString& text);
     QString FullText() const { return full_; }
+    // What the player did stands in its hold.
+    bool Held() const { return held_; }
     // The news waiting for the hold to end, if any.
     QString Waiting() const { return waiting_; }
     qreal Opacity() const { return opacity_; }

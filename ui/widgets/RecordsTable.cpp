@@ -11,12 +11,12 @@ namespace dzwonex {
 
 namespace {
 
-// Place, who, date, seed, rating: all but the name as wide as their widest
-// text (in bold, as the term's own row is) or their header; the name takes
-// what is left.
-constexpr int kColumns = 5;
+// Place, who, date, rating: all but the name as wide as their widest text
+// (in bold, as the term's own row is) or their header; the name takes what
+// is left. The game's seed is a detail for the curious: in the tooltips.
+constexpr int kColumns = 4;
 constexpr int kNameColumn = 1;
-const char* const kWidestTexts[kColumns] = {"10", "", "2026-12-31", "4294967295", "1000"};
+const char* const kWidestTexts[kColumns] = {"10", "", "2026-12-31", "1000"};
 constexpr int kCellMargin = 10;
 
 }  // namespace
@@ -64,13 +64,14 @@ void TRecordsTable::ShowRows(const std::vector<RecordRow>& rows, int highlight) 
     for (int r = 0; r < rowCount(); ++r) {
         const RecordRow& row = rows[static_cast<size_t>(r)];
         const QString texts[kColumns] = {QString::number(r + 1), QString::fromStdString(row.user),
-                                         QString::fromStdString(row.date), QString::number(row.seed),
-                                         QString::number(row.rating)};
+                                         QString::fromStdString(row.date), QString::number(row.rating)};
+        const QString seed = tr("Ziarno gry: %1").arg(row.seed);
         for (int c = 0; c < kColumns; ++c) {
             auto* item = new QTableWidgetItem(texts[c]);
             item->setTextAlignment(c == 1 || c == 2 ? Qt::AlignLeft | Qt::AlignVCenter
                                                     : Qt::AlignRight | Qt::AlignVCenter);
-            item->setToolTip(PlainToolTip(texts[c]));
+            // The name whole where it is cut; the seed everywhere else.
+            item->setToolTip(c == kNameColumn ? PlainToolTip(texts[c]) : seed);
             if (r + 1 == highlight) item->setFont(bold);
             setItem(r, c, item);
         }
@@ -78,11 +79,12 @@ void TRecordsTable::ShowRows(const std::vector<RecordRow>& rows, int highlight) 
 }
 
 void TRecordsTable::RetranslateUi() {
-    setHorizontalHeaderLabels({tr("Nr"), tr("Dyrektor"), tr("Data"), tr("Ziarno"), tr("Ocena")});
+    setHorizontalHeaderLabels({tr("Nr"), tr("Dyrektor"), tr("Data"), tr("Ocena")});
     FitColumns();
     Describe(this, tr("Najlepsi dyrektorzy"),
-             tr("Dziesięć najlepszych kadencji tej długości: miejsce, dyrektor, data, ziarno gry i ocena"));
-    Describe(horizontalHeader(), tr("Nagłówki kolumn"), tr("Miejsce, dyrektor, data, ziarno gry i ocena"));
+             tr("Dziesięć najlepszych kadencji tej długości: miejsce, dyrektor, data i ocena; ziarno gry w "
+                "podpowiedzi"));
+    Describe(horizontalHeader(), tr("Nagłówki kolumn"), tr("Miejsce, dyrektor, data i ocena"));
 }
 
 }  // namespace dzwonex

@@ -8,8 +8,9 @@
 namespace dzwonex {
 
 // "Najlepsi dyrektorzy": the best terms of one length, a row each (place,
-// who, when, the seed, the rating), ten rows at most so that it never
-// scrolls. A name too long for its column ends in "…", whole in its tooltip.
+// who, when, the rating; the game's seed in the tooltips), ten rows at most
+// so that it never scrolls. A name too long for its column ends in "…",
+// whole in its tooltip.
 class TRecordsTable : public QTableWidget {
     Q_OBJECT
 public:

@@ -37,6 +37,7 @@ void CareerPresenter::Announce(const std::vector<MilestoneId>& reached) {
 
 void CareerPresenter::ShowTermReport(int32_t place) {
     const Term& term = session_.CurrentTerm();
+    servedYears_ = term.years;
     screen_.report->ShowReport(ReportOf(term), files_.Table().Table(term.years), place);
     screen_.report->show();
     screen_.report->raise();
@@ -44,6 +45,11 @@ void CareerPresenter::ShowTermReport(int32_t place) {
     // The clock waits while the player reads.
     clock_.Hold(PauseReason::Report);
     if (place > 0) emit Changed();
+}
+
+int32_t CareerPresenter::RecordsLength() const {
+    const Term& term = session_.CurrentTerm();
+    return term.Chosen() ? term.years : servedYears_;
 }
 
 bool CareerPresenter::ReportShown() const { return screen_.report && screen_.report->isVisible(); }

@@ -44,6 +44,9 @@ public:
     bool ReportShown() const;
 
     const CareerFiles& Files() const { return files_; }
+    // The term length whose records the player most likely wants: the
+    // term in play, or else the one last served; 0 when neither.
+    int32_t RecordsLength() const;
 
 signals:
     // A milestone was reached or a term entered the records.
@@ -58,6 +61,7 @@ private:
     CareerFiles& files_;
     GameClock& clock_;
     Screen screen_;
+    int32_t servedYears_ = 0;  // the length of the term last reported
 };
 
 }  // namespace dzwonex

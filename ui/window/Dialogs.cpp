@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -83,6 +84,16 @@ QString AskKeptGame(QWidget* parent, const std::vector<KeptChoice>& games) {
     dialog.resize(420, 260);
     if (dialog.exec() != QDialog::Accepted || !list->currentItem()) return {};
     return list->currentItem()->data(Qt::UserRole).toString();
+}
+
+std::optional<QString> AskName(QWidget* parent, const QString& suggestion) {
+    bool given = false;
+    const QString name = QInputDialog::getText(
+        parent, Dialogs::tr("Najlepsi dyrektorzy"),
+        Dialogs::tr("Kadencja dobiega końca. Pod jakim nazwiskiem wpisać cię do tabeli najlepszych dyrektorów?"),
+        QLineEdit::Normal, suggestion, &given);
+    if (!given || name.simplified().isEmpty()) return std::nullopt;
+    return name.simplified();
 }
 
 }  // namespace dzwonex

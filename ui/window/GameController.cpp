@@ -78,6 +78,7 @@ void GameController::Start(const Screen& screen) {
         startupFailed_ = true;
         ReportError(QString::fromStdString(Worded(e, languages_.Current())));
     }
+    if (const std::optional<QString> name = settings_.PlayerName()) session_.SetRecordName(name->toStdString());
     screen_.menu->ShowStartFromLast(settings_.StartFromLastGame());
     keeper_.ShowContinue();
     if (startupFailed_) return;
@@ -151,6 +152,7 @@ void GameController::SetUpNewGame(int32_t termYears) {
 }
 
 void GameController::ShowNewGame() {
+    leaving_.Reset();
     career_.HideReport();
     router_.ShowCourse();
     career_.ShowRating();
@@ -161,14 +163,19 @@ void GameController::ShowNewGame() {
 void GameController::NewGame() {
     if (!keeper_.Active()) return;
     // A slip of Ctrl+N must not cost a game the player would rather go on with.
-    const std::optional<int32_t> years =
-        options_.askTerm(screen_.window, tr("Zacząć nową grę? Obecna gra zostanie zachowana: wrócisz do niej "
-                                            "przyciskiem „Kontynuuj”."));
+    // A company never played is not kept, and the question says so.
+    const QString question =
+        keeper_.Keeper().WantsKeeping()
+            ? tr("Zacząć nową grę? Obecna gra zostanie zachowana: wrócisz do niej "
+                 "przyciskiem „Kontynuuj”.")
+            : tr("Zacząć nową grę? Obecna gra nie zostanie zachowana: nic w niej jeszcze nie zrobiono.");
+    const std::optional<int32_t> years = options_.askTerm(screen_.window, question);
     if (!years || !keeper_.KeepGame()) return;
     // Replaces the game; the generator goes on where it stands.
     Game().Reset(options_.userName ? *options_.userName : LogonUserName());
     SetUpNewGame(*years);
     keeper_.StartFresh();
+    leaving_.Reset();
     career_.HideReport();
     router_.ShowCourse();
     career_.ShowRating();
@@ -184,9 +191,29 @@ void GameController::ApplyLanguage(Language language) {
 }
 
 void GameController::AfterDay() {
+    AskNameBeforeTheFirstRecord();
     career_.Show(session_.NextDay(), [this](const QString& problem) { ReportError(problem); });
     router_.ShowCourse();
+    WarnOfLeaving();
     keeper_.DayPassed();
+}
+
+void GameController::AskNameBeforeTheFirstRecord() {
+    const Term& term = session_.CurrentTerm();
+    if (settings_.PlayerName() || !term.Running() || term.DaysServed(Game().Day() + 1) < term.LengthDays()) return;
+    // The clock stands while the player answers; the report holds it next.
+    clock_.Hold(PauseReason::Report);
+    const QString login = QString::fromStdString(Game().UserName());
+    // Asked once: the login name stands for a player who would not say.
+    const QString name = options_.askName(screen_.window, login).value_or(login);
+    clock_.Release(PauseReason::Report);
+    settings_.SetPlayerName(name);
+    session_.SetRecordName(name.toStdString());
+}
+
+void GameController::WarnOfLeaving() {
+    if (const QString warning = leaving_.Check(KindsLeaving(Game()), Game().Day()); !warning.isEmpty())
+        screen_.status->Warn(warning);
 }
 
 void GameController::AfterAnswer(const GameSession::Outcome& outcome) {

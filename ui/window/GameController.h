@@ -13,6 +13,7 @@
 #include "GamePictures.h"
 #include "GameSession.h"
 #include "LanguageSwitch.h"
+#include "LeavingWatch.h"
 #include "Screen.h"
 #include "Settings.h"
 #include "Speakers.h"
@@ -93,6 +94,11 @@ private:
     void ApplyLanguage(Language language);
     void AfterDay();
     void AfterAnswer(const GameSession::Outcome& outcome);
+    // The day that ends a term enters it in the records: the player's name
+    // is asked first, once for good.
+    void AskNameBeforeTheFirstRecord();
+    // A kind of subscriber started to leave today: the line at the bottom says why.
+    void WarnOfLeaving();
     // Another game is in play: its course, rating and cases shown.
     void ShowNewGame();
     void ReportError(const QString& message) const { options_.reportError(message); }
@@ -109,6 +115,7 @@ private:
     GameKeeper keeper_;
     CareerPresenter career_;
     Screen screen_;
+    LeavingWatch leaving_;
     bool startupFailed_ = false;
 };
 

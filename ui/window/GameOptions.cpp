@@ -12,6 +12,7 @@ void FillInTheGamesOwn(TfrmMainOptions& options) {
     if (!options.confirm) options.confirm = AskTakNie;
     if (!options.askTerm) options.askTerm = AskTerm;
     if (!options.chooseKeptGame) options.chooseKeptGame = AskKeptGame;
+    if (!options.askName) options.askName = AskName;
     if (options.appDir.empty()) options.appDir = ExecutableDir();
 }
 

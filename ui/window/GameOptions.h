@@ -37,6 +37,10 @@ using Confirmer = std::function<bool(QWidget* parent, const QString& question)>;
 // or 10), 0 for no term, none when the player would rather go on.
 using TermAsker = std::function<std::optional<int32_t>(QWidget* parent, const QString& question)>;
 
+// Asks the player's name for the best managers' table, offering
+// `suggestion`; none when the player would rather not say.
+using NameAsker = std::function<std::optional<QString>(QWidget* parent, const QString& suggestion)>;
+
 // How the window is set up; the defaults are the real game's.
 struct TfrmMainOptions {
     // Where the pictures, sounds and Banner.url are read; ends with '/'.
@@ -63,6 +67,8 @@ struct TfrmMainOptions {
     TermAsker askTerm;
     // Which kept game to go on with; None: a list in a dialog.
     KeptGameChooser chooseKeptGame;
+    // The player's name, before the first term's record; None: a small dialog.
+    NameAsker askName;
     // A saved game to open at start instead of the new one.
     std::optional<QString> loadPath;
     // The language of every text, for this window only (not remembered).
@@ -83,5 +89,6 @@ std::optional<int32_t> AskTerm(QWidget* parent, const QString& question);
 QString AskSaveFile(QWidget* parent, const QString& suggestion);
 QString AskOpenFile(QWidget* parent, const QString& folder);
 QString AskKeptGame(QWidget* parent, const std::vector<KeptChoice>& games);
+std::optional<QString> AskName(QWidget* parent, const QString& suggestion);
 
 }  // namespace dzwonex

@@ -191,7 +191,7 @@ void TfrmMain::ShowAchievements() {
 void TfrmMain::RefreshAchievements() {
     if (!frmOsiagniecia_) return;
     frmOsiagniecia_->ShowBook(controller_->Session().Book(), controller_->Career().Files().Table(),
-                              controller_->Languages().Current());
+                              controller_->Languages().Current(), controller_->Career().RecordsLength());
 }
 
 void TfrmMain::HelpClosed() {

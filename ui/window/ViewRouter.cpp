@@ -75,9 +75,15 @@ void ViewRouter::ShowStanding() {
     const Company& game = session_->Game();
     const History& history = session_->CompanyHistory();
     const int32_t today = game.Day();
-    screen_.statistics->ShowStanding({BandOfOpinion(game.Opinion()), BandOfQuality(game.Quality()),
-                                      OpinionChange(history, today, game.Opinion()),
-                                      QualityChange(history, today, game.Quality())});
+    StatisticsPage::Standing standing;
+    standing.opinionBand = BandOfOpinion(game.Opinion());
+    standing.qualityBand = BandOfQuality(game.Quality());
+    standing.opinionChange = OpinionChange(history, today, game.Opinion());
+    standing.qualityChange = QualityChange(history, today, game.Quality());
+    for (int32_t kind = 1; kind <= kKindCount; ++kind)
+        standing.countChanges[static_cast<size_t>(kind - 1)] = CountChange(history, today, kind, game.Count(kind));
+    standing.leaving = KindsLeaving(game);
+    screen_.statistics->ShowStanding(standing);
 }
 
 void ViewRouter::SetText(Control control, const std::string& text) {
