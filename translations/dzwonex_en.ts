@@ -207,7 +207,7 @@
     </message>
     <message>
         <source>Kadencja dobiega końca. Pod jakim nazwiskiem wpisać cię do tabeli najlepszych dyrektorów?</source>
-        <translation>Your term is ending. Under what name shall the best managers&apos; table list you?</translation>
+        <translation>Your term is ending. Under what name shall the best managers’ table list you?</translation>
     </message>
 </context>
 <context>
@@ -287,8 +287,12 @@
         <translation>opinion + quality</translation>
     </message>
     <message>
-        <source>%1: abonenci odchodzą, %2</source>
-        <translation>%1: subscribers leaving, %2</translation>
+        <source>%1 i %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>Odchodzą: %1</source>
+        <translation>Leaving: %1</translation>
     </message>
 </context>
 <context>
@@ -1409,31 +1413,31 @@
     </message>
     <message>
         <source>Werdykt zarządu: firma w długach, dyrektor odwołany.</source>
-        <translation>The board&apos;s verdict: a company in debt, its manager dismissed.</translation>
+        <translation>The board’s verdict: a company in debt, its manager dismissed.</translation>
     </message>
     <message>
         <source>Werdykt zarządu: znakomita kadencja, tak prowadzą firmę najlepsi.</source>
-        <translation>The board&apos;s verdict: an excellent term, the way the best run the company.</translation>
+        <translation>The board’s verdict: an excellent term, the way the best run the company.</translation>
     </message>
     <message>
         <source>Werdykt zarządu: dobra kadencja, firma rośnie i zarabia.</source>
-        <translation>The board&apos;s verdict: a good term, the company grows and earns.</translation>
+        <translation>The board’s verdict: a good term, the company grows and earns.</translation>
     </message>
     <message>
         <source>Werdykt zarządu: przyzwoita kadencja, jest co poprawiać.</source>
-        <translation>The board&apos;s verdict: a fair term, with room to improve.</translation>
+        <translation>The board’s verdict: a fair term, with room to improve.</translation>
     </message>
     <message>
         <source>Werdykt zarządu: słaba kadencja, firma ledwo się trzyma.</source>
-        <translation>The board&apos;s verdict: a weak term, the company barely holds on.</translation>
+        <translation>The board’s verdict: a weak term, the company barely holds on.</translation>
     </message>
     <message>
         <source>Werdykt zarządu: zła kadencja, firma traci pieniądze i abonentów.</source>
-        <translation>The board&apos;s verdict: a poor term, the company loses money and subscribers.</translation>
+        <translation>The board’s verdict: a poor term, the company loses money and subscribers.</translation>
     </message>
     <message>
         <source>Werdykt zarządu</source>
-        <translation>The board&apos;s verdict</translation>
+        <translation>The board’s verdict</translation>
     </message>
 </context>
 <context>

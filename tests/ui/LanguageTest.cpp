@@ -176,7 +176,7 @@ TEST_F(LanguageTest, TheMenuPageSwitchesTheWholeWindowAndTheNextStart) {
         // finds leaving, held in place of that day's news.
         w.lblZmiany->Hold()->setCurrentTime(TFeedbackLine::kHoldMs);
         w->Controller().Clock().MainTimerTimer();
-        EXPECT_TRUE(w.lblZmiany->FullText().contains("SDI: subscribers leaving, opinion + quality < 5"))
+        EXPECT_TRUE(w.lblZmiany->FullText().contains("SDI and Neostrada (opinion + quality < 5)"))
             << w.lblZmiany->FullText().toStdString();
         w.lblZmiany->Hold()->setCurrentTime(TFeedbackLine::kHoldMs);
         w->Controller().Clock().MainTimerTimer();

@@ -421,7 +421,7 @@ TEST_F(StatisticsTest, AKindStartingToLeaveIsToldOnceAndMarkedWhileItLeaves) {
         line->Tell(QString());
         w->Controller().Clock().MainTimerTimer();
     };
-    const QString warning = QString::fromUtf8("SDI: abonenci odchodzą, opinia + jakość < 5");
+    const QString warning = QString::fromUtf8("Odchodzą: SDI (opinia + jakość < 5)");
     const auto told = [&] { return line->FullText().contains(warning) || line->Waiting().contains(warning); };
     day();
     EXPECT_FALSE(told());

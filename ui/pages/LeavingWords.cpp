@@ -1,6 +1,10 @@
 #include "LeavingWords.h"
 
+#include <algorithm>
+#include <utility>
+
 #include <QCoreApplication>
+#include <QStringList>
 
 #include "KindNames.h"
 #include "Translations.h"
@@ -29,10 +33,24 @@ QString LeavingReason(const KindLeaving& leaving) {
     return QStringLiteral("%1 < %2").arg(Translated(figure)).arg(leaving.below);
 }
 
-QString LeavingWarning(const KindLeaving& leaving) {
-    const QString kind = QString::fromUtf8(SubscriberKindName(leaving.kind, KindNameForm::Short, InstalledLanguage()));
-    return QCoreApplication::translate("dzwonex::Leaving", "%1: abonenci odchodzą, %2")
-        .arg(kind, LeavingReason(leaving));
+QString LeavingWarning(const std::vector<KindLeaving>& started) {
+    // Kinds that leave for the same reason share it, in the kinds' order.
+    std::vector<std::pair<QString, QStringList>> reasons;
+    for (const KindLeaving& kind : started) {
+        const QString reason = LeavingReason(kind);
+        auto same = std::find_if(reasons.begin(), reasons.end(), [&](const auto& r) { return r.first == reason; });
+        if (same == reasons.end()) same = reasons.insert(reasons.end(), {reason, {}});
+        same->second << QString::fromUtf8(SubscriberKindName(kind.kind, KindNameForm::Short, InstalledLanguage()));
+    }
+    QStringList parts;
+    for (const auto& [reason, kinds] : reasons) {
+        const QString names =
+            kinds.size() == 2
+                ? Translated(QT_TRANSLATE_NOOP("dzwonex::Leaving", "%1 i %2")).arg(kinds.front(), kinds.back())
+                : kinds.join(QStringLiteral(", "));
+        parts << QStringLiteral("%1 (%2)").arg(names, reason);
+    }
+    return Translated(QT_TRANSLATE_NOOP("dzwonex::Leaving", "Odchodzą: %1")).arg(parts.join(QStringLiteral(", ")));
 }
 
 }  // namespace dzwonex

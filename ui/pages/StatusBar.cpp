@@ -47,12 +47,7 @@ void StatusBar::Tell(const QString& text) { lblZmiany_->Tell(text); }
 
 void StatusBar::TellAndHold(const QString& text) { lblZmiany_->TellAndHold(text); }
 
-void StatusBar::Warn(const QString& text) {
-    if (lblZmiany_->Held())
-        lblZmiany_->Tell(text);
-    else
-        lblZmiany_->TellAndHold(text);
-}
+bool StatusBar::Holding() const { return lblZmiany_->Held(); }
 
 void StatusBar::ShowHelpHint() { lblZmiany_->TellAndHold(tr("F1 — Pomoc")); }
 

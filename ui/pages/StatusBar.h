@@ -22,9 +22,8 @@ public:
     // the day gives way to what the player did, which is held a few seconds.
     void Tell(const QString& text);
     void TellAndHold(const QString& text);
-    // A warning is held too, but gives way to what the player did: it
-    // waits for that, as the day's news does.
-    void Warn(const QString& text);
+    // What the player did stands in its hold.
+    bool Holding() const;
     // Where the help is, for a player who has not found it yet.
     void ShowHelpHint();
     // True from a press on the gauge to the next release.

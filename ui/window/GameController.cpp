@@ -212,8 +212,11 @@ void GameController::AskNameBeforeTheFirstRecord() {
 }
 
 void GameController::WarnOfLeaving() {
+    // What the player did is read first: the warning waits for a day the
+    // line is free, and is held then.
+    if (screen_.status->Holding()) return;
     if (const QString warning = leaving_.Check(KindsLeaving(Game()), Game().Day()); !warning.isEmpty())
-        screen_.status->Warn(warning);
+        screen_.status->TellAndHold(warning);
 }
 
 void GameController::AfterAnswer(const GameSession::Outcome& outcome) {

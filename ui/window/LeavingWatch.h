@@ -15,7 +15,7 @@ namespace dzwonex {
 class LeavingWatch {
 public:
     // The kinds leaving on this day: the warning for those that started,
-    // joined in one line, or nothing.
+    // in one line, or nothing.
     QString Check(const std::vector<KindLeaving>& leaving, int32_t day);
     // Another game: what the last one was told is forgotten.
     void Reset();
