@@ -1,7 +1,11 @@
 // What a person at a terminal sees after each command.
 #include <sstream>
 
+#include <utility>
+#include <vector>
+
 #include "KindNames.h"
+#include "Leaving.h"
 #include "Printable.h"
 #include "Session.h"
 
@@ -22,14 +26,41 @@ struct ScreenWords {
     const char* subscribers;
     const char *expenses, *staff, *repairs, *equipment;
     const char *noCases, *answers, *yes, *no, *none;
+    // Who the daily rules drive away, and on what.
+    const char *leaving, *opinionAlone, *opinionLessQuality, *opinionPlusQuality, *two;
 };
 
-constexpr ScreenWords kPolish = {"Kasa",       "Opinia",  "Jakość",      "Abonenci",     "Wydatki",
-                                 "Pracownicy", "Naprawy", "Nowy sprzęt", "(brak spraw)", "Odpowiedzi",
-                                 "tak",        "nie",     "(brak)"};
-constexpr ScreenWords kEnglish = {"Cash",  "Opinion", "Quality",       "Subscribers", "Expenses",
-                                  "Staff", "Repairs", "New equipment", "(no cases)",  "Answers",
-                                  "yes",   "no",      "(none)"};
+constexpr ScreenWords kPolish = {
+    "Kasa",        "Opinia",          "Jakość",          "Abonenci", "Wydatki", "Pracownicy", "Naprawy",
+    "Nowy sprzęt", "(brak spraw)",    "Odpowiedzi",      "tak",      "nie",     "(brak)",     "Odchodzą",
+    "opinia",      "opinia − jakość", "opinia + jakość", " i "};
+constexpr ScreenWords kEnglish = {
+    "Cash",          "Opinion",           "Quality",           "Subscribers", "Expenses", "Staff",  "Repairs",
+    "New equipment", "(no cases)",        "Answers",           "yes",         "no",       "(none)", "Leaving",
+    "opinion",       "opinion − quality", "opinion + quality", " and "};
+
+// "Odchodzą: ISDN (opinia − jakość < 10), SDI i Neostrada (opinia + jakość < 5)",
+// the kinds of one reason together; empty when nobody leaves.
+std::string LeavingLine(const std::vector<KindLeaving>& leaving, const ScreenWords& w, Language language) {
+    std::vector<std::pair<std::string, std::vector<std::string>>> reasons;
+    for (const KindLeaving& kind : leaving) {
+        const char* figure = kind.measure == LeavingMeasure::Opinion              ? w.opinionAlone
+                             : kind.measure == LeavingMeasure::OpinionLessQuality ? w.opinionLessQuality
+                                                                                  : w.opinionPlusQuality;
+        const std::string reason = std::string(figure) + " < " + std::to_string(kind.below);
+        if (reasons.empty() || reasons.back().first != reason) reasons.push_back({reason, {}});
+        reasons.back().second.push_back(SubscriberKindName(kind.kind, KindNameForm::Short, language));
+    }
+    if (reasons.empty()) return {};
+    std::string line = std::string(w.leaving) + ":";
+    for (size_t i = 0; i < reasons.size(); ++i) {
+        const auto& [reason, kinds] = reasons[i];
+        line += (i > 0 ? ", " : " ") + kinds.front();
+        for (size_t k = 1; k < kinds.size(); ++k) line += (k + 1 == kinds.size() ? w.two : ", ") + kinds[k];
+        line += " (" + reason + ")";
+    }
+    return line;
+}
 }  // namespace
 
 std::string Session::Screen() const {
@@ -46,6 +77,8 @@ std::string Session::Screen() const {
         o << (k > 1 ? ", " : " ") << SubscriberKindName(k, KindNameForm::Plural, options_.language) << " "
           << v.Text(kCounts[k - 1]);
     o << "\n";
+    if (const std::string line = LeavingLine(KindsLeaving(session_.Game()), w, options_.language); !line.empty())
+        o << line << "\n";
     o << w.expenses << ": " << w.staff << " " << v.Text(Control::lblPracownicy) << ", " << w.repairs << " "
       << v.Text(Control::lblNaprawy) << ", " << w.equipment << " " << v.Text(Control::lblSprzet) << "\n";
     o << "---- " << v.Text(Control::tabSprawy) << " ----\n";

@@ -153,6 +153,25 @@ TEST_F(TextSession, EnglishScreenHelpAndAnswersHoldNoPolish) {
     EXPECT_NE(s->Screen().find("Cash: PLN "), std::string::npos);
 }
 
+// Seed 5 starts at opinion 1 and quality 0: the screen says from the first
+// day who the rules drive away, and on what, in the session's language;
+// once they are all gone, nobody is named.
+TEST_F(TextSession, TheScreenNamesTheKindsTheDailyRulesDriveAway) {
+    const std::pair<Language, const char*> screens[] = {
+        {Language::Polish, "Odchodzą: ISDN (opinia − jakość < 10), SDI i Neostrada (opinia + jakość < 5)\n"},
+        {Language::English, "Leaving: ISDN (opinion − quality < 10), SDI and Neostrada (opinion + quality < 5)\n"}};
+    for (const auto& [language, line] : screens) {
+        auto s = Open(5, "Jan", language);
+        EXPECT_NE(s->Screen().find(line), std::string::npos) << s->Screen();
+        for (int day = 0; day < 60; ++day) s->Execute("day");
+        const json counts = State(*s)["labels"];
+        EXPECT_EQ(counts["lbl2"], "0");
+        EXPECT_EQ(counts["lbl3"], "0");
+        EXPECT_EQ(counts["lbl4"], "0");
+        EXPECT_EQ(s->Screen().find(language == Language::Polish ? "Odchodzą:" : "Leaving:"), std::string::npos);
+    }
+}
+
 TEST_F(TextSession, BadCommandsChangeNothing) {
     auto s = Open();
     const std::string before = s->StateLine();

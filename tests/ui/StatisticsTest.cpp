@@ -428,6 +428,10 @@ TEST_F(StatisticsTest, AKindStartingToLeaveIsToldOnceAndMarkedWhileItLeaves) {
     EXPECT_EQ(caption->palette().color(QPalette::WindowText), ink);
 
     build.Opinion(1);
+    // While the line holds what the player did, the warning waits for a free day.
+    line->TellAndHold(QStringLiteral("Nie: Opinia -1"));
+    w->Controller().Clock().MainTimerTimer();
+    EXPECT_FALSE(told());
     day();
     EXPECT_TRUE(told()) << line->FullText().toStdString();
     EXPECT_EQ(caption->palette().color(QPalette::WindowText), red);
