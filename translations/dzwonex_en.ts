@@ -777,16 +777,8 @@
         <translation>The phone lines hardly move; SDI and Neostrada leave while opinion + quality &lt; %1</translation>
     </message>
     <message>
-        <source>Kilka nowych telefonów w tygodniu; ISDN odchodzi, gdy opinia − jakość &lt; %2</source>
-        <translation>A few new phone lines a week; ISDN leaves while opinion − quality &lt; %2</translation>
-    </message>
-    <message>
         <source>Abonenci SDI i Neostrady odchodzą, gdy opinia + jakość &lt; %1</source>
         <translation>SDI and Neostrada subscribers leave while opinion + quality &lt; %1</translation>
-    </message>
-    <message>
-        <source>Każdy punkt to 100 zł dziennie na sprzęt, a abonenci ISDN odchodzą, gdy opinia − jakość &lt; %2</source>
-        <translation>Each point costs PLN 100 a day in equipment, and ISDN subscribers leave while opinion − quality &lt; %2</translation>
     </message>
     <message>
         <source>Abonenci odchodzą: %1</source>
@@ -799,6 +791,14 @@
     <message>
         <source>Strzałka: jak liczba zmieniła się w ciągu 30 dni; czerwona, gdy abonenci odchodzą</source>
         <translation>Arrow: how the count changed over 30 days; red while subscribers are leaving</translation>
+    </message>
+    <message>
+        <source>Kilka nowych telefonów w tygodniu; ISDN odchodzi, gdy opinia − jakość &lt; %2, o %3 mniej na każde 100 telefonów</source>
+        <translation>A few new phone lines a week; ISDN leaves while opinion − quality &lt; %2, %3 less for each 100 phone lines</translation>
+    </message>
+    <message>
+        <source>Każdy punkt to 100 zł dziennie na sprzęt, a abonenci ISDN odchodzą, gdy opinia − jakość &lt; %2, o %3 mniej na każde 100 telefonów</source>
+        <translation>Each point costs PLN 100 a day in equipment, and ISDN subscribers leave while opinion − quality &lt; %2, %3 less for each 100 phone lines</translation>
     </message>
 </context>
 <context>

@@ -212,26 +212,33 @@ void StatisticsPage::ShowScale() {
     if (!IsBuilt()) return;
     static const char* const opinionWords[] = {QT_TR_NOOP("zła"), QT_TR_NOOP("przeciętna"), QT_TR_NOOP("dobra"),
                                                QT_TR_NOOP("wysoka")};
-    // The levels the rules lose SDI and Neostrada lines, and ISDN lines, at.
+    // The levels the rules lose SDI and Neostrada lines, and ISDN lines, at,
+    // and how much 100 phone lines lower the ISDN level.
     static const int32_t lines = RoundToInt32(LinesLeaveBelow(0));
     static const int32_t isdn = RoundToInt32(IsdnLeavesBelow(0));
+    static const int32_t isdnStep = RoundToInt32(IsdnLeavesBelow(0) - IsdnLeavesBelow(100));
     static const char* const opinionTips[] = {
         QT_TR_NOOP("Telefonów ubywa, przychodzą bluzgi i podania z kopertą"),
         QT_TR_NOOP("Telefony prawie stoją w miejscu; SDI i Neostrada odchodzą, gdy opinia + jakość < %1"),
-        QT_TR_NOOP("Kilka nowych telefonów w tygodniu; ISDN odchodzi, gdy opinia − jakość < %2"),
+        QT_TR_NOOP("Kilka nowych telefonów w tygodniu; ISDN odchodzi, gdy opinia − jakość < %2, o %3 mniej na "
+                   "każde 100 telefonów"),
         QT_TR_NOOP("Co dzień dwa nowe telefony i więcej, a naprawy rosną z kwadratem liczby łączy")};
     static const char* const qualityWords[] = {QT_TR_NOOP("zła"), QT_TR_NOOP("niska"), QT_TR_NOOP("dobra"),
                                                QT_TR_NOOP("kosztowna")};
     static const char* const qualityTips[] = {
         QT_TR_NOOP("Abonenci SDI i Neostrady odchodzą, gdy opinia + jakość < %1"),
         QT_TR_NOOP("Tańszy sprzęt, mniej podań o Polpak-T"), QT_TR_NOOP("Sprzęt w porządku"),
-        QT_TR_NOOP("Każdy punkt to 100 zł dziennie na sprzęt, a abonenci ISDN odchodzą, gdy opinia − jakość < %2")};
+        QT_TR_NOOP("Każdy punkt to 100 zł dziennie na sprzęt, a abonenci ISDN odchodzą, gdy opinia − jakość < %2, o "
+                   "%3 mniej na każde 100 telefonów")};
     const auto opinion = static_cast<size_t>(standing_.opinionBand);
     const auto quality = static_cast<size_t>(standing_.qualityBand);
     ShowCaption(lblOpiniaSkala_, tr(opinionWords[opinion]));
     // Each tip names the levels it needs.
     const auto tip = [&](const char* text) {
-        return tr(text).replace("%1", QString::number(lines)).replace("%2", QString::number(isdn));
+        return tr(text)
+            .replace("%1", QString::number(lines))
+            .replace("%2", QString::number(isdn))
+            .replace("%3", QString::number(isdnStep));
     };
     lblOpiniaSkala_->setToolTip(tip(opinionTips[opinion]));
     SetInk(lblOpiniaSkala_, standing_.opinionBand == OpinionBand::Poor);
