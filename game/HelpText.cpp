@@ -143,7 +143,7 @@ const char* PolishHelpPattern() {
            "  minus jakość jest poniżej {}, o {} mniej na każde 100 telefonów (przy opinii 10,\n"
            "  jakości 0 i tysiącu telefonów stoi). Wysoka opinia przynosi podania o SDI, Neostradę\n"
            "  i Polpak-T i pochwały; niska zamiast nich koperty i bluzgi. Abonenci SDI i Neostrady\n"
-           "  odchodzą, gdy opinia z jakością razem są poniżej {}: im niżej, tym częściej,\n"
+           "  odchodzą, gdy opinia i jakość razem są poniżej {}: im niżej, tym częściej,\n"
            "  a poniżej {} codziennie.\n"
            "  Podnoszą ją: Tak na podanie (do +2, +3, +5), nowa budka (do +10), pochwały.\n"
            "  Obniżają: Nie na podanie, odłączenie (z mapy do 1-6 zależnie od rodzaju, z donosu\n"
