@@ -18,6 +18,7 @@ const QString kEffectsVolume = QStringLiteral("sound/effectsVolume");
 const QString kGeometry = QStringLiteral("window/geometry");
 const QString kLanguage = QStringLiteral("window/language");
 const QString kStartFromLast = QStringLiteral("game/startFromLast");
+const QString kStopOnNewCase = QStringLiteral("game/stopOnNewCase");
 const QString kLastExitProblem = QStringLiteral("game/lastExitProblem");
 const QString kPlayerName = QStringLiteral("player/name");
 
@@ -121,6 +122,9 @@ void Settings::SetChosenLanguage(Language language) { Set(kLanguage, QString::fr
 
 bool Settings::StartFromLastGame() const { return Value(kStartFromLast, false).toBool(); }
 void Settings::SetStartFromLastGame(bool on) { Set(kStartFromLast, on); }
+
+bool Settings::StopOnNewCase() const { return Value(kStopOnNewCase, false).toBool(); }
+void Settings::SetStopOnNewCase(bool on) { Set(kStopOnNewCase, on); }
 
 QString Settings::LastExitProblem() const { return Value(kLastExitProblem).toString(); }
 void Settings::SetLastExitProblem(const QString& problem) {

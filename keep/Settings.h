@@ -53,6 +53,10 @@ public:
     // instead of a new company; off when nothing is stored.
     bool StartFromLastGame() const;
     void SetStartFromLastGame(bool on);
+    // "game/stopOnNewCase": the clock stops (speed 0) when a new case
+    // comes; off when nothing is stored.
+    bool StopOnNewCase() const;
+    void SetStopOnNewCase(bool on);
     // "game/lastExitProblem": what went wrong as the game last ended on a
     // signal (a game that could not be kept), to be told at the next start.
     QString LastExitProblem() const;

@@ -179,16 +179,20 @@ TEST_F(LogoTest, AMissingOrDamagedPictureIsReportedAndTheDialogOpensWithout) {
     }
 }
 
-TEST_F(LogoTest, TheMainWindowGreetsWithTheDialogWhileTheClockRuns) {
+TEST_F(LogoTest, TheMainWindowGreetsWithTheDialogWhileTheClockStands) {
     WindowUnderTest w(assets.Dir(), 7, /*showLogo=*/true);
-    bool seen = false, timerRan = false, overMainWindow = false;
+    bool seen = false, dayTimerRan = true, overMainWindow = false;
+    int speedUnder = -1;
+    QString toldUnder = QStringLiteral("?");
     // Looks from inside the dialog's modal run, then closes it with a key.
     QTimer probe;
     QObject::connect(&probe, &QTimer::timeout, [&] {
         auto* logo = qobject_cast<TfrmLogo*>(QApplication::activeModalWidget());
         if (!logo) return;
         seen = true;
-        timerRan = w.MainTimer->isActive() && w.BannerTimer->isActive();
+        dayTimerRan = w.MainTimer->isActive();
+        speedUnder = w->Game().SpeedPosition();
+        toldUnder = w.lblZmiany->FullText();
         overMainWindow = logo->parentWidget() == w.window.get();
         QTest::keyClick(logo, Qt::Key_Space);
         probe.stop();
@@ -196,8 +200,17 @@ TEST_F(LogoTest, TheMainWindowGreetsWithTheDialogWhileTheClockRuns) {
     probe.start(20);
     w.Show();
     EXPECT_TRUE(WaitUntil([&] { return seen && !QApplication::activeModalWidget(); }, 5000));
-    EXPECT_TRUE(timerRan);
+    // No day comes behind the greeting; the banner turns on.
+    EXPECT_FALSE(dayTimerRan);
+    EXPECT_EQ(speedUnder, 0);
+    EXPECT_TRUE(w.BannerTimer->isActive());
     EXPECT_TRUE(overMainWindow);
+    // Then the clock goes on at its speed, and the start's hint is told
+    // only now, where it can be read.
+    EXPECT_EQ(w->Game().SpeedPosition(), Company::kStartSpeed);
+    EXPECT_TRUE(w.MainTimer->isActive());
+    EXPECT_TRUE(toldUnder.isEmpty()) << toldUnder.toStdString();
+    EXPECT_EQ(w.lblZmiany->FullText(), QString::fromUtf8("F1 — Pomoc"));
     // Only once per run.
     w->hide();
     w->show();

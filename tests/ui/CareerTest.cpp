@@ -1,6 +1,7 @@
 // The manager's career in the window: a term ends in its report and a
 // record that outlives the window, the board's dismissal cuts a term short,
-// a milestone is told once across games, and a kept game keeps its term.
+// a milestone is told once across games in a note of its own, and a kept
+// game keeps its term.
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,7 @@
 #include "GameController.h"
 #include "MainWindow.h"
 #include "MilestoneId.h"
+#include "MilestonePanel.h"
 #include "Support.h"
 #include "Translations.h"
 
@@ -150,13 +152,12 @@ TEST_F(CareerTest, TheBoardsDismissalCutsATermShortAndEntersNoRecord) {
 TEST_F(CareerTest, AMilestoneIsToldOnceAcrossGames) {
     WindowUnderTest w(assets.Dir());
     w.Show();
-    auto playUntilTold = [&w](int days) {
-        QStringList told;
-        for (int day = 0; day < days; ++day) {
-            Days(w, 1, Manner::AcceptAll);
-            const QString line = w.lblZmiany->FullText();
-            if (line.startsWith(QString::fromUtf8("Osiągnięcie: ")) && !told.contains(line)) told << line;
-        }
+    QStringList told;
+    QObject::connect(&w->Controller().Career(), &CareerPresenter::Reached,
+                     [&told](const QString& line) { told << line; });
+    auto playUntilTold = [&w, &told](int days) {
+        told.clear();
+        Days(w, days, Manner::AcceptAll);
         return told;
     };
     const QStringList first = playUntilTold(60);
@@ -179,6 +180,57 @@ TEST_F(CareerTest, AMilestoneIsToldOnceAcrossGames) {
     // The same days again in a new company: nothing is told twice.
     NewCompany(w, 0);
     for (const QString& line : playUntilTold(60)) EXPECT_FALSE(first.contains(line)) << line.toStdString();
+}
+
+// Told in a note over the pages, with a sound, and kept in the log; the
+// note goes by itself, takes no focus and leaves the clock running.
+TEST_F(CareerTest, AMilestoneIsAnnouncedInANoteWithItsSoundAndKeptInTheLog) {
+    WindowUnderTest w(assets.Dir());
+    w.Show();
+    QApplication::setActiveWindow(w.window.get());
+    w.btnOK->setFocus();
+    auto* note = Control<TMilestonePanel>(w.window.get(), "pnlOsiagniecie");
+    auto* cases = Control<CasesPage>(w.window.get(), "tabSprawy");
+    EXPECT_FALSE(note->isVisible());
+    // The sounds since the turn began, less the turn's own (an answer's).
+    int soundsBefore = 0, ownSounds = 0, announcedSounds = -1;
+    QString line;
+    QObject::connect(&w->Controller().Career(), &CareerPresenter::Reached, [&](const QString& told) {
+        if (!line.isEmpty()) return;
+        line = told;
+        announcedSounds = w.sound->Count("PlayButtonSound") - soundsBefore - ownSounds;
+    });
+    GameController& game = w->Controller();
+    for (int day = 0; day < 60 && line.isEmpty(); ++day) {
+        soundsBefore = w.sound->Count("PlayButtonSound");
+        ownSounds = 0;
+        game.Clock().MainTimerTimer();
+        for (int n = 0; line.isEmpty() && n < 100 && !w->Game().Cases().empty(); ++n) {
+            soundsBefore = w.sound->Count("PlayButtonSound");
+            ownSounds = 1;
+            if (w.btnOK->isEnabled())
+                game.AnswerOk();
+            else
+                game.AnswerYes();
+        }
+    }
+    ASSERT_FALSE(line.isEmpty());
+    EXPECT_EQ(announcedSounds, 1);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_TRUE(line.endsWith(note->Name())) << line.toStdString();
+    EXPECT_FALSE(note->How().isEmpty());
+    EXPECT_FALSE(note->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_TRUE(w.MainTimer->isActive());
+    EXPECT_GT(w->Game().SpeedPosition(), 0);
+    ASSERT_FALSE(cases->LoggedChanges().isEmpty());
+    EXPECT_TRUE(cases->LoggedChanges().front().endsWith(line)) << cases->LoggedChanges().front().toStdString();
+    // It goes by itself, and a later one goes on a click.
+    ASSERT_TRUE(QMetaObject::invokeMethod(note->HideTimer(), "timeout"));
+    EXPECT_FALSE(note->isVisible());
+    note->Announce(QStringLiteral("Miesiąc na plusie"), QStringLiteral("30 dni z rzędu"));
+    EXPECT_TRUE(note->isVisible());
+    QTest::mouseClick(note, Qt::LeftButton);
+    EXPECT_FALSE(note->isVisible());
 }
 
 TEST_F(CareerTest, AKeptGameGoesOnWithItsTerm) {

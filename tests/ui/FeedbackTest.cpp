@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include "Amounts.h"
@@ -199,7 +200,21 @@ TEST_F(FeedbackTest, TheLogKeepsTheLastTwentyChangesNewestFirst) {
     QTest::mouseClick(w.paintboxMapa, Qt::LeftButton, {}, EmptyGround(w->Game()));
     ASSERT_TRUE(Told().startsWith("Po Tak"));
 
-    EXPECT_EQ(page->LoggedChanges(), told.mid(0, CasesPage::kLogSize));
+    // Each entry under the game date it was made on, the newest under the
+    // date the status bar shows: "Rok: 1  Miesiąc: 2  Dzień: 7" is 07.02.
+    const QRegularExpression dated(QString::fromUtf8("^(\\d\\d)\\.(\\d\\d), rok (\\d+) — (.*)$"));
+    QStringList logged;
+    for (const QString& entry : page->LoggedChanges()) {
+        const QRegularExpressionMatch m = dated.match(entry);
+        ASSERT_TRUE(m.hasMatch()) << entry.toStdString();
+        logged << m.captured(4);
+    }
+    EXPECT_EQ(logged, told.mid(0, CasesPage::kLogSize));
+    const QRegularExpressionMatch newest = dated.match(page->LoggedChanges().front());
+    EXPECT_EQ(w.lblSpeed2->text(), QString::fromUtf8("Rok: %1  Miesiąc: %2  Dzień: %3")
+                                       .arg(newest.captured(3))
+                                       .arg(newest.captured(2).toInt())
+                                       .arg(newest.captured(1).toInt()));
 }
 
 TEST_F(FeedbackTest, AChangeFromTheLeastCashToTheMostShowsWhole) {
@@ -221,19 +236,31 @@ TEST_F(FeedbackTest, AChangeFromTheLeastCashToTheMostShowsWhole) {
 TEST_F(FeedbackTest, TheLineKeepsRightOfTheDateAndCutsAtWholeParts) {
     ToldWindow view(w);
     TFeedbackLine* line = w.lblZmiany;
-    line->Tell(QString::fromUtf8("Kasa +1 828 zł · Opinia −1 · Telefon/modem +12 · ISDN −3 · SDI +1 · Sprawy +2"));
-    for (int width : {670, 900, 1280}) {
-        SCOPED_TRACE(width);
-        w->resize(width, 459);
-        QCoreApplication::processEvents();
-        EXPECT_GE(line->x(), w.lblSpeed2->geometry().right() + 8);
-        EXPECT_LE(line->geometry().right(), w.pnlDown->width());
-        EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), line->width());
-        // Every part shown is whole; what is cut ends in an ellipsis.
-        const QString shown = line->text();
-        EXPECT_TRUE(shown == line->FullText() ||
-                    (shown.endsWith(QString::fromUtf8(" …")) && line->FullText().startsWith(shown.chopped(2))))
-            << shown.toStdString();
+    const QString parts =
+        QString::fromUtf8("Kasa +1 828 zł · Opinia −1 · Telefon/modem +12 · ISDN −3 · SDI +1 · Sprawy +2");
+    // One part alone wider than the line: cut where the line ends.
+    const QString message = QString::fromUtf8(
+        "Przy ostatnim zamknięciu: Nie można zapisać pliku /home/gracz/.local/share/dzwonex/dzwonex/firmy/"
+        "firma-2026-12-07.dzwonex: brak miejsca na dysku.");
+    for (const QString& text : {parts, message}) {
+        line->TellAndHold(text);
+        for (int width : {1280, 900, 670}) {
+            SCOPED_TRACE(width);
+            w->resize(width, 459);
+            QCoreApplication::processEvents();
+            EXPECT_GE(line->x(), w.lblSpeed2->geometry().right() + 8);
+            EXPECT_LE(line->geometry().right(), w.pnlDown->width());
+            EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), line->width());
+            // What is shown is the start of the text; what is cut ends in
+            // an ellipsis, and the whole text is in the tooltip.
+            const QString shown = line->text();
+            EXPECT_TRUE(shown == text ||
+                        (shown.endsWith(QString::fromUtf8("…")) && text.startsWith(shown.chopped(1).trimmed())))
+                << shown.toStdString();
+            EXPECT_EQ(line->toolTip(), text);
+        }
+        // Each of them is too long for the line at the design size.
+        EXPECT_NE(line->text(), text);
     }
     // A longer date moves the line along.
     const int left = line->x();

@@ -1,18 +1,26 @@
-// The clock's one set of reasons to stand: the help, the term's report and
-// the player's own pause, in the orders they can come.
+// The clock's one set of reasons to stand: the help, the term's report, the
+// dialogs and the player's own pause, in the orders they can come; and in
+// the window, every modal dialog asks with the clock standing.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include <QTest>
+
+#include "AchievementsDialog.h"
 #include "Company.h"
+#include "CompanyBuilder.h"
 #include "GameClock.h"
 #include "RecordingView.h"
+#include "Support.h"
 #include "TestRandom.h"
 
 namespace dzwonex::uitest {
 namespace {
+
+using dzwonex::testing::CompanyBuilder;
 
 // A company whose view tells the clock its speed and timer, as the window's
 // router does.
@@ -39,6 +47,8 @@ const Act HelpCloses = [](GameClock& c, Company&) { c.Release(PauseReason::Help)
 const Act ReportShows = [](GameClock& c, Company&) { c.Hold(PauseReason::Report); };
 const Act ReportRead = [](GameClock& c, Company&) { c.Release(PauseReason::Report); };
 const Act ReportReplaced = [](GameClock& c, Company&) { c.Drop(PauseReason::Report); };
+const Act DialogOpens = [](GameClock& c, Company&) { c.Hold(PauseReason::Dialog); };
+const Act DialogCloses = [](GameClock& c, Company&) { c.Release(PauseReason::Dialog); };
 const Act PauseKey = [](GameClock& c, Company&) { c.TogglePause(); };
 Act Picks(int step) {
     return [step](GameClock& c, Company&) { c.PickSpeed(step); };
@@ -59,6 +69,8 @@ TEST(GameClockTest, EachReasonToStandGoesAndTheClockRunsOnAtItsSpeed) {
         {"a report replaced by another game", {{ReportShows, 0}, {ReportReplaced, 0}, {HelpOpens, 0}, {HelpCloses, 0}}},
         {"a new company while the report stood", {{ReportShows, 0}, {NewCompany, 5}, {HelpOpens, 0}, {HelpCloses, 5}}},
         {"a closing help that never opened", {{HelpCloses, 7}}},
+        {"an error box over a file dialog", {{DialogOpens, 0}, {DialogOpens, 0}, {DialogCloses, 0}, {DialogCloses, 7}}},
+        {"a dialog over the help", {{HelpOpens, 0}, {DialogOpens, 0}, {DialogCloses, 0}, {HelpCloses, 7}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -92,6 +104,120 @@ TEST(GameClockTest, TheTimersHandlersAskForADayAndABanner) {
     EXPECT_EQ(banners, 1);
     clock.Stop();
     EXPECT_FALSE(clock.BannerTimer()->isActive());
+}
+
+// What the clock was doing while a dialog was open.
+struct UnderTheDialog {
+    int asked = 0;
+    int speed = -1;
+    bool dayTimer = true;
+};
+
+TEST(GameClockTest, EveryModalDialogAsksWithTheClockStandingAndItGoesOnAfter) {
+    TestAssets assets;
+    UnderTheDialog seen;
+    TfrmMain* window = nullptr;
+    auto look = [&] {
+        ++seen.asked;
+        seen.speed = window->Game().SpeedPosition();
+        seen.dayTimer = window->Controller().Clock().MainTimer()->isActive();
+    };
+    // Every dialog is answered as if cancelled (the error box: closed).
+    WindowUnderTest w(assets.Dir(), 12345, false, [&](TfrmMainOptions& o) {
+        o.reportError = [&](const QString&) { look(); };
+        o.askSavePath = [&](QWidget*, const QString&) { return look(), QString(); };
+        o.askOpenPath = [&](QWidget*, const QString&) { return look(), QString(); };
+        o.confirm = [&](QWidget*, const QString&, const QString&) { return look(), false; };
+        o.askTerm = [&](QWidget*, const QString&) { return look(), std::optional<int32_t>(); };
+        o.chooseKeptGame = [&](QWidget*, const std::vector<KeptChoice>&) { return look(), QString(); };
+    });
+    window = w.window.get();
+    w.Show();
+    GameController& game = w->Controller();
+    struct Row {
+        const char* dialog;
+        std::function<void()> open;
+    };
+    const std::vector<Row> rows = {
+        {"the new game's question", [&] { game.NewGame(); }},
+        {"the save dialog", [&] { game.Keeper().SaveGameAs(); }},
+        {"the open dialog", [&] { game.Keeper().LoadGameFile(); }},
+        {"the kept games' list", [&] { game.Keeper().ChooseKeptGame(); }},
+        {"an error box", [&] { game.Keeper().LoadGameFrom(assets.File("no such game.dzwonex")); }},
+        {"the question before a group",
+         [&] {
+             for (int i = 0; i < 2; ++i) {
+                 dzwonex::Case& c = CompanyBuilder(game.Game()).PushCase();
+                 c.kind = ckRaise;
+                 c.title = "Podwyżka";
+             }
+             CompanyBuilder(game.Game()).ShowCurrentCase();
+             game.AnswerWholeGroup(Answer::No);
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.dialog);
+        game.PickSpeed(7);
+        seen = {};
+        row.open();
+        ASSERT_EQ(seen.asked, 1);
+        EXPECT_EQ(seen.speed, 0);
+        EXPECT_FALSE(seen.dayTimer);
+        EXPECT_EQ(w->Game().SpeedPosition(), 7);
+        EXPECT_TRUE(w.MainTimer->isActive());
+    }
+
+    // "Osiągnięcia…" stands beside the game as the help does, and the clock
+    // with it until it closes.
+    game.PickSpeed(7);
+    w->ShowAchievements();
+    auto* achievements = w->findChild<TAchievementsDialog*>();
+    ASSERT_NE(achievements, nullptr);
+    EXPECT_TRUE(achievements->isVisible());
+    EXPECT_EQ(w->Game().SpeedPosition(), 0);
+    EXPECT_FALSE(w.MainTimer->isActive());
+    w->ShowAchievements();  // once more while open: one close lets it go
+    achievements->close();
+    EXPECT_EQ(w->Game().SpeedPosition(), 7);
+    EXPECT_TRUE(w.MainTimer->isActive());
+}
+
+// "Zatrzymaj zegar przy nowym pytaniu": off, the clock runs on through a
+// flood; on (and kept for the next start), a day that brings a case stops
+// it as P would, and P goes on at the speed before.
+TEST(GameClockTest, TheOptionStopsTheClockWhenADayBringsACase) {
+    TestAssets assets;
+    for (const bool on : {false, true}) {
+        SCOPED_TRACE(on);
+        {
+            WindowUnderTest first(assets.Dir());
+            first.Show();
+            first.PageControl->SetActivePage(kPageMenu);
+            auto* option = Control<QCheckBox>(first.window.get(), "chkZatrzymaj");
+            EXPECT_FALSE(option->isChecked());
+            if (on) QTest::mouseClick(option, Qt::LeftButton);
+        }
+        WindowUnderTest w(assets.Dir());
+        w.Show();
+        w.PageControl->SetActivePage(kPageMenu);
+        EXPECT_EQ(Control<QCheckBox>(w.window.get(), "chkZatrzymaj")->isChecked(), on);
+        GameController& game = w->Controller();
+        game.PickSpeed(7);
+        bool broughtOne = false;
+        for (int day = 0; day < 60 && !broughtOne; ++day) {
+            const size_t before = w->Game().Cases().size();
+            game.Clock().MainTimerTimer();
+            broughtOne = w->Game().Cases().size() > before;
+            const bool stopped = on && broughtOne;
+            ASSERT_EQ(w->Game().SpeedPosition(), stopped ? 0 : 7) << "day " << day;
+            EXPECT_EQ(w.MainTimer->isActive(), !stopped);
+        }
+        ASSERT_TRUE(broughtOne);
+        if (!on) continue;
+        game.TogglePause();
+        EXPECT_EQ(w->Game().SpeedPosition(), 7);
+        EXPECT_TRUE(w.MainTimer->isActive());
+    }
 }
 
 }  // namespace

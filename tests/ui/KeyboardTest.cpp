@@ -82,6 +82,62 @@ TEST_F(KeyboardTest, TOnAQuestionActsAsTakAndOOnAMessageAsOk) {
     EXPECT_EQ(w->Game().Quality(), quality + 6);
 }
 
+// Random keys on Statystyka once emptied the inbox.
+TEST_F(KeyboardTest, TheLettersAnswerOnlyWhereTheCaseIsShown) {
+    AskQuestion();
+    const size_t cases = Cases();
+    for (int page : {kPageMap, kPageStat, kPageMenu}) {
+        SCOPED_TRACE(page);
+        w.PageControl->SetActivePage(page);
+        for (int key : {Qt::Key_T, Qt::Key_N, Qt::Key_O, Qt::Key_Y}) Key(key);
+        Key(Qt::Key_N, Qt::ShiftModifier);
+        Key(Qt::Key_Return);
+        EXPECT_EQ(Cases(), cases);
+        EXPECT_TRUE(w.questions->empty());
+        EXPECT_EQ(w.lblZmiany->FullText(), QString::fromUtf8("Odpowiedzi na stronie Sprawy (Ctrl+3)"));
+    }
+    Key(Qt::Key_3, Qt::ControlModifier);
+    Key(Qt::Key_T);
+    EXPECT_EQ(Cases(), cases - 1);
+}
+
+// The question names what its button does; a group of one is not asked about.
+TEST_F(KeyboardTest, AGroupIsAnsweredOnceItsButtonSaysHowMany) {
+    struct Row {
+        int count;
+        const char* button;
+    };
+    for (const Row row : {Row{1, nullptr}, Row{2, "Odpowiedz „Nie” na 2 sprawy"}, Row{5, "Odpowiedz „Nie” na 5 spraw"},
+                          Row{12, "Odpowiedz „Nie” na 12 spraw"}, Row{22, "Odpowiedz „Nie” na 22 sprawy"}}) {
+        SCOPED_TRACE(row.count);
+        CompanyBuilder(w->Game()).ClearCases();
+        AskQuestion();  // one of another title behind the group
+        for (int i = 0; i < row.count; ++i) {
+            Case& c = CompanyBuilder(w->Game()).PushCase();
+            c.kind = ckRaise;
+            c.title = "Podwyżka";
+        }
+        CompanyBuilder(w->Game()).ShowCurrentCase();
+        w.questions->clear();
+        *w.answer = false;
+        Key(Qt::Key_N, Qt::ShiftModifier);
+        if (!row.button) {
+            EXPECT_TRUE(w.questions->empty());
+            EXPECT_EQ(Cases(), 1u);
+            continue;
+        }
+        ASSERT_EQ(w.questions->size(), 1u);
+        EXPECT_EQ(w.questions->front(),
+                  QString::fromUtf8("Sprawy „Podwyżka” w skrzynce: %1. Odpowiedzieć „Nie” na wszystkie naraz? [%2]")
+                      .arg(row.count)
+                      .arg(QString::fromUtf8(row.button)));
+        EXPECT_EQ(Cases(), static_cast<size_t>(row.count) + 1);
+        *w.answer = true;
+        Key(Qt::Key_N, Qt::ShiftModifier);
+        EXPECT_EQ(Cases(), 1u);
+    }
+}
+
 TEST_F(KeyboardTest, EnterPressesTheDefaultButton) {
     ASSERT_EQ(w->Game().CurrentCase()->kind, ckInfo);
     EXPECT_TRUE(w.btnOK->isDefault());

@@ -146,6 +146,8 @@ TEST_F(PlainTextTest, EveryTextTheGameShowsIsShownAsItIs) {
         WindowUnderTest w(assets.Dir(), 1, false, [&](TfrmMainOptions& o) { o.loadPath = saved; });
         ASSERT_EQ(*w.errors, std::vector<QString>{});
         w.Show();
+        // Wide enough for the feedback line to show each text whole.
+        w->resize(1280, 800);
         w->Controller().Clock().StopMainTimer();
         EXPECT_EQ(Seen(w.lblTytul->text(), w.lblTytul->textFormat()), text);
 
@@ -185,7 +187,21 @@ TEST_F(PlainTextTest, BoxesAndTablesShowTheirTextsAsTheyAre) {
             EXPECT_TRUE(Seen(message->text(), message->textFormat()).contains(text)) << message->text().toStdString();
         };
         WhileBoxIsUp([&] { ShowErrorBox(text); }, literal);
-        WhileBoxIsUp([&] { AskTakNie(nullptr, text); }, literal);
+        // The question's buttons say what they do; Enter and Escape cancel.
+        bool answered = true;
+        WhileBoxIsUp([&] { answered = AskBeforeDoing(nullptr, text, QString::fromUtf8("Odpowiedz „Nie” na 9 spraw")); },
+                     [&](QWidget* box) {
+                         literal(box);
+                         auto* message = qobject_cast<QMessageBox*>(box);
+                         ASSERT_NE(message, nullptr);
+                         QStringList buttons;
+                         for (QAbstractButton* button : message->buttons()) buttons << button->text();
+                         buttons.sort();
+                         EXPECT_EQ(buttons, QStringList({"Anuluj", QString::fromUtf8("Odpowiedz „Nie” na 9 spraw")}));
+                         EXPECT_EQ(message->defaultButton()->text(), "Anuluj");
+                         EXPECT_EQ(message->escapeButton()->text(), "Anuluj");
+                     });
+        EXPECT_FALSE(answered);
 
         TRecordsTable table;
         table.ShowRows({{text.toStdString(), "2026-12-07", 7, 500}}, 1);

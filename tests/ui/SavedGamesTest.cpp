@@ -106,11 +106,17 @@ TEST_F(SavedGamesTest, ClosingKeepsTheGameAndContinueBringsItBack) {
     // The feedback line says how to go on with it.
     EXPECT_EQ(w.lblZmiany->FullText(), QString::fromUtf8("Ostatnia gra: rok 1, %1 — Ctrl+K")
                                            .arg(QString::fromStdString(FormatMoney(kept.cash, Language::Polish))));
+    // A few days of this company's own in the log.
+    CasesPage* cases = w.Pages().cases;
+    Play(*w, 2);
+    ASSERT_FALSE(cases->LoggedChanges().isEmpty());
     QApplication::setActiveWindow(w.window.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
     QTest::keyClick(w.window.get(), Qt::Key_K, Qt::ControlModifier);
     EXPECT_TRUE(w.errors->empty());
     EXPECT_TRUE(w->Game().Snapshot() == kept);
+    // The log is the continued company's alone.
+    EXPECT_TRUE(cases->LoggedChanges().isEmpty());
     // The chart shows the whole game again, not the day it came back on.
     EXPECT_TRUE(w->Controller().Session().CompanyHistory().Saved() == course);
     EXPECT_EQ(w.lblSpeed2->text(), "Rok: 1  Miesiąc: 1  Dzień: 27");
@@ -118,6 +124,11 @@ TEST_F(SavedGamesTest, ClosingKeepsTheGameAndContinueBringsItBack) {
     EXPECT_EQ(w.sound->Count("PlayPageSound"), 0);
     // It goes on in its own file.
     EXPECT_EQ(w->Controller().Keeper().Keeper().File(), file);
+    // Its log goes on under its own dates.
+    w->Controller().Clock().MainTimerTimer();
+    ASSERT_FALSE(cases->LoggedChanges().isEmpty());
+    for (const QString& entry : cases->LoggedChanges())
+        EXPECT_TRUE(entry.startsWith(QString::fromUtf8("28.01, rok 1 — "))) << entry.toStdString();
 }
 
 // Opening the game "just to look" pushes no real game out: the untouched
@@ -422,8 +433,11 @@ TEST_F(SavedGamesTest, KeysSaveLoadAndStartANewGame) {
 
     Play(*w, 8);
     ASSERT_EQ(w->Game().Day(), 9);
+    ASSERT_FALSE(w.Pages().cases->LoggedChanges().isEmpty());
     QTest::keyClick(w.window.get(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(w->Game().Day(), 1);
+    // The new company's log starts empty.
+    EXPECT_TRUE(w.Pages().cases->LoggedChanges().isEmpty());
     EXPECT_EQ(w->Game().Cases().front().title, "Witaj !");
     EXPECT_EQ(w.lblSpeed2->text(), "Rok: 1  Miesiąc: 1  Dzień: 2");
     EXPECT_EQ(w->Game().SpeedPosition(), 5);

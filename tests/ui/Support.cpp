@@ -91,8 +91,8 @@ WindowUnderTest::WindowUnderTest(const std::string& appDir, uint32_t seed, bool 
     options.showLogo = showLogo;
     // The tests read the Polish texts, whatever the machine's language.
     options.language = Language::Polish;
-    options.confirm = [questions = questions, answer = answer](QWidget*, const QString& question) {
-        questions->push_back(question);
+    options.confirm = [questions = questions, answer = answer](QWidget*, const QString& question, const QString& doIt) {
+        questions->push_back(question + QStringLiteral(" [") + doIt + QStringLiteral("]"));
         return *answer;
     };
     options.askTerm = [questions = questions, answer = answer, years = termYears](
@@ -120,7 +120,8 @@ Screen WindowUnderTest::Pages() const {
             Control<StatisticsPage>(w, "tabStat"),
             Control<CasesPage>(w, "tabSprawy"),
             Control<MenuPage>(w, "tabMenu"),
-            Control<TermReportPage>(w, "pnlRaport")};
+            Control<TermReportPage>(w, "pnlRaport"),
+            Control<TMilestonePanel>(w, "pnlOsiagniecie")};
 }
 
 ToldWindow::ToldWindow(WindowUnderTest& w) : window(w), router(w->Controller().Clock(), sound) {

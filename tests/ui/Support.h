@@ -30,6 +30,7 @@
 #include "MainWindow.h"
 #include "MapPage.h"
 #include "MenuPage.h"
+#include "MilestonePanel.h"
 #include "StatisticsPage.h"
 #include "StatusBar.h"
 #include "TermReportPage.h"

@@ -16,8 +16,8 @@ class TRecordsTable;
 
 // "Osiągnięcia": every milestone, how it is reached and the game's date it
 // was first reached (the calendar's in its tooltip), and "Najlepsi
-// dyrektorzy" of each term length. A window of its own beside the game,
-// like the help; it does not stop the clock.
+// dyrektorzy" of each term length. A window of its own beside the game;
+// like the help, the clock stands while it is open.
 class TAchievementsDialog : public QDialog {
     Q_OBJECT
 public:

@@ -114,6 +114,15 @@ void CasesPage::ShowBody(const QString& body) {
 void CasesPage::LogChange(const QString& entry) {
     changes_.prepend(entry);
     while (changes_.size() > kLogSize) changes_.removeLast();
+    ShowChanges();
+}
+
+void CasesPage::ClearChanges() {
+    changes_.clear();
+    ShowChanges();
+}
+
+void CasesPage::ShowChanges() {
     QStringList shown;
     for (const QString& change : changes_) shown << AmountsUnbroken(change);
     // A blank line between entries, which may wrap.
@@ -147,7 +156,7 @@ void CasesPage::AnswerByKey(Button button) {
     if (b->isEnabled()) b->click();
 }
 
-void CasesPage::PressDefaultButton() {
+void CasesPage::PressDefaultButton(bool answerCase) {
     // A focused button other than the case's own is pressed; otherwise
     // the case's default answer.
     if (auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
@@ -155,6 +164,7 @@ void CasesPage::PressDefaultButton() {
         focused->click();
         return;
     }
+    if (!answerCase) return;
     if (btnOK_->isEnabled())
         btnOK_->click();
     else if (btnYes_->isEnabled())

@@ -25,12 +25,15 @@ public:
     // A change for the log, which keeps the latest kLogSize, newest first.
     static constexpr int kLogSize = 20;
     void LogChange(const QString& entry);
+    // Another company is in play: its log starts empty.
+    void ClearChanges();
     const QStringList& LoggedChanges() const { return changes_; }
     // What a press of the button does, and nothing while it is off.
     void AnswerByKey(Button button);
-    // Enter: a focused button of the window is pressed; otherwise OK on a
-    // message, Tak on a question.
-    void PressDefaultButton();
+    // Enter: a focused button of the window is pressed; otherwise, when the
+    // case is to be answered (its page is shown), OK on a message, Tak on a
+    // question.
+    void PressDefaultButton(bool answerCase = true);
     void RetranslateUi();
 
 signals:
@@ -49,6 +52,7 @@ private:
     void tabSprawyResize();
     void pnlSprawaResize();
     void PlaceLog();
+    void ShowChanges();
     void ButtonsShown();
     QPushButton* ButtonOf(Button button) const;
 

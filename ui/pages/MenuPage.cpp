@@ -56,6 +56,7 @@ void MenuPage::ShowKept() {
     ShowLanguage(language_);
     ShowContinueButtons();
     chkOstatnia_->setChecked(startFromLast_);
+    chkZatrzymaj_->setChecked(stopOnNewCase_);
 }
 
 void MenuPage::BuildMenuBox() {
@@ -105,12 +106,14 @@ void MenuPage::BuildGameBox() {
     btnZachowane_ = MenuButton(pnlMenu_, "btnZachowane");
     btnZachowane_->setHidden(true);
     chkOstatnia_ = BoxCheck(pnlMenu_, "chkOstatnia");
+    chkZatrzymaj_ = BoxCheck(pnlMenu_, "chkZatrzymaj");
     connect(btnZapisz_, &QPushButton::clicked, this, &MenuPage::SaveWanted);
     connect(btnWczytaj_, &QPushButton::clicked, this, &MenuPage::LoadWanted);
     connect(btnNowaGra_, &QPushButton::clicked, this, &MenuPage::NewGameWanted);
     connect(btnKontynuuj_, &QPushButton::clicked, this, &MenuPage::ContinueWanted);
     connect(btnZachowane_, &QPushButton::clicked, this, &MenuPage::KeptGamesWanted);
     connect(chkOstatnia_, &QCheckBox::clicked, this, &MenuPage::StartFromLastChanged);
+    connect(chkZatrzymaj_, &QCheckBox::clicked, this, &MenuPage::StopOnNewCaseChanged);
 }
 
 void MenuPage::LayoutMenuPanel() {
@@ -134,17 +137,20 @@ void MenuPage::PlaceGameBox() {
     const QRect menuBox = shapeMenu_->geometry();
     const int left = menuBox.right() + 1 + 8;
     constexpr int kRowHeight = 25, kRowStep = 29;
-    lblGra_->setGeometry(left + 8, menuBox.top() + 8, 209, 13);
+    // As wide as the "Menu" box, or wider where a check box's caption needs it.
+    int rowWidth = menuBox.width() - 16;
+    for (const QCheckBox* box : {chkOstatnia_, chkZatrzymaj_}) rowWidth = std::max(rowWidth, box->sizeHint().width());
+    lblGra_->setGeometry(left + 8, menuBox.top() + 8, rowWidth, 13);
     int top = menuBox.top() + 32;
     for (QWidget* b : std::initializer_list<QWidget*>{btnZapisz_, btnWczytaj_, btnNowaGra_, btnKontynuuj_,
-                                                      btnZachowane_, chkOstatnia_}) {
+                                                      btnZachowane_, chkOstatnia_, chkZatrzymaj_}) {
         if (b->isHidden()) continue;
-        b->setGeometry(left + 8, top, 209, kRowHeight);
+        b->setGeometry(left + 8, top, rowWidth, kRowHeight);
         top += kRowStep;
     }
     const int bottom = std::max(top - kRowStep + kRowHeight + 8, menuBox.bottom() + 1);
-    shapeGra_->setGeometry(left, menuBox.top(), menuBox.width(), bottom - menuBox.top());
-    pnlMenu_->resize(left + menuBox.width() + 8, bottom + 8);
+    shapeGra_->setGeometry(left, menuBox.top(), rowWidth + 16, bottom - menuBox.top());
+    pnlMenu_->resize(left + rowWidth + 16 + 8, bottom + 8);
     tabMenuResize();
 }
 
@@ -190,6 +196,11 @@ void MenuPage::ShowStartFromLast(bool on) {
     if (IsBuilt()) chkOstatnia_->setChecked(on);
 }
 
+void MenuPage::ShowStopOnNewCase(bool on) {
+    stopOnNewCase_ = on;
+    if (IsBuilt()) chkZatrzymaj_->setChecked(on);
+}
+
 void MenuPage::chkMuzykaClick() { emit MusicSwitched(chkMuzyka_->isChecked()); }
 
 void MenuPage::cbJezykChange(int index) {
@@ -213,6 +224,9 @@ void MenuPage::RetranslateUi() {
     btnKontynuuj_->setText(tr("Kontynuuj ostatnią grę"));
     btnZachowane_->setText(tr("Zachowane gry…"));
     chkOstatnia_->setText(tr("Zaczynaj od ostatniej gry"));
+    chkZatrzymaj_->setText(tr("Zatrzymaj zegar przy nowym pytaniu"));
+    // The "Gra" box fits the captions of this language.
+    PlaceGameBox();
 
     Describe(pnlMenu_, tr("Menu"), tr("Ustawienia gry"));
     Describe(lblMenu_, tr("Menu"), tr("Nagłówek menu"));
@@ -232,9 +246,11 @@ void MenuPage::RetranslateUi() {
     Describe(btnKontynuuj_, tr("Kontynuuj ostatnią grę"), tr("Wraca do ostatnio granej firmy; Ctrl+K"));
     Describe(btnZachowane_, tr("Zachowane gry"), tr("Lista ostatnio granych firm, do wyboru"));
     Describe(chkOstatnia_, tr("Zaczynaj od ostatniej gry"), tr("Po uruchomieniu gra wraca do ostatnio granej firmy"));
+    Describe(chkZatrzymaj_, tr("Zatrzymaj zegar przy nowym pytaniu"),
+             tr("Gdy przyjdzie nowa sprawa, prędkość spada do 0; wznawia ją P albo pasek prędkości"));
     // What each button does, with its key, under the pointer.
     for (QWidget* control : std::initializer_list<QWidget*>{chkMuzyka_, btnPomoc_, btnZapisz_, btnWczytaj_, btnNowaGra_,
-                                                            btnKontynuuj_, btnZachowane_, chkOstatnia_})
+                                                            btnKontynuuj_, btnZachowane_, chkOstatnia_, chkZatrzymaj_})
         control->setToolTip(control->accessibleDescription());
 }
 

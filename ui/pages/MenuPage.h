@@ -14,7 +14,8 @@ namespace dzwonex {
 // tabMenu: two boxes side by side in the middle of the page. "Menu": the
 // music switch, the music and effects volumes, the language and the help.
 // The milestones and the best terms beside the help. "Gra": save, load, a
-// new game and going on with a kept one. The page
+// new game and going on with a kept one, and stopping the clock at each
+// new case. The page
 // only shows and asks: every choice goes out as a signal. Its controls are
 // made when it is first shown.
 class MenuPage : public TLazyPage {
@@ -29,6 +30,7 @@ public:
     // "Kontynuuj ostatnią grę" is on show only while there is a game to go on with.
     void ShowContinue(bool available);
     void ShowStartFromLast(bool on);
+    void ShowStopOnNewCase(bool on);
     void RetranslateUi();
 
 protected:
@@ -49,6 +51,7 @@ signals:
     void ContinueWanted();
     void KeptGamesWanted();
     void StartFromLastChanged(bool on);
+    void StopOnNewCaseChanged(bool on);
 
 private:
     void BuildMenuBox();
@@ -67,6 +70,7 @@ private:
     Language language_ = Language::Polish;
     bool continueAvailable_ = false;
     bool startFromLast_ = false;
+    bool stopOnNewCase_ = false;
 
     TPanel* pnlMenu_ = nullptr;
     TShape* shapeMenu_ = nullptr;
@@ -88,6 +92,7 @@ private:
     QPushButton* btnKontynuuj_ = nullptr;
     QPushButton* btnZachowane_ = nullptr;
     QCheckBox* chkOstatnia_ = nullptr;
+    QCheckBox* chkZatrzymaj_ = nullptr;
 };
 
 }  // namespace dzwonex

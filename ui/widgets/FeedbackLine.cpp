@@ -89,6 +89,9 @@ void TFeedbackLine::Fit() {
         }
         shown = next;
     }
+    // A first part wider than the line alone (a long message) is cut
+    // where the line ends.
+    if (metrics.horizontalAdvance(shown) > width()) shown = metrics.elidedText(shown, Qt::ElideRight, width());
     setText(shown);
 }
 

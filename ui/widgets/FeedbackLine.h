@@ -22,8 +22,8 @@ public:
 
     // News the next news replaces (a day's summary); while a held line
     // stands, it waits, the latest only, until the hold ends. A text wider
-    // than the line is cut at a whole part and ends in "…"; the whole text
-    // stays in the tooltip.
+    // than the line is cut at a whole part (or, one part alone, where the
+    // line ends) and ends in "…"; the whole text stays in the tooltip.
     void Tell(const QString& text);
     // What the player did: shown at once and held for kHoldMs whatever
     // news comes meanwhile.

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "GameClock.h"
+#include "MilestonePanel.h"
 #include "StatisticsPage.h"
 #include "StatusBar.h"
 #include "TermReportPage.h"
@@ -29,9 +30,16 @@ void CareerPresenter::ShowRating(const Rating& rating) {
 void CareerPresenter::Announce(const std::vector<MilestoneId>& reached) {
     if (reached.empty()) return;
     QStringList names;
-    for (MilestoneId id : reached) names << QString::fromUtf8(MilestoneName(id, InstalledLanguage()));
-    // Each is told once, in the line the day's changes use.
-    screen_.status->TellAndHold(tr("Osiągnięcie: %1").arg(names.join(QString::fromUtf8(" \xC2\xB7 "))));
+    QStringList hows;
+    for (MilestoneId id : reached) {
+        names << QString::fromUtf8(MilestoneName(id, InstalledLanguage()));
+        hows << QString::fromUtf8(MilestoneHow(id, InstalledLanguage()));
+    }
+    const QString name = names.join(QString::fromUtf8(" \xC2\xB7 "));
+    // Each is told once, in a note over the pages that leaves the clock and
+    // the keys alone, and kept in the log.
+    if (screen_.milestone) screen_.milestone->Announce(name, hows.join(QLatin1Char('\n')));
+    emit Reached(tr("Osiągnięcie: %1").arg(name));
     emit Changed();
 }
 

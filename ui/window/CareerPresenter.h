@@ -13,7 +13,7 @@ namespace dzwonex {
 class GameClock;
 
 // The manager's career in the window: the rating beside the figures, the
-// milestones told on the status line, the report at a term's end (the
+// milestones told in a note over the pages, the report at a term's end (the
 // clock stands while it is read) and the files of records and milestones.
 // What a turn did comes from the session; this only shows it.
 class CareerPresenter : public QObject {
@@ -51,6 +51,8 @@ public:
 signals:
     // A milestone was reached or a term entered the records.
     void Changed();
+    // Milestones were reached: the line for the log ("Osiągnięcie: …").
+    void Reached(const QString& line);
 
 private:
     void ShowRating(const Rating& rating);

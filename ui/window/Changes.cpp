@@ -101,4 +101,13 @@ QString LogEntry(const ActionReport& report, Language language) {
            QString::fromStdString(JoinChanges(DescribeEffects(report.effects, language)));
 }
 
+QString DatedEntry(int32_t day, const QString& entry) {
+    // The game's calendar: 12 months of 30 days, day 0 the first of year 1.
+    const QString date = Tr(QT_TRANSLATE_NOOP("dzwonex::Changes", "%1.%2, rok %3"))
+                             .arg(day % 30 + 1, 2, 10, QLatin1Char('0'))
+                             .arg((day % 360) / 30 + 1, 2, 10, QLatin1Char('0'))
+                             .arg(day / 360 + 1);
+    return date + QString::fromUtf8(" \xE2\x80\x94 ") + entry;
+}
+
 }  // namespace dzwonex

@@ -37,4 +37,7 @@ QString TellReport(const ActionReport& report, Language language);
 // press on the map (it changes nothing yet) and for a change of nothing.
 QString LogEntry(const ActionReport& report, Language language);
 
+// A log's entry under the game date it was made on: "27.01, rok 1 — Tak: …".
+QString DatedEntry(int32_t day, const QString& entry);
+
 }  // namespace dzwonex

@@ -36,15 +36,17 @@ void ShowErrorBox(const QString& message) {
 
 void OpenInDesktop(const QUrl& url) { QDesktopServices::openUrl(url); }
 
-bool AskTakNie(QWidget* parent, const QString& question) {
+bool AskBeforeDoing(QWidget* parent, const QString& question, const QString& doIt) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Dzwonex"), QString(), QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
     box.setText(question);
-    QPushButton* yes = box.addButton(Dialogs::tr("Tak"), QMessageBox::YesRole);
-    box.addButton(Dialogs::tr("Nie"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
+    QPushButton* go = box.addButton(doIt, QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(Dialogs::tr("Anuluj"), QMessageBox::RejectRole);
+    // A key pressed by mistake must not answer a whole group.
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
     box.exec();
-    return box.clickedButton() == yes;
+    return box.clickedButton() == go;
 }
 
 QString AskSaveFile(QWidget* parent, const QString& suggestion) {

@@ -67,14 +67,19 @@ void GameClock::TogglePause() {
 
 void GameClock::Hold(PauseReason reason) {
     if (!company_) return;
-    const bool running = company_->SpeedPosition() > 0;
+    // A day timer that never started (a start-up that failed) has no day
+    // to hold back.
+    const bool running = company_->SpeedPosition() > 0 && mainTimer_->isActive();
     if (!running && held_.empty()) return;
     held_.insert(reason);
     if (running) SetSpeed(0);
 }
 
 void GameClock::Release(PauseReason reason) {
-    if (held_.erase(reason) == 0 || !held_.empty() || !company_) return;
+    const auto hold = held_.find(reason);
+    if (hold == held_.end()) return;
+    held_.erase(hold);
+    if (!held_.empty() || !company_) return;
     if (company_->SpeedPosition() == 0) SetSpeed(resumeSpeed_);
 }
 

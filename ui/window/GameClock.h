@@ -10,8 +10,10 @@ class Company;
 
 // Why the clock stands when the player did not stop it.
 enum class PauseReason {
-    Help,    // the help is open
-    Report,  // the term's report is read
+    Help,          // the help is open
+    Report,        // the term's report is read
+    Achievements,  // the milestones and records are open
+    Dialog,        // a modal dialog asks something (one hold for each)
 };
 
 // The game's clock: the day timer (MainTimer, a period the company's speed
@@ -45,11 +47,12 @@ public:
     void TogglePause();
 
     // The clock stands for the reason until it is released. A clock the
-    // player had stopped already is left to the player.
+    // player had stopped already is left to the player, and one whose day
+    // timer is not running is left alone.
     void Hold(PauseReason reason);
     void Release(PauseReason reason);
     // The reason is gone without the clock going on (the game it stood for
-    // was replaced).
+    // was replaced); every hold of it goes.
     void Drop(PauseReason reason) { held_.erase(reason); }
     bool Holds(PauseReason reason) const { return held_.count(reason) > 0; }
 
@@ -70,8 +73,24 @@ private:
     Company* company_ = nullptr;
     QTimer* mainTimer_;
     QTimer* bannerTimer_;
-    std::set<PauseReason> held_;
-    int resumeSpeed_ = 5;  // the last speed above 0: what a pause resumes
+    std::multiset<PauseReason> held_;  // a reason held twice is released twice
+    int resumeSpeed_ = 5;              // the last speed above 0: what a pause resumes
+};
+
+// Holds the clock for its own life: a modal dialog is opened under one,
+// and the clock goes on at its speed once the dialog has closed.
+class ClockHold {
+public:
+    explicit ClockHold(GameClock& clock, PauseReason reason = PauseReason::Dialog) : clock_(clock), reason_(reason) {
+        clock_.Hold(reason_);
+    }
+    ~ClockHold() { clock_.Release(reason_); }
+    ClockHold(const ClockHold&) = delete;
+    ClockHold& operator=(const ClockHold&) = delete;
+
+private:
+    GameClock& clock_;
+    PauseReason reason_;
 };
 
 }  // namespace dzwonex

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <new>
+#include <utility>
 
 #include <QGuiApplication>
 
@@ -32,6 +33,7 @@ GameController::GameController(TfrmMainOptions options, QObject* parent)
       career_(session_, careerFiles_, clock_) {
     setObjectName(QStringLiteral("GameController"));
     FillInTheGamesOwn(options_);
+    HoldClockWhileAsking(options_, clock_);
     router_.Follow(session_);
     clock_.Drive(session_.Game());
     // Before any text is written, so the first letter is in it too.
@@ -41,6 +43,10 @@ GameController::GameController(TfrmMainOptions options, QObject* parent)
     connect(&clock_, &GameClock::BannerDue, this, [this] { session_.Game().NextBanner(); });
     connect(&keeper_, &GameKeeper::Loaded, this, &GameController::ShowNewGame);
     connect(&career_, &CareerPresenter::Changed, this, &GameController::CareerChanged);
+    connect(&career_, &CareerPresenter::Reached, this, [this](const QString& line) {
+        speakers_.Sound().PlayButtonSound();
+        router_.Log(line);
+    });
     connect(&speakers_, &Speakers::Silent, this, [this](const QString& line) {
         if (screen_.status) screen_.status->Tell(line);
     });
@@ -80,6 +86,7 @@ void GameController::Start(const Screen& screen) {
     }
     if (const std::optional<QString> name = settings_.PlayerName()) session_.SetRecordName(name->toStdString());
     screen_.menu->ShowStartFromLast(settings_.StartFromLastGame());
+    screen_.menu->ShowStopOnNewCase(settings_.StopOnNewCase());
     keeper_.ShowContinue();
     if (startupFailed_) return;
     keeper_.Activate();
@@ -88,20 +95,29 @@ void GameController::Start(const Screen& screen) {
     router_.ShowCourse();
     career_.ShowRating();
     const std::optional<KeptGame> latest = keeper_.Keeper().Latest();
-    screen_.status->ShowHelpHint();
+    startHints_.clear();
     if (options_.loadPath) {
         if (keeper_.LoadGameFrom(*options_.loadPath)) keeper_.Keeper().StartFrom();
     } else if (latest && settings_.StartFromLastGame()) {
         keeper_.ContinueAtStart(latest->path);
     } else if (const auto summary = latest ? keeper_.Summary(latest->path) : std::nullopt) {
         // How to go on with the game of last time, for a few seconds.
-        screen_.status->TellAndHold(tr("Ostatnia gra: %1 — Ctrl+K").arg(*summary));
+        startHints_ << tr("Ostatnia gra: %1 — Ctrl+K").arg(*summary);
     }
     // What went wrong as the game last ended, first of all.
     if (const QString problem = settings_.LastExitProblem(); !problem.isEmpty()) {
-        screen_.status->TellAndHold(tr("Przy ostatnim zamknięciu: %1").arg(problem));
+        startHints_ << tr("Przy ostatnim zamknięciu: %1").arg(problem);
         settings_.SetLastExitProblem({});
     }
+    // With a greeting they wait for it to close, or it would hide them.
+    if (!options_.showLogo) TellStartHints();
+}
+
+void GameController::TellStartHints() {
+    if (startupFailed_) return;
+    screen_.status->ShowHelpHint();
+    // The last is the one that stays to be read.
+    for (const QString& hint : std::exchange(startHints_, {})) screen_.status->TellAndHold(hint);
 }
 
 void GameController::LoadGraphics() {
@@ -153,6 +169,8 @@ void GameController::SetUpNewGame(int32_t termYears) {
 
 void GameController::ShowNewGame() {
     leaving_.Reset();
+    // The log is the company's: another company starts it afresh.
+    screen_.cases->ClearChanges();
     career_.HideReport();
     router_.ShowCourse();
     career_.ShowRating();
@@ -176,6 +194,7 @@ void GameController::NewGame() {
     SetUpNewGame(*years);
     keeper_.StartFresh();
     leaving_.Reset();
+    screen_.cases->ClearChanges();
     career_.HideReport();
     router_.ShowCourse();
     career_.ShowRating();
@@ -192,7 +211,13 @@ void GameController::ApplyLanguage(Language language) {
 
 void GameController::AfterDay() {
     AskNameBeforeTheFirstRecord();
+    const size_t cases = Game().Cases().size();
     career_.Show(session_.NextDay(), [this](const QString& problem) { ReportError(problem); });
+    // The player's own pause, so the speed bar or P goes on from it.
+    if (settings_.StopOnNewCase() && Game().Cases().size() > cases && Game().SpeedPosition() > 0) {
+        clock_.TogglePause();
+        screen_.status->TellAndHold(tr("Nowa sprawa: zegar zatrzymany (P wznawia)"));
+    }
     router_.ShowCourse();
     WarnOfLeaving();
     keeper_.DayPassed();
@@ -243,8 +268,12 @@ void GameController::AnswerWholeGroup(Answer answer) {
     if (startupFailed_ || count == 0) return;
     const QString word = answer == Answer::Yes ? tr("Tak") : answer == Answer::No ? tr("Nie") : tr("OK");
     const QString title = QString::fromStdString(Game().CurrentCase()->title).trimmed();
-    if (!options_.confirm(screen_.window,
-                          tr("Sprawy „%1”: %2. Odpowiedzieć „%3” na wszystkie?").arg(title).arg(count).arg(word)))
+    // A group of one is the front case alone: nothing to ask.
+    if (count > 1 &&
+        !options_.confirm(
+            screen_.window,
+            tr("Sprawy „%1” w skrzynce: %2. Odpowiedzieć „%3” na wszystkie naraz?").arg(title).arg(count).arg(word),
+            AnswerAllButton(word, count)))
         return;
     keeper_.Played();
     router_.BeginGroup(answer == Answer::Yes ? Action::Yes : answer == Answer::No ? Action::No : Action::Ok);
@@ -254,8 +283,16 @@ void GameController::AnswerWholeGroup(Answer answer) {
     const Language language = languages_.Current();
     screen_.status->TellAndHold(told + QString::fromUtf8(" \xC2\xB7 ") + TellReport(sum, language));
     if (const QString entry = LogEntry(sum, language); !entry.isEmpty())
-        screen_.cases->LogChange(told + QString::fromUtf8(" \xC2\xB7 ") + entry);
+        router_.Log(told + QString::fromUtf8(" \xC2\xB7 ") + entry);
     AfterAnswer(session_.AfterAnswer());
+}
+
+QString GameController::AnswerAllButton(const QString& word, int32_t count) {
+    // Polish counts 2 to 4 (but not 12 to 14) as "sprawy", the rest as "spraw".
+    const int32_t ones = count % 10;
+    const int32_t tens = count % 100 / 10;
+    if (ones >= 2 && ones <= 4 && tens != 1) return tr("Odpowiedz „%1” na %2 sprawy").arg(word).arg(count);
+    return tr("Odpowiedz „%1” na %2 spraw").arg(word).arg(count);
 }
 
 void GameController::PressMap(int x, int y) {

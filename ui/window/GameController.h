@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QStringList>
 
 #include "BulkAnswer.h"
 #include "CareerFiles.h"
@@ -55,6 +56,10 @@ public:
     // The start-up: the pictures, the sound and a new game (or the saved
     // one asked for) on the screen given, then the remembered settings.
     void Start(const Screen& screen);
+    // Where the help is, how to go on with the last game, what went wrong
+    // as it ended: on the feedback line once the greeting has closed (at
+    // once when there is none).
+    void TellStartHints();
     void Shutdown();
     // The window is closing: its geometry is remembered and the game kept.
     void WindowClosing(const QByteArray& geometry);
@@ -78,6 +83,8 @@ public:
     void PageChangedByPlayer() { session_.Game().PageChangedByPlayer(); }
     void OpenBannerLink();
     void SetStartFromLastGame(bool on) { settings_.SetStartFromLastGame(on); }
+    // The clock stops (the player's pause, speed 0) when a day brings a case.
+    void SetStopOnNewCase(bool on) { settings_.SetStopOnNewCase(on); }
     // A new company, once the player has picked its term; the game in play
     // is kept first.
     void NewGame();
@@ -102,6 +109,8 @@ private:
     // Another game is in play: its course, rating and cases shown.
     void ShowNewGame();
     void ReportError(const QString& message) const { options_.reportError(message); }
+    // The button that answers a group of two or more: "Odpowiedz „Nie” na 9 spraw".
+    static QString AnswerAllButton(const QString& word, int32_t count);
 
     TfrmMainOptions options_;
     Settings settings_;
@@ -117,6 +126,7 @@ private:
     Screen screen_;
     LeavingWatch leaving_;
     bool startupFailed_ = false;
+    QStringList startHints_;  // until the greeting closes
 };
 
 }  // namespace dzwonex

@@ -31,8 +31,9 @@ struct KeptChoice {
 };
 // Asks which kept game to go on with; an empty text when cancelled.
 using KeptGameChooser = std::function<QString(QWidget* parent, const std::vector<KeptChoice>& games)>;
-// Asks the player a yes-or-no question; true for Tak.
-using Confirmer = std::function<bool(QWidget* parent, const QString& question)>;
+// Asks the player whether to do something: true when the button that says
+// it (`doIt`, "Odpowiedz „Nie” na 9 spraw") was pressed, false for Anuluj.
+using Confirmer = std::function<bool(QWidget* parent, const QString& question, const QString& doIt)>;
 // Asks whether to start a new game and with what term: its years (1, 2, 5
 // or 10), 0 for no term, none when the player would rather go on.
 using TermAsker = std::function<std::optional<int32_t>(QWidget* parent, const QString& question)>;
@@ -60,7 +61,8 @@ struct TfrmMainOptions {
     // None: the standard file dialogs.
     FileAsker askSavePath;
     FileAsker askOpenPath;
-    // Before a group of cases is answered at once; None: a Tak/Nie box.
+    // Before a group of cases is answered at once; None: a box whose
+    // buttons say what they do.
     Confirmer confirm;
     // Before the game in progress is given up for a new one; None: a dialog
     // with the term's lengths.
@@ -80,10 +82,15 @@ struct TfrmMainOptions {
 // folder for the pictures).
 void FillInTheGamesOwn(TfrmMainOptions& options);
 
+class GameClock;
+// Each option that asks the player (a box, a file dialog, a question) asks
+// with the clock standing: no day passes behind a modal dialog.
+void HoldClockWhileAsking(TfrmMainOptions& options, GameClock& clock);
+
 // The real game's answers to the options above.
 void ShowErrorBox(const QString& message);
 void OpenInDesktop(const QUrl& url);
-bool AskTakNie(QWidget* parent, const QString& question);
+bool AskBeforeDoing(QWidget* parent, const QString& question, const QString& doIt);
 std::optional<int32_t> AskTerm(QWidget* parent, const QString& question);
 // The standard file dialogs, filtered to "Gra Dzwonex (*.dzwonex)".
 QString AskSaveFile(QWidget* parent, const QString& suggestion);

@@ -30,4 +30,18 @@ const std::vector<KeyBinding>& KeyBindings() {
     return kBindings;
 }
 
+bool AnswersCase(Command command) {
+    switch (command) {
+        case Command::Yes:
+        case Command::No:
+        case Command::Ok:
+        case Command::YesToGroup:
+        case Command::NoToGroup:
+        case Command::OkToGroup:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace dzwonex

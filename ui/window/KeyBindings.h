@@ -41,4 +41,8 @@ struct KeyBinding {
 // and the help must name each.
 const std::vector<KeyBinding>& KeyBindings();
 
+// T, N, O and their groups: they answer the case, so they act only where
+// it is shown.
+bool AnswersCase(Command command);
+
 }  // namespace dzwonex

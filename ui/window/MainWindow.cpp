@@ -13,6 +13,7 @@
 #include "Logo.h"
 #include "MapPage.h"
 #include "MenuPage.h"
+#include "MilestonePanel.h"
 #include "StatisticsPage.h"
 #include "StatusBar.h"
 #include "TermReportPage.h"
@@ -39,12 +40,15 @@ TfrmMain::TfrmMain(TfrmMainOptions options)
     BuildPages();
     ConnectPages();
     BindKeys();
+    // Smaller, the rating box and the records' columns would not fit.
+    setMinimumSize(kDesignWidth, kDesignHeight);
     resize(kDesignWidth, kDesignHeight);
     LayoutClient();
     RetranslateUi();
     connect(controller_.get(), &GameController::LanguageChanged, this, &TfrmMain::RetranslateUi);
 
-    controller_->Start({this, pnlTop_, pnlDown_, PageControl_, tabMap_, tabStat_, tabSprawy_, tabMenu_, pnlRaport_});
+    controller_->Start(
+        {this, pnlTop_, pnlDown_, PageControl_, tabMap_, tabStat_, tabSprawy_, tabMenu_, pnlRaport_, pnlOsiagniecie_});
     if (const QByteArray geometry = controller_->Remembered().Geometry(); !geometry.isEmpty())
         restoreGeometry(geometry);
 }
@@ -68,6 +72,8 @@ void TfrmMain::BuildPages() {
     PageControl_->SetActivePage(kPageMenu);
     pnlRaport_ = new TermReportPage(c);
     pnlRaport_->hide();
+    // Over the pages and the report.
+    pnlOsiagniecie_ = new TMilestonePanel(c);
 }
 
 void TfrmMain::ConnectPages() {
@@ -97,6 +103,7 @@ void TfrmMain::ConnectPages() {
     connect(tabMenu_, &MenuPage::ContinueWanted, keeper, &GameKeeper::ContinueLastGame);
     connect(tabMenu_, &MenuPage::KeptGamesWanted, keeper, &GameKeeper::ChooseKeptGame);
     connect(tabMenu_, &MenuPage::StartFromLastChanged, game, &GameController::SetStartFromLastGame);
+    connect(tabMenu_, &MenuPage::StopOnNewCaseChanged, game, &GameController::SetStopOnNewCase);
 }
 
 void TfrmMain::BindKeys() {
@@ -117,6 +124,13 @@ void TfrmMain::Run(Command command) {
         if (command == Command::Help) ShowHelp();
         return;
     }
+    // The answers' letters act where the case is shown; elsewhere the line
+    // says where to answer.
+    const bool caseShown = PageControl_->ActivePageIndex() == kPageCases;
+    if (!caseShown && AnswersCase(command)) {
+        pnlDown_->TellAndHold(tr("Odpowiedzi na stronie Sprawy (Ctrl+3)"));
+        return;
+    }
     switch (command) {
         case Command::Yes:
             return tabSprawy_->AnswerByKey(Button::btnYes);
@@ -131,7 +145,7 @@ void TfrmMain::Run(Command command) {
         case Command::OkToGroup:
             return game.AnswerWholeGroup(Answer::Ok);
         case Command::DefaultAnswer:
-            return tabSprawy_->PressDefaultButton();
+            return tabSprawy_->PressDefaultButton(caseShown);
         case Command::Faster:
             return game.StepSpeed(+1);
         case Command::Slower:
@@ -181,8 +195,14 @@ void TfrmMain::ShowHelp() {
 }
 
 void TfrmMain::ShowAchievements() {
-    if (!frmOsiagniecia_) frmOsiagniecia_ = new TAchievementsDialog(this);
+    if (!frmOsiagniecia_) {
+        frmOsiagniecia_ = new TAchievementsDialog(this);
+        connect(frmOsiagniecia_, &QDialog::finished, this,
+                [this] { controller_->Clock().Release(PauseReason::Achievements); });
+    }
     RefreshAchievements();
+    // As with the help: no day passes while the player reads.
+    if (!frmOsiagniecia_->isVisible()) controller_->Clock().Hold(PauseReason::Achievements);
     frmOsiagniecia_->show();
     frmOsiagniecia_->raise();
     frmOsiagniecia_->activateWindow();
@@ -207,6 +227,8 @@ void TfrmMain::LayoutClient() {
     SetBounds(pnlDown_, {0, h - kDownHeight, w, kDownHeight});
     SetBounds(PageControl_, {0, kTopHeight, w, std::max(0, h - kTopHeight - kDownHeight)});
     SetBounds(pnlRaport_, PageControl_->geometry());
+    // Top right of the pages, clear of their tabs.
+    pnlOsiagniecie_->move(std::max(0, w - TMilestonePanel::kWidth - 8), kTopHeight + 30);
     // The page control lays out its pages itself when it is visible; it
     // is not yet while the window is built.
     if (!PageControl_->isVisible()) {
@@ -228,6 +250,7 @@ void TfrmMain::RetranslateUi() {
     tabMenu_->RetranslateUi();
     if (frmPomoc_) frmPomoc_->SetLanguage(controller_->Languages().Current());
     pnlRaport_->RetranslateUi();
+    pnlOsiagniecie_->RetranslateUi();
     RefreshAchievements();
 
     Describe(this, tr("Dzwonex"), tr("Gra ekonomiczna: oddział firmy telekomunikacyjnej"));
@@ -270,12 +293,16 @@ void TfrmMain::paintEvent(QPaintEvent* event) {
 
 void TfrmMain::FormShow() {
     // After the window has had its first paint, which the greeting would
-    // hold up; the timers run on meanwhile.
-    if (controller_->Options().showLogo) ShowLogo();
+    // hold up; the hints wait for it to close.
+    if (!controller_->Options().showLogo) return;
+    ShowLogo();
+    controller_->TellStartHints();
 }
 
 void TfrmMain::ShowLogo() {
     TfrmLogo logo(controller_->AssetDir(), controller_->Options().reportError, controller_->Options().openUrl, this);
+    // No day passes behind the greeting.
+    const ClockHold hold(controller_->Clock());
     logo.exec();
 }
 

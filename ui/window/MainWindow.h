@@ -12,6 +12,7 @@ namespace dzwonex {
 
 class THelpDialog;
 class TAchievementsDialog;
+class TMilestonePanel;
 
 // The main window: the banner on top, the four pages (Mapa, Statystyka,
 // Sprawy, Menu) in the middle, the status bar below, and the report at a
@@ -77,6 +78,7 @@ private:
     CasesPage* tabSprawy_ = nullptr;
     MenuPage* tabMenu_ = nullptr;
     TermReportPage* pnlRaport_ = nullptr;
+    TMilestonePanel* pnlOsiagniecie_ = nullptr;
     THelpDialog* frmPomoc_ = nullptr;
     TAchievementsDialog* frmOsiagniecia_ = nullptr;
     bool painted_ = false;

@@ -12,6 +12,7 @@ class StatisticsPage;
 class StatusBar;
 class TPageControl;
 class TermReportPage;
+class TMilestonePanel;
 
 // The window's parts the game shows itself on.
 struct Screen {
@@ -23,7 +24,8 @@ struct Screen {
     StatisticsPage* statistics = nullptr;
     CasesPage* cases = nullptr;
     MenuPage* menu = nullptr;
-    TermReportPage* report = nullptr;  // over the pages at a term's end
+    TermReportPage* report = nullptr;      // over the pages at a term's end
+    TMilestonePanel* milestone = nullptr;  // a note over the pages for a while
 };
 
 }  // namespace dzwonex

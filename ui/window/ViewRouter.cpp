@@ -188,7 +188,11 @@ void ViewRouter::Reported(const ActionReport& report) {
         screen_.status->Tell(text);
     else
         screen_.status->TellAndHold(text);
-    if (const QString entry = LogEntry(report, language); !entry.isEmpty()) screen_.cases->LogChange(entry);
+    if (const QString entry = LogEntry(report, language); !entry.isEmpty()) Log(entry);
+}
+
+void ViewRouter::Log(const QString& entry) {
+    if (attached_ && session_) screen_.cases->LogChange(DatedEntry(session_->Game().Day(), entry));
 }
 
 }  // namespace dzwonex

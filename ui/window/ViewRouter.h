@@ -39,6 +39,9 @@ public:
     void BeginGroup(Action action);
     ActionReport EndGroup();
 
+    // An entry for the inbox's log, under today's game date.
+    void Log(const QString& entry);
+
     // The company's course on the chart, with the bands and trends beside
     // opinion and quality.
     void ShowCourse();
