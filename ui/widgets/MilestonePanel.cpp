@@ -1,5 +1,7 @@
 #include "MilestonePanel.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QVBoxLayout>
@@ -57,9 +59,15 @@ void TMilestonePanel::Announce(const QString& name, const QString& how) {
     setAccessibleDescription(name + QStringLiteral(". ") + how);
     setFixedWidth(kWidth);
     setFixedHeight(heightForWidth(kWidth) > 0 ? heightForWidth(kWidth) : sizeHint().height());
+    PlaceIn(area_);
     show();
     raise();
     hideTimer_.start();
+}
+
+void TMilestonePanel::PlaceIn(const QRect& area) {
+    area_ = area;
+    move(std::max(area.left(), area.right() + 1 - width() - 8), std::max(area.top(), area.bottom() + 1 - height() - 8));
 }
 
 void TMilestonePanel::RetranslateUi() {

@@ -13,12 +13,17 @@ class TMilestonePanel : public QFrame {
     Q_OBJECT
 public:
     static constexpr int kShowMs = 8000;
-    static constexpr int kWidth = 260;
+    // As wide as the log beside the letter at the design size, so an
+    // answer's button is never under it.
+    static constexpr int kWidth = 180;
 
     explicit TMilestonePanel(QWidget* parent = nullptr);
 
     // Shows the note (a later one replaces it) for kShowMs from now.
     void Announce(const QString& name, const QString& how);
+    // The note stands in the bottom right corner of `area` (the pages, in
+    // the parent's coordinates), over the log's oldest entries.
+    void PlaceIn(const QRect& area);
     QString Name() const { return lblNazwa_->text(); }
     QString How() const { return lblOpis_->text(); }
     QTimer* HideTimer() { return &hideTimer_; }
@@ -32,6 +37,7 @@ private:
     QLabel* lblNazwa_;
     QLabel* lblOpis_;
     QTimer hideTimer_;
+    QRect area_;
 };
 
 }  // namespace dzwonex

@@ -227,8 +227,7 @@ void TfrmMain::LayoutClient() {
     SetBounds(pnlDown_, {0, h - kDownHeight, w, kDownHeight});
     SetBounds(PageControl_, {0, kTopHeight, w, std::max(0, h - kTopHeight - kDownHeight)});
     SetBounds(pnlRaport_, PageControl_->geometry());
-    // Top right of the pages, clear of their tabs.
-    pnlOsiagniecie_->move(std::max(0, w - TMilestonePanel::kWidth - 8), kTopHeight + 30);
+    pnlOsiagniecie_->PlaceIn(PageControl_->geometry());
     // The page control lays out its pages itself when it is visible; it
     // is not yet while the window is built.
     if (!PageControl_->isVisible()) {
