@@ -151,6 +151,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>%1.%2, rok %3</source>
+        <translation>%1.%2, year %3</translation>
+    </message>
 </context>
 <context>
     <name>dzwonex::CompanyKeeper</name>
@@ -168,14 +172,6 @@
     <message>
         <source>Gra Dzwonex (*.dzwonex)</source>
         <translation>Dzwonex game (*.dzwonex)</translation>
-    </message>
-    <message>
-        <source>Tak</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>Nie</source>
-        <translation>No</translation>
     </message>
     <message>
         <source>Zapisz grę</source>
@@ -237,10 +233,6 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Sprawy „%1”: %2. Odpowiedzieć „%3” na wszystkie?</source>
-        <translation>Cases “%1”: %2. Answer “%3” to all of them?</translation>
-    </message>
-    <message>
         <source>%1 ×%2</source>
         <translation>%1 ×%2</translation>
     </message>
@@ -251,6 +243,22 @@
     <message>
         <source>Zacząć nową grę? Obecna gra nie zostanie zachowana: nic w niej jeszcze nie zrobiono.</source>
         <translation>Start a new game? The current game will not be kept: nothing has been done in it yet.</translation>
+    </message>
+    <message>
+        <source>Nowa sprawa: zegar zatrzymany (P wznawia)</source>
+        <translation>A new case: the clock stopped (P resumes)</translation>
+    </message>
+    <message>
+        <source>Sprawy „%1” w skrzynce: %2. Odpowiedzieć „%3” na wszystkie naraz?</source>
+        <translation>Cases “%1” in the inbox: %2. Answer “%3” to all of them at once?</translation>
+    </message>
+    <message>
+        <source>Odpowiedz „%1” na %2 sprawy</source>
+        <translation>Answer “%1” to %2 cases</translation>
+    </message>
+    <message>
+        <source>Odpowiedz „%1” na %2 spraw</source>
+        <translation>Answer “%1” to %2 cases</translation>
     </message>
 </context>
 <context>
@@ -483,6 +491,14 @@
     <message>
         <source>Osiągnięcia z datą zdobycia i najlepsi dyrektorzy</source>
         <translation>Milestones with the date reached, and the best managers</translation>
+    </message>
+    <message>
+        <source>Zatrzymaj zegar przy nowym pytaniu</source>
+        <translation>Stop the clock at a new question</translation>
+    </message>
+    <message>
+        <source>Gdy przyjdzie nowa sprawa, prędkość spada do 0; wznawia ją P albo pasek prędkości</source>
+        <translation>When a new case comes, the speed drops to 0; P or the speed bar resumes it</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1099,45 @@
     </message>
 </context>
 <context>
+    <name>dzwonex::TMilestonePanel</name>
+    <message>
+        <source>Osiągnięcie!</source>
+        <translation>Milestone!</translation>
+    </message>
+    <message>
+        <source>Kliknij, aby zamknąć</source>
+        <translation>Click to close</translation>
+    </message>
+    <message>
+        <source>Osiągnięcie</source>
+        <translation>Milestone</translation>
+    </message>
+    <message>
+        <source>Osiągnięcie zdobyte przed chwilą; kliknij, aby zamknąć</source>
+        <translation>A milestone just reached; click to close</translation>
+    </message>
+    <message>
+        <source>Nagłówek notki</source>
+        <translation>The note's heading</translation>
+    </message>
+    <message>
+        <source>Nazwa osiągnięcia</source>
+        <translation>Milestone's name</translation>
+    </message>
+    <message>
+        <source>Co zostało osiągnięte</source>
+        <translation>What was reached</translation>
+    </message>
+    <message>
+        <source>Opis osiągnięcia</source>
+        <translation>Milestone's description</translation>
+    </message>
+    <message>
+        <source>Jak je zdobyć</source>
+        <translation>How to reach it</translation>
+    </message>
+</context>
+<context>
     <name>dzwonex::TRatingBox</name>
     <message>
         <source>%1 / %2</source>
@@ -1512,6 +1567,10 @@
     <message>
         <source>Muzyka, język, pomoc (F1) i zapisane gry (Ctrl+4)</source>
         <translation>Music, language, help (F1) and saved games (Ctrl+4)</translation>
+    </message>
+    <message>
+        <source>Odpowiedzi na stronie Sprawy (Ctrl+3)</source>
+        <translation>Answers on the Cases page (Ctrl+3)</translation>
     </message>
 </context>
 </TS>
