@@ -1,37 +1,50 @@
 #!/usr/bin/env bash
-# Builds the Debian package and the tarball: installs what that needs (only
-# the missing packages), makes a build without the tests with Debian's
-# flags (optimisation and hardening from dpkg-buildflags, nothing added by
-# a build type), the programs in /usr/games, and packs it with CPack.
-# Two runs give the same bytes, whatever their folders.
-# Usage: scripts/package.sh [BUILD_DIR]  (default: build-package)
+# Builds the Debian source and binary packages as Debian builds them
+# (dpkg-buildpackage -us -uc with debian/), in a clean copy of the sources,
+# and a tarball of the installed tree to unpack anywhere. Installs what that
+# needs first (only the missing packages). Two runs give the same bytes,
+# whatever their folders and the umask.
+# Usage: scripts/package.sh [DIR]  (default: build-package)
+# DEB_BUILD_OPTIONS passes through: nocheck leaves out the tests (the test
+# command runs them on its own build), parallel=N sets the jobs.
 set -euo pipefail
+# The copy of the sources, and so the source package, as a umask of 022
+# makes them (debhelper sets the binary packages' modes itself).
+umask 022
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 dzwonex_install_packages "${DZWONEX_BUILD_PACKAGES[@]}" "${DZWONEX_PACKAGE_PACKAGES[@]}"
+if [[ " ${DEB_BUILD_OPTIONS:-} " != *" nocheck "* ]]; then
+  dzwonex_install_packages "${DZWONEX_CHECK_PACKAGES[@]}"
+fi
 
 dir="${1:-build-package}"
+version="$(dpkg-parsechangelog -SVersion)"
 mkdir -p "$dir"
 dir="$(cd "$dir" && pwd)"
-# The time stamp of every file packed, and of the resources built into the
-# window: the release's date, as Debian takes it from the changelog.
-release="$(sed -n 's/^set(DZWONEX_RELEASE_DATE_RFC2822 "\(.*\)")$/\1/p' CMakeLists.txt)"
-export SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(date -d "$release" +%s)}"
-export DEB_BUILD_MAINT_OPTIONS="${DEB_BUILD_MAINT_OPTIONS:-hardening=+all}"
-# -DNDEBUG as in a Release build; no folder of the source or the build tree
-# in the programs or their build IDs (the build tree's map last: the last
-# matching one wins).
-maps="-ffile-prefix-map=$PWD=. -ffile-prefix-map=$dir=build"
-CFLAGS="$(dpkg-buildflags --get CFLAGS) $(dpkg-buildflags --get CPPFLAGS) -DNDEBUG $maps"
-CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS) -DNDEBUG $maps"
-LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
-export CFLAGS CXXFLAGS LDFLAGS
+source="$dir/dzwonex-$version"
+# What an earlier run made, and nothing else of the folder.
+rm -rf "$source"
+rm -f "$dir"/dzwonex{,-data,-dbgsym}_* "$dir"/dzwonex-*-linux-*.tar.gz
+mkdir "$source"
+scripts/source-files.sh | tar --null -T - -cf - | tar -xf - -C "$source"
 
-# Build type None: only the flags above, as Debian builds it.
-# moc's files include the headers through the include folders, not by a
-# path from the build tree to the source tree.
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE="${CMAKE_BUILD_TYPE:-None}" -DBUILD_TESTING=OFF \
-  -DCMAKE_INSTALL_BINDIR=games -DCMAKE_AUTOMOC_PATH_PREFIX=ON
-cmake --build "$dir" -j "$(nproc)"
-(cd "$dir" && cpack)
-ls -l "$dir"/*.deb "$dir"/*.tar.gz
+# Every core, unless DEB_BUILD_OPTIONS says how many.
+jobs=()
+[[ "${DEB_BUILD_OPTIONS:-}" == *parallel=* ]] || jobs=(-jauto)
+(cd "$source" && dpkg-buildpackage -us -uc "${jobs[@]}")
+
+# The tarball: the two packages' tree under usr/, as games/ and share/ in a
+# folder of their own; the same times, owners and modes as in the packages.
+arch="$(dpkg --print-architecture)"
+root="$dir/tarball-root"
+rm -rf "$root"
+for deb in "$dir/dzwonex_${version}_$arch.deb" "$dir/dzwonex-data_${version}_all.deb"; do
+  dpkg-deb -x "$deb" "$root"
+done
+mv "$root/usr" "$root/dzwonex-$version"
+epoch="$(cd "$source" && dpkg-parsechangelog -STimestamp)"
+tar --sort=name --mtime="@$epoch" --clamp-mtime --owner=0 --group=0 --numeric-owner --mode=go-w \
+  -C "$root" -cf - "dzwonex-$version" | gzip -9n >"$dir/dzwonex-$version-linux-$arch.tar.gz"
+rm -rf "$root"
+ls -l "$dir"/*.dsc "$dir"/*.deb "$dir"/*.tar.gz

@@ -1,32 +1,49 @@
 # Debian packages by purpose, and their installation. Sourced by the
-# set-up, play, test and package scripts; each installs only the groups it
-# needs, and of those only what is missing.
+# set-up, play, test and package scripts (from the top of the tree); each
+# installs only the groups it needs, and of those only what is missing.
+
+# The packages debian/control's Build-Depends name, one a line: "build",
+# those the game, the text front end and the assets need; "check", those
+# the tests need besides (marked <!nocheck>). The first of alternatives.
+dzwonex_build_depends() {
+  awk -v want="$1" '
+    /^#/ { next }
+    /^[^ \t]/ { field = ($1 == "Build-Depends:"); sub(/^Build-Depends:/, "") }
+    field { line = line $0 }
+    END {
+      n = split(line, entries, ",")
+      for (i = 1; i <= n; i++) {
+        entry = entries[i]
+        check = entry ~ /<!nocheck>/
+        sub(/[|].*/, "", entry)
+        gsub(/[(][^)]*[)]|<[^>]*>|[ \t]/, "", entry)
+        if (entry == "" || entry ~ /^debhelper-compat$/) continue
+        if ((want == "check") == check) print entry
+      }
+    }' debian/control
+}
 
 # Building the game, the text front end and the assets.
-DZWONEX_BUILD_PACKAGES=(
-  build-essential cmake pkg-config
-  qt6-base-dev qt6-svg-dev
-  # lupdate and lrelease, and CMake's Qt6LinguistTools, for the translations
-  qt6-l10n-tools qt6-tools-dev
-  libjpeg-dev libsdl2-mixer-dev nlohmann-json3-dev
-  # the asset generator letters its pictures in DejaVu Sans
-  fontconfig fonts-dejavu-core
-)
-# Running the window: Qt's own translations for its file dialogs.
-DZWONEX_RUN_PACKAGES=(qt6-translations-l10n)
-# The tests, benchmarks, format check and fuzz targets (BUILD_TESTING).
+mapfile -t DZWONEX_BUILD_PACKAGES < <(dzwonex_build_depends build)
+DZWONEX_BUILD_PACKAGES=(build-essential "${DZWONEX_BUILD_PACKAGES[@]}")
+# Running the window: what debian/control names beside the libraries (the
+# platform plugin, the sound library, which the window loads while it
+# runs), and Qt's own translations for its file dialogs.
+DZWONEX_RUN_PACKAGES=(qt6-qpa-plugins libsdl2-mixer-2.0-0 qt6-translations-l10n)
+# Building and running the tests (BUILD_TESTING).
+mapfile -t DZWONEX_CHECK_PACKAGES < <(dzwonex_build_depends check)
+# The rest of a developer's tools: the benchmarks, the format check, the
+# fuzz targets, the screenshot and sound scripts, and the Debian packages,
+# made and checked by the test command.
 DZWONEX_TEST_PACKAGES=(
-  libgtest-dev libgmock-dev libbenchmark-dev
-  libopenmpt-dev libmodplug-dev
+  "${DZWONEX_CHECK_PACKAGES[@]}"
+  libbenchmark-dev
   clang-format clang libfuzzer-14-dev libclang-rt-14-dev
-  desktop-file-utils appstream shared-mime-info
   xvfb xauth sox
-  # the Debian package, made and checked by the suite
-  file dpkg-dev lintian
+  debhelper dpkg-dev lintian
 )
-# Packing the .deb and the .tar.gz (CPack finds the libraries with
-# dpkg-shlibdeps, which needs file).
-DZWONEX_PACKAGE_PACKAGES=(file dpkg-dev)
+# Making the Debian packages (scripts/package.sh).
+DZWONEX_PACKAGE_PACKAGES=(debhelper dpkg-dev)
 
 # Installs the packages named, and those of DZWONEX_EXTRA_PACKAGES, that
 # are not installed yet (without a flush to the disk after each file: a

@@ -2,7 +2,8 @@
 # Installs the build into a temporary prefix, moves the installation, and
 # plays from there: dzwonex-text for 100 days and the window offscreen for
 # a moment. Empty XDG folders and a working folder outside the build leave
-# the programs only their own installation to find their files in.
+# the programs only their own installation to find their files in. Then
+# installs it again and uninstalls it with scripts/uninstall.sh.
 # Usage: install_test.sh BUILD_DIR APP_ID
 set -euo pipefail
 build="$1"
@@ -19,7 +20,7 @@ prefix="$tmp/moved"
 
 # Only the programs in bin/, everything else in its place under share/.
 [[ "$(ls "$prefix/bin" | tr '\n' ' ')" == "dzwonex dzwonex-text " ]] || fail "bin/ holds: $(ls "$prefix/bin")"
-unexpected="$(cd "$prefix" && find . -type f | grep -Ev '^\./(bin/dzwonex(-text)?|share/dzwonex/[^/]+|share/applications/'"$id"'\.desktop|share/metainfo/'"$id"'\.metainfo\.xml|share/mime/packages/'"$id"'\.xml|share/icons/hicolor/(scalable|[0-9]+x[0-9]+)/apps/'"$id"'\.(png|svg)|share/man/man6/dzwonex(-text)?\.6\.gz|share/doc/dzwonex/(copyright|changelog\.gz))$' || true)"
+unexpected="$(cd "$prefix" && find . -type f | grep -Ev '^\./(bin/dzwonex(-text)?|share/dzwonex/[^/]+|share/applications/'"$id"'\.desktop|share/metainfo/'"$id"'\.metainfo\.xml|share/mime/packages/'"$id"'\.xml|share/icons/hicolor/(scalable|[0-9]+x[0-9]+)/apps/'"$id"'\.(png|svg)|share/man/man6/dzwonex(-text)?\.6)$' || true)"
 [[ -z "$unexpected" ]] || fail "files outside the expected layout: $unexpected"
 [[ "$(ls "$prefix/share/dzwonex" | wc -l)" == 14 ]] || fail "share/dzwonex holds: $(ls "$prefix/share/dzwonex")"
 for size in 16 32 48 64 128 256; do
@@ -53,7 +54,7 @@ for program in dzwonex dzwonex-text; do
     env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/$program" $help 2>/dev/null |
       grep -q -- '--assets' || fail "$program $help"
   done
-  for wrong in --no-such-option -x --lang=xx "--lang de" "--assets="; do
+  for wrong in --no-such-option -x --lang=xx "--lang de" "--assets=" "a.dzwonex b.dzwonex" "-- a.dzwonex b.dzwonex"; do
     set +e
     env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/$program" $wrong >/dev/null 2>"$tmp/err"
     status=$?
@@ -106,4 +107,20 @@ for err in "$tmp/err" "$tmp/window-err"; do
     grep -qF "$dir" "$err" || fail "$err does not name $dir: $(cat "$err")"
   done
 done
-echo "installed, moved and played from $prefix"
+
+# Installed as the README says, into a home folder whose path has spaces,
+# with the caches of the menu and the file types; scripts/uninstall.sh then
+# leaves nothing behind, folders and caches included.
+home="$tmp/a home/with spaces"
+mkdir -p "$home"
+cmake --install "$build" --prefix "$home/.local" >/dev/null
+if command -v update-desktop-database >/dev/null && command -v update-mime-database >/dev/null; then
+  update-desktop-database "$home/.local/share/applications"
+  update-mime-database "$home/.local/share/mime"
+  [[ -f "$home/.local/share/mime/mime.cache" ]] || fail "update-mime-database made no cache"
+fi
+bash "$here/../../scripts/uninstall.sh" "$build" >"$tmp/uninstall" 2>&1 || fail "uninstall.sh: $(cat "$tmp/uninstall")"
+left="$(cd "$home" && find . -mindepth 1)"
+[[ "$left" == ./.local ]] || fail "uninstall.sh left behind: $left"
+
+echo "installed, moved and played from $prefix; installed and uninstalled again"

@@ -33,10 +33,17 @@ bool AsksOnlyForText(int argc, const char* const* argv) {
     auto among = [](std::string_view name, const auto& names) {
         return std::find(std::begin(names), std::end(names), name) != std::end(names);
     };
+    int games = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--") break;  // the rest is a saved game's name
-        if (arg.size() < 2 || arg[0] != '-') continue;
+        if (arg == "--") {  // the rest are saved games' names
+            games += argc - i - 1;
+            break;
+        }
+        if (arg.size() < 2 || arg[0] != '-') {
+            ++games;
+            continue;
+        }
         const bool isLong = arg[1] == '-';
         std::string_view name = arg.substr(isLong ? 2 : 1);
         const size_t equals = name.find('=');
@@ -55,7 +62,7 @@ bool AsksOnlyForText(int argc, const char* const* argv) {
         if (among(name, kQtFlags) || name.starts_with("qmljsdebugger")) continue;
         return true;  // a wrong option: the answer is the usage
     }
-    return false;
+    return games > 1;  // the window opens one saved game
 }
 
 std::optional<int> ParseCommandLine(const QStringList& arguments, CommandLine& out) {

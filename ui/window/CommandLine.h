@@ -21,7 +21,7 @@ struct CommandLine {
 
 // True when the answer to the arguments is only text, so that no display
 // is needed: the help, the version, or the usage after an option that
-// neither the game nor Qt takes.
+// neither the game nor Qt takes or after more than one saved game.
 bool AsksOnlyForText(int argc, const char* const* argv);
 
 // Parses the arguments (the program's name first) after Qt has taken its
