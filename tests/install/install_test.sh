@@ -4,10 +4,12 @@
 # a moment. Empty XDG folders and a working folder outside the build leave
 # the programs only their own installation to find their files in. Then
 # installs it again and uninstalls it with scripts/uninstall.sh.
-# Usage: install_test.sh BUILD_DIR APP_ID
+# Usage: install_test.sh BUILD_DIR APP_ID BINDIR  (BINDIR: bin, or games as
+# Debian has it)
 set -euo pipefail
 build="$1"
 id="$2"
+bindir="$3"
 here="$(cd "$(dirname "$0")" && pwd)"
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
@@ -18,9 +20,9 @@ cmake --install "$build" --prefix "$tmp/installed" >/dev/null
 mv "$tmp/installed" "$tmp/moved"
 prefix="$tmp/moved"
 
-# Only the programs in bin/, everything else in its place under share/.
-[[ "$(ls "$prefix/bin" | tr '\n' ' ')" == "dzwonex dzwonex-text " ]] || fail "bin/ holds: $(ls "$prefix/bin")"
-unexpected="$(cd "$prefix" && find . -type f | grep -Ev '^\./(bin/dzwonex(-text)?|share/dzwonex/[^/]+|share/applications/'"$id"'\.desktop|share/metainfo/'"$id"'\.metainfo\.xml|share/mime/packages/'"$id"'\.xml|share/icons/hicolor/(scalable|[0-9]+x[0-9]+)/apps/'"$id"'\.(png|svg)|share/man/man6/dzwonex(-text)?\.6)$' || true)"
+# Only the programs in their folder, everything else in its place under share/.
+[[ "$(ls "$prefix/$bindir" | tr '\n' ' ')" == "dzwonex dzwonex-text " ]] || fail "$bindir/ holds: $(ls "$prefix/$bindir")"
+unexpected="$(cd "$prefix" && find . -type f | grep -Ev '^\./('"$bindir"'/dzwonex(-text)?|share/dzwonex/[^/]+|share/applications/'"$id"'\.desktop|share/metainfo/'"$id"'\.metainfo\.xml|share/mime/packages/'"$id"'\.xml|share/icons/hicolor/(scalable|[0-9]+x[0-9]+)/apps/'"$id"'\.(png|svg)|share/man/man6/dzwonex(-text)?\.6)$' || true)"
 [[ -z "$unexpected" ]] || fail "files outside the expected layout: $unexpected"
 [[ "$(ls "$prefix/share/dzwonex" | wc -l)" == 14 ]] || fail "share/dzwonex holds: $(ls "$prefix/share/dzwonex")"
 for size in 16 32 48 64 128 256; do
@@ -47,16 +49,16 @@ cd "$tmp/work"
 # window's platform is not even looked for.
 for program in dzwonex dzwonex-text; do
   for version in -v --version; do
-    [[ "$(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/$program" $version 2>/dev/null)" == "$program "[0-9]* ]] ||
+    [[ "$(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$prefix/$bindir/$program" $version 2>/dev/null)" == "$program "[0-9]* ]] ||
       fail "$program $version"
   done
   for help in -h --help; do
-    env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/$program" $help 2>/dev/null |
+    env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$prefix/$bindir/$program" $help 2>/dev/null |
       grep -q -- '--assets' || fail "$program $help"
   done
   for wrong in --no-such-option -x --lang=xx "--lang de" "--assets=" "a.dzwonex b.dzwonex" "-- a.dzwonex b.dzwonex"; do
     set +e
-    env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/$program" $wrong >/dev/null 2>"$tmp/err"
+    env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$prefix/$bindir/$program" $wrong >/dev/null 2>"$tmp/err"
     status=$?
     set -e
     [[ $status == 2 ]] && grep -q -- '--help' "$tmp/err" || fail "$program $wrong: status $status, $(cat "$tmp/err")"
@@ -64,21 +66,21 @@ for program in dzwonex dzwonex-text; do
 done
 # A language the window does not speak is a wrong option too.
 set +e
-"$prefix/bin/dzwonex" --lang de >/dev/null 2>"$tmp/err"
+"$prefix/$bindir/dzwonex" --lang de >/dev/null 2>"$tmp/err"
 status=$?
 set -e
 [[ $status == 2 ]] && grep -q -- '--lang takes pl or en' "$tmp/err" || fail "dzwonex --lang de: status $status, $(cat "$tmp/err")"
 
-bash "$here/man_examples.sh" "$prefix/bin" "$prefix/share/man/man6"
+bash "$here/man_examples.sh" "$prefix/$bindir" "$prefix/share/man/man6"
 
 # 100 days, answering every case, then the state.
 { for _ in $(seq 100); do printf 'day\ntak\n'; done; printf 'state\nquit\n'; } >"$tmp/commands"
-"$prefix/bin/dzwonex-text" --seed 7 <"$tmp/commands" >"$tmp/state" 2>"$tmp/err" || fail "dzwonex-text: $(cat "$tmp/err")"
+"$prefix/$bindir/dzwonex-text" --seed 7 <"$tmp/commands" >"$tmp/state" 2>"$tmp/err" || fail "dzwonex-text: $(cat "$tmp/err")"
 grep -q '"day":101' "$tmp/state" || fail "not at day 101: $(head -c 200 "$tmp/state")"
 
 # The window: still running after a moment, with no error reported.
 set +e
-timeout 3 "$prefix/bin/dzwonex" >/dev/null 2>"$tmp/err"
+timeout 3 "$prefix/$bindir/dzwonex" >/dev/null 2>"$tmp/err"
 status=$?
 set -e
 [[ $status == 124 ]] || fail "the window ended with status $status: $(cat "$tmp/err")"
@@ -87,12 +89,12 @@ set -e
 # Without the installed data nothing else is found, and both say where they looked.
 mv "$prefix/share/dzwonex" "$prefix/share/dzwonex.hidden"
 set +e
-"$prefix/bin/dzwonex-text" --seed 7 </dev/null >/dev/null 2>"$tmp/err"
+"$prefix/$bindir/dzwonex-text" --seed 7 </dev/null >/dev/null 2>"$tmp/err"
 status=$?
 set -e
 # The window shows its error box and waits for the player: read what it
 # printed before that, however long it took to start, then close it.
-"$prefix/bin/dzwonex" >/dev/null 2>"$tmp/window-err" &
+"$prefix/$bindir/dzwonex" >/dev/null 2>"$tmp/window-err" &
 window=$!
 for _ in $(seq 600); do
   grep -qF "$XDG_DATA_DIRS/dzwonex/" "$tmp/window-err" && break
@@ -103,7 +105,7 @@ kill "$window" 2>/dev/null || true
 wait "$window" 2>/dev/null || true
 [[ $status == 1 ]] || fail "dzwonex-text without data: status $status"
 for err in "$tmp/err" "$tmp/window-err"; do
-  for dir in "$prefix/bin/" "$prefix/share/dzwonex/" "$XDG_DATA_HOME/dzwonex/" "$XDG_DATA_DIRS/dzwonex/"; do
+  for dir in "$prefix/$bindir/" "$prefix/share/dzwonex/" "$XDG_DATA_HOME/dzwonex/" "$XDG_DATA_DIRS/dzwonex/"; do
     grep -qF "$dir" "$err" || fail "$err does not name $dir: $(cat "$err")"
   done
 done
