@@ -26,19 +26,19 @@ trap 'umount "$chroot_dir/proc"' EXIT
 in_chroot() { chroot "$chroot_dir" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 "$@"; }
 
 # The sources, as a fresh clone or tarball has them.
-source="/build/dzwonex-$version"
-rm -rf "${chroot_dir:?}$source"
-mkdir -p "$chroot_dir$source"
-scripts/source-files.sh | tar --null -T - -cf - | tar -xf - -C "$chroot_dir$source"
+tree="/build/dzwonex-$version"
+rm -rf "${chroot_dir:?}$tree"
+mkdir -p "$chroot_dir$tree"
+scripts/source-files.sh | tar --null -T - -cf - | tar -xf - -C "$chroot_dir$tree"
 
 # build-essential and the Build-Depends, without what they only recommend.
 in_chroot apt-get update -qq
 in_chroot env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends build-essential
-in_chroot sh -c "cd $source && DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -qq --no-install-recommends ./"
+in_chroot sh -c "cd $tree && DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -qq --no-install-recommends ./"
 
 # Built as a user, as a build daemon does: files a user cannot read are
 # among the tests' cases.
 in_chroot id builder >/dev/null 2>&1 || in_chroot useradd --create-home builder
 in_chroot chown -R builder:builder /build
-in_chroot su builder -c "cd $source && dpkg-buildpackage -us -uc -jauto"
+in_chroot su builder -c "cd $tree && dpkg-buildpackage -us -uc -jauto"
 ls -l "$chroot_dir"/build/*.changes "$chroot_dir"/build/*.deb

@@ -14,7 +14,11 @@ umask 022
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 dzwonex_install_packages "${DZWONEX_BUILD_PACKAGES[@]}" "${DZWONEX_PACKAGE_PACKAGES[@]}"
-if [[ " ${DEB_BUILD_OPTIONS:-} " != *" nocheck "* ]]; then
+# Without the tests, without what only they need (the nocheck profile).
+options=(-us -uc)
+if [[ " ${DEB_BUILD_OPTIONS:-} " == *" nocheck "* ]]; then
+  options+=(-Pnocheck)
+else
   dzwonex_install_packages "${DZWONEX_CHECK_PACKAGES[@]}"
 fi
 
@@ -22,17 +26,16 @@ dir="${1:-build-package}"
 version="$(dpkg-parsechangelog -SVersion)"
 mkdir -p "$dir"
 dir="$(cd "$dir" && pwd)"
-source="$dir/dzwonex-$version"
+tree="$dir/dzwonex-$version"
 # What an earlier run made, and nothing else of the folder.
-rm -rf "$source"
+rm -rf "$tree"
 rm -f "$dir"/dzwonex{,-data,-dbgsym}_* "$dir"/dzwonex-*-linux-*.tar.gz
-mkdir "$source"
-scripts/source-files.sh | tar --null -T - -cf - | tar -xf - -C "$source"
+mkdir "$tree"
+scripts/source-files.sh | tar --null -T - -cf - | tar -xf - -C "$tree"
 
 # Every core, unless DEB_BUILD_OPTIONS says how many.
-jobs=()
-[[ "${DEB_BUILD_OPTIONS:-}" == *parallel=* ]] || jobs=(-jauto)
-(cd "$source" && dpkg-buildpackage -us -uc "${jobs[@]}")
+[[ "${DEB_BUILD_OPTIONS:-}" == *parallel=* ]] || options+=(-jauto)
+(cd "$tree" && dpkg-buildpackage "${options[@]}")
 
 # The tarball: the two packages' tree under usr/, as games/ and share/ in a
 # folder of their own; the same times, owners and modes as in the packages.
@@ -43,7 +46,7 @@ for deb in "$dir/dzwonex_${version}_$arch.deb" "$dir/dzwonex-data_${version}_all
   dpkg-deb -x "$deb" "$root"
 done
 mv "$root/usr" "$root/dzwonex-$version"
-epoch="$(cd "$source" && dpkg-parsechangelog -STimestamp)"
+epoch="$(cd "$tree" && dpkg-parsechangelog -STimestamp)"
 tar --sort=name --mtime="@$epoch" --clamp-mtime --owner=0 --group=0 --numeric-owner --mode=go-w \
   -C "$root" -cf - "dzwonex-$version" | gzip -9n >"$dir/dzwonex-$version-linux-$arch.tar.gz"
 rm -rf "$root"
