@@ -40,5 +40,6 @@ in_chroot sh -c "cd $tree && DEBIAN_FRONTEND=noninteractive apt-get build-dep -y
 # among the tests' cases.
 in_chroot id builder >/dev/null 2>&1 || in_chroot useradd --create-home builder
 in_chroot chown -R builder:builder /build
-in_chroot su builder -c "cd $tree && dpkg-buildpackage -us -uc -jauto"
+chroot --userspec=builder:builder "$chroot_dir" /usr/bin/env -i PATH=/usr/bin:/bin LANG=C.UTF-8 HOME=/home/builder \
+  sh -c "cd $tree && dpkg-buildpackage -us -uc -jauto"
 ls -l "$chroot_dir"/build/*.changes "$chroot_dir"/build/*.deb

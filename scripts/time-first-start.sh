@@ -30,7 +30,7 @@ trap cleanup EXIT
 cp -a "$pristine/." "$root/"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mkdir -p "$root/root/dzwonex" "$root/tmp/.X11-unix"
-git ls-files -z | xargs -0 cp --parents -t "$root/root/dzwonex"
+scripts/source-files.sh | xargs -0 cp --parents -t "$root/root/dzwonex"
 mount -t proc proc "$root/proc"
 mount --bind /dev "$root/dev"
 mount --bind /dev/pts "$root/dev/pts"
