@@ -57,7 +57,7 @@ diff -u "$tmp/data-expected" "$tmp/data-files" || fail "the files of $data diffe
 field() { dpkg-deb --field "$1" "$2"; }
 [[ "$(field "$game" Section)" == games ]] || fail "section $(field "$game" Section)"
 depends="$(field "$game" Depends)"
-for needed in "dzwonex-data (= $version)" libsdl2-mixer-2.0-0 qt6-qpa-plugins libqt6widgets6; do
+for needed in "dzwonex-data (= $version)" libsdl2-2.0-0 libsdl2-mixer-2.0-0 qt6-qpa-plugins libqt6widgets6; do
   [[ ", $depends," == *", $needed"[\ ,]* ]] || fail "Depends lacks $needed: $depends"
 done
 [[ "$depends" != *qt6-translations-l10n* ]] || fail "Depends names qt6-translations-l10n: $depends"
