@@ -85,7 +85,9 @@ TEST(GameClockTest, EachReasonToStandGoesAndTheClockRunsOnAtItsSpeed) {
             step.act(clock, game);
             EXPECT_EQ(game.SpeedPosition(), step.speed);
             EXPECT_EQ(clock.MainTimer()->isActive(), step.speed > 0);
-            if (step.speed > 0) EXPECT_EQ(clock.MainTimer()->interval(), (11 - step.speed) * 2000);
+            if (step.speed > 0) {
+                EXPECT_EQ(clock.MainTimer()->interval(), (11 - step.speed) * 2000);
+            }
         }
     }
 }
