@@ -26,11 +26,16 @@ double MeanOverDraws(const Rule& rule) {
 }
 
 // The level below which `leaves` holds, and at and above which it does
-// not; the rules only lose more subscribers as the level falls.
+// not; the rules only lose more subscribers as the level falls. The bounds
+// widen until they hold the level, so the largest counts (a level in the
+// millions below zero) are read as truly as the usual ones.
 template <typename Leaves>
 double LevelBelowWhich(const Leaves& leaves) {
-    double low = -10000, high = 10000;
-    for (int i = 0; i < 40; ++i) {
+    constexpr double kFarthest = 1e12;
+    double low = -32, high = 32;
+    while (!leaves(low) && low > -kFarthest) low *= 2;
+    while (leaves(high) && high < kFarthest) high *= 2;
+    for (int i = 0; i < 48; ++i) {
         const double middle = (low + high) / 2;
         (leaves(middle) ? low : high) = middle;
     }

@@ -79,6 +79,24 @@ TEST_F(Leaving, BelowTheEveryDayLevelALineLeavesEachDay) {
     EXPECT_LE(game->Count(skSdi), 30);
 }
 
+// However many lines there are, the level named is where the kind starts to
+// leave: just below it the kind is listed, just above it is not.
+TEST(LeavingLevels, TheLevelNamedHoldsAtTheLargestCounts) {
+    for (const int32_t count : {0, 1000, 2000000, 2147483647}) {
+        SCOPED_TRACE(count);
+        const auto listed = [](double opinion, const std::array<int32_t, kKindCount>& counts, int32_t kind) {
+            const std::vector<KindLeaving> read = KindsLeaving(opinion, 0, counts);
+            return std::any_of(read.begin(), read.end(), [&](const KindLeaving& k) { return k.kind == kind; });
+        };
+        const std::array<int32_t, kKindCount> isdn{count, 1, 0, 0, 0, 0};
+        EXPECT_TRUE(listed(IsdnLeavesBelow(count) - 1, isdn, skIsdn));
+        EXPECT_FALSE(listed(IsdnLeavesBelow(count) + 1, isdn, skIsdn));
+        const std::array<int32_t, kKindCount> sdi{0, 0, std::max(count, 1), 0, 0, 0};
+        EXPECT_TRUE(listed(LinesLeaveBelow(std::max(count, 1)) - 1, sdi, skSdi));
+        EXPECT_FALSE(listed(LinesLeaveBelow(std::max(count, 1)) + 1, sdi, skSdi));
+    }
+}
+
 TEST(LeavingLevels, NobodyLeavesAKindWithNoSubscribers) {
     EXPECT_TRUE(KindsLeaving(-100, -100, {0, 0, 0, 0, 3, 2}).empty());
 }
