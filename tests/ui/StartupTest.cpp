@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "BackgroundOpenedSound.h"
+#include "CompanyBuilder.h"
 #include "DamagedFiles.h"
 #include "PointWatch.h"
 #include "SdlMixerLibrary.h"
@@ -16,6 +17,7 @@
 namespace dzwonex::uitest {
 namespace {
 
+using dzwonex::testing::CompanyBuilder;
 using dzwonex::testing::Damage;
 using dzwonex::testing::FileSystemDamages;
 
@@ -104,6 +106,17 @@ TEST_F(StartupTest, HiddenPagesAndTheMapPictureAreMadeWhenFirstShown) {
               w.Controller().Audio().Sound().EffectsVolume());
     EXPECT_EQ(w.findChild<QComboBox*>(QStringLiteral("cbJezyk"))->currentData().toString(), "pl");
     EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("Label19"))->text(), "Menu");
+
+    // Statystyka reads the bands off the rules when it is made, as they
+    // stand then: opinion fell while the page had no controls.
+    EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("lblOpiniaSkala")), nullptr);
+    CompanyBuilder(w.Game()).Opinion(-40).Quality(80).AddOpinion(0);
+    Control<TPageControl>(&w, "PageControl")->SetActivePage(kPageStat);
+    QCoreApplication::processEvents();
+    auto* opinionBand = w.findChild<QLabel*>(QStringLiteral("lblOpiniaSkala"));
+    ASSERT_NE(opinionBand, nullptr);
+    EXPECT_EQ(opinionBand->text(), QString::fromUtf8("zła"));
+    EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("lblJakoscSkala"))->text(), "kosztowna");
 }
 
 // The game's own sound opens on a thread, and only once the window has

@@ -14,6 +14,7 @@ void TLazyPage::Build() {
     built_ = true;
     LayOut();
     ShowKept();
+    emit Built();
 }
 
 void TLazyPage::showEvent(QShowEvent* event) {

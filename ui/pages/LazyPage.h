@@ -12,6 +12,10 @@ public:
     void Build();
     bool IsBuilt() const { return built_; }
 
+signals:
+    // The controls are made and show what the page was told.
+    void Built();
+
 protected:
     explicit TLazyPage(QWidget* parent = nullptr);
     // Makes the controls, each shown with the page.

@@ -61,10 +61,12 @@ void TfrmMain::BuildPages() {
     pnlDown_ = new StatusBar(c);
     PageControl_ = new TPageControl(c);
     PageControl_->setObjectName(QStringLiteral("PageControl"));
-    tabMap_ = new MapPage(controller_->Pictures(), controller_->Game());
-    tabStat_ = new StatisticsPage;
-    tabSprawy_ = new CasesPage;
-    tabMenu_ = new MenuPage;
+    // Each page is made inside the window, so what its controls measure is
+    // in the window's font from the start, not first in the default one.
+    tabMap_ = new MapPage(controller_->Pictures(), controller_->Game(), PageControl_);
+    tabStat_ = new StatisticsPage(PageControl_);
+    tabSprawy_ = new CasesPage(PageControl_);
+    tabMenu_ = new MenuPage(PageControl_);
     PageControl_->AddPage(tabMap_, QString());
     PageControl_->AddPage(tabStat_, QString());
     PageControl_->AddPage(tabSprawy_, QStringLiteral("X"));

@@ -29,9 +29,15 @@ void AddUp(Effects& sum, const Effects& more) {
 
 ViewRouter::ViewRouter(GameClock& clock, GameSound& sound) : clock_(clock), sound_(sound) {}
 
+ViewRouter::~ViewRouter() { QObject::disconnect(standingWanted_); }
+
 void ViewRouter::Attach(const Screen& screen) {
+    QObject::disconnect(standingWanted_);
     screen_ = screen;
     attached_ = true;
+    if (screen_.statistics)
+        standingWanted_ =
+            QObject::connect(screen_.statistics, &TLazyPage::Built, screen_.statistics, [this] { ShowStanding(); });
 }
 
 void ViewRouter::WithTextsHeld(const std::function<void()>& work) {
@@ -71,7 +77,9 @@ void ViewRouter::ShowCourse() {
 }
 
 void ViewRouter::ShowStanding() {
-    if (!session_) return;
+    // Read off the rules only for a page that shows it; Statystyka asks
+    // when it is first shown.
+    if (!attached_ || !session_ || !screen_.statistics->IsBuilt()) return;
     const Company& game = session_->Game();
     const History& history = session_->CompanyHistory();
     const int32_t today = game.Day();

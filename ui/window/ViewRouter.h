@@ -3,6 +3,7 @@
 #include <map>
 #include <optional>
 
+#include <QMetaObject>
 #include <QString>
 
 #include "Screen.h"
@@ -23,6 +24,9 @@ class GameSound;
 class ViewRouter final : public GameView {
 public:
     ViewRouter(GameClock& clock, GameSound& sound);
+    ~ViewRouter() override;
+    ViewRouter(const ViewRouter&) = delete;
+    ViewRouter& operator=(const ViewRouter&) = delete;
 
     // The pages to show on, once the window has built them; until then
     // nothing is shown.
@@ -69,6 +73,8 @@ private:
 
     GameClock& clock_;
     GameSound& sound_;
+    // Statystyka asks for the standing when it makes its controls.
+    QMetaObject::Connection standingWanted_;
     Screen screen_;
     bool attached_ = false;
     const GameSession* session_ = nullptr;
