@@ -1,4 +1,5 @@
 // Dzwonex: the game in its window.
+#include <QAccessible>
 #include <QApplication>
 #include <QIcon>
 #include <QImageReader>
@@ -64,6 +65,11 @@ int main(int argc, char** argv) {
     // dzwonex GAME.dzwonex opens a saved game, as a file manager asks.
     if (commandLine.game) options.loadPath = *commandLine.game;
     options.language = commandLine.language;
+    // Qt's accessibility bridge connects to the session bus the first time
+    // a control changes, and this thread waits for the handshake. Asked
+    // here, before the window begins reading its pictures on a thread of
+    // their own, the handshake has the other processor to itself.
+    QAccessible::isActive();
     TfrmMain frmMain(std::move(options));
     // A picture that could not be loaded has been reported in an error box
     // naming the file. A window without its map or game would only puzzle
